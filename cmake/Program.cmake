@@ -1,0 +1,51 @@
+# Helpers shared by the two programs' CMake files.
+
+# Core library: standard C++ only. Subsystem folders add their files with
+# target_sources(<prog>_core PRIVATE ...) in their own CMakeLists.txt.
+function(program_core_library name)
+  add_library(${name}_core STATIC)
+  target_include_directories(${name}_core PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+endfunction()
+
+# Tests: every tests/<subsystem>/*.cpp is a core test linked against the core alone;
+# tests/qt/*.cpp are window tests, run on Qt's offscreen platform.
+function(program_tests name)
+  file(GLOB_RECURSE core_tests CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tests/*.cpp)
+  list(FILTER core_tests EXCLUDE REGEX "/tests/qt/")
+  list(FILTER core_tests EXCLUDE REGEX "/tests/fuzz/")
+  if(core_tests)
+    add_executable(${name}_core_tests ${core_tests})
+    target_link_libraries(${name}_core_tests PRIVATE ${name}_core GTest::gtest_main GTest::gmock)
+    target_compile_definitions(${name}_core_tests PRIVATE
+      TEST_BUILD_DIR="${CMAKE_CURRENT_BINARY_DIR}"
+      TEST_PROGRAM_DIR="${${name}_PROGRAM_DIR}")
+    gtest_discover_tests(${name}_core_tests DISCOVERY_TIMEOUT 60
+      PROPERTIES LABELS core)
+  endif()
+  if(NOT CORE_ONLY)
+    file(GLOB_RECURSE qt_tests CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tests/qt/*.cpp)
+    if(qt_tests)
+      add_executable(${name}_qt_tests ${qt_tests} ${PROJECT_SOURCE_DIR}/cmake/qt_test_main.cpp)
+      target_link_libraries(${name}_qt_tests PRIVATE ${name}_qt Qt6::Test GTest::gtest GTest::gmock)
+      target_compile_definitions(${name}_qt_tests PRIVATE
+        TEST_PROGRAM_DIR="${${name}_PROGRAM_DIR}")
+      gtest_discover_tests(${name}_qt_tests DISCOVERY_TIMEOUT 60
+        PROPERTIES LABELS qt ENVIRONMENT QT_QPA_PLATFORM=offscreen)
+    endif()
+  endif()
+endfunction()
+
+# Benchmarks: every bench/*.cpp becomes its own executable.
+function(program_benchmarks name)
+  if(NOT BUILD_BENCHMARKS)
+    return()
+  endif()
+  file(GLOB benches CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/bench/*.cpp)
+  foreach(src ${benches})
+    get_filename_component(stem ${src} NAME_WE)
+    add_executable(${name}_bench_${stem} ${src})
+    target_link_libraries(${name}_bench_${stem} PRIVATE ${name}_core benchmark::benchmark)
+    set_target_properties(${name}_bench_${stem} PROPERTIES
+      RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bench)
+  endforeach()
+endfunction()

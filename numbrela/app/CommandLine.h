@@ -1,0 +1,26 @@
+#pragma once
+// The planner's command line: options common to every start, and the actions that run on
+// the core without opening a window.
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace numbrela::app {
+
+struct Opciones {
+    bool Ayuda = false;
+    bool Version = false;
+    std::filesystem::path CarpetaDatos;  // the program folder unless --data-dir
+    std::vector<std::string> Resto;      // everything else, in order
+};
+
+// Parses argv. Returns the message to print when the line is wrong.
+std::optional<std::string> AnalizaLinea(int argc, char** argv, Opciones& opciones);
+
+// The folder of the running executable.
+std::filesystem::path CarpetaDelPrograma(const char* argv0);
+
+std::string TextoAyuda();
+
+} // namespace numbrela::app

@@ -1,0 +1,30 @@
+// The planner's entry point: command-line options, then the windows or an action.
+#include <iostream>
+
+#include "app/CommandLine.h"
+
+int main(int argc, char** argv)
+{
+    using namespace numbrela::app;
+    Opciones opciones;
+    if (auto error = AnalizaLinea(argc, argv, opciones)) {
+        std::cerr << *error << "\n";
+        return 2;
+    }
+    if (opciones.Ayuda) {
+        std::cout << TextoAyuda();
+        return 0;
+    }
+    if (opciones.Version) {
+        std::cout << "Numbrela Pro 1.36\n";
+        return 0;
+    }
+    // The windows are not built yet: say plainly what this build can do.
+    std::cout << "Numbrela Pro 1.36\n"
+                 "Esta versión aún no tiene ventanas. Hoy sabe:\n"
+                 "  --help      mostrar las opciones\n"
+                 "  --version   mostrar la versión\n"
+                 "  --data-dir  usar otra carpeta de datos (ahora: "
+              << opciones.CarpetaDatos.string() << ")\n";
+    return 0;
+}

@@ -1,0 +1,52 @@
+#include "app/CommandLine.h"
+
+#include <system_error>
+
+namespace orbel::app {
+
+std::optional<std::string> ParseCommandLine(int argc, char** argv, Options& o)
+{
+    o.dataDir = ProgramFolder(argc > 0 ? argv[0] : "");
+    for (int i = 1; i < argc; ++i) {
+        const std::string a = argv[i];
+        if (a == "--help" || a == "-h") {
+            o.help = true;
+        } else if (a == "--version") {
+            o.version = true;
+        } else if (a == "--data-dir") {
+            if (i + 1 >= argc || std::string(argv[i + 1]).empty())
+                return "--data-dir needs a folder";
+            o.dataDir = argv[++i];
+            std::error_code ec;
+            if (!std::filesystem::is_directory(o.dataDir, ec))
+                return "The data folder does not exist: " + o.dataDir.string();
+        } else {
+            o.rest.push_back(a);
+        }
+    }
+    return std::nullopt;
+}
+
+std::filesystem::path ProgramFolder(const char* argv0)
+{
+    std::error_code ec;
+    auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    if (ec)
+        exe = std::filesystem::absolute(argv0, ec);
+    return exe.parent_path();
+}
+
+std::string HelpText()
+{
+    return "Orbel v3.1: a world clock with time-server synchronisation.\n"
+           "\n"
+           "Usage: orbel [options]\n"
+           "\n"
+           "Options:\n"
+           "  --help             show this help\n"
+           "  --version          show the version\n"
+           "  --data-dir FOLDER  use FOLDER instead of the program folder for every file\n"
+           "                     the program reads or writes\n";
+}
+
+} // namespace orbel::app

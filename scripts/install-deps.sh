@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the project needs, only those that are missing.
+set -euo pipefail
+packages=(
+  build-essential cmake ninja-build pkg-config
+  qt6-base-dev libgl-dev            # Qt 6 Widgets, PrintSupport, Network, DBus, Test
+  libgtest-dev libgmock-dev googletest libbenchmark-dev
+  tzdata                             # the system time-zone database the world clock reads
+  fonts-dejavu-core                  # a font for the offscreen window tests and printing
+)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  if [ "$(id -u)" -ne 0 ]; then
+    echo "These packages are missing and installing them needs root: ${missing[*]}" >&2
+    exit 1
+  fi
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -q
+  apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
