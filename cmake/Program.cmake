@@ -49,3 +49,21 @@ function(program_benchmarks name)
       RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bench)
   endforeach()
 endfunction()
+
+# Fuzzers: every tests/fuzz/*.cpp defines LLVMFuzzerTestOneInput and becomes a libFuzzer
+# executable, built only with FUZZ=ON and clang (scripts/fuzz.sh).
+function(program_fuzzers name)
+  if(NOT FUZZ)
+    return()
+  endif()
+  file(GLOB fuzzers CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tests/fuzz/*.cpp)
+  foreach(src ${fuzzers})
+    get_filename_component(stem ${src} NAME_WE)
+    add_executable(${name}_fuzz_${stem} ${src})
+    target_link_libraries(${name}_fuzz_${stem} PRIVATE ${name}_core)
+    target_compile_options(${name}_fuzz_${stem} PRIVATE -fsanitize=fuzzer)
+    target_link_options(${name}_fuzz_${stem} PRIVATE -fsanitize=fuzzer)
+    set_target_properties(${name}_fuzz_${stem} PROPERTIES
+      RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/fuzz)
+  endforeach()
+endfunction()
