@@ -2,6 +2,7 @@
 #include <iostream>
 
 #include "app/CommandLine.h"
+#include "app/Ventanas.h"
 
 int main(int argc, char** argv)
 {
@@ -19,12 +20,5 @@ int main(int argc, char** argv)
         std::cout << "Numbrela Pro 1.36\n";
         return 0;
     }
-    // The windows are not built yet: say plainly what this build can do.
-    std::cout << "Numbrela Pro 1.36\n"
-                 "Esta versión aún no tiene ventanas. Hoy sabe:\n"
-                 "  --help      mostrar las opciones\n"
-                 "  --version   mostrar la versión\n"
-                 "  --data-dir  usar otra carpeta de datos (ahora: "
-              << opciones.CarpetaDatos.string() << ")\n";
-    return 0;
+    return ArrancaVentanas(argc, argv, opciones);
 }

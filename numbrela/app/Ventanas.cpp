@@ -1,0 +1,32 @@
+#include "app/Ventanas.h"
+
+#include <QApplication>
+#include <QScreen>
+#include <QTimer>
+#include <iostream>
+
+#include "app/CommandLine.h"
+#include "ui/Pantalla.h"
+#include "ui/TVentanaPrincipal.h"
+#include "ui/TextosVentanas.h"
+
+namespace numbrela::app {
+
+int ArrancaVentanas(int argc, char** argv, const Opciones& opciones)
+{
+    if (!ui::HayPantalla()) {
+        std::cerr << ui::MensajeSinPantalla() << "\n";
+        return 1;
+    }
+    QApplication aplicacion(argc, argv);
+    QApplication::setApplicationName(QString::fromUtf8(textos::kTituloPrograma));
+    ui::TVentanaPrincipal ventana(opciones.CarpetaDatos);
+    // Without a window manager "maximised" means nothing: take the screen's size first.
+    if (QScreen* pantalla = QGuiApplication::primaryScreen())
+        ventana.setGeometry(pantalla->availableGeometry());
+    ventana.showMaximized();
+    QTimer::singleShot(0, &ventana, [&ventana] { ventana.AvisaDibujosQueFaltan(); });
+    return aplicacion.exec();
+}
+
+} // namespace numbrela::app

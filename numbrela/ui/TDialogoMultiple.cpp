@@ -1,0 +1,27 @@
+#include "ui/TDialogoMultiple.h"
+
+#include "ui/TShapeButton.h"
+#include "ui/TextosVentanas.h"
+
+namespace numbrela::ui {
+
+TDialogoMultiple::TDialogoMultiple(QWidget* parent)
+    : TDialogo(parent, QString::fromUtf8(textos::kCaptionMultiple),
+               QString::fromUtf8(textos::kTituloMultiple), QSize(340, 280))
+{
+    // Created in code order: the n-th picture button is code n.
+    const int cruces[6] = {7, 8, 5, 9, 10, 11};
+    for (int i = 0; i < 6; ++i) {
+        TShapeButton* b = CreaBoton(QString("Multiple%1.bmp").arg(cruces[i]),
+                                    QPoint(34 + (i % 3) * 98, 44 + (i / 3) * 84));
+        b->setObjectName(QString("Codigo%1").arg(i + 1));
+        const int codigo = i + 1;
+        connect(b, &TShapeButton::clicked, this, [this, codigo] {
+            codigo_ = codigo;
+            done(kAceptado);
+        });
+    }
+    BotonCancelar(QPoint(134, 222));
+}
+
+} // namespace numbrela::ui

@@ -1,0 +1,48 @@
+#include "ui/TDialogoNumerosApuesta.h"
+
+#include "ui/TDibujos.h"
+#include "ui/TServicios.h"
+#include "ui/TShapeButton.h"
+#include "ui/TextosVentanas.h"
+
+namespace numbrela::ui {
+
+TDialogoNumerosApuesta::TDialogoNumerosApuesta(QWidget* parent, long long numeroApuesta,
+                                               std::function<bool(int)> marcado,
+                                               std::function<QString(int)> alterna)
+    : TDialogo(parent, QString::fromUtf8(textos::kCaptionNumerosApuesta),
+               QString::fromUtf8(textos::kTituloNumerosApuesta) + QString::number(numeroApuesta),
+               QSize(330, 340)),
+      marcado_(std::move(marcado)), alterna_(std::move(alterna))
+{
+    const QImage dibujo = TDibujos::Imagen("BotonNumero.bmp");
+    for (int n = 1; n <= 49; ++n) {
+        auto* b = new TShapeButton(this);
+        b->setPicture(dibujo);
+        b->setShapeCursor(TDibujos::Cursor1());
+        b->move(22 + ((n - 1) % 7) * 41, 46 + ((n - 1) / 7) * 34);
+        b->setCaption(QString::number(n));
+        b->setObjectName(QString("Numero%1").arg(n));
+        connect(b, &TShapeButton::clicked, this, [this, n] {
+            const QString error = alterna_(n);
+            if (!error.isEmpty())
+                TServicios::Actuales().Avisa(this, error);
+            Pinta(n);
+        });
+        botones_.push_back(b);
+        Pinta(n);
+    }
+    BotonAceptar(QPoint(129, 288));
+}
+
+void TDialogoNumerosApuesta::Pinta(int numero)
+{
+    TShapeButton* b = Boton(numero);
+    const bool m = marcado_(numero);
+    QFont f = font();
+    f.setBold(m);
+    b->setFont(f);
+    b->setTextColor(m ? QColor(255, 0, 0) : QColor(0, 0, 0));
+}
+
+} // namespace numbrela::ui
