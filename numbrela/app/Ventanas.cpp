@@ -25,7 +25,12 @@ int ArrancaVentanas(int argc, char** argv, const Opciones& opciones)
     if (QScreen* pantalla = QGuiApplication::primaryScreen())
         ventana.setGeometry(pantalla->availableGeometry());
     ventana.showMaximized();
-    QTimer::singleShot(0, &ventana, [&ventana] { ventana.AvisaDibujosQueFaltan(); });
+    QTimer::singleShot(0, &ventana, [&ventana, &opciones] {
+        ventana.AvisaDibujosQueFaltan();
+        // A bet file named on the command line opens once the window is set up.
+        if (!opciones.Resto.empty())
+            ventana.AbreFichero(QString::fromStdString(opciones.Resto.front()), true);
+    });
     return aplicacion.exec();
 }
 

@@ -114,4 +114,17 @@ std::uint32_t ColorJuego(int juego)
     }
 }
 
+TTextosConjunto TrasAbrirReducidaGuardada(TConjuntoApuestas& conjunto)
+{
+    conjunto.Cabecera.Tipo = static_cast<std::uint8_t>(TipoApuesta::Reducida);
+    conjunto.FijaNombre(kSinNombre);
+    conjunto.NombreFichero = kSinFichero;
+    conjunto.GrabarHabilitado = false;
+    conjunto.BoletoActual = 0;
+    conjunto.EscrutadoHecho = false;
+    conjunto.CrucesPorApuesta = kNumerosPorApuesta;
+    conjunto.RecalculaBoletos();
+    return conjunto.CambiaLeyenda();
+}
+
 } // namespace numbrela

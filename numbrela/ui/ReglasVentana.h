@@ -6,9 +6,9 @@
 #include <optional>
 #include <string>
 
-namespace numbrela {
+#include "model/ConjuntoApuestas.h"
 
-class TConjuntoApuestas;
+namespace numbrela {
 
 // A count typed in the number-of-bets dialog (digits only). Empty or not a number gives
 // "Valor incorrecto. Inténtelo de nuevo". The planner's limit is the set's to check.
@@ -59,5 +59,13 @@ TDisposicion Disposicion(int bordeBoleto, int irABoleto);
 
 // The colour of the slip's title bar for a game: green, blue or black (RGB).
 std::uint32_t ColorJuego(int juego);
+
+} // namespace numbrela
+
+namespace numbrela {
+
+// After a stored ".RLF" was opened from the numbers dialog: the set is a new reduced set
+// (no name, no file, plain save off, slip 0, no scrutiny), with its legend composed.
+TTextosConjunto TrasAbrirReducidaGuardada(TConjuntoApuestas& conjunto);
 
 } // namespace numbrela

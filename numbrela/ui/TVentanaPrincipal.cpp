@@ -1,6 +1,9 @@
 #include "ui/TVentanaPrincipal.h"
 
 #include <QAction>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFileInfo>
 #include <QContextMenuEvent>
 #include <QFrame>
 #include <QKeyEvent>
@@ -9,7 +12,20 @@
 #include <QPainter>
 #include <QTimer>
 
+#include "files/FicheroApuestas.h"
+#include "files/UltimoFichero.h"
+#include "generation/ApuestaMultiple.h"
+#include "generation/CreaCombFijos.h"
+#include "generation/NombresReduccion.h"
+#include "generation/TextosReducidas.h"
 #include "ui/ReglasVentana.h"
+#include "ui/TBloqueoEntrada.h"
+#include "ui/TDialogoInformacion.h"
+#include "ui/TDialogoMultiple.h"
+#include "ui/TDialogoNumerosReduccion.h"
+#include "ui/TDialogoTipoReduccion.h"
+#include "ui/TTablaReducciones.h"
+#include "ui/TVentanaProgreso.h"
 #include "ui/TDialogoIrBoleto.h"
 #include "ui/TDialogoNombre.h"
 #include "ui/TDialogoNumApuestas.h"
@@ -56,8 +72,11 @@ constexpr int kYAbajo = 440;
 } // namespace
 
 TVentanaPrincipal::TVentanaPrincipal(const std::filesystem::path& carpeta, QWidget* parent)
-    : QMainWindow(parent), carpeta_(carpeta)
+    : QMainWindow(parent), carpeta_(carpeta), motor_(carpeta), conjunto_(&motor_)
 {
+    motor_.SinFicheroConFijos = [this](TConjuntoApuestas& c, std::string& error) {
+        return SinFicheroConFijos(c, error);
+    };
     setWindowTitle(QString::fromUtf8(textos::kTituloPrograma));
     setFocusPolicy(Qt::StrongFocus);
     TDibujos::FijaCarpeta(carpeta_);
@@ -73,6 +92,8 @@ TVentanaPrincipal::TVentanaPrincipal(const std::filesystem::path& carpeta, QWidg
     CreaMenus();
     setMinimumSize(800, 572 + menuBar()->sizeHint().height());
     Nueva();
+    if (const auto ultimo = UltimoFichero::MeteCadena(carpeta_))
+        FijaAbrirDeNuevo(Q(*ultimo));
 }
 
 TVentanaPrincipal::~TVentanaPrincipal() = default;
@@ -216,6 +237,8 @@ void TVentanaPrincipal::CreaControles()
         b->setEnabled(false);
     connect(tipo_, &TShapeButton::clicked, this, &TVentanaPrincipal::EligeTipo);
     connect(apuestas_, &TShapeButton::clicked, this, &TVentanaPrincipal::NumeroDeApuestas);
+    connect(reducir_, &TShapeButton::clicked, this, &TVentanaPrincipal::Reducir);
+    connect(numeros_, &TShapeButton::clicked, this, &TVentanaPrincipal::CambiaNumeros);
 
     primero_ = BotonOrden(QString(), "Primero", "BotonPrimero.bmp");
     anterior_ = BotonOrden(QString(), "Anterior", "BotonAnterior.bmp");
@@ -245,9 +268,9 @@ void TVentanaPrincipal::CreaMenus()
     };
     QMenu* archivo = menuBar()->addMenu("&Archivo");
     archivo->addAction("&Nueva", QKeySequence("Ctrl+N"), this, &TVentanaPrincipal::Nueva);
-    archivo->addAction("&Abrir...", QKeySequence("Ctrl+O"))->setObjectName("Abrir");
-    accGrabar_ = archivo->addAction("&Grabar", QKeySequence("Ctrl+S"));
-    accGrabarComo_ = archivo->addAction("G&rabar como...");
+    archivo->addAction("&Abrir...", QKeySequence("Ctrl+O"), this, &TVentanaPrincipal::Abrir);
+    accGrabar_ = archivo->addAction("&Grabar", QKeySequence("Ctrl+S"), this, &TVentanaPrincipal::Grabar);
+    accGrabarComo_ = archivo->addAction("G&rabar como...", this, &TVentanaPrincipal::GrabarComo);
     archivo->addSeparator();
     desactivada(archivo->addAction("&Establecer impresora..."));
     desactivada(archivo->addAction("&Imprimir...", QKeySequence("Ctrl+P")));
@@ -255,7 +278,7 @@ void TVentanaPrincipal::CreaMenus()
     archivo->addAction("&Salir del programa         ALT+F4", this, &QWidget::close);
     archivo->addSeparator();
     QMenu* deNuevo = archivo->addMenu("A&brir de nuevo");
-    accAbrirDeNuevo_ = deNuevo->addAction(QString());
+    accAbrirDeNuevo_ = deNuevo->addAction(QString(), this, &TVentanaPrincipal::AbrirDeNuevo);
 
     QMenu* azarix = menuBar()->addMenu("&Azarix");
     desactivada(azarix->addAction("&Fecha de Sorteo..."));
@@ -266,7 +289,7 @@ void TVentanaPrincipal::CreaMenus()
     desactivada(azarix->addAction("&Listar..."));
     desactivada(azarix->addAction("&Rellenar"));
     azarix->addSeparator();
-    azarix->addAction("&Tabla de Reducciones")->setObjectName("TablaReducciones");
+    azarix->addAction("&Tabla de Reducciones", this, &TVentanaPrincipal::TablaDeReducciones);
 
     QMenu* impresion = menuBar()->addMenu("&Impresión");
     desactivada(impresion->addAction("&Cuadrar Boleto ..."));
@@ -295,9 +318,9 @@ void TVentanaPrincipal::CreaMenus()
 
     popup_ = new QMenu(this);
     popup_->addAction("&Nueva", this, &TVentanaPrincipal::Nueva);
-    popup_->addAction("&Abrir...")->setObjectName("PopAbrir");
-    popGrabar_ = popup_->addAction("&Grabar...");
-    popGrabarComo_ = popup_->addAction("G&rabar como...");
+    popup_->addAction("&Abrir...", this, &TVentanaPrincipal::Abrir);
+    popGrabar_ = popup_->addAction("&Grabar...", this, &TVentanaPrincipal::Grabar);
+    popGrabarComo_ = popup_->addAction("G&rabar como...", this, &TVentanaPrincipal::GrabarComo);
     popup_->addSeparator();
     desactivada(popup_->addAction("&Imprimir boletos..."));
     desactivada(popup_->addAction("I&mprimir listados..."));
@@ -501,7 +524,171 @@ void TVentanaPrincipal::EligeTipo()
         MuestraTextos(t);
         panel14_->hide();
         TrasCambioDeTipo();
+    } else if (eleccion == TDialogoTipo::kMultiple) {
+        EligeMultiple();
+    } else if (eleccion == TDialogoTipo::kReducida) {
+        EligeReducida();
     }
+}
+
+void TVentanaPrincipal::EligeMultiple()
+{
+    TDialogoMultiple dialogo(this);
+    if (dialogo.exec() != TDialogo::kAceptado)
+        return;  // the set, its name and its file stay as they were
+    TTextosConjunto t;
+    if (!ApuestaMultiple::Crea(conjunto_, dialogo.Codigo(), t))
+        return;
+    MuestraTextos(t);
+    panel14_->setText(Q(ApuestaMultiple::TextoBanner(conjunto_)));
+    panel14_->show();
+    TrasCambioDeTipo();
+}
+
+void TVentanaPrincipal::EligeReducida()
+{
+    const TCopiaReduccion copia = EmpiezaEleccionReducida(conjunto_.Cabecera);
+    TDialogoTipoReduccion tipo(this, conjunto_.Cabecera.TipoReduccion);
+    if (tipo.exec() != TDialogo::kAceptado) {
+        RestauraReduccion(conjunto_.Cabecera, copia);
+        return;
+    }
+    numerosReduccion_ = std::make_unique<TDialogoNumerosReduccion>(this, conjunto_.Cabecera,
+                                                                    [this] { return AbreRlfElegido(); });
+    if (numerosReduccion_->exec() != TDialogo::kAceptado) {
+        RestauraReduccion(conjunto_.Cabecera, copia);
+        return;
+    }
+    if (numerosReduccion_->AbrioRlf()) {
+        MuestraTextos(TrasAbrirReducidaGuardada(conjunto_));
+        panel14_->hide();
+        TrasCambioDeTipo();
+        return;
+    }
+    std::string error;
+    TTextosConjunto t;
+    const TResultadoEleccion r = TerminaEleccionReducida(conjunto_, motor_, copia, error, t);
+    if (r == TResultadoEleccion::Hecha)
+        panel14_->hide();
+    TrasReducida(r, error, t);
+}
+
+void TVentanaPrincipal::TrasReducida(TResultadoEleccion r, const std::string& error, const TTextosConjunto& t)
+{
+    if (!error.empty())
+        AvisaError(error);
+    if (r == TResultadoEleccion::Hecha) {
+        MuestraTextos(t);
+        TrasCambioDeTipo();
+    } else if (r == TResultadoEleccion::Fallida && conjunto_.Tipo() == TipoApuesta::Simple &&
+               conjunto_.TotalApuestas() == 1 && conjunto_.NombreFichero == kSinFichero) {
+        // The load failed and the set was reset as "Nueva".
+        Nueva();
+    } else {
+        MuestraTextos({conjunto_.TextoLeyenda(), conjunto_.TextoContador()});
+        Refresca();
+    }
+}
+
+void TVentanaPrincipal::Reducir()
+{
+    if (conjunto_.Tipo() != TipoApuesta::Reducida || conjunto_.Cabecera.TotalFijos > 0)
+        return;
+    const std::uint8_t anterior = conjunto_.Cabecera.TipoReduccion;
+    TDialogoTipoReduccion dialogo(this, conjunto_.Cabecera.TipoReduccion);
+    if (dialogo.exec() != TDialogo::kAceptado) {
+        conjunto_.Cabecera.TipoReduccion = anterior;
+        return;
+    }
+    std::string error;
+    TTextosConjunto t;
+    TrasReducida(CambiaTipoReducida(conjunto_, motor_, anterior, error, t), error, t);
+}
+
+void TVentanaPrincipal::CambiaNumeros()
+{
+    if (conjunto_.Tipo() != TipoApuesta::Reducida)
+        return;
+    const TCopiaReduccion copia = GuardaReduccion2(conjunto_.Cabecera);
+    if (!numerosReduccion_)
+        numerosReduccion_ = std::make_unique<TDialogoNumerosReduccion>(this, conjunto_.Cabecera,
+                                                                        [this] { return AbreRlfElegido(); });
+    if (numerosReduccion_->exec() != TDialogo::kAceptado) {
+        RestauraReduccion(conjunto_.Cabecera, copia);
+        return;
+    }
+    if (numerosReduccion_->AbrioRlf()) {
+        MuestraTextos(TrasAbrirReducidaGuardada(conjunto_));
+        TrasCambioDeTipo();
+        return;
+    }
+    std::string error;
+    TTextosConjunto t;
+    TrasReducida(CambiaNumerosReducida(conjunto_, motor_, copia, error, t), error, t);
+}
+
+// The picture button of the numbers dialog and "Abrir..." of the first notice: a stored
+// ".RLF" chosen by hand becomes the current system.
+bool TVentanaPrincipal::AbreRlfElegido()
+{
+    const QString ruta = TServicios::Actuales().EligeAbrir(this, QString::fromUtf8(kTituloAbrirRlf),
+                                                           "Apuestas reducidas con Fijo (*.rlf *.RLF)");
+    if (ruta.isEmpty())
+        return false;
+    std::string error;
+    if (!motor_.AbreConFijo(conjunto_, ruta.toStdString(), error)) {
+        AvisaError(error);
+        return false;
+    }
+    panel23_->hide();
+    return true;
+}
+
+// The dialogue when the ".RLF" for the chosen numbers does not exist yet: the first notice
+// (which may open a stored system), the second (accept generates), then the generation
+// with its progress window. While it runs the windows keep painting and no input acts.
+bool TVentanaPrincipal::SinFicheroConFijos(TConjuntoApuestas& conjunto, std::string& error)
+{
+    CabeceraApuestas& c = conjunto.Cabecera;
+    const int k = GarantiaDeTipo(c.TipoReduccion);
+    const std::span<const std::uint8_t> fijos(c.ListaFijos.data(), static_cast<std::size_t>(std::clamp(c.TotalFijos, 0, 3)));
+    const std::string fichero = NombreRlf(c.TotalReducidos, k, fijos);
+    TDialogoInformacion aviso1(this, 1, TextosInformacion(1, c.TotalReducidos, k, fichero),
+                               [this] { return AbreRlfElegido(); });
+    if (aviso1.exec() == TDialogoInformacion::kAbierto)
+        return true;
+    TDialogoInformacion aviso2(this, 2, TextosInformacion(2, c.TotalReducidos, k, fichero), {});
+    if (aviso2.exec() != TDialogo::kAceptado)
+        return false;
+
+    TVentanaProgreso progreso(this, TextosProgreso(c.TotalReducidos, fijos, fichero));
+    progreso.show();
+    generando_ = true;
+    TBloqueoEntrada bloqueo(&progreso);
+    QCoreApplication::processEvents();
+    QElapsedTimer reloj;
+    reloj.start();
+    std::string mensaje;
+    const bool ok = GeneraYAbreConFijos(
+        motor_, conjunto,
+        [&](std::int64_t apuestas) {
+            // Let pending events run now and then: painting goes on, input is swallowed.
+            if (reloj.elapsed() >= 20) {
+                progreso.FijaApuestas(apuestas);
+                QCoreApplication::processEvents();
+                reloj.restart();
+            }
+            return true;
+        },
+        mensaje, error);
+    generando_ = false;
+    progreso.hide();
+    if (ok) {
+        panel23_->hide();
+        if (!mensaje.empty())
+            AvisaError(mensaje);
+    }
+    return ok;
 }
 
 void TVentanaPrincipal::NumeroDeApuestas()
@@ -591,15 +778,9 @@ void TVentanaPrincipal::EditaApuestaEnColumna(int columna)
     TDialogoNumerosApuesta dialogo(
         this, e.Apuesta, [this, indice](int n) { return conjunto_.Apuestas[indice].Marcado(n); },
         [this, indice](int n) {
-            TApuestas& a = conjunto_.Apuestas[indice];
-            if (a.Marcado(n)) {
-                a.Desmarca(n);
-                return QString();
-            }
-            if (a.Cruces >= conjunto_.CrucesPorApuesta)
-                return QString("Error: La apuesta ya tiene %1 cruces").arg(conjunto_.CrucesPorApuesta);
-            a.Marca(n);
-            return QString();
+            std::string error;
+            ApuestaMultiple::AlternaMarca(conjunto_, indice, n, error);
+            return Q(error);
         });
     dialogo.exec();
     ActualizaCruces();
@@ -634,6 +815,101 @@ void TVentanaPrincipal::Salir()
         close();
 }
 
+void TVentanaPrincipal::TablaDeReducciones()
+{
+    TTablaReducciones(this).exec();
+}
+
+bool TVentanaPrincipal::AbreFichero(const QString& ruta, bool reiniciaSiFalla)
+{
+    const TResultadoApertura r = FicheroApuestas::AbreDeUnaVez(conjunto_, ruta.toStdString());
+    panel14_->hide();
+    panel23_->hide();
+    // A reduced set opened from a file brings its own choice of numbers.
+    numerosReduccion_.reset();
+    if (!r.Ok) {
+        AvisaError(r.Error);
+        if (reiniciaSiFalla) {
+            Nueva();
+            return false;
+        }
+        MuestraTextos({conjunto_.TextoLeyenda(), conjunto_.TextoContador()});
+        FijaPanelFichero();
+        Refresca();
+        return false;
+    }
+    MuestraTextos(r.Textos);
+    panel31_->setText(Q(r.PanelFichero));
+    Refresca();
+    if (r.MostrarSorteo)
+        panel23_->show();
+    return true;
+}
+
+void TVentanaPrincipal::Abrir()
+{
+    const QString ruta = TServicios::Actuales().EligeAbrir(this, "Cargar apuesta desde disco...",
+                                                           "Archivos de apuestas (*.apu)");
+    if (!ruta.isEmpty())
+        AbreFichero(ruta);
+}
+
+void TVentanaPrincipal::AbrirDeNuevo()
+{
+    const QString ruta = CaptionAbrirDeNuevo();
+    if (!ruta.isEmpty())
+        AbreFichero(ruta);
+}
+
+QString TVentanaPrincipal::CaptionAbrirDeNuevo() const
+{
+    return accAbrirDeNuevo_->data().toString();
+}
+
+void TVentanaPrincipal::FijaAbrirDeNuevo(const QString& ruta)
+{
+    accAbrirDeNuevo_->setData(ruta);
+    // "&" in a path must not become an accelerator.
+    accAbrirDeNuevo_->setText(QString(ruta).replace("&", "&&"));
+}
+
+void TVentanaPrincipal::Grabar()
+{
+    if (!conjunto_.GrabarHabilitado)
+        return;
+    std::string error;
+    if (!FicheroApuestas::Graba(conjunto_, conjunto_.NombreFichero, ModoGrabacion::Grabar, carpeta_, error))
+        AvisaError(error);
+}
+
+void TVentanaPrincipal::GrabarComo()
+{
+    if (const auto incompleta = FicheroApuestas::CompruebaCruces(conjunto_)) {
+        AvisaError(*incompleta);
+        return;
+    }
+    QString ruta = TServicios::Actuales().EligeGuardar(this, "Guardar apuesta en disco...",
+                                                       "archivos de apuestas (*.apu)",
+                                                       Q(FicheroApuestas::NombrePropuesto(conjunto_)));
+    if (ruta.isEmpty())
+        return;
+    if (QFileInfo(ruta).suffix().isEmpty())
+        ruta += ".apu";
+    if (QFileInfo::exists(ruta) &&
+        !TServicios::Actuales().Pregunta(this, QString::fromUtf8(textos::kSobreescribir)))
+        return;
+    std::string error;
+    const bool ok = FicheroApuestas::Graba(conjunto_, ruta.toStdString(), ModoGrabacion::GrabarComo, carpeta_, error);
+    if (!ok)
+        AvisaError(error);
+    if (conjunto_.NombreFichero == ruta.toStdString()) {
+        FijaPanelFichero();
+        if (const auto ultimo = UltimoFichero::MeteCadena(carpeta_))
+            FijaAbrirDeNuevo(Q(*ultimo));
+    }
+    Refresca();
+}
+
 void TVentanaPrincipal::keyPressEvent(QKeyEvent* e)
 {
     switch (e->key()) {
@@ -648,6 +924,14 @@ void TVentanaPrincipal::keyPressEvent(QKeyEvent* e)
     case Qt::Key_Left: BoletoAnterior(); break;
     case Qt::Key_Right: BoletoSiguiente(); break;
     case Qt::Key_Down: UltimoBoleto(); break;
+    case Qt::Key_U:
+        if (reducir_->isEnabled())
+            Reducir();
+        break;
+    case Qt::Key_N:
+        if (numeros_->isEnabled())
+            CambiaNumeros();
+        break;
     default: QMainWindow::keyPressEvent(e); return;
     }
     e->accept();

@@ -8,6 +8,8 @@
 #include <filesystem>
 #include <memory>
 
+#include "generation/EleccionReducida.h"
+#include "generation/Reducidas.h"
 #include "model/ConjuntoApuestas.h"
 
 class QAction;
@@ -20,6 +22,8 @@ class TShapeButton;
 class TMiBoton;
 class TPanel;
 class TImagenBoleto;
+class TDialogoNumerosReduccion;
+class TVentanaProgreso;
 
 class TVentanaPrincipal : public QMainWindow {
     Q_OBJECT
@@ -52,6 +56,18 @@ public:
     void CambiaJuego();
     void AlternaInformacion();
     void Salir();
+    void Reducir();
+    void CambiaNumeros();
+    void Abrir();
+    void Grabar();
+    void GrabarComo();
+    void AbrirDeNuevo();
+    void TablaDeReducciones();
+    // Opens a bet file (AbreDeUnaVez). With `reiniciaSiFalla` (a file named on the command
+    // line) a file that cannot be read leaves the reset set after the message.
+    bool AbreFichero(const QString& ruta, bool reiniciaSiFalla = false);
+    QString CaptionAbrirDeNuevo() const;
+    bool Generando() const { return generando_; }
 
     // Says which pictures could not be read, once the window shows.
     void AvisaDibujosQueFaltan();
@@ -70,10 +86,20 @@ private:
     void TrasCambioDeTipo();
     void DibujaCruz(QPainter& p, int columna, int numero);
     void AvisaError(const std::string& mensaje);
+    void EligeMultiple();
+    void EligeReducida();
+    void TrasReducida(TResultadoEleccion r, const std::string& error, const TTextosConjunto& t);
+    bool AbreRlfElegido();
+    bool SinFicheroConFijos(TConjuntoApuestas& conjunto, std::string& error);
+    void FijaAbrirDeNuevo(const QString& ruta);
     TShapeButton* BotonOrden(const QString& caption, const char* nombre, const QString& dibujo = "BotonOrden.bmp");
 
     std::filesystem::path carpeta_;
+    TReducidas motor_;
     TConjuntoApuestas conjunto_;
+    // Kept so that "&Números" reopens it with the current choice.
+    std::unique_ptr<TDialogoNumerosReduccion> numerosReduccion_;
+    bool generando_ = false;
     QImage limpio_;   // the clean slip
     QImage trabajo_;  // the working copy the crosses are drawn on
 

@@ -1,0 +1,35 @@
+#include "ui/TDialogoTipoReduccion.h"
+
+#include "ui/TShapeButton.h"
+#include "ui/TTablaReducciones.h"
+#include "ui/TextosVentanas.h"
+
+namespace numbrela::ui {
+
+TDialogoTipoReduccion::TDialogoTipoReduccion(QWidget* parent, std::uint8_t& tipoReduccion)
+    : TDialogo(parent, QString::fromUtf8(textos::kCaptionTipoReduccion),
+               QString::fromUtf8(textos::kTituloTipoReduccion), QSize(360, 300)),
+      tipo_(tipoReduccion)
+{
+    tipo_ = 0;
+    const struct {
+        const char* dibujo;
+        const char* nombre;
+    } botones[] = {{"ReduccionTres.bmp", "AlTres"}, {"ReduccionCuatro.bmp", "AlCuatro"}, {"ReduccionCinco.bmp", "AlCinco"}};
+    for (int i = 0; i < 3; ++i) {
+        TShapeButton* b = CreaBoton(botones[i].dibujo, QPoint(110, 44 + 52 * i));
+        b->setObjectName(botones[i].nombre);
+        const std::uint8_t tipo = static_cast<std::uint8_t>(i + 1);
+        connect(b, &TShapeButton::clicked, this, [this, tipo] {
+            tipo_ = tipo;
+            done(kAceptado);
+        });
+    }
+    TShapeButton* tabla = CreaBoton("BotonLargo.bmp", QPoint(92, 202), QString::fromUtf8(textos::kVerTabla));
+    tabla->setObjectName("VerTabla");
+    tabla->setTextColor(Qt::white);
+    connect(tabla, &TShapeButton::clicked, this, [this] { TTablaReducciones(this).exec(); });
+    BotonCancelar(QPoint(144, 246));
+}
+
+} // namespace numbrela::ui
