@@ -257,8 +257,8 @@ void TShapeButton::paintEvent(QPaintEvent*)
             r.translate(1, 1);
         const int banderas = Qt::AlignCenter | Qt::TextSingleLine | Qt::TextShowMnemonic;
         if (!isEnabled()) {
-            // Grey, embossed on a white shadow so it still reads on the dithered face.
-            p.setPen(Qt::white);
+            // Grey on the light dithered face reads badly: a dark shadow under it helps.
+            p.setPen(QColor(40, 40, 40));
             p.drawText(r.translated(1, 1), banderas, texto);
         }
         p.setPen(isEnabled() ? textColor_ : QColor(128, 128, 128));

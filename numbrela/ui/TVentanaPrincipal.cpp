@@ -664,6 +664,7 @@ bool TVentanaPrincipal::SinFicheroConFijos(TConjuntoApuestas& conjunto, std::str
     TVentanaProgreso progreso(this, TextosProgreso(c.TotalReducidos, fijos, fichero));
     progreso.show();
     generando_ = true;
+    esperaMaxima_ = 0;
     TBloqueoEntrada bloqueo(&progreso);
     QCoreApplication::processEvents();
     QElapsedTimer reloj;
@@ -674,6 +675,7 @@ bool TVentanaPrincipal::SinFicheroConFijos(TConjuntoApuestas& conjunto, std::str
         [&](std::int64_t apuestas) {
             // Let pending events run now and then: painting goes on, input is swallowed.
             if (reloj.elapsed() >= 20) {
+                esperaMaxima_ = std::max(esperaMaxima_, reloj.nsecsElapsed() / 1e6);
                 progreso.FijaApuestas(apuestas);
                 QCoreApplication::processEvents();
                 reloj.restart();
@@ -681,6 +683,7 @@ bool TVentanaPrincipal::SinFicheroConFijos(TConjuntoApuestas& conjunto, std::str
             return true;
         },
         mensaje, error);
+    esperaMaxima_ = std::max(esperaMaxima_, reloj.nsecsElapsed() / 1e6);
     generando_ = false;
     progreso.hide();
     if (ok) {

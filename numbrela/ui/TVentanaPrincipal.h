@@ -68,6 +68,9 @@ public:
     bool AbreFichero(const QString& ruta, bool reiniciaSiFalla = false);
     QString CaptionAbrirDeNuevo() const;
     bool Generando() const { return generando_; }
+    // The longest stretch without running pending events during the last generation, in
+    // milliseconds, up to the set holding the new system.
+    double EsperaMaximaGeneracion() const { return esperaMaxima_; }
 
     // Says which pictures could not be read, once the window shows.
     void AvisaDibujosQueFaltan();
@@ -100,6 +103,7 @@ private:
     // Kept so that "&Números" reopens it with the current choice.
     std::unique_ptr<TDialogoNumerosReduccion> numerosReduccion_;
     bool generando_ = false;
+    double esperaMaxima_ = 0;
     QImage limpio_;   // the clean slip
     QImage trabajo_;  // the working copy the crosses are drawn on
 
