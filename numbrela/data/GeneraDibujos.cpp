@@ -669,7 +669,7 @@ int main(int argc, char** argv)
     ok &= Cursor();
     ok &= Guarda(BotonCapsula(90, 36, QColor(20, 110, 120)), "BotonOrden.bmp");
     ok &= Guarda(BotonCapsula(90, 36, QColor(180, 30, 40)), "BotonSalir.bmp");
-    ok &= Guarda(BotonCapsula(176, 32, QColor(40, 80, 150)), "BotonLargo.bmp");
+    ok &= Guarda(BotonCapsula(210, 32, QColor(40, 80, 150)), "BotonLargo.bmp");
     ok &= Guarda(BotonCapsula(34, 28, QColor(190, 190, 196)), "BotonNumero.bmp");
     ok &= Guarda(Flecha(false, true), "BotonPrimero.bmp");
     ok &= Guarda(Flecha(false, false), "BotonAnterior.bmp");

@@ -32,12 +32,17 @@ TDialogo::TDialogo(QWidget* parent, const QString& caption, const QString& titul
     titulo_->setFont(f);
 }
 
-TShapeButton* TDialogo::CreaBoton(const QString& dibujo, QPoint pos, const QString& caption)
+TShapeButton* TDialogo::CreaBoton(const QString& dibujo, QPoint pos, const QString& caption, const QString& sinDibujo)
 {
     auto* b = new TShapeButton(this);
     b->setPicture(TDibujos::Imagen(dibujo));
     b->move(pos);
     b->setCaption(caption);
+    if (b->picture().isNull()) {
+        b->resize(90, 32);
+        if (caption.isEmpty())
+            b->setCaption(sinDibujo);
+    }
     QFont f = b->font();
     f.setBold(true);
     b->setFont(f);
@@ -46,7 +51,7 @@ TShapeButton* TDialogo::CreaBoton(const QString& dibujo, QPoint pos, const QStri
 
 TShapeButton* TDialogo::BotonAceptar(QPoint pos, int codigo)
 {
-    TShapeButton* b = CreaBoton("Aceptar.bmp", pos);
+    TShapeButton* b = CreaBoton("Aceptar.bmp", pos, QString(), "Aceptar");
     b->setObjectName("Aceptar");
     connect(b, &TShapeButton::clicked, this, [this, codigo] { done(codigo); });
     return b;
@@ -54,7 +59,7 @@ TShapeButton* TDialogo::BotonAceptar(QPoint pos, int codigo)
 
 TShapeButton* TDialogo::BotonCancelar(QPoint pos, int codigo)
 {
-    TShapeButton* b = CreaBoton("Cancelar.bmp", pos);
+    TShapeButton* b = CreaBoton("Cancelar.bmp", pos, QString(), "Cancelar");
     b->setObjectName("Cancelar");
     connect(b, &TShapeButton::clicked, this, [this, codigo] { done(codigo); });
     return b;

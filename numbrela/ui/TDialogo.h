@@ -24,7 +24,9 @@ public:
 
 protected:
     // A shaped button showing picture `dibujo` from the program folder at `pos`.
-    TShapeButton* CreaBoton(const QString& dibujo, QPoint pos, const QString& caption = QString());
+    // Without the picture it shows `sinDibujo` on a plain face.
+    TShapeButton* CreaBoton(const QString& dibujo, QPoint pos, const QString& caption = QString(),
+                            const QString& sinDibujo = QString());
     // The accept and cancel picture buttons, closing with `codigo`.
     TShapeButton* BotonAceptar(QPoint pos, int codigo = kAceptado);
     TShapeButton* BotonCancelar(QPoint pos, int codigo = kCancelado);

@@ -22,7 +22,7 @@ TDialogoInformacion::TDialogoInformacion(QWidget* parent, int conjuntoTextos, co
     if (conjunto_ == 1) {
         // The only button closes without acceptance: the dialogue goes on to the second notice.
         BotonAceptar(QPoint(244, 360), kCancelado);
-        TShapeButton* abrir = CreaBoton("BotonLargo.bmp", QPoint(360, 364), "Abrir...");
+        TShapeButton* abrir = CreaBoton("BotonLargo.bmp", QPoint(340, 364), "Abrir...");
         abrir->setObjectName("Abrir");
         abrir->setTextColor(Qt::white);
         connect(abrir, &TShapeButton::clicked, this, [this, abre = std::move(abre)] {

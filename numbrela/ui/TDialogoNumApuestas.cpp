@@ -25,12 +25,12 @@ TDialogoNumApuestas::TDialogoNumApuestas(QWidget* parent, bool conAnadir)
     f.setBold(true);
     edit_->setFont(f);
 
-    TShapeButton* crear = CreaBoton("Aceptar.bmp", QPoint(60, 100));
+    TShapeButton* crear = CreaBoton("Aceptar.bmp", QPoint(60, 100), QString(), "Crear");
     crear->setObjectName("Crear");
     connect(crear, &TShapeButton::clicked, this, [this] { Cierra(kCrear); });
     Rotulo(QString::fromUtf8(textos::kCrear), QRect(60, 146, 72, 20), true)->setAlignment(Qt::AlignCenter);
 
-    TShapeButton* anadir = CreaBoton("Anadir.bmp", QPoint(154, 100));
+    TShapeButton* anadir = CreaBoton("Anadir.bmp", QPoint(154, 100), QString(), "+");
     anadir->setObjectName("Anadir");
     anadir->setEnabled(conAnadir);
     connect(anadir, &TShapeButton::clicked, this, [this] { Cierra(kAnadir); });

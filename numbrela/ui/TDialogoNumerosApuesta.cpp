@@ -12,15 +12,17 @@ TDialogoNumerosApuesta::TDialogoNumerosApuesta(QWidget* parent, long long numero
                                                std::function<QString(int)> alterna)
     : TDialogo(parent, QString::fromUtf8(textos::kCaptionNumerosApuesta),
                QString::fromUtf8(textos::kTituloNumerosApuesta) + QString::number(numeroApuesta),
-               QSize(330, 340)),
+               QSize(400, 340)),
       marcado_(std::move(marcado)), alterna_(std::move(alterna))
 {
     const QImage dibujo = TDibujos::Imagen("BotonNumero.bmp");
     for (int n = 1; n <= 49; ++n) {
         auto* b = new TShapeButton(this);
         b->setPicture(dibujo);
+        if (dibujo.isNull())
+            b->resize(34, 28);
         b->setShapeCursor(TDibujos::Cursor1());
-        b->move(22 + ((n - 1) % 7) * 41, 46 + ((n - 1) / 7) * 34);
+        b->move(57 + ((n - 1) % 7) * 41, 46 + ((n - 1) / 7) * 34);
         b->setCaption(QString::number(n));
         b->setObjectName(QString("Numero%1").arg(n));
         connect(b, &TShapeButton::clicked, this, [this, n] {
@@ -32,7 +34,7 @@ TDialogoNumerosApuesta::TDialogoNumerosApuesta(QWidget* parent, long long numero
         botones_.push_back(b);
         Pinta(n);
     }
-    BotonAceptar(QPoint(129, 288));
+    BotonAceptar(QPoint(164, 288));
 }
 
 void TDialogoNumerosApuesta::Pinta(int numero)

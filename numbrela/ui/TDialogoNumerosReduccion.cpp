@@ -21,6 +21,8 @@ TDialogoNumerosReduccion::TDialogoNumerosReduccion(QWidget* parent, CabeceraApue
     for (int n = 1; n <= 49; ++n) {
         auto* b = new TShapeButton(this);
         b->setPicture(dibujo);
+        if (dibujo.isNull())
+            b->resize(34, 28);
         b->setShapeCursor(TDibujos::Cursor1());
         b->move(24 + ((n - 1) % 10) * 41, 64 + ((n - 1) / 10) * 34);
         b->setCaption(QString::number(n));
@@ -33,14 +35,14 @@ TDialogoNumerosReduccion::TDialogoNumerosReduccion(QWidget* parent, CabeceraApue
     }
     reducidos_ = Rotulo(QString(), QRect(24, 240, 200, 22), true);
     fijos_ = Rotulo(QString(), QRect(24, 264, 200, 22), true);
-    borrar_ = CreaBoton("BotonLargo.bmp", QPoint(250, 244), QString::fromUtf8(textos::kBorrarTodos));
+    borrar_ = CreaBoton("BotonLargo.bmp", QPoint(236, 244), QString::fromUtf8(textos::kBorrarTodos));
     borrar_->setObjectName("BorrarTodos");
     borrar_->setTextColor(Qt::white);
     connect(borrar_, &TShapeButton::clicked, this, [this] {
         numeros_.BorraTodos();
         Refresca();
     });
-    TShapeButton* rlf = CreaBoton("AbrirRLF.bmp", QPoint(30, 310));
+    TShapeButton* rlf = CreaBoton("AbrirRLF.bmp", QPoint(30, 310), QString(), ".RLF...");
     rlf->setObjectName("AbrirRLF");
     rlf->setToolTip(QString::fromUtf8(kTituloAbrirRlf));
     connect(rlf, &TShapeButton::clicked, this, [this] {
@@ -49,7 +51,7 @@ TDialogoNumerosReduccion::TDialogoNumerosReduccion(QWidget* parent, CabeceraApue
             done(kAceptado);
         }
     });
-    TShapeButton* aceptar = CreaBoton("Aceptar.bmp", QPoint(270, 320));
+    TShapeButton* aceptar = CreaBoton("Aceptar.bmp", QPoint(270, 320), QString(), "Aceptar");
     aceptar->setObjectName("Aceptar");
     connect(aceptar, &TShapeButton::clicked, this, [this] { Acepta(); });
     BotonCancelar(QPoint(360, 320));

@@ -6,10 +6,10 @@ namespace numbrela::ui {
 
 TDialogoSalir::TDialogoSalir(QWidget* parent)
     : TDialogo(parent, QString::fromUtf8(textos::kAtencion), QString::fromUtf8(textos::kPreguntaSalir),
-               QSize(400, 130))
+               QSize(460, 130))
 {
-    BotonAceptar(QPoint(110, 60));
-    BotonCancelar(QPoint(218, 60));
+    BotonAceptar(QPoint(140, 60));
+    BotonCancelar(QPoint(248, 60));
 }
 
 } // namespace numbrela::ui

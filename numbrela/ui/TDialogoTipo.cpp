@@ -18,7 +18,7 @@ TDialogoTipo::TDialogoTipo(QWidget* parent)
                    {"TipoReducida.bmp", "Reducida", kReducida}};
     int y = 46;
     for (const auto& b : botones) {
-        TShapeButton* boton = CreaBoton(b.dibujo, QPoint(115, y));
+        TShapeButton* boton = CreaBoton(b.dibujo, QPoint(115, y), QString(), b.nombre);
         boton->setObjectName(b.nombre);
         const int codigo = b.codigo;
         connect(boton, &TShapeButton::clicked, this, [this, codigo] { done(codigo); });

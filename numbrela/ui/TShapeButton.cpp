@@ -3,6 +3,7 @@
 #include <QKeySequence>
 #include <QMouseEvent>
 #include <QPainter>
+#include <qdrawutil.h>
 #include <QRegion>
 #include <QShortcut>
 
@@ -176,7 +177,7 @@ void TShapeButton::buildFaces()
 bool TShapeButton::insideShape(QPoint p) const
 {
     if (down_.isNull())
-        return false;
+        return rect().contains(p);  // a plain button without its picture
     const int x = p.x(), y = p.y();
     if (x >= width() - 1 || y > height() - 1 || x <= 0 || y <= 0)
         return false;
@@ -241,9 +242,16 @@ void TShapeButton::setPressed(bool pressed)
 
 void TShapeButton::paintEvent(QPaintEvent*)
 {
-    if (picture_.isNull())
-        return;
     QPainter p(this);
+    if (picture_.isNull()) {
+        // Without its picture the button still shows and works: a plain silver face.
+        p.fillRect(rect(), QColor(192, 192, 192));
+        qDrawShadePanel(&p, rect(), palette(), pressed_ && isEnabled(), 2);
+        p.setPen(isEnabled() ? QColor(0, 0, 0) : QColor(128, 128, 128));
+        p.drawText(rect().translated(pressed_ ? 1 : 0, pressed_ ? 1 : 0),
+                   Qt::AlignCenter | Qt::TextShowMnemonic, caption_.endsWith('|') ? caption_.chopped(1) : caption_);
+        return;
+    }
     const bool hundido = isEnabled() && pressed_ && bevelWidth_ > 0;
     auto pintaRotulo = [&] {
         if (caption_.isEmpty())

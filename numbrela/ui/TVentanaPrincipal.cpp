@@ -110,8 +110,10 @@ TShapeButton* TVentanaPrincipal::BotonOrden(const QString& caption, const char* 
     f.setBold(true);
     b->setFont(f);
     b->setTextColor(Qt::white);
-    if (b->picture().isNull())
-        b->resize(90, 36);
+    if (b->picture().isNull()) {
+        b->resize(caption.isEmpty() ? 48 : 90, 36);
+        b->setTextColor(Qt::black);
+    }
     return b;
 }
 
@@ -242,6 +244,7 @@ void TVentanaPrincipal::CreaControles()
 
     primero_ = BotonOrden(QString(), "Primero", "BotonPrimero.bmp");
     anterior_ = BotonOrden(QString(), "Anterior", "BotonAnterior.bmp");
+    // Picture-only buttons say what they do when their picture is missing.
     irA_ = BotonOrden(QString(), "IrABoleto", "BotonIrBoleto.bmp");
     irA_->setSemiTransparentColor(QColor(0, 255, 0));
     irA_->setGlassColor(QColor(200, 230, 255));
@@ -251,6 +254,11 @@ void TVentanaPrincipal::CreaControles()
     ultimo_ = BotonOrden(QString(), "Ultimo", "BotonUltimo.bmp");
     informacion_ = BotonOrden(QString(), "Informacion", "BotonInfo.bmp");
     salir_ = BotonOrden("&Salir", "Salir", "BotonSalir.bmp");
+    const std::pair<TShapeButton*, const char*> sinDibujo[] = {
+        {primero_, "|<"}, {anterior_, "<"}, {siguiente_, ">"}, {ultimo_, ">|"}, {informacion_, "i"}};
+    for (const auto& [boton, rotulo] : sinDibujo)
+        if (boton->picture().isNull())
+            boton->setCaption(rotulo);
     connect(primero_, &TShapeButton::clicked, this, &TVentanaPrincipal::PrimerBoleto);
     connect(anterior_, &TShapeButton::clicked, this, &TVentanaPrincipal::BoletoAnterior);
     connect(irA_, &TShapeButton::clicked, this, &TVentanaPrincipal::IrABoleto);

@@ -11,24 +11,49 @@
 #include <functional>
 #include <memory>
 
+#include "ui/TDibujos.h"
 #include "ui/TServicios.h"
 #include "ui/TShapeButton.h"
 
 namespace numbrela::ui::prueba {
 
+// Each test starts a new epoch; a handler left waiting by an earlier test gives up.
+inline int& Epoca()
+{
+    static int epoca = 0;
+    return epoca;
+}
+
 // Runs `accion` on the next modal dialog of type D once it is shown. Polls, because the
 // dialog appears only when the caller's exec() starts its loop.
 template <class D>
-void AlAbrirse(std::function<void(D*)> accion, int intentos = 200)
+void AlAbrirse(std::function<void(D*)> accion, int intentos = 200, int epoca = -1)
 {
-    QTimer::singleShot(5, [accion, intentos] {
+    if (epoca < 0)
+        epoca = Epoca();
+    QTimer::singleShot(5, [accion, intentos, epoca] {
+        if (epoca != Epoca())
+            return;
         if (auto* d = qobject_cast<D*>(QApplication::activeModalWidget()); d != nullptr && d->isVisible()) {
             accion(d);
             return;
         }
         if (intentos > 0)
-            AlAbrirse<D>(accion, intentos - 1);
+            AlAbrirse<D>(accion, intentos - 1, epoca);
     });
+}
+
+// Dialogs opened without the main window read their pictures from the build's folder.
+inline void UsaCarpetaDelPrograma()
+{
+    TDibujos::FijaCarpeta(TEST_PROGRAM_DIR);
+}
+
+// Shows a window and waits until it can take clicks.
+inline bool Muestra(QWidget& w)
+{
+    w.show();
+    return QTest::qWaitForWindowExposed(&w);
 }
 
 // A left click in the middle of a shaped button (on its shape).
@@ -52,6 +77,7 @@ struct ServiciosDePrueba {
 
     ServiciosDePrueba()
     {
+        ++Epoca();
         anteriores = TServicios::Actuales();
         TServicios& s = TServicios::Actuales();
         s.Avisa = [this](QWidget*, const QString& t) { Avisos << t; };
@@ -62,7 +88,11 @@ struct ServiciosDePrueba {
         s.EligeAbrir = [this](QWidget*, const QString&, const QString&) { return Abrir; };
         s.EligeGuardar = [this](QWidget*, const QString&, const QString&, const QString&) { return Guardar; };
     }
-    ~ServiciosDePrueba() { TServicios::Actuales() = anteriores; }
+    ~ServiciosDePrueba()
+    {
+        ++Epoca();
+        TServicios::Actuales() = anteriores;
+    }
     QString Ultimo() const { return Avisos.isEmpty() ? QString() : Avisos.back(); }
 };
 

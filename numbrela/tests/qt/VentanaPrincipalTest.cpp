@@ -423,6 +423,10 @@ TEST(VentanaSinDibujos, StartsWithPlainSurfacesAndNamesWhatIsMissing)
         EXPECT_TRUE(servicios.Ultimo().contains("Cuadro2.bmp"));
         EXPECT_TRUE(servicios.Ultimo().contains("fondo3.bmp"));
         EXPECT_EQ(v.CopiaDeTrabajo().size(), QSize(745, 210));
+        // The buttons still show and answer, on plain faces that say what they do.
+        auto* tipo = v.findChild<TShapeButton*>("Tipo");
+        EXPECT_TRUE(tipo->insideShape(QPoint(tipo->width() / 2, tipo->height() / 2)));
+        EXPECT_EQ(v.findChild<TShapeButton*>("Primero")->caption(), "|<");
     }
     TDibujos::OlvidaFaltan();
     TDibujos::FijaCarpeta(TEST_PROGRAM_DIR);
