@@ -77,6 +77,11 @@ struct CasoBoletos {
     const char* contador;
 };
 
+void PrintTo(const CasoBoletos& caso, std::ostream* os)
+{
+    *os << caso.n << " bets";
+}
+
 class Boletos : public ::testing::TestWithParam<CasoBoletos> {};
 
 TEST_P(Boletos, GroupEightBetsToASlip)
@@ -98,7 +103,8 @@ INSTANTIATE_TEST_SUITE_P(Simples, Boletos,
                                            CasoBoletos{9, 1, {8, 1}, "Boleto 1 de 2"},
                                            CasoBoletos{16, 1, {8, 8}, "Boleto 1 de 2"},
                                            CasoBoletos{17, 2, {8, 8, 1}, "Boleto 1 de 3"},
-                                           CasoBoletos{23, 2, {8, 8, 7}, "Boleto 1 de 3"}));
+                                           CasoBoletos{23, 2, {8, 8, 7}, "Boleto 1 de 3"}),
+                         [](const auto& info) { return std::to_string(info.param.n) + "Bets"; });
 
 TEST(ConjuntoApuestas, AMultipleIsOneSlipWithOneBet)
 {
