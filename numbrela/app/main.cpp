@@ -1,7 +1,9 @@
 // The planner's entry point: command-line options, then the windows or an action.
 #include <iostream>
 
+#include "app/AccionesApuestas.h"
 #include "app/CommandLine.h"
+#include "app/RelojSistema.h"
 
 int main(int argc, char** argv)
 {
@@ -19,6 +21,8 @@ int main(int argc, char** argv)
         std::cout << "Numbrela Pro 1.36\n";
         return 0;
     }
+    if (auto codigo = EjecutaAccionApuestas(opciones, std::cout, std::cerr, SemillaDelReloj))
+        return *codigo;
     // The windows are not built yet: say plainly what this build can do.
     std::cout << "Numbrela Pro 1.36\n"
                  "Esta versión aún no tiene ventanas. Hoy sabe:\n"
