@@ -67,16 +67,16 @@ TEST(Simulacion, EveryNumberComesOut)
 }
 
 // The counters against the straightforward count: the same draws again, each bet scored
-// with PuntuarApuesta.
+// with PuntuarApuesta. 150 bets fill two words of 64 bets and part of a third.
 TEST(Simulacion, CountersAgreeWithScoringEveryBet)
 {
     TConjuntoApuestas c;
     std::string e;
     TTextosConjunto t;
-    c.CreaSimples(40, e, t);
-    for (int i = 0; i < 40; ++i)
+    c.CreaSimples(150, e, t);
+    for (int i = 0; i < 150; ++i)
         for (int k = 0; k < 6; ++k)
-            c.Apuestas[static_cast<std::size_t>(i)].Marca(1 + (i + k * 7) % 49);
+            c.Apuestas[static_cast<std::size_t>(i)].Marca(1 + (i * 5 + k * 7) % 49);
     c.Cabecera.Sorteo = TSorteo{{1, 2, 3, 4, 5, 6}, 7};
     c.Apuestas[0].Aciertos = 3;
 
