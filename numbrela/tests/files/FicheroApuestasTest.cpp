@@ -243,6 +243,21 @@ TEST_F(Carpeta, AFileThatCannotBeCreatedKeepsTheSetsFile)
     EXPECT_EQ(e, "Error: No es posible grabar este archivo");
 }
 
+TEST_F(Carpeta, AFailedSaveLeavesThePreviousFileWhole)
+{
+    TConjuntoApuestas c = TresSimples();
+    std::string e;
+    ASSERT_TRUE(FicheroApuestas::Graba(c, dir_ / "a.apu", ModoGrabacion::GrabarComo, dir_, e));
+    const auto antes = LeeBytes(dir_ / "a.apu");
+    // Something that cannot be replaced stands where the temporary file would go.
+    fs::create_directories(dir_ / "a.apu.tmp~" / "ocupado");
+    c.FijaNombre("Otra cosa");
+    EXPECT_FALSE(FicheroApuestas::Graba(c, dir_ / "a.apu", ModoGrabacion::Grabar, dir_, e));
+    EXPECT_EQ(e, "Error: No es posible grabar este archivo");
+    EXPECT_EQ(LeeBytes(dir_ / "a.apu"), antes);
+    EXPECT_TRUE(fs::exists(dir_ / "a.apu.tmp~" / "ocupado"));
+}
+
 TEST_F(Carpeta, AMissingFileCannotBeOpened)
 {
     TConjuntoApuestas c = TresSimples();
