@@ -2,7 +2,9 @@
 #include <iostream>
 
 #include "app/AccionesReducidas.h"
+#include "app/AccionesApuestas.h"
 #include "app/CommandLine.h"
+#include "app/RelojSistema.h"
 
 int main(int argc, char** argv)
 {
@@ -22,6 +24,8 @@ int main(int argc, char** argv)
         std::cout << "Numbrela Pro 1.36\n";
         return 0;
     }
+    if (auto codigo = EjecutaAccionApuestas(opciones, std::cout, std::cerr, SemillaDelReloj))
+        return *codigo;
     // The windows are not built yet: say plainly what this build can do.
     std::cout << "Numbrela Pro 1.36\n"
                  "Esta versión aún no tiene ventanas. Hoy sabe:\n"
