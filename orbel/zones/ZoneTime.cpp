@@ -87,11 +87,13 @@ bool IsDaylightTime(const TimeZoneInformation& z, const DateTime& utc)
     return t < s || t >= d;      // southern order (D = S included)
 }
 
-int ZoneOffsetMinutes(const TimeZoneInformation& z, const DateTime& utc)
+std::int64_t ZoneOffsetMinutes(const TimeZoneInformation& z, const DateTime& utc)
 {
+    // In 64 bits: the biases of a damaged file may be anything.
+    const std::int64_t bias = z.Bias;
     if (!z.HasDaylightSaving())
-        return -z.Bias;  // StandardBias does not apply without daylight saving
-    return -z.Bias - (IsDaylightTime(z, utc) ? z.DaylightBias : z.StandardBias);
+        return -bias;  // StandardBias does not apply without daylight saving
+    return -bias - (IsDaylightTime(z, utc) ? std::int64_t{z.DaylightBias} : std::int64_t{z.StandardBias});
 }
 
 SystemTime UtcToZoneTime(const TimeZoneInformation& zone, const SystemTime& utc)

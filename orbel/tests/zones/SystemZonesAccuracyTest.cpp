@@ -96,10 +96,10 @@ std::map<std::string, std::string> Sweep(const CRegTimeZoneList& list, std::time
         std::string why;
         bool ok = true;
         long previousOffset = LibraryTime(from).tm_gmtoff;
-        int previousOurs = ZoneOffsetMinutes(info, DateTime::FromUnixSeconds(double(from)));
+        std::int64_t previousOurs = ZoneOffsetMinutes(info, DateTime::FromUnixSeconds(double(from)));
         for (std::time_t t = from; t < to && ok; t += 3600) {
             const long offset = LibraryTime(t).tm_gmtoff;
-            const int ours = ZoneOffsetMinutes(info, DateTime::FromUnixSeconds(double(t)));
+            const std::int64_t ours = ZoneOffsetMinutes(info, DateTime::FromUnixSeconds(double(t)));
             if (offset != previousOffset || ours != previousOurs) {
                 // A transition (theirs or ours) in the last hour: find its minute and check
                 // the minutes before, at and after it.

@@ -160,6 +160,26 @@ TEST(UtcToZoneTime, StandardBiasShiftsTheDaylightStart)
     EXPECT_EQ(Local(z, Utc(2026, 3, 29, 0, 30)), "2026-03-29 02:30:00");
 }
 
+TEST(UtcToZoneTime, ExtremeBiasesOfADamagedRecordDoNotOverflow)
+{
+    TimeZoneInformation z = Paris();
+    z.Bias = INT32_MIN;
+    z.DaylightBias = INT32_MAX;
+    z.StandardBias = INT32_MIN;
+    // The standard start moves INT32_MAX minutes later, so daylight time is in force and
+    // the offset is -INT32_MIN - INT32_MAX = 1 minute.
+    EXPECT_EQ(ZoneOffsetMinutes(z, DateTime::FromCalendar(2026, 7, 1)), 1);
+    EXPECT_EQ(Local(z, Utc(2026, 7, 1, 12, 0)), "2026-07-01 12:01:00");
+    // Without daylight saving the offset is 2^31 minutes (4083 years and some).
+    z.DaylightDate.wMonth = 0;
+    EXPECT_EQ(ZoneOffsetMinutes(z, DateTime::FromCalendar(2026, 7, 1)), std::int64_t{1} << 31);
+    EXPECT_EQ(Local(z, Utc(2026, 7, 1, 12, 0)), "6109-07-24 14:08:00");
+    // Beyond year 9999 the result is an empty time with the milliseconds kept.
+    const SystemTime t = UtcToZoneTime(z, Utc(9000, 7, 1, 12, 0, 0, 7));
+    EXPECT_EQ(t.wYear, 0);
+    EXPECT_EQ(t.wMilliseconds, 7);
+}
+
 TEST(UtcToZoneTime, AbsoluteRulesApplyToTheirOwnYearOnly)
 {
     TimeZoneInformation z = Paris();
