@@ -38,6 +38,18 @@ CRegTimeZone* CRegTimeZoneList::FindZone(const CRegTimeZone& zone, std::uint32_t
     return const_cast<CRegTimeZone*>(std::as_const(*this).FindZone(zone, filter));
 }
 
+std::vector<const CRegTimeZone*> CRegTimeZoneList::PickerOrder(std::uint32_t filter) const
+{
+    std::vector<const CRegTimeZone*> out;
+    for (const auto& z : zones_)
+        if (PassesZoneFilter(*z, filter))
+            out.push_back(z.get());
+    std::stable_sort(out.begin(), out.end(), [](const CRegTimeZone* a, const CRegTimeZone* b) {
+        return a->displayName < b->displayName;
+    });
+    return out;
+}
+
 void CRegTimeZoneList::Store(ArchiveWriter& out, const DateTime& utcNow)
 {
     const bool anyReplacement = std::any_of(zones_.begin(), zones_.end(), [](const auto& z) {

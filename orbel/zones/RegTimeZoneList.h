@@ -54,6 +54,10 @@ public:
     const CRegTimeZone* FindZone(const CRegTimeZone& zone, std::uint32_t filter) const;
     CRegTimeZone* FindZone(const CRegTimeZone& zone, std::uint32_t filter);
 
+    // What a zone picker shows: the records that pass the filter, in the alphabetical
+    // order of their display names (the picker is a sorted list), ties in list order.
+    std::vector<const CRegTimeZone*> PickerOrder(std::uint32_t filter) const;
+
     // The stored form of the zone database file. Store recomputes header bit 0 from the
     // records and records `utcNow` as the save time. Load appends the records in file
     // order (and sets the header) and throws ArchiveError on a damaged stream; the

@@ -206,6 +206,14 @@ TEST(ZoneList, FiltersAndFindZone)
     EXPECT_NE(list.FindZone(other, kZoneFilterAll), nullptr);
     EXPECT_EQ(list.FindZone(other, kZoneFilterAll | kZoneFilterKeyOnly), nullptr);
 
+    // The picker sorts by display name: "(GMT ..." before "both" before "corr".
+    const auto shown = list.PickerOrder(kZoneFilterAll);
+    ASSERT_EQ(shown.size(), 3u);
+    EXPECT_EQ(shown[0]->displayName, plain.displayName);
+    EXPECT_EQ(shown[1]->displayName, "both");
+    EXPECT_EQ(shown[2]->displayName, "corr");
+    EXPECT_EQ(list.PickerOrder(kZoneFilterCorrection).size(), 2u);
+
     list.KeepOnly(kZoneFilterReplacement);
     ASSERT_EQ(list.size(), 1u);
     EXPECT_EQ(list[0].displayName, "both");
