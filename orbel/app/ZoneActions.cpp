@@ -33,7 +33,8 @@ std::optional<DateTime> ParseInstant(const std::string& text)
     char tail;
     if (text.size() != 19 || text[4] != '-' || text[7] != '-' || text[10] != 'T' ||
         text[13] != ':' || text[16] != ':' ||
-        std::sscanf(text.c_str(), "%4d-%2d-%2dT%2d:%2d:%2d%c", &y, &mo, &d, &h, &mi, &s, &tail) != 6)
+        std::sscanf(text.c_str(), "%4d-%2d-%2dT%2d:%2d:%2d%c", &y, &mo, &d, &h, &mi, &s, &tail) !=
+            6)
         return std::nullopt;
     const DateTime value = DateTime::FromCalendar(y, mo, d, h, mi, s);
     if (!value.valid())

@@ -77,7 +77,7 @@ void CRegTimeZoneList::Store(ArchiveWriter& out, const DateTime& utcNow)
 
 void CRegTimeZoneList::Load(ArchiveReader& in)
 {
-    in.Skip(8);  // tag and version are not checked
+    in.Skip(8); // tag and version are not checked
     title = in.Text();
     headerFlags = in.U32();
     saveTime = in.Date();

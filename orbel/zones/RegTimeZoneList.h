@@ -14,8 +14,8 @@ namespace orbel {
 
 // Filters of FindZone and of the zone pickers.
 inline constexpr std::uint32_t kZoneFilterAll = 0xFFFF;
-inline constexpr std::uint32_t kZoneFilterCorrection = 2;   // records with the correction flag
-inline constexpr std::uint32_t kZoneFilterReplacement = 4;  // records with the replacement flag
+inline constexpr std::uint32_t kZoneFilterCorrection = 2;  // records with the correction flag
+inline constexpr std::uint32_t kZoneFilterReplacement = 4; // records with the replacement flag
 inline constexpr std::uint32_t kZoneFilterKeyOnly = 0x10000;
 
 // Whether a record passes a filter (the low 16 bits of it).
@@ -23,9 +23,9 @@ bool PassesZoneFilter(const CRegTimeZone& zone, std::uint32_t filter);
 
 class CRegTimeZoneList {
 public:
-    static constexpr std::uint32_t kFileTag = 0x42445A54;  // "TZDB"
+    static constexpr std::uint32_t kFileTag = 0x42445A54; // "TZDB"
     static constexpr std::uint32_t kFileVersion = 0x00010000;
-    static constexpr std::uint32_t kHasReplacementRecords = 1;  // header flag bit 0
+    static constexpr std::uint32_t kHasReplacementRecords = 1; // header flag bit 0
 
     std::string title;
     std::uint32_t headerFlags = 0;

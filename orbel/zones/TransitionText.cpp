@@ -27,8 +27,8 @@ std::string FillStrings(std::string_view format, const std::vector<std::string>&
 
 } // namespace
 
-std::string DescribeTransition(const CRegTimeZone* zone, TransitionKind which,
-                               int currentLocalYear, const LocaleTexts& locale)
+std::string DescribeTransition(const CRegTimeZone* zone, TransitionKind which, int currentLocalYear,
+                               const LocaleTexts& locale)
 {
     if (!zone || !zone->HasDaylightSaving())
         return std::string(LoadString(1034));

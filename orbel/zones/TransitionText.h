@@ -13,7 +13,7 @@ enum class TransitionKind { DaylightStart, StandardStart };
 // "None" without a record or without daylight saving; the rule's own date and time
 // ("%#c") when either rule is absolute; else the week, weekday, month and time of the
 // rule, the weekday and time taken from its transition in `currentLocalYear`.
-std::string DescribeTransition(const CRegTimeZone* zone, TransitionKind which,
-                               int currentLocalYear, const LocaleTexts& locale = LocaleTexts{});
+std::string DescribeTransition(const CRegTimeZone* zone, TransitionKind which, int currentLocalYear,
+                               const LocaleTexts& locale = LocaleTexts{});
 
 } // namespace orbel

@@ -11,9 +11,9 @@ void TziPageModel::Open(const ZoneSources& sources)
     file_.Clear();
     std::string error;
     if (LoadZoneDatabase(file_, sources.programFolder, error)) {
-        status_ = FormatMessage(LoadString(1033),
-                                {std::to_string(file_.size()),
-                                 ZoneDatabasePath(sources.programFolder).string()});
+        status_ =
+            FormatMessage(LoadString(1033), {std::to_string(file_.size()),
+                                             ZoneDatabasePath(sources.programFolder).string()});
         offeredModes_ = (file_.headerFlags & CRegTimeZoneList::kHasReplacementRecords) ? 3 : 2;
     } else {
         status_ = error;
@@ -29,7 +29,8 @@ std::vector<std::string> TziPageModel::UsageItems() const
     return items;
 }
 
-const CRegTimeZoneList& TziPageModel::PickerZones(ZoneDatabaseUsage usage, std::uint32_t& filter) const
+const CRegTimeZoneList& TziPageModel::PickerZones(ZoneDatabaseUsage usage,
+                                                  std::uint32_t& filter) const
 {
     if (usage == ZoneDatabaseUsage::Replace) {
         filter = kZoneFilterReplacement;

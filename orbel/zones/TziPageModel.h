@@ -12,8 +12,8 @@
 namespace orbel {
 
 struct TziTransitionTexts {
-    std::string systemStart, systemEnd;  // "Windows daylight saving time"
-    std::string orbelStart, orbelEnd;    // "Orbel daylight saving time"
+    std::string systemStart, systemEnd; // "Windows daylight saving time"
+    std::string orbelStart, orbelEnd;   // "Orbel daylight saving time"
 };
 
 class TziPageModel {
@@ -34,7 +34,8 @@ public:
 
     // The four texts for the selected record (all empty when none is selected).
     TziTransitionTexts Describe(const CRegTimeZone* selected, ZoneDatabaseUsage usage,
-                                int currentLocalYear, const LocaleTexts& locale = LocaleTexts{}) const;
+                                int currentLocalYear,
+                                const LocaleTexts& locale = LocaleTexts{}) const;
 
     const CRegTimeZoneList& systemZones() const { return system_; }
     const CRegTimeZoneList& fileZones() const { return file_; }

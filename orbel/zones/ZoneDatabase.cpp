@@ -18,7 +18,7 @@ std::string Limit(std::string text)
     if (text.size() > kMaxErrorText) {
         std::size_t cut = kMaxErrorText;
         while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80)
-            --cut;  // do not cut a UTF-8 character in two
+            --cut; // do not cut a UTF-8 character in two
         text.resize(cut);
     }
     return text;
@@ -100,12 +100,12 @@ void BuildZoneList(CRegTimeZoneList& list, ZoneDatabaseUsage usage, const ZoneSo
         ReadSystemZones(list, sources.systemFolder, sources.referenceYear);
         CRegTimeZoneList file;
         if (!LoadZoneDatabase(file, sources.programFolder, error))
-            break;  // the system zones stay uncorrected
+            break; // the system zones stay uncorrected
         for (const auto& f : file) {
             if (!(f->flags & CRegTimeZone::kCorrectionFlag))
                 continue;
             if (CRegTimeZone* s = list.FindZone(*f, kZoneFilterAll))
-                s->info = f->info;  // key, display name, map id and flags stay
+                s->info = f->info; // key, display name, map id and flags stay
         }
         break;
     }

@@ -35,10 +35,10 @@ TEST(PosixTz, FormsOfTheRule)
     PosixTzRule r = Parse("CET-1CEST,M3.5.0,M10.5.0/3");
     EXPECT_EQ(r.standardName, "CET");
     EXPECT_EQ(r.standardOffset, -3600);
-    EXPECT_EQ(r.daylightOffset, -7200);  // one hour ahead of standard when not given
+    EXPECT_EQ(r.daylightOffset, -7200); // one hour ahead of standard when not given
     EXPECT_EQ(r.start.month, 3);
     EXPECT_EQ(r.start.week, 5);
-    EXPECT_EQ(r.start.time, 7200);  // 02:00 when not given
+    EXPECT_EQ(r.start.time, 7200); // 02:00 when not given
     EXPECT_EQ(r.end.time, 3 * 3600);
 
     r = Parse("<+0545>-5:45");
@@ -55,9 +55,10 @@ TEST(PosixTz, FormsOfTheRule)
     EXPECT_EQ(r.end.kind, PosixTzDate::Julian0);
     EXPECT_EQ(r.end.time, 167 * 3600);
 
-    for (const char* bad : {"", "C-1", "CET", "CET-1CEST,M13.1.0,M10.5.0", "CET-1CEST,M3.6.0,M10.5.0",
-                            "CET-1CEST,M3.5.7,M10.5.0", "CET-1CEST,M3.5.0", "<+01-1", "CET-1CEST,J0,J1",
-                            "CET-1CEST,M3.5.0/168,M10.5.0", "CET-1CEST,M3.5.0,M10.5.0x"})
+    for (const char* bad :
+         {"", "C-1", "CET", "CET-1CEST,M13.1.0,M10.5.0", "CET-1CEST,M3.6.0,M10.5.0",
+          "CET-1CEST,M3.5.7,M10.5.0", "CET-1CEST,M3.5.0", "<+01-1", "CET-1CEST,J0,J1",
+          "CET-1CEST,M3.5.0/168,M10.5.0", "CET-1CEST,M3.5.0,M10.5.0x"})
         EXPECT_FALSE(ParsePosixTz(bad).has_value()) << bad;
 }
 
@@ -132,7 +133,8 @@ TEST(PosixTz, RulesNoYearlyRuleCanHold)
 {
     TimeZoneInformation info;
     std::string inexact, error;
-    EXPECT_FALSE(ZoneInformationFromPosix(Parse("EST5EDT,J60/2,J300/2"), 2026, info, inexact, error));
+    EXPECT_FALSE(
+        ZoneInformationFromPosix(Parse("EST5EDT,J60/2,J300/2"), 2026, info, inexact, error));
     EXPECT_FALSE(error.empty());
     // Daylight time all year is a plain zone at the daylight offset.
     ASSERT_TRUE(ZoneInformationFromPosix(Parse("EST5EDT,0/0,J365/25"), 2026, info, inexact, error));
@@ -143,22 +145,21 @@ TEST(PosixTz, RulesNoYearlyRuleCanHold)
 TEST(SystemZones, ReadsTheFolderSortedAndSkipsDamagedFiles)
 {
     TempFolder folder;
-    folder.Write("zone1970.tab",
-                 "# comment\n"
-                 "FR,MC\t+4852+00220\tEurope/Paris\n"
-                 "ES,AD\t+4024-00341\tEurope/Madrid\tSpain (mainland)\n"
-                 "XX\t+0000+00000\tEtc/Broken\n"
-                 "XY\t+0000+00000\tEtc/Old\n"
-                 "XZ\t+0000+00000\tEtc/Missing\n"
-                 "XW\t+0000+00000\t../escape\n"
-                 "NP\t+2743+08519\tAsia/Kathmandu\n");
+    folder.Write("zone1970.tab", "# comment\n"
+                                 "FR,MC\t+4852+00220\tEurope/Paris\n"
+                                 "ES,AD\t+4024-00341\tEurope/Madrid\tSpain (mainland)\n"
+                                 "XX\t+0000+00000\tEtc/Broken\n"
+                                 "XY\t+0000+00000\tEtc/Old\n"
+                                 "XZ\t+0000+00000\tEtc/Missing\n"
+                                 "XW\t+0000+00000\t../escape\n"
+                                 "NP\t+2743+08519\tAsia/Kathmandu\n");
     folder.Write("Europe/Paris", Tzif("CET-1CEST,M3.5.0,M10.5.0/3"));
     folder.Write("Europe/Madrid", Tzif("CET-1CEST,M3.5.0,M10.5.0/3"));
     folder.Write("Asia/Kathmandu", Tzif("<+0545>-5:45"));
     auto broken = Tzif("CET-1CEST,M3.5.0,M10.5.0/3");
-    broken.resize(broken.size() - 40);  // cut inside the second data block
+    broken.resize(broken.size() - 40); // cut inside the second data block
     folder.Write("Etc/Broken", broken);
-    folder.Write("Etc/Old", Tzif("", '\0'));  // version 1: no rule
+    folder.Write("Etc/Old", Tzif("", '\0')); // version 1: no rule
 
     CRegTimeZoneList list;
     std::vector<ZoneReadNote> notes;
@@ -170,7 +171,7 @@ TEST(SystemZones, ReadsTheFolderSortedAndSkipsDamagedFiles)
     EXPECT_EQ(list[1].displayName, "(UTC+01:00) Europe/Madrid");
     EXPECT_EQ(list[2].keyName, "Europe/Paris");
     EXPECT_EQ(list[2].flags, 0u);
-    EXPECT_EQ(notes.size(), 3u);  // broken, old, missing; the escaping name is never opened
+    EXPECT_EQ(notes.size(), 3u); // broken, old, missing; the escaping name is never opened
 
     // Paris and Madrid share bias and rules: the map ids keep them apart.
     EXPECT_FALSE(IsSameZone(list[1], &list[2]));
@@ -199,9 +200,9 @@ TEST(TzifFile, DamagedFilesAreRefused)
         EXPECT_FALSE(ReadTzifFooter(part, footer, error)) << cut;
     }
     auto huge = good;
-    huge[32] = 0x7F;  // timecnt of two billion in the first header
+    huge[32] = 0x7F; // timecnt of two billion in the first header
     EXPECT_FALSE(ReadTzifFooter(huge, footer, error));
     auto badType = good;
-    badType[44 + 5] = 4;  // abbreviation index beyond the four characters
+    badType[44 + 5] = 4; // abbreviation index beyond the four characters
     EXPECT_FALSE(ReadTzifFooter(badType, footer, error));
 }

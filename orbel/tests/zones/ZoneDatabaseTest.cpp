@@ -29,7 +29,8 @@ protected:
         sources_.referenceYear = 2026;
     }
 
-    static CRegTimeZone Record(std::uint32_t flags, const std::string& key, const std::string& display)
+    static CRegTimeZone Record(std::uint32_t flags, const std::string& key,
+                               const std::string& display)
     {
         CRegTimeZone z;
         z.flags = flags;
@@ -38,15 +39,16 @@ protected:
         z.mapId = key;
         z.info.Bias = -60;
         z.info.DaylightBias = -60;
-        z.info.DaylightDate = {0, 4, 0, 1, 2, 0, 0, 0};  // a corrected rule: first Sunday of April
-        z.info.StandardDate = {0, 9, 0, 5, 3, 0, 0, 0};  // last Sunday of September
+        z.info.DaylightDate = {0, 4, 0, 1, 2, 0, 0, 0}; // a corrected rule: first Sunday of April
+        z.info.StandardDate = {0, 9, 0, 5, 3, 0, 0, 0}; // last Sunday of September
         return z;
     }
 
     void WriteFile(CRegTimeZoneList& list)
     {
         std::string error;
-        ASSERT_TRUE(SaveZoneDatabase(list, program_.path(), DateTime::FromCalendar(2026, 1, 2), error))
+        ASSERT_TRUE(
+            SaveZoneDatabase(list, program_.path(), DateTime::FromCalendar(2026, 1, 2), error))
             << error;
     }
 
@@ -73,11 +75,12 @@ TEST_F(Zones, TwoRecordsOneForEachUse)
 
     TziPageModel page;
     page.Open(sources_);
-    EXPECT_EQ(page.StatusText(), "2 record(s) found in " + (program_.path() / "OrbelTZI.dat").string());
+    EXPECT_EQ(page.StatusText(),
+              "2 record(s) found in " + (program_.path() / "OrbelTZI.dat").string());
     EXPECT_EQ(page.OfferedModes(), 3);
-    EXPECT_EQ(page.UsageItems(),
-              (std::vector<std::string>{"Ignore (use system records)", "Merge (correct system records)",
-                                        "Replace (use Orbel records)"}));
+    EXPECT_EQ(page.UsageItems(), (std::vector<std::string>{"Ignore (use system records)",
+                                                           "Merge (correct system records)",
+                                                           "Replace (use Orbel records)"}));
     EXPECT_EQ(page.fileZones().title, "Orbel corrections");
     EXPECT_EQ(page.fileZones().saveTime, DateTime::FromCalendar(2026, 1, 2));
 
@@ -92,7 +95,7 @@ TEST_F(Zones, TwoRecordsOneForEachUse)
     EXPECT_EQ(merge[1].info.DaylightDate.wMonth, 4);
     EXPECT_EQ(merge[2].info.StandardDate.wMonth, 9);
     EXPECT_EQ(merge[0].info.DaylightDate.wMonth, 3);
-    EXPECT_EQ(merge[2].flags, 0u);  // the system record keeps its own flags
+    EXPECT_EQ(merge[2].flags, 0u); // the system record keeps its own flags
 
     // The page's picker and texts.
     std::uint32_t filter = 0;
@@ -130,9 +133,10 @@ TEST_F(Zones, WithoutReplacementRecordsTwoModesAreOffered)
 TEST_F(Zones, MergeMatchesByDisplayNameAndKeepsTheSystemNames)
 {
     CRegTimeZoneList file;
-    file.Add(Record(CRegTimeZone::kCorrectionFlag, "Romance Standard Time", "(UTC-05:00) America/New_York"));
-    file.Add(Record(CRegTimeZone::kCorrectionFlag, "Nowhere", "Nowhere"));  // matches nothing
-    file.Add(Record(CRegTimeZone::kReplacementFlag, "Europe/Paris", "p"));  // not a correction
+    file.Add(Record(CRegTimeZone::kCorrectionFlag, "Romance Standard Time",
+                    "(UTC-05:00) America/New_York"));
+    file.Add(Record(CRegTimeZone::kCorrectionFlag, "Nowhere", "Nowhere")); // matches nothing
+    file.Add(Record(CRegTimeZone::kReplacementFlag, "Europe/Paris", "p")); // not a correction
     WriteFile(file);
     const CRegTimeZoneList merge = Build(ZoneDatabaseUsage::Merge);
     const CRegTimeZoneList system = Build(ZoneDatabaseUsage::Ignore);
@@ -176,7 +180,7 @@ TEST_F(Zones, Schema1RecordsAreUsedNeitherInMergeNorInReplace)
     EXPECT_EQ(loaded[0].flags, 0u);
     EXPECT_TRUE(Build(ZoneDatabaseUsage::Replace).empty());
     const CRegTimeZoneList merge = Build(ZoneDatabaseUsage::Merge);
-    EXPECT_EQ(merge[2].info.DaylightDate.wMonth, 3);  // Paris uncorrected
+    EXPECT_EQ(merge[2].info.DaylightDate.wMonth, 3); // Paris uncorrected
 }
 
 TEST_F(Zones, MissingOrDamagedFileFailsSilently)

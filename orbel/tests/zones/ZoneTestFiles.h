@@ -25,7 +25,7 @@ inline std::vector<std::uint8_t> Tzif(const std::string& footer, char version = 
             b.push_back(std::uint8_t(v >> 8));
             b.push_back(std::uint8_t(v));
         }
-        b.insert(b.end(), {0, 0, 0, 0, 0, 0});  // utoff 0, isdst 0, abbreviation 0
+        b.insert(b.end(), {0, 0, 0, 0, 0, 0}); // utoff 0, isdst 0, abbreviation 0
         b.insert(b.end(), {'U', 'T', 'C', 0});
     };
     header();
@@ -63,6 +63,5 @@ public:
 private:
     std::filesystem::path path_;
 };
-
 
 } // namespace orbel::test
