@@ -29,8 +29,8 @@ CClock::CClock() : lastDrawn(InitialLastDrawn()), name(NewClockName())
 }
 
 CClock::CClock(const CClock& o)
-    : area(o.area), lastDrawn(o.lastDrawn), name(o.name), flags(o.flags),
-      supplement(o.supplement), zone(o.zone)
+    : area(o.area), lastDrawn(o.lastDrawn), name(o.name), flags(o.flags), supplement(o.supplement),
+      zone(o.zone)
 {
     ++g_liveClocks;
 }

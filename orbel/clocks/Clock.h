@@ -51,12 +51,12 @@ public:
     void Write(ArchiveWriter& out) const;
     void Read(ArchiveReader& in, std::uint16_t schema);
 
-    Rect area;                       // where the clock window last laid it out
-    DateTime lastDrawn;              // the time it last drew
+    Rect area;          // where the clock window last laid it out
+    DateTime lastDrawn; // the time it last drew
     std::string name;
     std::uint32_t flags = kNewClockFlags;
-    std::int32_t supplement = 0;     // minutes
-    CRegTimeZone zone;               // the all-zero zone (UTC) for a new clock
+    std::int32_t supplement = 0; // minutes
+    CRegTimeZone zone;           // the all-zero zone (UTC) for a new clock
 
 private:
     static DateTime InitialLastDrawn();

@@ -42,7 +42,7 @@ public:
 
     struct Found {
         CClock* clock = nullptr;
-        int index = -1;  // index in the whole list
+        int index = -1; // index in the whole list
     };
     // The first clock whose zone has the same zone information as `local` (the computer's
     // own zone), or none with index -1.

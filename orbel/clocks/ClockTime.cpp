@@ -7,7 +7,7 @@ namespace orbel {
 
 DateTime CClock::GetTime(const DateTime& utcNow) const
 {
-    DateTime t = GetCurrentTime(zone, AdjustsForDst(), utcNow);
+    DateTime t = GetCurrentTime(zone, AdjustsForDst(), [&] { return utcNow; });
     if (supplement != 0)
         t += DateTimeSpan::FromMinutes(supplement);
     return t;
@@ -19,7 +19,9 @@ DateTime CClock::ConvertTime(const CClock& other, std::optional<DateTime> otherT
     const DateTime mine = GetTime(utcNow);
     const DateTime theirs = other.GetTime(utcNow);
     const DateTime given = otherTime ? *otherTime : theirs;
-    return given + (mine - theirs);
+    // Clocks tick in whole seconds: the difference is kept to the second so that sums of
+    // day fractions leave no stray milliseconds.
+    return given + DateTimeSpan::FromSeconds(static_cast<double>((mine - theirs).TotalSeconds()));
 }
 
 } // namespace orbel

@@ -13,8 +13,8 @@ constexpr std::uintmax_t kMaxSettingsFile = 16u << 20;
 
 } // namespace
 
-CAppSettings::CAppSettings(RegistryStore& store, SettingsPlatform platform,
-                           std::string programPath, std::uint32_t version)
+CAppSettings::CAppSettings(RegistryStore& store, SettingsPlatform platform, std::string programPath,
+                           std::uint32_t version)
     : CWindowProfile(store, std::move(programPath), version), platform_(std::move(platform))
 {
 }

@@ -25,25 +25,31 @@ enum OptionBits : std::uint32_t {
     kOption24Hour = 0x00004000,
     kOptionMerge = 0x00100000,
     kOptionReplace = 0x00200000,
-    kOptionUsageMask = 0x00F00000,  // every zone database usage bit
+    kOptionUsageMask = 0x00F00000, // every zone database usage bit
     kOptionAutoAdjust = 0x01000000,
 };
 
 // 24-hour time, seconds and name shown, digital clocks, no date.
 inline constexpr std::uint32_t kDefaultDisplayFlags = 0x5100;
-inline constexpr std::uint32_t kDefaultAdjustmentInterval = 604800;  // a week
+inline constexpr std::uint32_t kDefaultAdjustmentInterval = 604800; // a week
 inline constexpr std::size_t kDefaultFontCount = 3;
 inline constexpr std::int32_t kDefaultFontHeight = 16;
 inline constexpr std::size_t kDefaultColourCount = 6;
 inline constexpr std::int32_t kSystemColour = -1;
 
-enum ColourSlot { kColourBackground, kColourTitle, kColourDate, kColourTime1, kColourTime2,
-                  kColourSpare };
+enum ColourSlot {
+    kColourBackground,
+    kColourTitle,
+    kColourDate,
+    kColourTime1,
+    kColourTime2,
+    kColourSpare
+};
 
 class CAppSettings : public CWindowProfile {
 public:
     static constexpr const char* kAppName = "Orbel";
-    static constexpr std::uint32_t kCurrentVersion = 0x00030001;  // 3.1
+    static constexpr std::uint32_t kCurrentVersion = 0x00030001; // 3.1
 
     CAppSettings(RegistryStore& store, SettingsPlatform platform, std::string programPath,
                  std::uint32_t currentVersion = kCurrentVersion);
@@ -72,16 +78,16 @@ public:
     // Fields in declaration order.
     std::uint32_t visible = 1;
     std::uint32_t page = 0;
-    std::string timeSeparator, amDesignator, pmDesignator;  // locale texts, not stored
+    std::string timeSeparator, amDesignator, pmDesignator; // locale texts, not stored
     std::uint32_t reserved = 0;
     SyncRecord syncRecord;
     std::uint32_t antiTask = 0;
     std::uint32_t borderless = 0;
-    std::uint32_t displayFlags = kDefaultDisplayFlags;  // the option word
-    std::uint32_t updateInterval = 1;                   // seconds
-    std::uint32_t adjustmentInterval = kDefaultAdjustmentInterval;  // seconds
+    std::uint32_t displayFlags = kDefaultDisplayFlags;             // the option word
+    std::uint32_t updateInterval = 1;                              // seconds
+    std::uint32_t adjustmentInterval = kDefaultAdjustmentInterval; // seconds
     std::string server;
-    DateTime lastAdjusted = DateTime::Null();  // local time of the last clock adjustment
+    DateTime lastAdjusted = DateTime::Null(); // local time of the last clock adjustment
     std::vector<LogFont> fonts;
     std::vector<std::int32_t> colours;
     CClockList clocks;

@@ -18,7 +18,7 @@ struct LogFont {
     std::int32_t height = 0, width = 0, escapement = 0, orientation = 0, weight = 0;
     std::uint8_t italic = 0, underline = 0, strikeOut = 0, charSet = 0;
     std::uint8_t outPrecision = 0, clipPrecision = 0, quality = 0, pitchAndFamily = 0;
-    std::array<char, kFaceSize> faceName{};  // code-page bytes, zero-terminated
+    std::array<char, kFaceSize> faceName{}; // code-page bytes, zero-terminated
 
     // The face name up to its terminator (at most 31 bytes are kept when set).
     std::string Face() const;

@@ -41,8 +41,7 @@ std::string CRegProfile::GetString(std::string_view subKey, std::string_view nam
     return v && v->type == RegType::String ? v->text : std::string(def);
 }
 
-bool CRegProfile::SetString(std::string_view subKey, std::string_view name,
-                            std::string_view value)
+bool CRegProfile::SetString(std::string_view subKey, std::string_view name, std::string_view value)
 {
     if (keyPath_.empty())
         return false;

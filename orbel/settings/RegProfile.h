@@ -26,8 +26,7 @@ public:
     RegistryStore& Store() const { return *store_; }
 
     // The value when it exists and is a DWORD, else the default.
-    std::uint32_t GetDword(std::string_view subKey, std::string_view name,
-                           std::uint32_t def) const;
+    std::uint32_t GetDword(std::string_view subKey, std::string_view name, std::uint32_t def) const;
     bool SetDword(std::string_view subKey, std::string_view name, std::uint32_t value);
     // The value when it exists and is a text, else the default.
     std::string GetString(std::string_view subKey, std::string_view name,

@@ -20,11 +20,21 @@ void AppendQuoted(std::string& out, std::string_view s)
     out += '"';
     for (unsigned char c : s) {
         switch (c) {
-        case '\\': out += "\\\\"; break;
-        case '"': out += "\\\""; break;
-        case '\n': out += "\\n"; break;
-        case '\r': out += "\\r"; break;
-        case '\t': out += "\\t"; break;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '"':
+            out += "\\\"";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
         default:
             if (c < 0x20 || c == 0x7F) {
                 char hex[8];
@@ -68,11 +78,21 @@ bool ReadQuoted(std::string_view s, std::size_t& pos, std::string& out)
             return false;
         const char e = s[pos++];
         switch (e) {
-        case '\\': out += '\\'; break;
-        case '"': out += '"'; break;
-        case 'n': out += '\n'; break;
-        case 'r': out += '\r'; break;
-        case 't': out += '\t'; break;
+        case '\\':
+            out += '\\';
+            break;
+        case '"':
+            out += '"';
+            break;
+        case 'n':
+            out += '\n';
+            break;
+        case 'r':
+            out += '\r';
+            break;
+        case 't':
+            out += '\t';
+            break;
         case 'x': {
             if (pos + 2 > s.size())
                 return false;
@@ -83,7 +103,8 @@ bool ReadQuoted(std::string_view s, std::size_t& pos, std::string& out)
             pos += 2;
             break;
         }
-        default: return false;
+        default:
+            return false;
         }
     }
     return false;
@@ -176,7 +197,8 @@ bool MemoryRegistryStore::Set(RegRoot root, std::string_view key, std::string_vi
 
 std::string MemoryRegistryStore::Serialize() const
 {
-    std::string out = "; Orbel's settings store: the values a Windows build keeps in the registry.\n";
+    std::string out =
+        "; Orbel's settings store: the values a Windows build keeps in the registry.\n";
     const std::string* section = nullptr;
     for (const auto& [index, entry] : values_) {
         if (!section || *section != index.first) {

@@ -18,7 +18,7 @@ enum class RegType { Dword, String };
 struct RegValue {
     RegType type = RegType::Dword;
     std::uint32_t dword = 0;
-    std::string text;  // UTF-8
+    std::string text; // UTF-8
 
     static RegValue Dword(std::uint32_t v) { return {RegType::Dword, v, {}}; }
     static RegValue String(std::string v) { return {RegType::String, 0, std::move(v)}; }
@@ -66,8 +66,8 @@ public:
 
 protected:
     struct Entry {
-        std::string key;   // root name + "\" + canonical key, as first written
-        std::string name;  // as first written
+        std::string key;  // root name + "\" + canonical key, as first written
+        std::string name; // as first written
         RegValue value;
     };
     // Indexed by the lower-cased key and name.

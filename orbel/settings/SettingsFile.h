@@ -22,7 +22,7 @@ struct SettingsFileContent {
     std::uint32_t formatVersion = kSettingsFormat;
     std::uint32_t displayFlags = 0;
     std::uint32_t saveStamp = 0;
-    std::uint32_t adjustmentInterval = 0;  // 0 leaves the current value
+    std::uint32_t adjustmentInterval = 0; // 0 leaves the current value
     std::string server;
     std::uint32_t updateInterval = 0;
     std::vector<LogFont> fonts;
@@ -33,7 +33,7 @@ struct SettingsFileContent {
 struct SettingsReadResult {
     enum class Status { Ok, NewerFormat, Damaged };
     Status status = Status::Ok;
-    std::string reason;  // what was wrong, for Damaged
+    std::string reason; // what was wrong, for Damaged
 };
 
 // Reads the bytes of a settings file. Every count and length is checked against what is

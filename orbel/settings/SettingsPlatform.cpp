@@ -25,7 +25,7 @@ std::int64_t LocalToUnix(const DateTime& local)
     tm.tm_hour = c.hour;
     tm.tm_min = c.minute;
     tm.tm_sec = c.second;
-    tm.tm_isdst = -1;  // let the local rules decide
+    tm.tm_isdst = -1; // let the local rules decide
     const std::time_t t = std::mktime(&tm);
     return t == static_cast<std::time_t>(-1) ? 0 : static_cast<std::int64_t>(t);
 }

@@ -14,13 +14,13 @@ enum ShowState : std::int32_t { kShowNormal = 1, kShowMinimized = 2, kShowMaximi
 // What a window reports of its own placement.
 struct WindowPlacement {
     std::int32_t showState = kShowNormal;
-    Rect normal;  // the rectangle in the normal (not minimised, not maximised) state
+    Rect normal; // the rectangle in the normal (not minimised, not maximised) state
 };
 
 struct LoadResult {
     enum class Status { Loaded, NoFile, Failed };
     Status status = Status::Loaded;
-    std::string error;  // the message text when Failed; empty when there is none
+    std::string error; // the message text when Failed; empty when there is none
 };
 
 struct SaveResult {

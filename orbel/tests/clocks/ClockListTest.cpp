@@ -19,8 +19,7 @@ TimeZoneInformation Paris()
     return z;
 }
 
-CRegTimeZone Zone(std::string key, std::string display, std::string mapId,
-                  TimeZoneInformation info)
+CRegTimeZone Zone(std::string key, std::string display, std::string mapId, TimeZoneInformation info)
 {
     CRegTimeZone z;
     z.keyName = std::move(key);
@@ -43,7 +42,7 @@ TEST(Clock, NewClocksAreNamedLocalThenCityAndTheLiveCount)
     // The name follows the count of live clocks, so names can repeat after a removal.
     EXPECT_EQ(list.Add().name, "City2");
     {
-        CClockList copy(list);  // copies are clocks too
+        CClockList copy(list); // copies are clocks too
         EXPECT_EQ(CClock::LiveCount(), 6);
     }
     list.Clear();
@@ -70,7 +69,7 @@ TEST(ClockList, MovesRemovalsAndActiveSearch)
     CClockList list;
     for (const char* n : {"A", "B", "C", "D"})
         list.Add().name = n;
-    list.At(1).flags = CClock::kAdjustForDst;  // B hidden
+    list.At(1).flags = CClock::kAdjustForDst; // B hidden
     list.At(3).flags = 0;                     // D hidden
     EXPECT_EQ(list.CountWithFlags(CClock::kActive), 2u);
     EXPECT_EQ(list.CountWithFlags(CClock::kActive | CClock::kAdjustForDst), 2u);
@@ -82,8 +81,8 @@ TEST(ClockList, MovesRemovalsAndActiveSearch)
     EXPECT_FALSE(list.MoveUp(0));
     EXPECT_FALSE(list.MoveDown(3));
     EXPECT_FALSE(list.MoveUp(9));
-    EXPECT_TRUE(list.MoveUp(2));  // A C B D
-    EXPECT_TRUE(list.MoveDown(0));  // C A B D
+    EXPECT_TRUE(list.MoveUp(2));   // A C B D
+    EXPECT_TRUE(list.MoveDown(0)); // C A B D
     std::string order;
     for (std::size_t i = 0; i < list.Count(); ++i)
         order += list.At(i).name;
@@ -126,7 +125,7 @@ TEST(ClockList, DefaultClocksMatchTheComputersZoneByInformationOnly)
 TEST(ClockList, RefreshZonesCopiesCorrectionsIntoMatchingClocksOnly)
 {
     TimeZoneInformation old = Paris();
-    old.StandardDate.wDay = 4;  // a rule the database has since corrected
+    old.StandardDate.wDay = 4; // a rule the database has since corrected
     TimeZoneInformation tokyo;
     tokyo.Bias = -540;
 
@@ -146,7 +145,7 @@ TEST(ClockList, RefreshZonesCopiesCorrectionsIntoMatchingClocksOnly)
     EXPECT_TRUE(list.RefreshZones(zones));
     EXPECT_EQ(list.At(0).zone.info, Paris());
     EXPECT_EQ(list.At(0).zone.displayName, "(GMT+01:00) Brussels, Paris");
-    EXPECT_EQ(list.At(0).zone.flags, 2u);  // the clock's own flags stay
+    EXPECT_EQ(list.At(0).zone.flags, 2u); // the clock's own flags stay
     EXPECT_EQ(list.At(1).zone.info.Bias, -780);
     EXPECT_EQ(list.At(1).zone.keyName, "Nowhere");
 
@@ -174,7 +173,11 @@ TEST(ClockList, RefreshZonesFindsAZoneByBiasDaylightSavingAndMapId)
 // A stored clock, byte by byte as the settings file holds it.
 struct Bytes {
     std::vector<std::uint8_t> b;
-    Bytes& u8(std::uint8_t v) { b.push_back(v); return *this; }
+    Bytes& u8(std::uint8_t v)
+    {
+        b.push_back(v);
+        return *this;
+    }
     Bytes& u16(std::uint16_t v) { return u8(v & 0xFF).u8(v >> 8); }
     Bytes& u32(std::uint32_t v) { return u16(v & 0xFFFF).u16(v >> 16); }
     Bytes& text(std::string_view s)
@@ -184,7 +187,11 @@ struct Bytes {
             u8(static_cast<std::uint8_t>(c));
         return *this;
     }
-    Bytes& zeros(std::size_t n) { b.insert(b.end(), n, 0); return *this; }
+    Bytes& zeros(std::size_t n)
+    {
+        b.insert(b.end(), n, 0);
+        return *this;
+    }
 };
 
 TEST(ClockList, StoredFormReadsAHandBuiltClock)
@@ -200,7 +207,7 @@ TEST(ClockList, StoredFormReadsAHandBuiltClock)
 
     ArchiveReader in(f.b);
     CClockList list;
-    list.Add();  // replaced by what is read
+    list.Add(); // replaced by what is read
     list.Read(in);
     EXPECT_TRUE(in.AtEnd());
     ASSERT_EQ(list.Count(), 1u);
@@ -254,7 +261,7 @@ TEST(ClockList, DamagedListLeavesTheClocksAsTheyWere)
         ASSERT_EQ(list.Count(), 1u);
         EXPECT_EQ(list.At(0).name, "Kept");
     }
-    EXPECT_EQ(CClock::LiveCount(), before);  // nothing leaked
+    EXPECT_EQ(CClock::LiveCount(), before); // nothing leaked
 
     // A back-reference to an object already read would list one clock twice.
     ArchiveWriter one;
@@ -262,7 +269,7 @@ TEST(ClockList, DamagedListLeavesTheClocksAsTheyWere)
     single.Add();
     single.Write(one);
     std::vector<std::uint8_t> bad = one.bytes();
-    bad[0] = 2;  // count 2: the clock, then a reference to index 2 (the clock itself)
+    bad[0] = 2; // count 2: the clock, then a reference to index 2 (the clock itself)
     bad.push_back(0x02);
     bad.push_back(0x00);
     ArchiveReader in(bad);

@@ -4,12 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include "SettingsFixture.h"
+#include "TestFolder.h"
 #include "settings/AppSettings.h"
 #include "settings/AtomicFile.h"
 #include "settings/SettingsFile.h"
 #include "zones/Archive.h"
-#include "SettingsFixture.h"
-#include "TestFolder.h"
 
 namespace orbel {
 namespace {
@@ -30,8 +30,8 @@ void Put(MemoryRegistryStore& s, const std::string& sub, const std::string& name
 
 void WriteBytes(const std::filesystem::path& p, const std::vector<std::uint8_t>& b)
 {
-    std::ofstream(p, std::ios::binary).write(reinterpret_cast<const char*>(b.data()),
-                                             static_cast<std::streamsize>(b.size()));
+    std::ofstream(p, std::ios::binary)
+        .write(reinterpret_cast<const char*>(b.data()), static_cast<std::streamsize>(b.size()));
 }
 
 std::string ReadText(const std::filesystem::path& p)
@@ -43,7 +43,11 @@ std::string ReadText(const std::filesystem::path& p)
 
 struct Bytes {
     std::vector<std::uint8_t> b;
-    Bytes& u8(std::uint8_t v) { b.push_back(v); return *this; }
+    Bytes& u8(std::uint8_t v)
+    {
+        b.push_back(v);
+        return *this;
+    }
     Bytes& u16(std::uint16_t v) { return u8(v & 0xFF).u8(v >> 8); }
     Bytes& u32(std::uint32_t v) { return u16(v & 0xFFFF).u16(v >> 16); }
     Bytes& text(std::string_view s)
@@ -53,7 +57,11 @@ struct Bytes {
             u8(static_cast<std::uint8_t>(c));
         return *this;
     }
-    Bytes& zeros(std::size_t n) { b.insert(b.end(), n, 0); return *this; }
+    Bytes& zeros(std::size_t n)
+    {
+        b.insert(b.end(), n, 0);
+        return *this;
+    }
 };
 
 // A settings file of format `format` with one font, two colours and no clock.
@@ -67,7 +75,7 @@ Bytes HandBuiltFile(std::uint32_t format, std::uint32_t adjustment = 86400)
     f.b.insert(f.b.end(), {'C', 'o', 'u', 'r', 'i', 'e', 'r'});
     f.zeros(32 - 7);
     f.u32(2).u32(0x00FF0000).u32(0xFFFFFFFF);
-    f.u16(0);  // no clocks
+    f.u16(0); // no clocks
     return f;
 }
 
@@ -137,7 +145,7 @@ TEST_F(AppSettingsTest, FirstStartWritesVersionMakesTwoClocksAndSavesEverything)
     EXPECT_EQ(Get(store, "Window", "Visible")->dword, 1u);
     EXPECT_EQ(Get(store, "Window", "State")->dword, 1u);
     EXPECT_EQ(Get(store, "General", "Auto updated")->dword, 0u);
-    EXPECT_FALSE(Get(store, "Window", "Bounds.left"));  // empty rectangle not written
+    EXPECT_FALSE(Get(store, "Window", "Bounds.left")); // empty rectangle not written
 }
 
 TEST_F(AppSettingsTest, SaveThenLoadGivesBackEveryStoredValue)
@@ -258,7 +266,7 @@ TEST_F(AppSettingsTest, NewerFormatIsRefusedWithTheClosingMessageAndTheFileMoved
     const LoadResult r = s.Load();
     ASSERT_EQ(r.status, LoadResult::Status::Failed);
     EXPECT_EQ(r.error, DatFile().string() + " has a bad format.");
-    EXPECT_EQ(s.server, "time.example.org Somewhere");  // nothing of the file was taken
+    EXPECT_EQ(s.server, "time.example.org Somewhere"); // nothing of the file was taken
     EXPECT_EQ(BadSettingsMessage(r.error, "Orbel"),
               DatFile().string() +
                   " has a bad format.\n\nOrbel will now close.\n\nPlease run the program "
@@ -290,8 +298,8 @@ TEST_F(AppSettingsTest, DamagedFilesFailToLoadWherevereTheyEnd)
     ASSERT_TRUE(ReadWholeFile(DatFile(), whole));
     for (std::size_t cut = 0; cut < whole.size(); ++cut) {
         SettingsFileContent content;
-        const auto r = ReadSettingsBytes(reinterpret_cast<const std::uint8_t*>(whole.data()),
-                                         cut, content);
+        const auto r =
+            ReadSettingsBytes(reinterpret_cast<const std::uint8_t*>(whole.data()), cut, content);
         EXPECT_EQ(r.status, SettingsReadResult::Status::Damaged) << cut;
     }
     // Through Load as well.
@@ -355,7 +363,7 @@ TEST_F(AppSettingsTest, VersionChangeCopiesTheFileToABackupOfTheOldVersion)
     ASSERT_EQ(s.Load().status, LoadResult::Status::Loaded);
     EXPECT_EQ(ReadText(folder / "Orbel.dat.3.0.bak1"), original);
     EXPECT_EQ(ReadText(folder / "Orbel.dat.3.0.bak"), "\x09");
-    EXPECT_EQ(ReadText(DatFile()), original);  // the file itself stays
+    EXPECT_EQ(ReadText(DatFile()), original); // the file itself stays
 
     // Same version on the next start: no further copy.
     CAppSettings t = Make();
@@ -399,7 +407,7 @@ TEST_F(AppSettingsTest, AFailedSaveReportsTheErrorAndKeepsWhatWasThere)
     const SaveResult r = s.Save();
     EXPECT_FALSE(r.ok);
     EXPECT_NE(r.error.find("Orbel.dat"), std::string::npos);
-    EXPECT_FALSE(s.IsModified());  // the registry part still clears the mark
+    EXPECT_FALSE(s.IsModified()); // the registry part still clears the mark
     EXPECT_TRUE(std::filesystem::is_directory(DatFile() / "inside"));
     int files = 0;
     for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(folder))

@@ -4,10 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include "TestFolder.h"
 #include "settings/AtomicFile.h"
 #include "settings/FileRegistryStore.h"
 #include "settings/RegProfile.h"
-#include "TestFolder.h"
 
 namespace orbel {
 namespace {
@@ -17,8 +17,8 @@ TEST(RegistryStore, KeyAndValueNamesIgnoreLetterCaseAndStraySeparators)
     MemoryRegistryStore s;
     ASSERT_TRUE(s.Set(RegRoot::LocalMachine, "Software\\Quillon\\Orbel\\Window", "Visible",
                       RegValue::Dword(1)));
-    const auto v = s.Query(RegRoot::LocalMachine, "software\\\\QUILLON\\orbel\\window\\",
-                           "VISIBLE");
+    const auto v =
+        s.Query(RegRoot::LocalMachine, "software\\\\QUILLON\\orbel\\window\\", "VISIBLE");
     ASSERT_TRUE(v);
     EXPECT_EQ(*v, RegValue::Dword(1));
     // The other root is another tree.
@@ -72,14 +72,18 @@ TEST(FileRegistryStore, WritesReachTheFileAndANewStoreReadsThem)
         FileRegistryStore s(folder);
         EXPECT_TRUE(s.Set(RegRoot::LocalMachine, "Software\\Quillon\\Orbel\\General",
                           "Auto updated", RegValue::Dword(1767225600)));
-        EXPECT_TRUE(s.Set(RegRoot::LocalMachine, "Software\\Quillon\\Orbel\\CurrentVersion",
-                          "Path", RegValue::String("/opt/orbel/orbel")));
+        EXPECT_TRUE(s.Set(RegRoot::LocalMachine, "Software\\Quillon\\Orbel\\CurrentVersion", "Path",
+                          RegValue::String("/opt/orbel/orbel")));
     }
     FileRegistryStore again(folder);
-    EXPECT_EQ(again.Query(RegRoot::LocalMachine, "Software\\Quillon\\Orbel\\General",
-                          "Auto updated")->dword, 1767225600u);
-    EXPECT_EQ(again.Query(RegRoot::LocalMachine, "Software\\Quillon\\Orbel\\CurrentVersion",
-                          "Path")->text, "/opt/orbel/orbel");
+    EXPECT_EQ(
+        again.Query(RegRoot::LocalMachine, "Software\\Quillon\\Orbel\\General", "Auto updated")
+            ->dword,
+        1767225600u);
+    EXPECT_EQ(
+        again.Query(RegRoot::LocalMachine, "Software\\Quillon\\Orbel\\CurrentVersion", "Path")
+            ->text,
+        "/opt/orbel/orbel");
     // Only the store's file is left in the folder: no temporary files.
     int files = 0;
     for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(folder))
@@ -105,7 +109,7 @@ TEST(FileRegistryStore, AFailedWriteKeepsTheOldFileAndTheOldValue)
     int files = 0;
     for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(folder))
         ++files;
-    EXPECT_EQ(files, 1);  // the temporary file was removed
+    EXPECT_EQ(files, 1); // the temporary file was removed
 }
 
 TEST(RegProfile, WrongTypeOrMissingValueReadsAsTheDefault)

@@ -21,7 +21,7 @@ TEST(WindowProfile, FirstStartWritesPathAndVersion)
     p.SetDefaults();
     EXPECT_EQ(Get(s, "CurrentVersion", "Path")->text, "/opt/orbel/orbel");
     EXPECT_EQ(Get(s, "CurrentVersion", "Version")->dword, 0x00030001u);
-    EXPECT_EQ(p.storedVersion, 0u);  // nothing was there before
+    EXPECT_EQ(p.storedVersion, 0u); // nothing was there before
 }
 
 TEST(WindowProfile, OlderVersionIsKeptAsStoredAndTheRegistryUpdated)
@@ -47,8 +47,7 @@ TEST(WindowProfile, StateOutsideOneToThreeReadsAsNormal)
               RegValue::Dword(stored));
         CWindowProfile p(s, "/p", 0x00030001);
         p.Load();
-        EXPECT_EQ(p.showState, stored >= 1 && stored <= 3 ? static_cast<int>(stored) : 1)
-            << stored;
+        EXPECT_EQ(p.showState, stored >= 1 && stored <= 3 ? static_cast<int>(stored) : 1) << stored;
     }
 }
 
@@ -64,12 +63,12 @@ TEST(WindowProfile, EmptyBoundsAreNotWrittenSoEarlierOnesStay)
     EXPECT_FALSE(p.IsModified());
 
     CWindowProfile q(s, "/p", 0x00030001);
-    q.bounds = {50, 50, 50, 90};  // zero width
+    q.bounds = {50, 50, 50, 90}; // zero width
     q.Save();
     CWindowProfile r(s, "/p", 0x00030001);
     r.Load();
     EXPECT_EQ(r.bounds, (Rect{10, 20, 310, 120}));
-    EXPECT_EQ(r.onTop, 0u);  // q wrote its own flag
+    EXPECT_EQ(r.onTop, 0u); // q wrote its own flag
     EXPECT_EQ(r.showState, kShowNormal);
     // Negative coordinates (a monitor left of the main one) come back as they were.
     q.bounds = {-1600, -10, -1000, 300};
@@ -85,7 +84,7 @@ TEST(WindowProfile, PlacementCapturesTheStateFirstThenTheRectangle)
     p.bounds = {0, 0, 100, 100};
     EXPECT_TRUE(p.CapturePlacement({kShowMinimized, {5, 5, 105, 105}}));
     EXPECT_EQ(p.showState, kShowMinimized);
-    EXPECT_EQ(p.bounds, (Rect{0, 0, 100, 100}));  // only the state changed
+    EXPECT_EQ(p.bounds, (Rect{0, 0, 100, 100})); // only the state changed
     p.modified = 0;
     EXPECT_FALSE(p.CapturePlacement({kShowMinimized, {0, 0, 100, 100}}));
     EXPECT_FALSE(p.IsModified());
@@ -101,8 +100,7 @@ TEST(WindowProfile, WindowIsPulledBackUntilSixteenPixelsShow)
     EXPECT_EQ(KeepOnDesktop({3000, 2000, 3200, 2100}, desktop, 16, 16),
               (Rect{1904, 1064, 2104, 1164}));
     // Off to the left and above.
-    EXPECT_EQ(KeepOnDesktop({-500, -300, -400, -200}, desktop, 16, 16),
-              (Rect{-84, -84, 16, 16}));
+    EXPECT_EQ(KeepOnDesktop({-500, -300, -400, -200}, desktop, 16, 16), (Rect{-84, -84, 16, 16}));
     // Already showing enough: unchanged.
     EXPECT_EQ(KeepOnDesktop({-84, 10, 16, 110}, desktop, 16, 16), (Rect{-84, 10, 16, 110}));
 }
