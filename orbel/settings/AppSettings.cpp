@@ -1,7 +1,7 @@
 #include "settings/AppSettings.h"
 
-#include "settings/AtomicFile.h"
 #include "settings/SettingsFile.h"
+#include "zones/FileBytes.h"
 
 namespace orbel {
 namespace {
@@ -68,13 +68,12 @@ LoadResult CAppSettings::Load()
     if (!std::filesystem::exists(file, ec)) {
         result.status = LoadResult::Status::NoFile;
     } else {
-        std::string bytes;
+        std::vector<std::uint8_t> bytes;
         std::string error;
-        if (!ReadWholeFile(file, bytes, kMaxSettingsFile, &error))
+        if (!ReadWholeFile(file, kMaxSettingsFile, bytes, error))
             return {LoadResult::Status::Failed, error};
         SettingsFileContent content;
-        const SettingsReadResult read = ReadSettingsBytes(
-            reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size(), content);
+        const SettingsReadResult read = ReadSettingsBytes(bytes.data(), bytes.size(), content);
         if (read.status != SettingsReadResult::Status::Ok)
             return {LoadResult::Status::Failed, file.string() + " has a bad format."};
         displayFlags = content.displayFlags;
@@ -126,10 +125,7 @@ SaveResult CAppSettings::Save()
     try {
         const std::vector<std::uint8_t> bytes = WriteSettingsBytes(content);
         std::string error;
-        if (!WriteFileAtomically(
-                SettingsFilePath(),
-                std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()),
-                &error))
+        if (!WriteFileAtomically(SettingsFilePath(), bytes, error))
             result = {false, error};
     } catch (const ArchiveError& e) {
         result = {false, "Unable to write to " + SettingsFilePath().string() + ": " + e.what()};

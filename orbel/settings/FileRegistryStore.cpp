@@ -3,17 +3,18 @@
 #include <cstdlib>
 #include <system_error>
 
-#include "settings/AtomicFile.h"
+#include "zones/FileBytes.h"
 
 namespace orbel {
 
 FileRegistryStore::FileRegistryStore(std::filesystem::path folder)
     : folder_(std::move(folder)), file_(folder_ / kFileName)
 {
-    std::string text;
+    std::vector<std::uint8_t> bytes;
+    std::string error;
     // A store file is small; anything beyond a megabyte is not ours and is ignored.
-    if (!folder_.empty() && ReadWholeFile(file_, text, 1u << 20))
-        Parse(text);
+    if (!folder_.empty() && ReadWholeFile(file_, 1u << 20, bytes, error))
+        Parse(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
 }
 
 bool FileRegistryStore::Set(RegRoot root, std::string_view key, std::string_view name,
@@ -26,7 +27,9 @@ bool FileRegistryStore::Set(RegRoot root, std::string_view key, std::string_view
         return false;
     std::error_code ec;
     std::filesystem::create_directories(folder_, ec);
-    if (!WriteFileAtomically(file_, Serialize(), &lastError_)) {
+    const std::string text = Serialize();
+    if (!WriteFileAtomically(file_, std::vector<std::uint8_t>(text.begin(), text.end()),
+                             lastError_)) {
         // What is in memory stays what is on disk.
         values_ = before;
         return false;

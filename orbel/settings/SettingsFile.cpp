@@ -5,8 +5,8 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-#include "settings/AtomicFile.h"
 #include "zones/Archive.h"
+#include "zones/FileBytes.h"
 
 namespace orbel {
 
@@ -89,6 +89,9 @@ std::filesystem::path FreeBackupName(const std::filesystem::path& file, std::uin
 
 namespace {
 
+// A settings file is a few kilobytes; the limit only keeps a stray huge file out of memory.
+constexpr std::size_t kMaxBackupSize = 64u << 20;
+
 // Gives `source` (an existing file) the free backup name without ever replacing a file:
 // link() refuses an existing name, so a name taken between the search and the link only
 // moves on to the next counter.
@@ -114,12 +117,13 @@ std::filesystem::path MakeVersionBackup(const std::filesystem::path& file, std::
     std::error_code ec;
     if (!std::filesystem::is_regular_file(file, ec))
         return {};
-    std::string bytes;
-    if (!ReadWholeFile(file, bytes))
+    std::vector<std::uint8_t> bytes;
+    std::string error;
+    if (!ReadWholeFile(file, kMaxBackupSize, bytes, error))
         return {};
     // The copy is written whole under a temporary name first, then linked to its name.
     const std::filesystem::path temp = file.string() + ".backup-tmp";
-    if (!WriteFileAtomically(temp, bytes))
+    if (!WriteFileAtomically(temp, bytes, error))
         return {};
     const std::filesystem::path made = LinkToFreeBackup(temp, file, version);
     std::filesystem::remove(temp, ec);

@@ -1,7 +1,14 @@
 #include "settings/SettingsPlatform.h"
 
 #include <chrono>
+#include <cstdlib>
 #include <ctime>
+#include <vector>
+
+#include "zones/FileBytes.h"
+#include "zones/PosixTzRule.h"
+#include "zones/SystemZones.h"
+#include "zones/TzifFile.h"
 
 namespace orbel {
 namespace {
@@ -40,7 +47,49 @@ DateTime UnixToLocal(std::int64_t seconds)
                                   tm.tm_min, tm.tm_sec);
 }
 
+// The POSIX rule of a compiled zone file, or empty.
+std::string FooterOf(const std::filesystem::path& file)
+{
+    std::vector<std::uint8_t> bytes;
+    std::string footer, error;
+    if (!ReadWholeFile(file, 1u << 20, bytes, error) || !ReadTzifFooter(bytes, footer, error))
+        return {};
+    return footer;
+}
+
+// The rule the C library runs on: $TZ (a zone name, ":name", a file path or a POSIX rule),
+// else /etc/localtime.
+std::string ComputerZoneRule()
+{
+    const char* tz = std::getenv("TZ");
+    if (!tz)
+        return FooterOf("/etc/localtime");
+    std::string name = tz;
+    if (!name.empty() && name.front() == ':')
+        name.erase(0, 1);
+    if (name.empty())
+        return "UTC0";
+    if (name.front() == '/')
+        return FooterOf(name);
+    if (name.find("..") == std::string::npos) {
+        const std::string footer = FooterOf(kSystemZoneFolder / name);
+        if (!footer.empty())
+            return footer;
+    }
+    return name;
+}
+
 } // namespace
+
+TimeZoneInformation ComputerZoneInformation(int year)
+{
+    TimeZoneInformation info;
+    const auto rule = ParsePosixTz(ComputerZoneRule());
+    std::string inexact, error;
+    if (!rule || !ZoneInformationFromPosix(*rule, year, info, inexact, error))
+        return TimeZoneInformation{};
+    return info;
+}
 
 SettingsPlatform SystemSettingsPlatform(std::filesystem::path dataFolder)
 {
@@ -49,6 +98,11 @@ SettingsPlatform SystemSettingsPlatform(std::filesystem::path dataFolder)
     p.utcNow = SystemUtcNow;
     p.localToUnix = LocalToUnix;
     p.unixToLocal = UnixToLocal;
+    p.localZone = [] {
+        CalendarTime now;
+        SystemUtcNow().ToCalendar(now);
+        return ComputerZoneInformation(now.year);
+    };
     // The window layer puts the desktop's own font here; this is its stand-in.
     p.defaultGuiFont.height = kDefaultGuiFontHeight;
     p.defaultGuiFont.weight = 400;

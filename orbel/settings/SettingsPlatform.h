@@ -36,6 +36,10 @@ struct SettingsPlatform {
     std::string defaultServer;
 };
 
+// The zone information of the zone the computer runs on ($TZ, else /etc/localtime), with
+// its yearly rules made exact for `year`; UTC when it cannot be read.
+TimeZoneInformation ComputerZoneInformation(int year);
+
 // The running computer: system clock, the C library's local-time rules, the local zone from
 // the system's zone database, the POSIX locale's texts.
 SettingsPlatform SystemSettingsPlatform(std::filesystem::path dataFolder);

@@ -7,7 +7,6 @@
 #include "SettingsFixture.h"
 #include "TestFolder.h"
 #include "settings/AppSettings.h"
-#include "settings/AtomicFile.h"
 #include "settings/SettingsFile.h"
 #include "zones/Archive.h"
 
@@ -36,9 +35,8 @@ void WriteBytes(const std::filesystem::path& p, const std::vector<std::uint8_t>&
 
 std::string ReadText(const std::filesystem::path& p)
 {
-    std::string s;
-    ReadWholeFile(p, s);
-    return s;
+    std::ifstream in(p, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
 struct Bytes {
@@ -209,8 +207,7 @@ TEST_F(AppSettingsTest, FileLayoutByteByByte)
     s.colours = {-1};
     s.server = "abc";
     s.Save();
-    std::string bytes;
-    ASSERT_TRUE(ReadWholeFile(DatFile(), bytes));
+    const std::string bytes = ReadText(DatFile());
     Bytes expected;
     // 2026-12-08 21:00:00 read as a local time one hour ahead of UTC: 20:00 UTC.
     expected.u32(0x00010000).u32(0x5100).u32(1796760000).u32(604800).text("abc");
@@ -294,8 +291,8 @@ TEST_F(AppSettingsTest, DamagedFilesFailToLoadWherevereTheyEnd)
     s.SetDefaults();
     s.Load();
     s.Save();
-    std::string whole;
-    ASSERT_TRUE(ReadWholeFile(DatFile(), whole));
+    const std::string whole = ReadText(DatFile());
+    ASSERT_FALSE(whole.empty());
     for (std::size_t cut = 0; cut < whole.size(); ++cut) {
         SettingsFileContent content;
         const auto r =
