@@ -1,6 +1,7 @@
 #include "clocks/Clock.h"
 
 #include "zones/Archive.h"
+#include "zones/StringTable.h"
 
 namespace orbel {
 namespace {
@@ -11,7 +12,8 @@ int g_liveClocks = 0;
 std::string NewClockName()
 {
     // String 1023: "Local\nCity".
-    return g_liveClocks == 0 ? std::string("Local") : "City" + std::to_string(g_liveClocks);
+    return g_liveClocks == 0 ? StringItem(1023, 0)
+                             : StringItem(1023, 1) + std::to_string(g_liveClocks);
 }
 
 } // namespace
