@@ -157,4 +157,32 @@ void CAppSettings::SetUsageBits(std::uint32_t modeBits)
     }
 }
 
+bool CAppSettings::SetBorderless(bool flag)
+{
+    const std::uint32_t v = flag ? 1 : 0;
+    if (v == borderless)
+        return false;
+    borderless = v;
+    SetModified();
+    return true;
+}
+
+bool CAppSettings::SetAntiTask(bool flag)
+{
+    const std::uint32_t v = flag ? 1 : 0;
+    if (v == antiTask)
+        return false;
+    antiTask = v;
+    SetModified();
+    return true;
+}
+
+bool CAppSettings::RefreshZones(const CRegTimeZoneList& zones)
+{
+    if (!clocks.RefreshZones(zones))
+        return false;
+    SetModified();
+    return true;
+}
+
 } // namespace orbel

@@ -12,6 +12,7 @@
 #include "settings/SettingsPlatform.h"
 #include "settings/WindowProfile.h"
 #include "sync/SyncRecord.h"
+#include "zones/RegTimeZoneList.h"
 
 namespace orbel {
 
@@ -74,6 +75,13 @@ public:
 
     // The usage mode bits, keeping the other option bits.
     void SetUsageBits(std::uint32_t modeBits);
+    // Each stores the flag and marks the settings modified when it changes; true then. The
+    // window layer restyles the clock window itself.
+    bool SetBorderless(bool flag);
+    bool SetAntiTask(bool flag);
+    // Refreshes the clocks' zones from a zone list just built for the current usage mode;
+    // marks the settings modified when a clock was refreshed.
+    bool RefreshZones(const CRegTimeZoneList& zones);
 
     // Fields in declaration order.
     std::uint32_t visible = 1;

@@ -441,5 +441,42 @@ TEST_F(AppSettingsTest, UsageModeBitsReplaceEachOther)
     EXPECT_EQ(s.displayFlags, 0x5100u);
 }
 
+TEST_F(AppSettingsTest, ChangesMarkTheSettingsModifiedOnlyWhenSomethingChanged)
+{
+    CAppSettings s = Make();
+    s.SetDefaults();
+    s.Load();
+    EXPECT_FALSE(s.IsModified());
+    EXPECT_FALSE(s.SetBorderless(false));
+    EXPECT_FALSE(s.SetAntiTask(false));
+    EXPECT_FALSE(s.IsModified());
+    EXPECT_TRUE(s.SetBorderless(true));
+    EXPECT_TRUE(s.IsModified());
+    s.Save();
+    EXPECT_TRUE(s.SetAntiTask(true));
+    EXPECT_TRUE(s.IsModified());
+    s.Save();
+
+    // The default clocks have empty names and map id; a zone list without their zone
+    // changes nothing, one holding a record with their bias, daylight saving and (empty)
+    // map id does.
+    CRegTimeZoneList zones;
+    CRegTimeZone tokyo;
+    tokyo.keyName = "Asia/Tokyo";
+    tokyo.displayName = "(UTC+09:00) Asia/Tokyo";
+    tokyo.info.Bias = -540;
+    zones.Add(tokyo);
+    EXPECT_FALSE(s.RefreshZones(zones));
+    EXPECT_FALSE(s.IsModified());
+    CRegTimeZone paris;
+    paris.keyName = "Europe/Paris";
+    paris.displayName = "(UTC+01:00) Europe/Paris";
+    paris.info = test::ParisInformation();
+    zones.Add(paris);
+    EXPECT_TRUE(s.RefreshZones(zones));
+    EXPECT_TRUE(s.IsModified());
+    EXPECT_EQ(s.clocks.At(0).zone.keyName, "Europe/Paris");
+}
+
 } // namespace
 } // namespace orbel
