@@ -3,6 +3,7 @@
 
 #include "app/ClockActions.h"
 #include "app/CommandLine.h"
+#include "app/ZoneActions.h"
 
 int main(int argc, char** argv)
 {
@@ -13,9 +14,12 @@ int main(int argc, char** argv)
         return 2;
     }
     if (options.help) {
-        std::cout << HelpText();
+        std::cout << HelpText() << orbel::app::ZoneActionsHelp();
         return 0;
     }
+
+    if (auto code = orbel::app::RunZoneAction(options, std::cout, std::cerr))
+        return *code;
     if (options.version) {
         std::cout << "Orbel v3.1\n";
         return 0;
