@@ -1,6 +1,7 @@
 // The world clock's entry point: command-line options, then the windows or an action.
 #include <iostream>
 
+#include "app/ClockActions.h"
 #include "app/CommandLine.h"
 #include "app/ZoneActions.h"
 
@@ -23,6 +24,8 @@ int main(int argc, char** argv)
         std::cout << "Orbel v3.1\n";
         return 0;
     }
+    if (auto code = RunClockAction(options, std::cout, std::cerr))
+        return *code;
     // The windows are not built yet: say plainly what this build can do.
     std::cout << "Orbel v3.1\n"
                  "This build has no windows yet. Today it can:\n"

@@ -9,6 +9,7 @@ namespace {
 
 // Sorted by number; one text a line.
 constexpr std::pair<unsigned, std::string_view> kStrings[] = {
+    {1023, "Local\nCity"},
     {1030, "OrbelTZI.dat"},
     {1031, "1st\n2nd\n3rd\n4th\nLast"},
     {1032,
