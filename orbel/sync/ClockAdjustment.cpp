@@ -22,11 +22,6 @@ bool SameInstant(const CalendarTime& a, const CalendarTime& b)
 
 }  // namespace
 
-DateTime DateTimeFromCalendar(const CalendarTime& c)
-{
-    return DateTime::FromCalendar(c) + DateTimeSpan(c.millisecond / 86400000.0);
-}
-
 AdjustResult AdjustClock(int mode, AdjustTarget s, SystemClock& clock)
 {
     SyncRecord& r = s.record;
