@@ -2,6 +2,7 @@
 #include <iostream>
 
 #include "app/CommandLine.h"
+#include "app/SyncActions.h"
 
 int main(int argc, char** argv)
 {
@@ -12,13 +13,15 @@ int main(int argc, char** argv)
         return 2;
     }
     if (options.help) {
-        std::cout << HelpText();
+        std::cout << HelpText() << SyncActionsHelpText();
         return 0;
     }
     if (options.version) {
         std::cout << "Orbel v3.1\n";
         return 0;
     }
+    if (auto code = RunSyncAction(argc, argv, options))
+        return *code;
     // The windows are not built yet: say plainly what this build can do.
     std::cout << "Orbel v3.1\n"
                  "This build has no windows yet. Today it can:\n"
