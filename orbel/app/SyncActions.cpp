@@ -8,6 +8,8 @@
 #include <iostream>
 #include <memory>
 
+#include "settings/FileRegistryStore.h"
+#include "settings/SettingsStartup.h"
 #include "sync/AdjustTimePage.h"
 #include "sync/CSyncClient.h"
 #include "sync/ClockAdjustment.h"
@@ -44,6 +46,7 @@ std::optional<std::string> ParseRequest(const std::vector<std::string>& args, Sy
         i = 2;
     }
     bool haveServer = false;
+    r.server.clear();
     for (; i < args.size(); ++i) {
         if (args[i] == "--timeout") {
             if (i + 1 >= args.size())
@@ -62,8 +65,6 @@ std::optional<std::string> ParseRequest(const std::vector<std::string>& args, Sy
             return "Unknown option for " + args[0] + ": " + args[i];
         }
     }
-    if (!haveServer)
-        r.server = DefaultServerSetting();
     return std::nullopt;
 }
 
@@ -90,8 +91,25 @@ std::optional<int> RunSyncAction(int argc, char** argv, const Options& options)
     if (!QCoreApplication::instance())
         app = std::make_unique<QCoreApplication>(argc, argv);
 
+    // The settings give the server when none is named, and keep the time of the last
+    // adjustment. A query only reads them.
+    FileRegistryStore store(FileRegistryStore::DefaultFolder());
+    store.SetReadOnly(!request.adjust);
+    std::error_code ec;
+    const std::string program = std::filesystem::read_symlink("/proc/self/exe", ec).string();
+    SettingsPlatform platform = SystemSettingsPlatform(options.dataDir);
+    platform.defaultServer = DefaultServerSetting();
+    CAppSettings settings(store, platform, program);
+    const StartupLoad load = LoadSettingsAtStart(settings);
+    if (!load.ok) {
+        std::cerr << load.message << "\n";
+        return 1;
+    }
+    if (request.server.empty())
+        request.server = settings.server;
+
     LinuxSystemClock clock;
-    SyncRecord record;
+    SyncRecord& record = settings.syncRecord;
     CSyncClient client(record, clock);
     QEventLoop loop;
     std::optional<TransferNotification> result;
@@ -122,20 +140,29 @@ std::optional<int> RunSyncAction(int argc, char** argv, const Options& options)
     if (!request.adjust)
         return 0;
 
-    DateTime lastAdjusted = DateTime::Null();
     bool modified = false;
-    switch (AdjustClock(request.mode, {record, lastAdjusted, modified}, clock)) {
-    case AdjustChanged:
-        std::cout << "The clock was set.\n";
-        PrintFields(record, clock);
-        return 0;
-    case AdjustNothingToChange:
-        std::cout << "Nothing to change: the clock already shows the server's time.\n";
-        return 0;
-    default:
+    const AdjustResult adjusted =
+        AdjustClock(request.mode, {record, settings.lastAdjusted, modified}, clock);
+    if (adjusted == AdjustFailed) {
         std::cerr << "The clock was not set: " << clock.LastErrorText() << "\n";
         return 2;
     }
+    if (adjusted == AdjustChanged) {
+        std::cout << "The clock was set.\n";
+        PrintFields(record, clock);
+    } else {
+        std::cout << "Nothing to change: the clock already shows the server's time.\n";
+    }
+    // Last adjusted is kept, as after the page's buttons.
+    if (modified) {
+        settings.SetModified();
+        const SaveResult saved = settings.Save();
+        if (!saved.ok) {
+            std::cerr << saved.error << "\n";
+            return 1;
+        }
+    }
+    return 0;
 }
 
 std::string SyncActionsHelpText()
@@ -143,9 +170,7 @@ std::string SyncActionsHelpText()
     return "  --query [SERVER] [--timeout S]\n"
            "                     ask a time server (RFC 868) for the time and show it beside\n"
            "                     this computer's; SERVER is host, host:port or a.b.c.d[:port]\n"
-           "                     (default: " +
-           DefaultServerSetting().substr(0, DefaultServerSetting().find(' ')) +
-           ");\n"
+           "                     (default: the server of the settings);\n"
            "                     the transfer is cancelled after S seconds (default 10)\n"
            "  --adjust full|minsec [SERVER] [--timeout S]\n"
            "                     ask, then set this computer's clock fully or only its\n"

@@ -1,6 +1,7 @@
 // The world clock's entry point: command-line options, then the windows or an action.
 #include <iostream>
 
+#include "app/ClockActions.h"
 #include "app/CommandLine.h"
 #include "app/SyncActions.h"
 
@@ -20,6 +21,8 @@ int main(int argc, char** argv)
         std::cout << "Orbel v3.1\n";
         return 0;
     }
+    if (auto code = RunClockAction(options, std::cout, std::cerr))
+        return *code;
     if (auto code = RunSyncAction(argc, argv, options))
         return *code;
     // The windows are not built yet: say plainly what this build can do.
