@@ -364,3 +364,39 @@ TEST_F(Transfer, AutomaticFailureIsDroppedAndSuccessAdjustsFirst)
 
 }  // namespace
 }  // namespace orbel
+
+namespace orbel {
+namespace {
+
+TEST(TimeSocket, WithoutARecordFailsWith10022AndOnlyClosesItsSocket)
+{
+    FixedClock clock;
+    LoopbackServer server(SendsThenCloses(BigEndian(3758096384u)));
+    CHostSocket* slot = nullptr;
+    std::vector<int> codes;
+    CTimeSocket socket(&slot, false, [&](const TransferNotification& n) { codes.push_back(n.code); },
+                       0, clock);
+    slot = &socket;
+    socket.SetPort(server.Port());
+    socket.Start("127.0.0.1");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !codes.empty(); }, kBoundMs));
+    EXPECT_EQ(codes, std::vector<int>{10022});
+    EXPECT_FALSE(socket.IsOpen());
+    EXPECT_EQ(slot, &socket);  // not self-deleting: it stays
+    EXPECT_EQ(socket.ReceivedValue(), 3758096384u);
+
+    // Started again with a record, the same object takes a reading.
+    SyncRecord record;
+    socket.SetRecord(&record);
+    codes.clear();
+    bool finished = false;
+    socket.Start("127.0.0.1");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return record.status == 0 || !codes.empty(); }, kBoundMs));
+    finished = record.status == 0;
+    EXPECT_TRUE(finished);
+    EXPECT_EQ(socket.ErrorCode(), 0);
+    EXPECT_EQ(server.connections, 2);
+}
+
+}  // namespace
+}  // namespace orbel
