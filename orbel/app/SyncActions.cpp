@@ -54,8 +54,8 @@ std::optional<std::string> ParseRequest(const std::vector<std::string>& args, Sy
             char* end = nullptr;
             const double s = std::strtod(args[i + 1].c_str(), &end);
             if (end == args[i + 1].c_str() || *end != '\0' || !(s > 0) || s > 86400)
-                return "--timeout takes seconds from more than 0 to 86400, not \"" +
-                       args[i + 1] + "\"";
+                return "--timeout takes seconds from more than 0 to 86400, not \"" + args[i + 1] +
+                       "\"";
             r.timeoutSeconds = s;
             ++i;
         } else if (!haveServer && (args[i].empty() || args[i][0] != '-')) {
@@ -70,13 +70,13 @@ std::optional<std::string> ParseRequest(const std::vector<std::string>& args, Sy
 
 void PrintFields(const SyncRecord& record, SystemClock& clock)
 {
-    const AdjustTimeFields f = AdjustTimePageFields(record, DateTimeFromCalendar(clock.LocalNow()),
-                                                    DateTime::Null(), 0);
+    const AdjustTimeFields f =
+        AdjustTimePageFields(record, DateTimeFromCalendar(clock.LocalNow()), DateTime::Null(), 0);
     std::cout << "UTC: " << f.utc << "\nLocal: " << f.local << "\nThis PC: " << f.thisPc
               << "\nDifference: " << f.difference << "\n";
 }
 
-}  // namespace
+} // namespace
 
 std::optional<int> RunSyncAction(int argc, char** argv, const Options& options)
 {
@@ -121,7 +121,7 @@ std::optional<int> RunSyncAction(int argc, char** argv, const Options& options)
     timeout.setSingleShot(true);
     QObject::connect(&timeout, &QTimer::timeout, [&] {
         if (client.CurrentTransfer())
-            client.CurrentTransfer()->Cancel();  // reported as 10004
+            client.CurrentTransfer()->Cancel(); // reported as 10004
     });
     timeout.start(static_cast<int>(request.timeoutSeconds * 1000));
     client.StartDownload(0, request.server);
@@ -177,4 +177,4 @@ std::string SyncActionsHelpText()
            "                     minutes and seconds\n";
 }
 
-}  // namespace orbel::app
+} // namespace orbel::app

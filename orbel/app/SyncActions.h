@@ -14,4 +14,4 @@ std::optional<int> RunSyncAction(int argc, char** argv, const Options& options);
 
 std::string SyncActionsHelpText();
 
-}  // namespace orbel::app
+} // namespace orbel::app

@@ -23,7 +23,7 @@ std::string Item(std::string_view list, int index)
 constexpr std::string_view kDifferenceWords = "OK\nbehind\nahead";
 constexpr std::string_view kDownloadCaptions = "Down&load\nCance&l";
 
-}  // namespace
+} // namespace
 
 std::string FormatDateTimeC(DateTime value, const char* format)
 {
@@ -124,4 +124,4 @@ std::string IntervalDaysRangeMessage()
            std::to_string(kMaxIntervalDays) + ".";
 }
 
-}  // namespace orbel
+} // namespace orbel

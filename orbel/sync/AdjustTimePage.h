@@ -44,7 +44,7 @@ std::string DownloadCaption(bool transferRunning);
 constexpr int kMinIntervalDays = 1;
 constexpr int kMaxIntervalDays = 365;
 std::optional<int> ParseIntervalDays(std::string_view text);
-std::string IntervalDaysRangeMessage();  // "Please enter an integer between 1 and 365."
+std::string IntervalDaysRangeMessage(); // "Please enter an integer between 1 and 365."
 
 // The page's captions, in the order of its controls.
 namespace AdjustTimeText {
@@ -62,6 +62,6 @@ inline constexpr const char* kEvery = "&Every";
 inline constexpr const char* kDays = "day(s)";
 inline constexpr const char* kLast = "Last:";
 inline constexpr const char* kNext = "Next:";
-}  // namespace AdjustTimeText
+} // namespace AdjustTimeText
 
-}  // namespace orbel
+} // namespace orbel

@@ -27,7 +27,7 @@ std::map<int, CHostSocket*>& LookupTable()
 
 int g_lastPlatformError = 0;
 
-}  // namespace
+} // namespace
 
 CHostSocket::CHostSocket(CHostSocket** ownerSlot, bool selfDeleting, TransferReceiver receiver,
                          std::uint32_t flags)
@@ -61,7 +61,7 @@ void CHostSocket::Start(const std::string& host)
         QMetaObject::invokeMethod(
             this,
             [this, host] {
-                if (error_ == 0)  // not cancelled meanwhile
+                if (error_ == 0) // not cancelled meanwhile
                     ConnectTo(0, host);
             },
             Qt::QueuedConnection);
@@ -85,7 +85,7 @@ void CHostSocket::ReportLater(int code)
     QMetaObject::invokeMethod(
         this,
         [this, code] {
-            if (error_ == 0)  // not ended meanwhile
+            if (error_ == 0) // not ended meanwhile
                 ReportError(code);
         },
         Qt::QueuedConnection);
@@ -273,7 +273,7 @@ void CHostSocket::ReportError(int code)
         NotifyError(code);
     }
     if (previous != 0)
-        return;  // the transfer had already ended
+        return; // the transfer had already ended
     Finish();
 }
 
@@ -328,4 +328,4 @@ void CHostSocket::Detach()
         *ownerSlot_ = nullptr;
 }
 
-}  // namespace orbel
+} // namespace orbel

@@ -19,8 +19,8 @@ namespace orbel {
 class CHostSocket;
 
 enum TransferNotifyKind : int {
-    TransferFinished = 0,  // a reading was taken
-    TransferFailed = 1,    // failed with the code
+    TransferFinished = 0, // a reading was taken
+    TransferFailed = 1,   // failed with the code
 };
 
 // The four-field block a notification carries.
@@ -28,7 +28,7 @@ struct TransferNotification {
     CHostSocket* transfer = nullptr;
     int kind = 0;
     int code = 0;
-    int extra = 0;  // always 0
+    int extra = 0; // always 0
 };
 
 // Called synchronously; it may read the transfer and its record but must not delete it.
@@ -119,4 +119,4 @@ private:
     bool detached_ = false;
 };
 
-}  // namespace orbel
+} // namespace orbel

@@ -5,15 +5,13 @@
 
 namespace orbel {
 
-CSyncClient::CSyncClient(SyncRecord& record, SystemClock& clock) : record_(record), clock_(clock)
-{
-}
+CSyncClient::CSyncClient(SyncRecord& record, SystemClock& clock) : record_(record), clock_(clock) {}
 
 CSyncClient::~CSyncClient()
 {
     if (current_ && current_->ErrorCode() == 0)
         current_->Cancel();
-    delete current_;  // normally already gone: a cancelled transfer lets go of it
+    delete current_; // normally already gone: a cancelled transfer lets go of it
 }
 
 StartDownloadResult CSyncClient::StartDownload(int mode, const std::string& serverSetting)
@@ -57,4 +55,4 @@ void CSyncClient::Notified(const TransferNotification& n)
         onNotification(n);
 }
 
-}  // namespace orbel
+} // namespace orbel

@@ -14,14 +14,14 @@ class SystemClock;
 
 enum StartDownloadResult : int {
     DownloadStarted = 1,
-    DownloadAlreadyRunning = 2,  // for a manual start the running transfer was cancelled
+    DownloadAlreadyRunning = 2, // for a manual start the running transfer was cancelled
     DownloadNoSocketLayer = 3,
 };
 
 class CSyncClient {
 public:
     CSyncClient(SyncRecord& record, SystemClock& clock);
-    ~CSyncClient();  // cancels a transfer still running
+    ~CSyncClient(); // cancels a transfer still running
     CSyncClient(const CSyncClient&) = delete;
     CSyncClient& operator=(const CSyncClient&) = delete;
 
@@ -49,4 +49,4 @@ private:
     std::string settingProblem_;
 };
 
-}  // namespace orbel
+} // namespace orbel

@@ -19,7 +19,7 @@ std::uint64_t TickMs()
         duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
 }
 
-}  // namespace
+} // namespace
 
 CTimeSocket::CTimeSocket(CHostSocket** ownerSlot, bool selfDeleting, TransferReceiver receiver,
                          std::uint32_t flags, SystemClock& clock)
@@ -70,11 +70,11 @@ void CTimeSocket::OnReceive(int e)
         int error = 0;
         const long got = Read(bytes, sizeof bytes, error);
         if (got < 0 && error == SocketError::WouldBlock) {
-            WaitForRead();  // woken with nothing to read: keep waiting
+            WaitForRead(); // woken with nothing to read: keep waiting
             return;
         }
         if (got < 0) {
-            ReportError(error);  // a reset connection says so, not "no data"
+            ReportError(error); // a reset connection says so, not "no data"
             return;
         }
         // The four bytes must come in this one read: three, or one at a time, or nothing
@@ -112,4 +112,4 @@ void CTimeSocket::ProcessAnswer(std::uint32_t seconds)
     Finish();
 }
 
-}  // namespace orbel
+} // namespace orbel

@@ -36,4 +36,4 @@ private:
     SystemClock& clock_;
 };
 
-}  // namespace orbel
+} // namespace orbel

@@ -20,7 +20,7 @@ bool SameInstant(const CalendarTime& a, const CalendarTime& b)
            a.minute == b.minute && a.second == b.second && a.millisecond == b.millisecond;
 }
 
-}  // namespace
+} // namespace
 
 AdjustResult AdjustClock(int mode, AdjustTarget s, SystemClock& clock)
 {
@@ -86,4 +86,4 @@ AdjustResult AdjustClock(int mode, AdjustTarget s, SystemClock& clock)
     return AdjustChanged;
 }
 
-}  // namespace orbel
+} // namespace orbel

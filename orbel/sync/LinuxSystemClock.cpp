@@ -21,7 +21,7 @@ CalendarTime FromTm(const std::tm& tm, long nanoseconds)
     c.day = tm.tm_mday;
     c.hour = tm.tm_hour;
     c.minute = tm.tm_min;
-    c.second = tm.tm_sec > 59 ? 59 : tm.tm_sec;  // a leap second reads as :59
+    c.second = tm.tm_sec > 59 ? 59 : tm.tm_sec; // a leap second reads as :59
     c.millisecond = static_cast<int>(nanoseconds / 1000000);
     c.dayOfWeek = tm.tm_wday;
     c.dayOfYear = tm.tm_yday + 1;
@@ -45,7 +45,7 @@ bool SetCapabilities(Capabilities c)
     return ::syscall(SYS_capset, &c.header, c.data) == 0;
 }
 
-}  // namespace
+} // namespace
 
 CalendarTime LinuxSystemClock::LocalNow()
 {
@@ -75,7 +75,7 @@ bool LinuxSystemClock::SetLocalTimeWithPrivilege(const CalendarTime& local)
     tm.tm_hour = local.hour;
     tm.tm_min = local.minute;
     tm.tm_sec = local.second;
-    tm.tm_isdst = -1;  // the zone's rules decide, as for any local time
+    tm.tm_isdst = -1; // the zone's rules decide, as for any local time
     errno = 0;
     const std::time_t seconds = std::mktime(&tm);
     if (seconds == static_cast<std::time_t>(-1) && errno != 0) {
@@ -95,7 +95,7 @@ bool LinuxSystemClock::SetWithCapability(long long unixSeconds, int ms, bool& tr
     const unsigned mask = CAP_TO_MASK(CAP_SYS_TIME);
     Capabilities before;
     if (!GetCapabilities(before) || !(before.data[index].permitted & mask))
-        return false;  // not ours to raise: the date-time service decides
+        return false; // not ours to raise: the date-time service decides
     tried = true;
     const bool raise = !(before.data[index].effective & mask);
     if (raise) {
@@ -128,9 +128,9 @@ bool LinuxSystemClock::SetThroughTimedated(long long unixSeconds, int ms)
             lastError_ = "The system bus is not available.";
         return false;
     }
-    QDBusMessage call = QDBusMessage::createMethodCall(
-        "org.freedesktop.timedate1", "/org/freedesktop/timedate1", "org.freedesktop.timedate1",
-        "SetTime");
+    QDBusMessage call =
+        QDBusMessage::createMethodCall("org.freedesktop.timedate1", "/org/freedesktop/timedate1",
+                                       "org.freedesktop.timedate1", "SetTime");
     // SetTime(usec_utc, relative, interactive)
     call << static_cast<qint64>(unixSeconds * 1000000LL + ms * 1000LL) << false << true;
     call.setInteractiveAuthorizationAllowed(true);
@@ -145,4 +145,4 @@ bool LinuxSystemClock::SetThroughTimedated(long long unixSeconds, int ms)
     return true;
 }
 
-}  // namespace orbel
+} // namespace orbel

@@ -23,4 +23,4 @@ private:
     std::string lastError_;
 };
 
-}  // namespace orbel
+} // namespace orbel

@@ -74,15 +74,14 @@ const std::string& BuiltInServerList()
 {
     // Public servers of the U.S. National Institute of Standards and Technology and of the
     // University of Colorado that answer the Time Protocol on TCP port 37.
-    static const std::string kList =
-        "time-a-g.nist.gov Gaithersburg, Maryland\n"
-        "time-b-g.nist.gov Gaithersburg, Maryland\n"
-        "time-c-g.nist.gov Gaithersburg, Maryland\n"
-        "time-d-g.nist.gov Gaithersburg, Maryland\n"
-        "time-a-wwv.nist.gov Fort Collins, Colorado\n"
-        "time-b-wwv.nist.gov Fort Collins, Colorado\n"
-        "time-a-b.nist.gov Boulder, Colorado\n"
-        "utcnist.colorado.edu University of Colorado, Boulder";
+    static const std::string kList = "time-a-g.nist.gov Gaithersburg, Maryland\n"
+                                     "time-b-g.nist.gov Gaithersburg, Maryland\n"
+                                     "time-c-g.nist.gov Gaithersburg, Maryland\n"
+                                     "time-d-g.nist.gov Gaithersburg, Maryland\n"
+                                     "time-a-wwv.nist.gov Fort Collins, Colorado\n"
+                                     "time-b-wwv.nist.gov Fort Collins, Colorado\n"
+                                     "time-a-b.nist.gov Boulder, Colorado\n"
+                                     "utcnist.colorado.edu University of Colorado, Boulder";
     return kList;
 }
 
@@ -92,4 +91,4 @@ std::string DefaultServerSetting()
     return list.substr(0, list.find('\n'));
 }
 
-}  // namespace orbel
+} // namespace orbel

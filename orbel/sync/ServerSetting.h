@@ -13,11 +13,11 @@ constexpr std::uint16_t kTimeProtocolPort = 37;
 constexpr std::size_t kMaxHostNameLength = 255;
 
 struct ServerAddress {
-    std::string host;  // the setting cut before its first blank, port removed
+    std::string host; // the setting cut before its first blank, port removed
     std::uint16_t port = kTimeProtocolPort;
-    bool dotted = false;  // host is an a.b.c.d address: connect without a lookup
-    int error = 0;        // a socket error code when the setting cannot be used
-    std::string problem;  // a sentence saying what is wrong with it, when error != 0
+    bool dotted = false; // host is an a.b.c.d address: connect without a lookup
+    int error = 0;       // a socket error code when the setting cannot be used
+    std::string problem; // a sentence saying what is wrong with it, when error != 0
 };
 
 ServerAddress ParseServerSetting(std::string_view setting);
@@ -30,4 +30,4 @@ bool IsDottedAddress(std::string_view host);
 const std::string& BuiltInServerList();
 std::string DefaultServerSetting();
 
-}  // namespace orbel
+} // namespace orbel

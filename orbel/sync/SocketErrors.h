@@ -6,8 +6,8 @@
 namespace orbel {
 
 namespace SocketError {
-constexpr int Interrupted = 10004;      // a cancelled transfer
-constexpr int InvalidArgument = 10022;  // also: a transfer without a record
+constexpr int Interrupted = 10004;     // a cancelled transfer
+constexpr int InvalidArgument = 10022; // also: a transfer without a record
 constexpr int WouldBlock = 10035;
 constexpr int NameTooLong = 10063;
 constexpr int NetworkUnreachable = 10051;
@@ -19,9 +19,9 @@ constexpr int InitialisationFailed = 10093;
 constexpr int HostNotFound = 11001;
 constexpr int TryAgain = 11002;
 constexpr int NoRecovery = 11003;
-constexpr int NoData = 11004;  // also: an answer that was not four bytes
+constexpr int NoData = 11004; // also: an answer that was not four bytes
 constexpr int Unknown = 9999;
-}  // namespace SocketError
+} // namespace SocketError
 
 // The text of a code; "Unknown error" for a code without one.
 std::string SocketErrorText(int code);
@@ -32,4 +32,4 @@ int SocketErrorFromErrno(int err);
 // getaddrinfo's result (EAI_*) as the transfer's code; errnoValue is used for EAI_SYSTEM.
 int SocketErrorFromLookup(int eaiResult, int errnoValue);
 
-}  // namespace orbel
+} // namespace orbel

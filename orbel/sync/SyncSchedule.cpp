@@ -33,4 +33,4 @@ SyncSchedule::Outcome SyncSchedule::Check(DateTime now, bool automaticOn, DateTi
     return o;
 }
 
-}  // namespace orbel
+} // namespace orbel

@@ -22,8 +22,8 @@ public:
                   std::uint32_t intervalSeconds, bool transferExists);
 
 private:
-    int lastDay_ = -1;   // -1: the first check after start always runs
+    int lastDay_ = -1; // -1: the first check after start always runs
     int lastHour_ = -1;
 };
 
-}  // namespace orbel
+} // namespace orbel

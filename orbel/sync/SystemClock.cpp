@@ -7,4 +7,4 @@ DateTime DateTimeFromCalendar(const CalendarTime& c)
     return DateTime::FromCalendar(c) + DateTimeSpan(c.millisecond / 86400000.0);
 }
 
-}  // namespace orbel
+} // namespace orbel

@@ -23,4 +23,4 @@ public:
 // A calendar time (milliseconds included) as a date-time value.
 DateTime DateTimeFromCalendar(const CalendarTime& c);
 
-}  // namespace orbel
+} // namespace orbel

@@ -6,8 +6,8 @@ namespace orbel {
 
 std::uint32_t TimeValueFromNetworkBytes(const unsigned char b[4])
 {
-    return (std::uint32_t{b[0]} << 24) | (std::uint32_t{b[1]} << 16) |
-           (std::uint32_t{b[2]} << 8) | std::uint32_t{b[3]};
+    return (std::uint32_t{b[0]} << 24) | (std::uint32_t{b[1]} << 16) | (std::uint32_t{b[2]} << 8) |
+           std::uint32_t{b[3]};
 }
 
 std::uint32_t HalfDelaySeconds(std::uint64_t connectTickMs, std::uint64_t answerTickMs)
@@ -25,8 +25,7 @@ DateTime ServerUtcFromTimeValue(std::uint32_t seconds)
            DateTimeSpan::FromSeconds(static_cast<double>(seconds % 86400u));
 }
 
-void ProcessTimeAnswer(SyncRecord& record, std::uint32_t seconds, DateTime pcUtc,
-                       DateTime pcLocal)
+void ProcessTimeAnswer(SyncRecord& record, std::uint32_t seconds, DateTime pcUtc, DateTime pcLocal)
 {
     record.pcUtc = pcUtc;
     record.pcLocal = pcLocal;
@@ -38,4 +37,4 @@ void ProcessTimeAnswer(SyncRecord& record, std::uint32_t seconds, DateTime pcUtc
     record.status = 0;
 }
 
-}  // namespace orbel
+} // namespace orbel

@@ -21,7 +21,6 @@ DateTime ServerUtcFromTimeValue(std::uint32_t seconds);
 // once in UTC and once in local time: a server within one second of the computer counts
 // as exactly the computer's time, and the server's local time uses the computer's offset.
 // Status becomes 0.
-void ProcessTimeAnswer(SyncRecord& record, std::uint32_t seconds, DateTime pcUtc,
-                       DateTime pcLocal);
+void ProcessTimeAnswer(SyncRecord& record, std::uint32_t seconds, DateTime pcUtc, DateTime pcLocal);
 
-}  // namespace orbel
+} // namespace orbel

@@ -23,7 +23,7 @@
 namespace orbel {
 namespace {
 
-constexpr int kBoundMs = 5000;  // no case waits longer than this
+constexpr int kBoundMs = 5000; // no case waits longer than this
 
 CalendarTime Cal(int y, int mo, int d, int h, int mi, int s, int ms)
 {
@@ -217,8 +217,7 @@ TEST_F(Transfer, BadServersFailWithTheirCodeAndLeaveTheRecord)
         {"three bytes then close", SendsThenCloses(QByteArray("\xE0\x00\x00", 3)), 11004},
         {"three bytes then silence", SendsThenStaysSilent(QByteArray("\xE0\x00\x00", 3)), 11004},
         {"closes without a byte", SendsThenCloses(QByteArray()), 11004},
-        {"more than four bytes", SendsThenCloses(QByteArray("\xE0\x00\x00\x00\x00\x01", 6)),
-         11004},
+        {"more than four bytes", SendsThenCloses(QByteArray("\xE0\x00\x00\x00\x00\x01", 6)), 11004},
         {"an HTTP server",
          SendsThenCloses("HTTP/1.1 400 Bad Request\r\nContent-Length: 0\r\nConnection: "
                          "close\r\n\r\n"),
@@ -276,7 +275,8 @@ TEST_F(Transfer, UnusableSettingsFailWithoutACrash)
         std::string setting;
         int code;
         bool problem;
-    } cases[] = {  // none of these reaches the name service
+    } cases[] = {
+        // none of these reaches the name service
         {"", 11001, true},
         {"     ", 11001, true},
         {std::string(300, 'x'), 10063, true},
@@ -296,7 +296,7 @@ TEST_F(Transfer, UnusableSettingsFailWithoutACrash)
 
 TEST_F(Transfer, SilentServerKeepsTheLoopRunningUntilCancelledOnce)
 {
-    LoopbackServer server([](QTcpSocket*) {});  // accepts and never answers
+    LoopbackServer server([](QTcpSocket*) {}); // accepts and never answers
     ASSERT_EQ(client.StartDownload(0, server.Setting()), DownloadStarted);
     int ticks = 0;
     QTimer timer;
@@ -305,7 +305,7 @@ TEST_F(Transfer, SilentServerKeepsTheLoopRunningUntilCancelledOnce)
     ASSERT_TRUE(QTest::qWaitFor([&] { return server.connections == 1; }, kBoundMs));
     QTest::qWait(200);
     EXPECT_TRUE(seen.empty());
-    EXPECT_GE(ticks, 5);  // the event loop went on while the transfer waited
+    EXPECT_GE(ticks, 5); // the event loop went on while the transfer waited
 
     QPointer<CHostSocket> transfer = client.CurrentTransfer();
     ASSERT_TRUE(transfer);
@@ -319,7 +319,7 @@ TEST_F(Transfer, SilentServerKeepsTheLoopRunningUntilCancelledOnce)
     ASSERT_TRUE(transfer);
     transfer->Cancel();
     EXPECT_EQ(seen.size(), 1u);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return transfer.isNull(); }, kBoundMs));  // deleted
+    ASSERT_TRUE(QTest::qWaitFor([&] { return transfer.isNull(); }, kBoundMs)); // deleted
     EXPECT_EQ(seen.size(), 1u);
     ExpectRecordUntouched();
 }
@@ -349,8 +349,7 @@ TEST_F(Transfer, AutomaticFailureIsDroppedAndSuccessAdjustsFirst)
         ASSERT_TRUE(probe.listen(QHostAddress::LocalHost, 0));
         closedPort = probe.serverPort();
     }
-    ASSERT_EQ(client.StartDownload(3, "127.0.0.1:" + std::to_string(closedPort)),
-              DownloadStarted);
+    ASSERT_EQ(client.StartDownload(3, "127.0.0.1:" + std::to_string(closedPort)), DownloadStarted);
     // A second automatic start while one exists does nothing.
     EXPECT_EQ(client.StartDownload(3, "127.0.0.1:1"), DownloadAlreadyRunning);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !client.TransferExists(); }, kBoundMs));
@@ -362,8 +361,8 @@ TEST_F(Transfer, AutomaticFailureIsDroppedAndSuccessAdjustsFirst)
     EXPECT_EQ(order, (std::vector<int>{1, 2}));
 }
 
-}  // namespace
-}  // namespace orbel
+} // namespace
+} // namespace orbel
 
 namespace orbel {
 namespace {
@@ -374,15 +373,15 @@ TEST(TimeSocket, WithoutARecordFailsWith10022AndOnlyClosesItsSocket)
     LoopbackServer server(SendsThenCloses(BigEndian(3758096384u)));
     CHostSocket* slot = nullptr;
     std::vector<int> codes;
-    CTimeSocket socket(&slot, false, [&](const TransferNotification& n) { codes.push_back(n.code); },
-                       0, clock);
+    CTimeSocket socket(
+        &slot, false, [&](const TransferNotification& n) { codes.push_back(n.code); }, 0, clock);
     slot = &socket;
     socket.SetPort(server.Port());
     socket.Start("127.0.0.1");
     ASSERT_TRUE(QTest::qWaitFor([&] { return !codes.empty(); }, kBoundMs));
     EXPECT_EQ(codes, std::vector<int>{10022});
     EXPECT_FALSE(socket.IsOpen());
-    EXPECT_EQ(slot, &socket);  // not self-deleting: it stays
+    EXPECT_EQ(slot, &socket); // not self-deleting: it stays
     EXPECT_EQ(socket.ReceivedValue(), 3758096384u);
 
     // Started again with a record, the same object takes a reading.
@@ -398,5 +397,5 @@ TEST(TimeSocket, WithoutARecordFailsWith10022AndOnlyClosesItsSocket)
     EXPECT_EQ(server.connections, 2);
 }
 
-}  // namespace
-}  // namespace orbel
+} // namespace
+} // namespace orbel

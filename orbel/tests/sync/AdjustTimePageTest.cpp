@@ -28,7 +28,7 @@ TEST(AdjustTimePage, DifferenceTexts)
         {At(2026, 12, 9, 13, 0, 0), "01:00:00 & 1 day(s) ahead"},
         {At(2026, 12, 8, 12, 0, 0), "00:00:00 OK"},
         {At(2026, 12, 5, 10, 30, 15), "01:29:45 & 3 day(s) behind"},
-        {At(2026, 12, 8, 12, 0, 0, 600), "00:00:01 OK"},  // less than a whole second
+        {At(2026, 12, 8, 12, 0, 0, 600), "00:00:01 OK"}, // less than a whole second
         {At(2026, 12, 8, 12, 0, 1, 200), "00:00:01 ahead"},
     };
     for (const auto& c : cases)
@@ -121,5 +121,5 @@ TEST(AdjustTimePage, DefaultFormatUsesTheLocalesTimeThenDate)
     EXPECT_EQ(FormatDateTimeC(DateTime::Null(), "%X %x"), "");
 }
 
-}  // namespace
-}  // namespace orbel
+} // namespace
+} // namespace orbel

@@ -67,7 +67,10 @@ struct Adjusting : ::testing::Test {
     FakeClock clock;
     DateTime last = DateTime::Null();
     bool modified = false;
-    AdjustResult Run(SyncRecord& r, int mode) { return AdjustClock(mode, {r, last, modified}, clock); }
+    AdjustResult Run(SyncRecord& r, int mode)
+    {
+        return AdjustClock(mode, {r, last, modified}, clock);
+    }
 };
 
 TEST_F(Adjusting, MinutesAndSecondsLeaveTheWholeHoursBehind)
@@ -163,5 +166,5 @@ TEST_F(Adjusting, RefusalOrNoFreshReadingChangesNothing)
     EXPECT_TRUE(last.null());
 }
 
-}  // namespace
-}  // namespace orbel
+} // namespace
+} // namespace orbel

@@ -58,8 +58,8 @@ TEST(ServerSetting, DottedAddressesOnlyWhenFourNumbers)
 {
     EXPECT_TRUE(IsDottedAddress("0.0.0.0"));
     EXPECT_TRUE(IsDottedAddress("255.255.255.255"));
-    for (const char* no : {"", "1.2.3", "1.2.3.4.5", "1.2.3.256", "1..2.3", "1.2.3.4.",
-                           "a.b.c.d", "1.2.3.4x", "0001.2.3.4"})
+    for (const char* no : {"", "1.2.3", "1.2.3.4.5", "1.2.3.256", "1..2.3", "1.2.3.4.", "a.b.c.d",
+                           "1.2.3.4x", "0001.2.3.4"})
         EXPECT_FALSE(IsDottedAddress(no)) << no;
 }
 
@@ -112,5 +112,5 @@ TEST(SocketErrors, LinuxFailuresMapOntoTheirNumbers)
     EXPECT_EQ(SocketErrorFromLookup(EAI_SYSTEM, ECONNREFUSED), 10061);
 }
 
-}  // namespace
-}  // namespace orbel
+} // namespace
+} // namespace orbel

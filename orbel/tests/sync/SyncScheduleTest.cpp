@@ -18,7 +18,7 @@ TEST(SyncSchedule, SwitchingOnStartsTheFirstIntervalWithoutATransfer)
     SyncSchedule schedule;
     DateTime last = DateTime::Null();
     auto o = schedule.Check(At(8, 10, 15), false, last, kWeek, false);
-    EXPECT_TRUE(o.dayChanged);  // the first check after start always runs
+    EXPECT_TRUE(o.dayChanged); // the first check after start always runs
     EXPECT_TRUE(last.null());
     // Switched on within the same hour: nothing happens until the hour changes.
     o = schedule.Check(At(8, 10, 20), true, last, kWeek, false);
@@ -32,7 +32,7 @@ TEST(SyncSchedule, SwitchingOnStartsTheFirstIntervalWithoutATransfer)
 TEST(SyncSchedule, FailedTransferIsRetriedAtTheNextHourNotSooner)
 {
     SyncSchedule schedule;
-    DateTime last = At(1, 9, 0);  // eight days ago
+    DateTime last = At(1, 9, 0); // eight days ago
     EXPECT_TRUE(schedule.Check(At(9, 10, 0), true, last, kWeek, false).startDownload);
     // The transfer runs: no second one.
     EXPECT_FALSE(schedule.Check(At(9, 11, 0), true, last, kWeek, true).startDownload);
@@ -48,11 +48,11 @@ TEST(SyncSchedule, IntervalIsMeasuredBothWays)
         DateTime last;
         bool due;
     } cases[] = {
-        {At(2, 10, 0), false},     // six days ago
-        {At(2, 9, 0), true},       // exactly seven days ago
-        {At(2, 9, 0, 1), false},   // a second short of seven days
-        {At(16, 10, 0), true},     // clock set back by more than the interval
-        {At(15, 10, 0), false},    // set back by six days
+        {At(2, 10, 0), false},   // six days ago
+        {At(2, 9, 0), true},     // exactly seven days ago
+        {At(2, 9, 0, 1), false}, // a second short of seven days
+        {At(16, 10, 0), true},   // clock set back by more than the interval
+        {At(15, 10, 0), false},  // set back by six days
     };
     for (const auto& c : cases) {
         SyncSchedule schedule;
@@ -72,5 +72,5 @@ TEST(SyncSchedule, NewDayAtTheSameHourCountsAsAChange)
     EXPECT_TRUE(o.startDownload);
 }
 
-}  // namespace
-}  // namespace orbel
+} // namespace
+} // namespace orbel

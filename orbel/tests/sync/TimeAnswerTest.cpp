@@ -33,7 +33,7 @@ TEST(TimeAnswer, ValuesCoverNineteenHundredToTwentyThirtySix)
     } cases[] = {
         {0u, At(1900, 1, 1, 0, 0, 0)},
         {3758096384u, At(2019, 2, 2, 11, 39, 44)},
-        {2147483648u, At(1968, 1, 20, 3, 14, 8)},  // 2^31: a valid date, not negative
+        {2147483648u, At(1968, 1, 20, 3, 14, 8)}, // 2^31: a valid date, not negative
         {4005748800u, At(2026, 12, 8, 20, 0, 0)},
         {4294967295u, At(2036, 2, 7, 6, 28, 15)},
     };
@@ -56,7 +56,7 @@ TEST(TimeAnswer, ServerWithinOneSecondIsTheComputersTimeExactly)
     SyncRecord r;
     const DateTime pcUtc = At(2026, 12, 8, 20, 0, 0, 900);
     const DateTime pcLocal = At(2026, 12, 8, 21, 0, 0, 900);
-    ProcessTimeAnswer(r, 4005748800u, pcUtc, pcLocal);  // 20:00:00, 0.9 s behind
+    ProcessTimeAnswer(r, 4005748800u, pcUtc, pcLocal); // 20:00:00, 0.9 s behind
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.serverUtc, pcUtc);
     EXPECT_EQ(r.serverLocal, pcLocal);
@@ -67,13 +67,13 @@ TEST(TimeAnswer, ServerWithinOneSecondIsTheComputersTimeExactly)
 TEST(TimeAnswer, ServerFurtherAwayKeepsItsTimeAndTakesTheComputersOffset)
 {
     SyncRecord r;
-    const DateTime pcUtc = At(2026, 12, 8, 19, 59, 58, 500);  // 1.5 s slow
-    const DateTime pcLocal = At(2026, 12, 8, 14, 59, 58, 500);  // UTC-5
+    const DateTime pcUtc = At(2026, 12, 8, 19, 59, 58, 500);   // 1.5 s slow
+    const DateTime pcLocal = At(2026, 12, 8, 14, 59, 58, 500); // UTC-5
     ProcessTimeAnswer(r, 4005748800u, pcUtc, pcLocal);
     EXPECT_EQ(Seconds(r.serverUtc), Seconds(At(2026, 12, 8, 20, 0, 0)));
     EXPECT_EQ(Seconds(r.serverLocal), Seconds(At(2026, 12, 8, 15, 0, 0)));
     EXPECT_EQ(r.status, 0);
 }
 
-}  // namespace
-}  // namespace orbel
+} // namespace
+} // namespace orbel
