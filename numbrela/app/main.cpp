@@ -1,6 +1,7 @@
 // The planner's entry point: command-line options, then the windows or an action.
 #include <iostream>
 
+#include "app/AccionesReducidas.h"
 #include "app/AccionesApuestas.h"
 #include "app/CommandLine.h"
 #include "app/RelojSistema.h"
@@ -14,9 +15,11 @@ int main(int argc, char** argv)
         return 2;
     }
     if (opciones.Ayuda) {
-        std::cout << TextoAyuda();
+        std::cout << TextoAyuda() << TextoAyudaReducidas();
         return 0;
     }
+    if (auto codigo = EjecutaAccionesReducidas(opciones.Resto, opciones.CarpetaDatos, std::cout, std::cerr))
+        return *codigo;
     if (opciones.Version) {
         std::cout << "Numbrela Pro 1.36\n";
         return 0;

@@ -91,7 +91,7 @@ void ArchiveWriter::BeginObject(std::string_view className, std::uint16_t schema
         U16(kBigObjectTag);
         U32(kBigClassTag | it->second);
     }
-    ++nextIndex_;  // the object's own index
+    ++nextIndex_; // the object's own index
 }
 
 void ArchiveReader::Need(std::size_t n) const

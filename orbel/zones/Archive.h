@@ -56,22 +56,24 @@ public:
 private:
     std::vector<std::uint8_t> bytes_;
     std::map<std::string, std::uint32_t, std::less<>> classIndex_;
-    std::uint32_t nextIndex_ = 1;  // indices are shared by class records and objects
+    std::uint32_t nextIndex_ = 1; // indices are shared by class records and objects
 };
 
 // One object's introduction as read from a stream.
 struct ObjectTag {
     enum Kind { None, New, Reference } kind = None;
-    std::string className;     // New and Reference: the object's class
-    std::uint16_t schema = 0;  // New: the schema the stream announced for the class
-    std::uint32_t index = 0;   // New: the index the object received; Reference: the one named
+    std::string className;    // New and Reference: the object's class
+    std::uint16_t schema = 0; // New: the schema the stream announced for the class
+    std::uint32_t index = 0;  // New: the index the object received; Reference: the one named
 };
 
 class ArchiveReader {
 public:
     ArchiveReader(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
     explicit ArchiveReader(const std::vector<std::uint8_t>& data)
-        : ArchiveReader(data.data(), data.size()) {}
+        : ArchiveReader(data.data(), data.size())
+    {
+    }
     // The reader keeps a view of the bytes: they must outlive it.
     explicit ArchiveReader(std::vector<std::uint8_t>&&) = delete;
 
@@ -107,7 +109,7 @@ private:
     const std::uint8_t* data_;
     std::size_t size_;
     std::size_t pos_ = 0;
-    std::vector<Entry> entries_{Entry{}};  // index 0 is never handed out
+    std::vector<Entry> entries_{Entry{}}; // index 0 is never handed out
 };
 
 // Reads an owning object list whose objects are all of one class. ReadFields(reader, T&,

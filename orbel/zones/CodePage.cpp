@@ -6,15 +6,15 @@ namespace orbel {
 namespace {
 
 // 0x80..0x9F of Windows-1252; 0 where the code page leaves the byte undefined.
-constexpr char16_t kHigh[32] = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+constexpr char16_t kHigh[32] = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
+                                0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
 char32_t FromByte(unsigned char b)
 {
     if (b >= 0x80 && b < 0xA0)
-        return kHigh[b - 0x80] ? kHigh[b - 0x80] : b;  // undefined bytes map to C1 controls
+        return kHigh[b - 0x80] ? kHigh[b - 0x80] : b; // undefined bytes map to C1 controls
     return b;
 }
 
@@ -56,10 +56,13 @@ std::string Utf8ToCp1252(std::string_view s)
     std::size_t i = 0;
     while (i < s.size()) {
         const auto b = static_cast<unsigned char>(s[i]);
-        int extra = b < 0x80 ? 0 : (b & 0xE0) == 0xC0 ? 1 : (b & 0xF0) == 0xE0 ? 2
-                               : (b & 0xF8) == 0xF0 ? 3 : -1;
+        int extra = b < 0x80             ? 0
+                    : (b & 0xE0) == 0xC0 ? 1
+                    : (b & 0xF0) == 0xE0 ? 2
+                    : (b & 0xF8) == 0xF0 ? 3
+                                         : -1;
         if (extra < 0 || i + extra >= s.size() + (extra == 0)) {
-            out += '?';  // a stray or cut-off byte
+            out += '?'; // a stray or cut-off byte
             ++i;
             continue;
         }

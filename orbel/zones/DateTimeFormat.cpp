@@ -142,31 +142,70 @@ std::string FormatDateTime(const DateTime& value, std::string_view f, const Loca
         }
         const int width = alt ? 1 : 2;
         switch (f[j]) {
-        case 'a': out += l.shortDayNames[c.dayOfWeek]; break;
-        case 'A': out += l.dayNames[c.dayOfWeek]; break;
-        case 'b': out += l.shortMonthNames[c.month - 1]; break;
-        case 'B': out += l.monthNames[c.month - 1]; break;
+        case 'a':
+            out += l.shortDayNames[c.dayOfWeek];
+            break;
+        case 'A':
+            out += l.dayNames[c.dayOfWeek];
+            break;
+        case 'b':
+            out += l.shortMonthNames[c.month - 1];
+            break;
+        case 'B':
+            out += l.monthNames[c.month - 1];
+            break;
         case 'c':
             out += alt ? Picture(c, l.longDateFormat, l) + ", " + Picture(c, l.timeFormat, l)
                        : Picture(c, l.shortDateFormat, l) + " " + Picture(c, l.timeFormat, l);
             break;
-        case 'd': out += Number(c.day, width); break;
-        case 'H': out += Number(c.hour, width); break;
-        case 'I': out += Number(Hour12(c.hour), width); break;
-        case 'j': out += Number(c.dayOfYear, alt ? 1 : 3); break;
-        case 'm': out += Number(c.month, width); break;
-        case 'M': out += Number(c.minute, width); break;
-        case 'p': out += c.hour < 12 ? l.am : l.pm; break;
-        case 'S': out += Number(c.second, width); break;
-        case 'w': out += std::to_string(c.dayOfWeek); break;
-        case 'x': out += Picture(c, alt ? l.longDateFormat : l.shortDateFormat, l); break;
-        case 'X': out += Picture(c, l.timeFormat, l); break;
-        case 'y': out += Number(c.year % 100, width); break;
-        case 'Y': out += std::to_string(c.year); break;
-        case '%': out += '%'; break;
+        case 'd':
+            out += Number(c.day, width);
+            break;
+        case 'H':
+            out += Number(c.hour, width);
+            break;
+        case 'I':
+            out += Number(Hour12(c.hour), width);
+            break;
+        case 'j':
+            out += Number(c.dayOfYear, alt ? 1 : 3);
+            break;
+        case 'm':
+            out += Number(c.month, width);
+            break;
+        case 'M':
+            out += Number(c.minute, width);
+            break;
+        case 'p':
+            out += c.hour < 12 ? l.am : l.pm;
+            break;
+        case 'S':
+            out += Number(c.second, width);
+            break;
+        case 'w':
+            out += std::to_string(c.dayOfWeek);
+            break;
+        case 'x':
+            out += Picture(c, alt ? l.longDateFormat : l.shortDateFormat, l);
+            break;
+        case 'X':
+            out += Picture(c, l.timeFormat, l);
+            break;
+        case 'y':
+            out += Number(c.year % 100, width);
+            break;
+        case 'Y':
+            out += std::to_string(c.year);
+            break;
+        case '%':
+            out += '%';
+            break;
         case 'z':
-        case 'Z': break;  // no zone name is known here
-        default: out.append(f.substr(i, j - i + 1)); break;
+        case 'Z':
+            break; // no zone name is known here
+        default:
+            out.append(f.substr(i, j - i + 1));
+            break;
         }
         i = j;
     }

@@ -11,12 +11,12 @@
 namespace orbel {
 
 struct LocaleTexts {
-    std::array<std::string, 7> dayNames{"Sunday", "Monday", "Tuesday", "Wednesday",
+    std::array<std::string, 7> dayNames{"Sunday",   "Monday", "Tuesday", "Wednesday",
                                         "Thursday", "Friday", "Saturday"};
     std::array<std::string, 7> shortDayNames{"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
-    std::array<std::string, 12> monthNames{"January", "February", "March",     "April",
-                                           "May",     "June",     "July",      "August",
-                                           "September", "October", "November", "December"};
+    std::array<std::string, 12> monthNames{"January",   "February", "March",    "April",
+                                           "May",       "June",     "July",     "August",
+                                           "September", "October",  "November", "December"};
     std::array<std::string, 12> shortMonthNames{"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                                 "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
     std::string am = "AM", pm = "PM";

@@ -121,7 +121,7 @@ std::optional<PosixTzRule> ParsePosixTz(std::string_view text)
     if (c.Peek() != ',' && !c.End() && !c.Time(r.daylightOffset, 24))
         return std::nullopt;
     if (c.End())
-        return r;  // a daylight name without rules: the rules are unknown
+        return r; // a daylight name without rules: the rules are unknown
     if (!c.Take(',') || !c.Date(r.start) || !c.Take(',') || !c.Date(r.end) || !c.End())
         return std::nullopt;
     r.hasRules = true;

@@ -9,18 +9,18 @@ namespace orbel {
 
 struct PosixTzDate {
     enum Kind { MonthWeekDay, Julian1, Julian0 } kind = MonthWeekDay;
-    int month = 0, week = 0, weekday = 0;  // Mm.w.d: week 5 = last, weekday 0 = Sunday
-    int day = 0;                           // Jn (1..365, no 29 February) or n (0..365)
-    long time = 7200;                      // seconds after local midnight; may be <0 or >=24h
+    int month = 0, week = 0, weekday = 0; // Mm.w.d: week 5 = last, weekday 0 = Sunday
+    int day = 0;                          // Jn (1..365, no 29 February) or n (0..365)
+    long time = 7200;                     // seconds after local midnight; may be <0 or >=24h
 };
 
 struct PosixTzRule {
     std::string standardName, daylightName;
-    long standardOffset = 0;  // seconds WEST of Greenwich, as in the string (UTC = local + offset)
+    long standardOffset = 0; // seconds WEST of Greenwich, as in the string (UTC = local + offset)
     long daylightOffset = 0;
     bool hasDaylight = false;
     bool hasRules = false;  // a daylight name with its rules
-    PosixTzDate start, end;  // daylight begins at start (standard local time), ends at end
+    PosixTzDate start, end; // daylight begins at start (standard local time), ends at end
 };
 
 // Parses a TZ string; nullopt when it does not follow the POSIX form (as extended by the

@@ -26,7 +26,7 @@ void CRegTimeZone::Load(ArchiveReader& in, std::uint16_t schema)
         flags = 0;
         mapId.clear();
     } else {
-        in.Skip(8);  // tag and version
+        in.Skip(8); // tag and version
         flags = in.U32();
         in.Skip(4);
         keyName = in.Text();

@@ -14,9 +14,9 @@ class CRegTimeZone {
 public:
     static constexpr const char* kClassName = "CRegTimeZone";
     static constexpr std::uint16_t kSchema = 2;
-    static constexpr std::uint32_t kCorrectionFlag = 1;   // corrects a system record (Merge)
-    static constexpr std::uint32_t kReplacementFlag = 2;  // belongs to the Replace set
-    static constexpr std::uint32_t kStoredTag = 0x54455A54;      // "TZET"
+    static constexpr std::uint32_t kCorrectionFlag = 1;     // corrects a system record (Merge)
+    static constexpr std::uint32_t kReplacementFlag = 2;    // belongs to the Replace set
+    static constexpr std::uint32_t kStoredTag = 0x54455A54; // "TZET"
     static constexpr std::uint32_t kStoredVersion = 0x00020000;
 
     std::uint32_t flags = 0;

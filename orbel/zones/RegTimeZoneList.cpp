@@ -38,6 +38,18 @@ CRegTimeZone* CRegTimeZoneList::FindZone(const CRegTimeZone& zone, std::uint32_t
     return const_cast<CRegTimeZone*>(std::as_const(*this).FindZone(zone, filter));
 }
 
+std::vector<const CRegTimeZone*> CRegTimeZoneList::PickerOrder(std::uint32_t filter) const
+{
+    std::vector<const CRegTimeZone*> out;
+    for (const auto& z : zones_)
+        if (PassesZoneFilter(*z, filter))
+            out.push_back(z.get());
+    std::stable_sort(out.begin(), out.end(), [](const CRegTimeZone* a, const CRegTimeZone* b) {
+        return a->displayName < b->displayName;
+    });
+    return out;
+}
+
 void CRegTimeZoneList::Store(ArchiveWriter& out, const DateTime& utcNow)
 {
     const bool anyReplacement = std::any_of(zones_.begin(), zones_.end(), [](const auto& z) {
@@ -65,7 +77,7 @@ void CRegTimeZoneList::Store(ArchiveWriter& out, const DateTime& utcNow)
 
 void CRegTimeZoneList::Load(ArchiveReader& in)
 {
-    in.Skip(8);  // tag and version are not checked
+    in.Skip(8); // tag and version are not checked
     title = in.Text();
     headerFlags = in.U32();
     saveTime = in.Date();

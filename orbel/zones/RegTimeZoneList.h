@@ -14,8 +14,8 @@ namespace orbel {
 
 // Filters of FindZone and of the zone pickers.
 inline constexpr std::uint32_t kZoneFilterAll = 0xFFFF;
-inline constexpr std::uint32_t kZoneFilterCorrection = 2;   // records with the correction flag
-inline constexpr std::uint32_t kZoneFilterReplacement = 4;  // records with the replacement flag
+inline constexpr std::uint32_t kZoneFilterCorrection = 2;  // records with the correction flag
+inline constexpr std::uint32_t kZoneFilterReplacement = 4; // records with the replacement flag
 inline constexpr std::uint32_t kZoneFilterKeyOnly = 0x10000;
 
 // Whether a record passes a filter (the low 16 bits of it).
@@ -23,9 +23,9 @@ bool PassesZoneFilter(const CRegTimeZone& zone, std::uint32_t filter);
 
 class CRegTimeZoneList {
 public:
-    static constexpr std::uint32_t kFileTag = 0x42445A54;  // "TZDB"
+    static constexpr std::uint32_t kFileTag = 0x42445A54; // "TZDB"
     static constexpr std::uint32_t kFileVersion = 0x00010000;
-    static constexpr std::uint32_t kHasReplacementRecords = 1;  // header flag bit 0
+    static constexpr std::uint32_t kHasReplacementRecords = 1; // header flag bit 0
 
     std::string title;
     std::uint32_t headerFlags = 0;
@@ -53,6 +53,10 @@ public:
     // (only the key name when kZoneFilterKeyOnly is set); nullptr when none.
     const CRegTimeZone* FindZone(const CRegTimeZone& zone, std::uint32_t filter) const;
     CRegTimeZone* FindZone(const CRegTimeZone& zone, std::uint32_t filter);
+
+    // What a zone picker shows: the records that pass the filter, in the alphabetical
+    // order of their display names (the picker is a sorted list), ties in list order.
+    std::vector<const CRegTimeZone*> PickerOrder(std::uint32_t filter) const;
 
     // The stored form of the zone database file. Store recomputes header bit 0 from the
     // records and records `utcNow` as the save time. Load appends the records in file

@@ -9,9 +9,11 @@ namespace {
 
 // Sorted by number; one text a line.
 constexpr std::pair<unsigned, std::string_view> kStrings[] = {
+    {1023, "Local\nCity"},
     {1030, "OrbelTZI.dat"},
     {1031, "1st\n2nd\n3rd\n4th\nLast"},
-    {1032, "Ignore (use system records)\nMerge (correct system records)\nReplace (use Orbel records)"},
+    {1032,
+     "Ignore (use system records)\nMerge (correct system records)\nReplace (use Orbel records)"},
     {1033, "%1 record(s) found in %2"},
     {1034, "None"},
     {1040, "Same as Windows"},

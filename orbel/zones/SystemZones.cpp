@@ -24,8 +24,14 @@ std::int64_t Seconds(const DateTime& d)
 // The exact instant (local time before the change) of a Mm.w.d/time rule in a year.
 std::int64_t ExactInstant(const PosixTzDate& d, int year)
 {
-    SystemTime midnight{0, static_cast<std::uint16_t>(d.month), static_cast<std::uint16_t>(d.weekday),
-                        static_cast<std::uint16_t>(d.week), 0, 0, 0, 0};
+    SystemTime midnight{0,
+                        static_cast<std::uint16_t>(d.month),
+                        static_cast<std::uint16_t>(d.weekday),
+                        static_cast<std::uint16_t>(d.week),
+                        0,
+                        0,
+                        0,
+                        0};
     return Seconds(TransitionForYear(midnight, year)) + d.time;
 }
 
@@ -58,8 +64,10 @@ bool MapDate(const PosixTzDate& d, int referenceYear, SystemTime& out, std::stri
     const auto m = static_cast<std::uint16_t>(time / 60 % 60);
     const auto s = static_cast<std::uint16_t>(time % 60);
     if (shiftDays == 0) {
-        out = SystemTime{0, static_cast<std::uint16_t>(d.month), weekday,
-                         static_cast<std::uint16_t>(d.week), h, m, s, 0};
+        out = SystemTime{0,       static_cast<std::uint16_t>(d.month),
+                         weekday, static_cast<std::uint16_t>(d.week),
+                         h,       m,
+                         s,       0};
         return true;
     }
     int bestMatches = -1;
@@ -67,8 +75,10 @@ bool MapDate(const PosixTzDate& d, int referenceYear, SystemTime& out, std::stri
     for (int monthShift : {0, -1, 1}) {
         const int month = (d.month - 1 + monthShift + 12) % 12 + 1;
         for (int week = 1; week <= 5; ++week) {
-            const SystemTime candidate{0, static_cast<std::uint16_t>(month), weekday,
-                                       static_cast<std::uint16_t>(week), h, m, s, 0};
+            const SystemTime candidate{0,       static_cast<std::uint16_t>(month),
+                                       weekday, static_cast<std::uint16_t>(week),
+                                       h,       m,
+                                       s,       0};
             const int yearShift = (month < d.month && monthShift == 1 ? 1 : 0) -
                                   (month > d.month && monthShift == -1 ? 1 : 0);
             auto agrees = [&](int y) {
@@ -149,12 +159,13 @@ std::string ZoneDisplayName(int bias, const std::string& keyName)
     const int east = -bias;
     const int a = east < 0 ? -east : east;
     char text[32];
-    std::snprintf(text, sizeof text, "(UTC%c%02d:%02d) ", east < 0 ? '-' : '+', a / 60 % 100, a % 60);
+    std::snprintf(text, sizeof text, "(UTC%c%02d:%02d) ", east < 0 ? '-' : '+', a / 60 % 100,
+                  a % 60);
     return text + keyName;
 }
 
-bool ZoneInformationFromPosix(const PosixTzRule& rule, int referenceYear,
-                              TimeZoneInformation& info, std::string& inexact, std::string& error)
+bool ZoneInformationFromPosix(const PosixTzRule& rule, int referenceYear, TimeZoneInformation& info,
+                              std::string& inexact, std::string& error)
 {
     info = TimeZoneInformation{};
     inexact.clear();
@@ -205,8 +216,8 @@ bool ZoneInformationFromPosix(const PosixTzRule& rule, int referenceYear,
     return true;
 }
 
-void ReadSystemZones(CRegTimeZoneList& list, const std::filesystem::path& folder,
-                     int referenceYear, std::vector<ZoneReadNote>* notes)
+void ReadSystemZones(CRegTimeZoneList& list, const std::filesystem::path& folder, int referenceYear,
+                     std::vector<ZoneReadNote>* notes)
 {
     list.Clear();
     auto note = [notes](const std::string& zone, const std::string& text, bool skipped) {
@@ -238,7 +249,7 @@ void ReadSystemZones(CRegTimeZoneList& list, const std::filesystem::path& folder
             note(name, "rule \"" + footer + "\": " + inexact, false);
         zone.keyName = name;
         zone.displayName = ZoneDisplayName(zone.info.Bias, name);
-        zone.mapId = name;  // unique, so no two zones pass IsSameZone's bias/map-id test
+        zone.mapId = name; // unique, so no two zones pass IsSameZone's bias/map-id test
         list.Add(std::move(zone));
     }
 }

@@ -27,14 +27,13 @@ struct ZoneReadNote {
 // Where a rule's time moves its day (24:00, -1:00, 50:00), the yearly rule chosen is exact in
 // referenceYear (the caller passes the current year from its clock), and in the year after
 // where one weekday rule can be.
-void ReadSystemZones(CRegTimeZoneList& list, const std::filesystem::path& folder,
-                     int referenceYear, std::vector<ZoneReadNote>* notes = nullptr);
+void ReadSystemZones(CRegTimeZoneList& list, const std::filesystem::path& folder, int referenceYear,
+                     std::vector<ZoneReadNote>* notes = nullptr);
 
 // The zone information of a POSIX rule. False with `error` set when no yearly rule can
 // hold it; `inexact` names the years 2000..2099 where the yearly rule differs, if any.
-bool ZoneInformationFromPosix(const PosixTzRule& rule, int referenceYear,
-                              TimeZoneInformation& info, std::string& inexact,
-                              std::string& error);
+bool ZoneInformationFromPosix(const PosixTzRule& rule, int referenceYear, TimeZoneInformation& info,
+                              std::string& inexact, std::string& error);
 
 // "(UTC+01:00) Europe/Madrid" for Bias -60.
 std::string ZoneDisplayName(int bias, const std::string& keyName);

@@ -25,15 +25,16 @@ std::uint16_t Get16(const std::uint8_t*& p)
 
 std::int32_t Get32(const std::uint8_t*& p)
 {
-    const std::uint32_t v = p[0] | (p[1] << 8) | (p[2] << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
+    const std::uint32_t v =
+        p[0] | (p[1] << 8) | (p[2] << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
     p += 4;
     return static_cast<std::int32_t>(v);
 }
 
 void PutTime(std::uint8_t*& p, const SystemTime& t)
 {
-    for (std::uint16_t v : {t.wYear, t.wMonth, t.wDayOfWeek, t.wDay, t.wHour, t.wMinute,
-                            t.wSecond, t.wMilliseconds})
+    for (std::uint16_t v :
+         {t.wYear, t.wMonth, t.wDayOfWeek, t.wDay, t.wHour, t.wMinute, t.wSecond, t.wMilliseconds})
         Put16(p, v);
 }
 

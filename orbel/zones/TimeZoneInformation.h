@@ -19,7 +19,7 @@ struct SystemTime {
 struct TimeZoneInformation {
     static constexpr std::size_t kSize = 172;
 
-    std::int32_t Bias = 0;  // minutes; UTC = local standard time + Bias
+    std::int32_t Bias = 0; // minutes; UTC = local standard time + Bias
     std::array<std::uint16_t, 32> StandardName{};
     SystemTime StandardDate;
     std::int32_t StandardBias = 0;

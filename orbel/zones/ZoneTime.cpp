@@ -14,7 +14,7 @@ PlatformZoneConversion& Platform()
 
 bool& PlatformSwitch()
 {
-    static bool on = false;  // no platform conversion on this system
+    static bool on = false; // no platform conversion on this system
     return on;
 }
 
@@ -55,13 +55,13 @@ DateTime FromSystemTime(const SystemTime& t)
 DateTime TransitionForYear(const SystemTime& rule, int year)
 {
     if (rule.wYear != 0)
-        return DateTime::FromCalendar(rule.wYear, rule.wMonth, rule.wDay, rule.wHour,
-                                      rule.wMinute, rule.wSecond);
+        return DateTime::FromCalendar(rule.wYear, rule.wMonth, rule.wDay, rule.wHour, rule.wMinute,
+                                      rule.wSecond);
     const DateTime first =
         DateTime::FromCalendar(year, rule.wMonth, 1, rule.wHour, rule.wMinute, rule.wSecond);
     if (!first.valid())
         return first;
-    const int d = first.WeekdayNumber() - 1;  // 0 = Sunday
+    const int d = first.WeekdayNumber() - 1; // 0 = Sunday
     const int w = rule.wDayOfWeek;
     const int offset = (w >= d ? w - d : w - d + 7) + 7 * (static_cast<int>(rule.wDay) - 1);
     DateTime result = first + DateTimeSpan(offset);
@@ -75,7 +75,7 @@ bool IsDaylightTime(const TimeZoneInformation& z, const DateTime& utc)
     if (!z.HasDaylightSaving())
         return false;
     const std::int64_t t = Seconds(utc) - std::int64_t{z.Bias} * 60;
-    const int year = utc.Calendar().year;  // the rules of the UTC year, not the local one
+    const int year = utc.Calendar().year; // the rules of the UTC year, not the local one
     std::int64_t d = Seconds(TransitionForYear(z.DaylightDate, year));
     std::int64_t s = Seconds(TransitionForYear(z.StandardDate, year));
     // D is stated in standard local time, S in daylight local time: bring both onto the
@@ -83,15 +83,18 @@ bool IsDaylightTime(const TimeZoneInformation& z, const DateTime& utc)
     s += std::int64_t{z.DaylightBias} * 60;
     d += std::int64_t{z.StandardBias} * 60;
     if (d < s)
-        return d <= t && t < s;  // northern order
-    return t < s || t >= d;      // southern order (D = S included)
+        return d <= t && t < s; // northern order
+    return t < s || t >= d;     // southern order (D = S included)
 }
 
-int ZoneOffsetMinutes(const TimeZoneInformation& z, const DateTime& utc)
+std::int64_t ZoneOffsetMinutes(const TimeZoneInformation& z, const DateTime& utc)
 {
+    // In 64 bits: the biases of a damaged file may be anything.
+    const std::int64_t bias = z.Bias;
     if (!z.HasDaylightSaving())
-        return -z.Bias;  // StandardBias does not apply without daylight saving
-    return -z.Bias - (IsDaylightTime(z, utc) ? z.DaylightBias : z.StandardBias);
+        return -bias; // StandardBias does not apply without daylight saving
+    return -bias -
+           (IsDaylightTime(z, utc) ? std::int64_t{z.DaylightBias} : std::int64_t{z.StandardBias});
 }
 
 SystemTime UtcToZoneTime(const TimeZoneInformation& zone, const SystemTime& utc)

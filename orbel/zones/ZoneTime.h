@@ -1,6 +1,7 @@
 #pragma once
 // Daylight-saving rules and zone time: when a rule takes effect in a year, a UTC instant
 // in a zone's local time, and a zone's current time.
+#include <cstdint>
 #include <functional>
 
 #include "zones/DateTime.h"
@@ -26,7 +27,7 @@ DateTime TransitionForYear(const SystemTime& rule, int year);
 // Whether daylight time is in force at UTC instant `utc` (rules of the UTC year).
 bool IsDaylightTime(const TimeZoneInformation& zone, const DateTime& utc);
 // Local time minus UTC, in minutes, at UTC instant `utc`.
-int ZoneOffsetMinutes(const TimeZoneInformation& zone, const DateTime& utc);
+std::int64_t ZoneOffsetMinutes(const TimeZoneInformation& zone, const DateTime& utc);
 
 // A UTC instant in the zone's local time; never fails.
 SystemTime UtcToZoneTime(const TimeZoneInformation& zone, const SystemTime& utc);

@@ -2,6 +2,7 @@
 // backup of the parameters, and the steps after each dialog.
 #include <gtest/gtest.h>
 
+#include "generation/CreaCombFijos.h"
 #include "generation/EleccionReducida.h"
 #include "generation/Reducidas.h"
 #include "tests/generation/CarpetaTemporal.h"
@@ -192,6 +193,38 @@ TEST(EleccionReducida, ADamagedFileKeepsThePreviousSystemOnScreen)
     EXPECT_EQ(conjunto.Tipo(), TipoApuesta::Simple);
     EXPECT_EQ(conjunto.TotalApuestas(), 1);
     EXPECT_TRUE(conjunto.BufferRangos.empty());
+}
+
+TEST(EleccionReducida, APickedRlfBecomesTheSet)
+{
+    prueba::CarpetaTemporal carpeta;
+    TReducidas motor(carpeta.Ruta());
+    TConjuntoApuestas conjunto(&motor);
+    conjunto.FijaNombre("Anterior");
+    conjunto.GrabarHabilitado = true;
+    // Generate one (14 numbers 1..14 al CUATRO with 3 and 9 fixed) and pick it.
+    TNumerosReducida d(conjunto.Cabecera);
+    for (int x = 1; x <= 14; ++x)
+        d.Pulsa(x);
+    d.Pulsa(3);
+    d.Pulsa(9);
+    std::string error;
+    ASSERT_TRUE(d.Acepta(error));
+    conjunto.Cabecera.Tipo = 3;
+    conjunto.Cabecera.TipoReduccion = 2;
+    const auto g = CreaCombFijos2(carpeta.Ruta(), conjunto.Cabecera, 3, 9, nullptr);
+    ASSERT_TRUE(g.Hecha) << g.Mensaje;
+
+    TConjuntoApuestas otro(&motor);
+    TTextosConjunto textos;
+    ASSERT_TRUE(AbreReducidaElegida(otro, motor, g.Fichero, error, textos)) << error;
+    EXPECT_EQ(otro.TotalApuestas(), g.Apuestas);
+    EXPECT_EQ(otro.Cabecera.Nombre, "Sin Nombre");
+    EXPECT_EQ(textos.Leyenda, "Tipo de apuesta: Reducida de 14 números, al CUATRO, Números fijos: -3-9. Apuestas: " +
+                                  std::to_string(g.Apuestas));
+    EXPECT_FALSE(AbreReducidaElegida(otro, motor, carpeta.Ruta() / "COM14-4-3-8.RLF", error, textos));
+    EXPECT_EQ(error, "Error: Se ha producido un error leyendo el archivo o el archivo no existe");
+    EXPECT_EQ(otro.TotalApuestas(), g.Apuestas);
 }
 
 } // namespace

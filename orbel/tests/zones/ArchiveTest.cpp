@@ -89,14 +89,14 @@ TEST(ArchiveText, WideTextsAreReadThroughTheCodePage)
 TEST(ArchiveText, LengthsPastTheEndAreRefused)
 {
     const std::vector<Bytes> bad = {
-        {},                                      // no length at all
-        {3, 'a', 'b'},                           // one byte short
-        {0xFF, 0x00},                            // cut inside the 16-bit length
-        {0xFF, 0x00, 0x01, 'a'},                 // 256 announced
-        {0xFF, 0xFF, 0xFF, 0x00, 0x00, 0x00, 0x40},  // a gigabyte announced
-        {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF},  // 0xFFFFFFFF
-        {0xFF, 0xFE, 0xFF, 2, 'a', 0, 'b'},      // wide, half a unit missing
-        {0xFF, 0xFE, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F},  // wide, 2^31 units
+        {},                                                     // no length at all
+        {3, 'a', 'b'},                                          // one byte short
+        {0xFF, 0x00},                                           // cut inside the 16-bit length
+        {0xFF, 0x00, 0x01, 'a'},                                // 256 announced
+        {0xFF, 0xFF, 0xFF, 0x00, 0x00, 0x00, 0x40},             // a gigabyte announced
+        {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF},             // 0xFFFFFFFF
+        {0xFF, 0xFE, 0xFF, 2, 'a', 0, 'b'},                     // wide, half a unit missing
+        {0xFF, 0xFE, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F}, // wide, 2^31 units
     };
     for (const Bytes& b : bad) {
         ArchiveReader r(b);
@@ -112,8 +112,7 @@ TEST(ArchiveDate, StatusThenDouble)
     const Bytes& b = w.bytes();
     ASSERT_EQ(b.size(), 24u);
     // 1.5 = 0x3FF8000000000000.
-    EXPECT_EQ(Bytes(b.begin(), b.begin() + 12),
-              (Bytes{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0xF8, 0x3F}));
+    EXPECT_EQ(Bytes(b.begin(), b.begin() + 12), (Bytes{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0xF8, 0x3F}));
     EXPECT_EQ(b[12], 2);
     ArchiveReader r(b);
     EXPECT_EQ(r.Date(), DateTime(1.5));
@@ -134,8 +133,8 @@ TEST(ArchiveObjects, ClassRecordThenClassReferences)
     w.I32(20);
     // Count 2; new class (schema 2, name length 5, name) = index 1, object = index 2;
     // the second object names class index 1 (0x8001) and becomes index 3.
-    const Bytes expected{2, 0, 0xFF, 0xFF, 2, 0, 5, 0, 'C', 'I', 't', 'e', 'm', 10, 0, 0, 0,
-                         0x01, 0x80, 20, 0, 0, 0};
+    const Bytes expected{2,   0,  0xFF, 0xFF, 2, 0,    5,    0,  'C', 'I', 't', 'e',
+                         'm', 10, 0,    0,    0, 0x01, 0x80, 20, 0,   0,   0};
     EXPECT_EQ(w.bytes(), expected);
     ArchiveReader r(w.bytes());
     auto items = ReadObjectList<Item>(r, "CItem", ReadItem);
@@ -153,9 +152,9 @@ TEST(ArchiveObjects, LongCountsAndLongIndices)
     EXPECT_EQ(w.bytes(), (Bytes{0xFF, 0xFF, 0xFF, 0xFF, 0, 0}));
 
     // A class reference through the 0x7FFF escape (bit 31 set) and a null object.
-    Bytes b{3, 0, 0xFF, 0xFF, 1, 0, 1, 0, 'K', 5, 0, 0, 0,  // class 1, object 2
-            0xFF, 0x7F, 0x01, 0, 0, 0x80, 6, 0, 0, 0,        // class 1 again, long form
-            0, 0};                                           // no object
+    Bytes b{3,    0,    0xFF, 0xFF, 1, 0,    1, 0, 'K', 5, 0, 0, 0, // class 1, object 2
+            0xFF, 0x7F, 0x01, 0,    0, 0x80, 6, 0, 0,   0,          // class 1 again, long form
+            0,    0};                                               // no object
     ArchiveReader r(b);
     auto items = ReadObjectList<Item>(r, "K", ReadItem);
     ASSERT_EQ(items.size(), 2u);
@@ -168,9 +167,9 @@ TEST(ArchiveObjects, ReferencesAreCheckedAgainstWhatWasRead)
 {
     const Bytes unknownClass{0x05, 0x80}, unknownObject{0xFF, 0x7F, 9, 0, 0, 0};
     ArchiveReader fresh(unknownClass);
-    EXPECT_THROW(fresh.ReadObject(), ArchiveError);  // class 5 was never given
+    EXPECT_THROW(fresh.ReadObject(), ArchiveError); // class 5 was never given
     ArchiveReader notYet(unknownObject);
-    EXPECT_THROW(notYet.ReadObject(), ArchiveError);  // object 9 was never given
+    EXPECT_THROW(notYet.ReadObject(), ArchiveError); // object 9 was never given
 
     // An object reference names an object already read: the reader resolves it, but an
     // owning list refuses to hold one object twice.
@@ -215,18 +214,18 @@ TEST(ArchiveObjects, ManyClassesUseTheLongClassTag)
 {
     // 0x7FFF indices later, a class reference needs the 32-bit form with bit 31 set.
     ArchiveWriter w;
-    w.BeginObject("K", 1);  // class 1, object 2
+    w.BeginObject("K", 1); // class 1, object 2
     for (int i = 0; i < 0x7FFC; ++i)
-        w.BeginObject("C" + std::to_string(i), 1);  // each takes two indices
+        w.BeginObject("C" + std::to_string(i), 1); // each takes two indices
     w.BeginObject("K", 1);
     const Bytes& b = w.bytes();
     ASSERT_GE(b.size(), 2u);
-    EXPECT_EQ(Bytes(b.end() - 2, b.end()), (Bytes{0x01, 0x80}));  // class 1 is still short
+    EXPECT_EQ(Bytes(b.end() - 2, b.end()), (Bytes{0x01, 0x80})); // class 1 is still short
 
     ArchiveWriter late;
     for (int i = 0; i < 0x4000; ++i)
-        late.BeginObject("C" + std::to_string(i), 1);  // indices 1 .. 0x8000
-    late.BeginObject("C16383", 1);                       // class index 0x7FFF
+        late.BeginObject("C" + std::to_string(i), 1); // indices 1 .. 0x8000
+    late.BeginObject("C16383", 1);                    // class index 0x7FFF
     const Bytes& lb = late.bytes();
     EXPECT_EQ(Bytes(lb.end() - 6, lb.end()), (Bytes{0xFF, 0x7F, 0xFF, 0x7F, 0, 0x80}));
     ArchiveReader r(lb);

@@ -41,7 +41,7 @@ TEST(DateTime, ArithmeticAcrossTheEpoch)
     EXPECT_EQ((threeAm - back).TotalSeconds(), 6 * 3600);
     EXPECT_EQ(back + DateTimeSpan(1), DateTime::FromCalendar(1899, 12, 30, 21));
     EXPECT_TRUE(back < threeAm);
-    EXPECT_TRUE(DateTime(-1.75) > DateTime(-1.25));  // 18:00 after 06:00 of the same day
+    EXPECT_TRUE(DateTime(-1.75) > DateTime(-1.25)); // 18:00 after 06:00 of the same day
     EXPECT_EQ(DateTimeSpan::FromDHMS(1, 2, 3, 4).TotalSeconds(), 86400 + 7384);
 }
 
@@ -52,7 +52,8 @@ TEST(DateTime, RoundsToTheNearestSecond)
     EXPECT_EQ((noon + DateTimeSpan::FromSeconds(0.6)).Calendar().second, 1);
     // 23:59:59.7 rounds into the next day, month and year.
     const CalendarTime c =
-        (DateTime::FromCalendar(2026, 12, 31, 23, 59, 59) + DateTimeSpan::FromSeconds(0.7)).Calendar();
+        (DateTime::FromCalendar(2026, 12, 31, 23, 59, 59) + DateTimeSpan::FromSeconds(0.7))
+            .Calendar();
     EXPECT_EQ(c.year, 2027);
     EXPECT_EQ(c.month, 1);
     EXPECT_EQ(c.day, 1);
@@ -70,24 +71,26 @@ TEST(DateTime, LeapYears)
     EXPECT_EQ(DaysInMonth(1900, 2), 28);
     EXPECT_EQ(DaysInMonth(2028, 2), 29);
     EXPECT_EQ(DateTime::FromCalendar(2028, 12, 31).Calendar().dayOfYear, 366);
-    EXPECT_EQ((DateTime::FromCalendar(2028, 3, 1) - DateTime::FromCalendar(2028, 2, 28)).days(), 2.0);
+    EXPECT_EQ((DateTime::FromCalendar(2028, 3, 1) - DateTime::FromCalendar(2028, 2, 28)).days(),
+              2.0);
     EXPECT_FALSE(DateTime::FromCalendar(2026, 4, 31).valid());
     EXPECT_FALSE(DateTime::FromCalendar(2026, 1, 1, 24).valid());
 }
 
 TEST(DateTime, WeekdayNumbersStartOnSunday)
 {
-    EXPECT_EQ(DateTime::FromCalendar(2026, 12, 6).WeekdayNumber(), 1);  // a Sunday
-    EXPECT_EQ(DateTime::FromCalendar(2026, 12, 8, 23, 59).WeekdayNumber(), 3);  // Tuesday
-    EXPECT_EQ(DateTime::FromCalendar(1899, 12, 30).WeekdayNumber(), 7);  // a Saturday
-    EXPECT_EQ(DateTime(-1.25).WeekdayNumber(), 6);                       // Friday 06:00
+    EXPECT_EQ(DateTime::FromCalendar(2026, 12, 6).WeekdayNumber(), 1);         // a Sunday
+    EXPECT_EQ(DateTime::FromCalendar(2026, 12, 8, 23, 59).WeekdayNumber(), 3); // Tuesday
+    EXPECT_EQ(DateTime::FromCalendar(1899, 12, 30).WeekdayNumber(), 7);        // a Saturday
+    EXPECT_EQ(DateTime(-1.25).WeekdayNumber(), 6);                             // Friday 06:00
     EXPECT_EQ(DateTime::FromCalendar(2026, 3, 1).Calendar().dayOfWeek, 0);
     EXPECT_EQ(DateTime::Null().WeekdayNumber(), 0);
 }
 
 TEST(DateTime, StatusAndUnixSeconds)
 {
-    EXPECT_FALSE((DateTime::FromCalendar(2026, 1, 1) + DateTimeSpan(1, DateTimeStatus::Invalid)).valid());
+    EXPECT_FALSE(
+        (DateTime::FromCalendar(2026, 1, 1) + DateTimeSpan(1, DateTimeStatus::Invalid)).valid());
     EXPECT_TRUE((DateTime::Null() - DateTime::Null()).status() == DateTimeStatus::Null);
     CalendarTime c;
     EXPECT_FALSE(DateTime::Null().ToCalendar(c));

@@ -40,13 +40,13 @@ TEST(ZoneInformation, LayoutOf172Bytes)
     std::uint8_t raw[172];
     z.ToBytes(raw);
     const Bytes b(raw, raw + 172);
-    EXPECT_EQ(Le32(b, 0), 0xFFFFFFC4u);  // Bias -60
-    EXPECT_EQ(b[68 + 2], 10);            // StandardDate.wMonth
-    EXPECT_EQ(b[68 + 6], 5);             // StandardDate.wDay
-    EXPECT_EQ(b[68 + 8], 3);             // StandardDate.wHour
-    EXPECT_EQ(Le32(b, 84), 7u);          // StandardBias
-    EXPECT_EQ(b[152 + 2], 3);            // DaylightDate.wMonth
-    EXPECT_EQ(Le32(b, 168), 0xFFFFFFC4u);  // DaylightBias
+    EXPECT_EQ(Le32(b, 0), 0xFFFFFFC4u);   // Bias -60
+    EXPECT_EQ(b[68 + 2], 10);             // StandardDate.wMonth
+    EXPECT_EQ(b[68 + 6], 5);              // StandardDate.wDay
+    EXPECT_EQ(b[68 + 8], 3);              // StandardDate.wHour
+    EXPECT_EQ(Le32(b, 84), 7u);           // StandardBias
+    EXPECT_EQ(b[152 + 2], 3);             // DaylightDate.wMonth
+    EXPECT_EQ(Le32(b, 168), 0xFFFFFFC4u); // DaylightBias
     EXPECT_EQ(TimeZoneInformation::FromBytes(raw), z);
 }
 
@@ -64,9 +64,9 @@ TEST(ZoneInformation, DaylightSavingNeedsBothRules)
 TEST(ZoneInformation, SamenessComparesBiasesAndRulesOnly)
 {
     TimeZoneInformation a = Paris().info, b = a;
-    b.StandardName[0] = 'X';  // names do not count
+    b.StandardName[0] = 'X'; // names do not count
     EXPECT_TRUE(IsSameZoneInformation(a, b));
-    b.DaylightDate.wMilliseconds = 1;  // the rule is compared byte for byte
+    b.DaylightDate.wMilliseconds = 1; // the rule is compared byte for byte
     EXPECT_FALSE(IsSameZoneInformation(a, b));
     b = a;
     b.StandardBias = -1;
@@ -132,20 +132,20 @@ TEST(ZoneRecord, SameZoneByKeyThenDisplayThenBiasMapAndDaylight)
     const CRegTimeZone a = Paris();
     EXPECT_FALSE(IsSameZone(a, nullptr));
 
-    CRegTimeZone b;  // nothing in common but the key
+    CRegTimeZone b; // nothing in common but the key
     b.keyName = a.keyName;
     EXPECT_TRUE(IsSameZone(a, &b));
     EXPECT_TRUE(IsSameZone(a, &b, true));
 
-    b = CRegTimeZone{};  // the display name alone
+    b = CRegTimeZone{}; // the display name alone
     b.displayName = a.displayName;
     EXPECT_TRUE(IsSameZone(a, &b));
     EXPECT_FALSE(IsSameZone(a, &b, true));
 
-    b = Paris();  // other names, same bias, map id and daylight saving
+    b = Paris(); // other names, same bias, map id and daylight saving
     b.keyName = "Other";
     b.displayName = "Other";
-    b.info.DaylightDate.wMonth = 4;  // other rules do not matter
+    b.info.DaylightDate.wMonth = 4; // other rules do not matter
     EXPECT_TRUE(IsSameZone(a, &b));
     EXPECT_FALSE(IsSameZone(a, &b, true));
     b.mapId = "map-berlin";
@@ -154,7 +154,7 @@ TEST(ZoneRecord, SameZoneByKeyThenDisplayThenBiasMapAndDaylight)
     b.info.Bias = -120;
     EXPECT_FALSE(IsSameZone(a, &b));
     b.info.Bias = -60;
-    b.info.StandardDate.wMonth = 0;  // no daylight saving any more
+    b.info.StandardDate.wMonth = 0; // no daylight saving any more
     EXPECT_FALSE(IsSameZone(a, &b));
 
     // Texts compare exactly.
@@ -206,6 +206,14 @@ TEST(ZoneList, FiltersAndFindZone)
     EXPECT_NE(list.FindZone(other, kZoneFilterAll), nullptr);
     EXPECT_EQ(list.FindZone(other, kZoneFilterAll | kZoneFilterKeyOnly), nullptr);
 
+    // The picker sorts by display name: "(GMT ..." before "both" before "corr".
+    const auto shown = list.PickerOrder(kZoneFilterAll);
+    ASSERT_EQ(shown.size(), 3u);
+    EXPECT_EQ(shown[0]->displayName, plain.displayName);
+    EXPECT_EQ(shown[1]->displayName, "both");
+    EXPECT_EQ(shown[2]->displayName, "corr");
+    EXPECT_EQ(list.PickerOrder(kZoneFilterCorrection).size(), 2u);
+
     list.KeepOnly(kZoneFilterReplacement);
     ASSERT_EQ(list.size(), 1u);
     EXPECT_EQ(list[0].displayName, "both");
@@ -225,7 +233,7 @@ TEST(ZoneList, StoredListRoundTripsWithItsHeader)
     list.Add(b);
     ArchiveWriter w;
     list.Store(w, DateTime(46000.5));
-    EXPECT_EQ(list.headerFlags, 0x11u);  // bit 0 recomputed: a record has the replacement flag
+    EXPECT_EQ(list.headerFlags, 0x11u); // bit 0 recomputed: a record has the replacement flag
     const Bytes& bytes = w.bytes();
     EXPECT_EQ(Le32(bytes, 0), 0x42445A54u);
     EXPECT_EQ(Le32(bytes, 4), 0x00010000u);

@@ -52,8 +52,8 @@ bool Agrees(const TimeZoneInformation& info, std::time_t t, std::string& why)
                   "%04d-%02d-%02d %02d:%02d",
                   utc.tm_year + 1900, utc.tm_mon + 1, utc.tm_mday, utc.tm_hour, utc.tm_min,
                   int(ours.wYear), int(ours.wMonth), int(ours.wDay), int(ours.wHour),
-                  int(ours.wMinute), lib.tm_year + 1900, lib.tm_mon + 1, lib.tm_mday,
-                  lib.tm_hour, lib.tm_min);
+                  int(ours.wMinute), lib.tm_year + 1900, lib.tm_mon + 1, lib.tm_mday, lib.tm_hour,
+                  lib.tm_min);
     why = text;
     return false;
 }
@@ -96,17 +96,19 @@ std::map<std::string, std::string> Sweep(const CRegTimeZoneList& list, std::time
         std::string why;
         bool ok = true;
         long previousOffset = LibraryTime(from).tm_gmtoff;
-        int previousOurs = ZoneOffsetMinutes(info, DateTime::FromUnixSeconds(double(from)));
+        std::int64_t previousOurs =
+            ZoneOffsetMinutes(info, DateTime::FromUnixSeconds(double(from)));
         for (std::time_t t = from; t < to && ok; t += 3600) {
             const long offset = LibraryTime(t).tm_gmtoff;
-            const int ours = ZoneOffsetMinutes(info, DateTime::FromUnixSeconds(double(t)));
+            const std::int64_t ours = ZoneOffsetMinutes(info, DateTime::FromUnixSeconds(double(t)));
             if (offset != previousOffset || ours != previousOurs) {
                 // A transition (theirs or ours) in the last hour: find its minute and check
                 // the minutes before, at and after it.
                 for (std::time_t m = t - 3540; m <= t && ok; m += 60) {
                     const bool theirs = LibraryTime(m).tm_gmtoff != previousOffset;
                     const bool mine =
-                        ZoneOffsetMinutes(info, DateTime::FromUnixSeconds(double(m))) != previousOurs;
+                        ZoneOffsetMinutes(info, DateTime::FromUnixSeconds(double(m))) !=
+                        previousOurs;
                     if (theirs || mine) {
                         ++transitions;
                         ok = Agrees(info, m - 60, why) && Agrees(info, m, why) &&
@@ -144,7 +146,7 @@ TEST(SystemZonesAccuracy, EveryZoneAgreesWithTheCLibraryIn2026And2027)
 #endif
     // Morocco's (and Western Sahara's) changes follow Ramadan, which no yearly rule holds.
     const std::set<std::string> allowed = {"Africa/Casablanca", "Africa/El_Aaiun"};
-    const std::time_t yearStart[] = {1767225600, 1798761600, 1830297600};  // 2026, 2027, 2028
+    const std::time_t yearStart[] = {1767225600, 1798761600, 1830297600}; // 2026, 2027, 2028
     for (int i = 0; i < 2; ++i) {
         const int year = 2026 + i;
         CRegTimeZoneList list;

@@ -2,45 +2,16 @@
 // yearly rules, names and display names, and damaged files left out.
 #include <gtest/gtest.h>
 
-#include <fstream>
-
+#include "ZoneTestFiles.h"
 #include "zones/FileBytes.h"
 #include "zones/SystemZones.h"
 #include "zones/TzifFile.h"
 #include "zones/ZoneTime.h"
 
 using namespace orbel;
+using namespace orbel::test;
 
 namespace {
-
-// A minimal version-2 TZif file: one local time type, no transitions, and the rule.
-std::vector<std::uint8_t> Tzif(const std::string& footer, char version = '2')
-{
-    std::vector<std::uint8_t> b;
-    auto header = [&] {
-        const char magic[] = "TZif";
-        b.insert(b.end(), magic, magic + 4);
-        b.push_back(static_cast<std::uint8_t>(version));
-        b.insert(b.end(), 15, 0);
-        // isutcnt, isstdcnt, leapcnt, timecnt = 0; typecnt 1; charcnt 4.
-        for (std::uint32_t v : {0u, 0u, 0u, 0u, 1u, 4u}) {
-            b.push_back(std::uint8_t(v >> 24));
-            b.push_back(std::uint8_t(v >> 16));
-            b.push_back(std::uint8_t(v >> 8));
-            b.push_back(std::uint8_t(v));
-        }
-        b.insert(b.end(), {0, 0, 0, 0, 0, 0});  // utoff 0, isdst 0, abbreviation 0
-        b.insert(b.end(), {'U', 'T', 'C', 0});
-    };
-    header();
-    if (version >= '2') {
-        header();
-        b.push_back('\n');
-        b.insert(b.end(), footer.begin(), footer.end());
-        b.push_back('\n');
-    }
-    return b;
-}
 
 PosixTzRule Parse(const std::string& text)
 {
@@ -57,31 +28,6 @@ TimeZoneInformation Info(const std::string& text, int year = 2026)
     return info;
 }
 
-class TempFolder {
-public:
-    TempFolder()
-    {
-        path_ = std::filesystem::temp_directory_path() /
-                ("orbel-zones-" + std::to_string(reinterpret_cast<std::uintptr_t>(this)));
-        std::filesystem::create_directories(path_);
-    }
-    ~TempFolder() { std::filesystem::remove_all(path_); }
-    const std::filesystem::path& path() const { return path_; }
-    void Write(const std::string& name, const std::vector<std::uint8_t>& bytes) const
-    {
-        std::filesystem::create_directories((path_ / name).parent_path());
-        std::ofstream(path_ / name, std::ios::binary)
-            .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-    }
-    void Write(const std::string& name, const std::string& text) const
-    {
-        Write(name, std::vector<std::uint8_t>(text.begin(), text.end()));
-    }
-
-private:
-    std::filesystem::path path_;
-};
-
 } // namespace
 
 TEST(PosixTz, FormsOfTheRule)
@@ -89,10 +35,10 @@ TEST(PosixTz, FormsOfTheRule)
     PosixTzRule r = Parse("CET-1CEST,M3.5.0,M10.5.0/3");
     EXPECT_EQ(r.standardName, "CET");
     EXPECT_EQ(r.standardOffset, -3600);
-    EXPECT_EQ(r.daylightOffset, -7200);  // one hour ahead of standard when not given
+    EXPECT_EQ(r.daylightOffset, -7200); // one hour ahead of standard when not given
     EXPECT_EQ(r.start.month, 3);
     EXPECT_EQ(r.start.week, 5);
-    EXPECT_EQ(r.start.time, 7200);  // 02:00 when not given
+    EXPECT_EQ(r.start.time, 7200); // 02:00 when not given
     EXPECT_EQ(r.end.time, 3 * 3600);
 
     r = Parse("<+0545>-5:45");
@@ -109,9 +55,10 @@ TEST(PosixTz, FormsOfTheRule)
     EXPECT_EQ(r.end.kind, PosixTzDate::Julian0);
     EXPECT_EQ(r.end.time, 167 * 3600);
 
-    for (const char* bad : {"", "C-1", "CET", "CET-1CEST,M13.1.0,M10.5.0", "CET-1CEST,M3.6.0,M10.5.0",
-                            "CET-1CEST,M3.5.7,M10.5.0", "CET-1CEST,M3.5.0", "<+01-1", "CET-1CEST,J0,J1",
-                            "CET-1CEST,M3.5.0/168,M10.5.0", "CET-1CEST,M3.5.0,M10.5.0x"})
+    for (const char* bad :
+         {"", "C-1", "CET", "CET-1CEST,M13.1.0,M10.5.0", "CET-1CEST,M3.6.0,M10.5.0",
+          "CET-1CEST,M3.5.7,M10.5.0", "CET-1CEST,M3.5.0", "<+01-1", "CET-1CEST,J0,J1",
+          "CET-1CEST,M3.5.0/168,M10.5.0", "CET-1CEST,M3.5.0,M10.5.0x"})
         EXPECT_FALSE(ParsePosixTz(bad).has_value()) << bad;
 }
 
@@ -186,7 +133,8 @@ TEST(PosixTz, RulesNoYearlyRuleCanHold)
 {
     TimeZoneInformation info;
     std::string inexact, error;
-    EXPECT_FALSE(ZoneInformationFromPosix(Parse("EST5EDT,J60/2,J300/2"), 2026, info, inexact, error));
+    EXPECT_FALSE(
+        ZoneInformationFromPosix(Parse("EST5EDT,J60/2,J300/2"), 2026, info, inexact, error));
     EXPECT_FALSE(error.empty());
     // Daylight time all year is a plain zone at the daylight offset.
     ASSERT_TRUE(ZoneInformationFromPosix(Parse("EST5EDT,0/0,J365/25"), 2026, info, inexact, error));
@@ -197,22 +145,21 @@ TEST(PosixTz, RulesNoYearlyRuleCanHold)
 TEST(SystemZones, ReadsTheFolderSortedAndSkipsDamagedFiles)
 {
     TempFolder folder;
-    folder.Write("zone1970.tab",
-                 "# comment\n"
-                 "FR,MC\t+4852+00220\tEurope/Paris\n"
-                 "ES,AD\t+4024-00341\tEurope/Madrid\tSpain (mainland)\n"
-                 "XX\t+0000+00000\tEtc/Broken\n"
-                 "XY\t+0000+00000\tEtc/Old\n"
-                 "XZ\t+0000+00000\tEtc/Missing\n"
-                 "XW\t+0000+00000\t../escape\n"
-                 "NP\t+2743+08519\tAsia/Kathmandu\n");
+    folder.Write("zone1970.tab", "# comment\n"
+                                 "FR,MC\t+4852+00220\tEurope/Paris\n"
+                                 "ES,AD\t+4024-00341\tEurope/Madrid\tSpain (mainland)\n"
+                                 "XX\t+0000+00000\tEtc/Broken\n"
+                                 "XY\t+0000+00000\tEtc/Old\n"
+                                 "XZ\t+0000+00000\tEtc/Missing\n"
+                                 "XW\t+0000+00000\t../escape\n"
+                                 "NP\t+2743+08519\tAsia/Kathmandu\n");
     folder.Write("Europe/Paris", Tzif("CET-1CEST,M3.5.0,M10.5.0/3"));
     folder.Write("Europe/Madrid", Tzif("CET-1CEST,M3.5.0,M10.5.0/3"));
     folder.Write("Asia/Kathmandu", Tzif("<+0545>-5:45"));
     auto broken = Tzif("CET-1CEST,M3.5.0,M10.5.0/3");
-    broken.resize(broken.size() - 40);  // cut inside the second data block
+    broken.resize(broken.size() - 40); // cut inside the second data block
     folder.Write("Etc/Broken", broken);
-    folder.Write("Etc/Old", Tzif("", '\0'));  // version 1: no rule
+    folder.Write("Etc/Old", Tzif("", '\0')); // version 1: no rule
 
     CRegTimeZoneList list;
     std::vector<ZoneReadNote> notes;
@@ -224,7 +171,7 @@ TEST(SystemZones, ReadsTheFolderSortedAndSkipsDamagedFiles)
     EXPECT_EQ(list[1].displayName, "(UTC+01:00) Europe/Madrid");
     EXPECT_EQ(list[2].keyName, "Europe/Paris");
     EXPECT_EQ(list[2].flags, 0u);
-    EXPECT_EQ(notes.size(), 3u);  // broken, old, missing; the escaping name is never opened
+    EXPECT_EQ(notes.size(), 3u); // broken, old, missing; the escaping name is never opened
 
     // Paris and Madrid share bias and rules: the map ids keep them apart.
     EXPECT_FALSE(IsSameZone(list[1], &list[2]));
@@ -253,9 +200,9 @@ TEST(TzifFile, DamagedFilesAreRefused)
         EXPECT_FALSE(ReadTzifFooter(part, footer, error)) << cut;
     }
     auto huge = good;
-    huge[32] = 0x7F;  // timecnt of two billion in the first header
+    huge[32] = 0x7F; // timecnt of two billion in the first header
     EXPECT_FALSE(ReadTzifFooter(huge, footer, error));
     auto badType = good;
-    badType[44 + 5] = 4;  // abbreviation index beyond the four characters
+    badType[44 + 5] = 4; // abbreviation index beyond the four characters
     EXPECT_FALSE(ReadTzifFooter(badType, footer, error));
 }

@@ -10,14 +10,21 @@ namespace {
 
 SystemTime Rule(int month, int dayOfWeek, int day, int hour, int minute = 0)
 {
-    return SystemTime{0, std::uint16_t(month), std::uint16_t(dayOfWeek), std::uint16_t(day),
-                      std::uint16_t(hour), std::uint16_t(minute), 0, 0};
+    return SystemTime{0,
+                      std::uint16_t(month),
+                      std::uint16_t(dayOfWeek),
+                      std::uint16_t(day),
+                      std::uint16_t(hour),
+                      std::uint16_t(minute),
+                      0,
+                      0};
 }
 
 SystemTime Utc(int y, int mo, int d, int h, int mi, int s = 0, int ms = 0)
 {
-    return SystemTime{std::uint16_t(y), std::uint16_t(mo), 0, std::uint16_t(d), std::uint16_t(h),
-                      std::uint16_t(mi), std::uint16_t(s), std::uint16_t(ms)};
+    return SystemTime{std::uint16_t(y), std::uint16_t(mo), 0,
+                      std::uint16_t(d), std::uint16_t(h),  std::uint16_t(mi),
+                      std::uint16_t(s), std::uint16_t(ms)};
 }
 
 // Central Europe: daylight from the last Sunday of March 02:00, standard from the last
@@ -109,8 +116,8 @@ TEST(UtcToZoneTime, NorthernZoneAroundBothTransitions)
 TEST(UtcToZoneTime, SouthernZone)
 {
     const TimeZoneInformation z = Sydney();
-    EXPECT_EQ(Local(z, Utc(2026, 1, 15, 0, 0)), "2026-01-15 11:00:00");  // summer: +11
-    EXPECT_EQ(Local(z, Utc(2026, 7, 15, 0, 0)), "2026-07-15 10:00:00");  // winter: +10
+    EXPECT_EQ(Local(z, Utc(2026, 1, 15, 0, 0)), "2026-01-15 11:00:00"); // summer: +11
+    EXPECT_EQ(Local(z, Utc(2026, 7, 15, 0, 0)), "2026-07-15 10:00:00"); // winter: +10
     // Standard time from Sunday 5 April 2026 03:00 daylight time = 4 April 16:00 UTC.
     EXPECT_EQ(Local(z, Utc(2026, 4, 4, 15, 59)), "2026-04-05 02:59:00");
     EXPECT_EQ(Local(z, Utc(2026, 4, 4, 16, 0)), "2026-04-05 02:00:00");
@@ -160,6 +167,26 @@ TEST(UtcToZoneTime, StandardBiasShiftsTheDaylightStart)
     EXPECT_EQ(Local(z, Utc(2026, 3, 29, 0, 30)), "2026-03-29 02:30:00");
 }
 
+TEST(UtcToZoneTime, ExtremeBiasesOfADamagedRecordDoNotOverflow)
+{
+    TimeZoneInformation z = Paris();
+    z.Bias = INT32_MIN;
+    z.DaylightBias = INT32_MAX;
+    z.StandardBias = INT32_MIN;
+    // The standard start moves INT32_MAX minutes later, so daylight time is in force and
+    // the offset is -INT32_MIN - INT32_MAX = 1 minute.
+    EXPECT_EQ(ZoneOffsetMinutes(z, DateTime::FromCalendar(2026, 7, 1)), 1);
+    EXPECT_EQ(Local(z, Utc(2026, 7, 1, 12, 0)), "2026-07-01 12:01:00");
+    // Without daylight saving the offset is 2^31 minutes (4083 years and some).
+    z.DaylightDate.wMonth = 0;
+    EXPECT_EQ(ZoneOffsetMinutes(z, DateTime::FromCalendar(2026, 7, 1)), std::int64_t{1} << 31);
+    EXPECT_EQ(Local(z, Utc(2026, 7, 1, 12, 0)), "6109-07-24 14:08:00");
+    // Beyond year 9999 the result is an empty time with the milliseconds kept.
+    const SystemTime t = UtcToZoneTime(z, Utc(9000, 7, 1, 12, 0, 0, 7));
+    EXPECT_EQ(t.wYear, 0);
+    EXPECT_EQ(t.wMilliseconds, 7);
+}
+
 TEST(UtcToZoneTime, AbsoluteRulesApplyToTheirOwnYearOnly)
 {
     TimeZoneInformation z = Paris();
@@ -181,9 +208,10 @@ TEST(GetCurrentTime, AdjustmentDecidesOnDaylightSaving)
     const UtcClock fraction = [] {
         return DateTime::FromCalendar(2026, 1, 1, 0, 0, 0) + DateTimeSpan::FromSeconds(0.25);
     };
-    EXPECT_NEAR((GetCurrentTime(z, true, fraction) - DateTime::FromCalendar(2026, 1, 1, 1, 0, 0))
-                        .days() * 86400.0,
-                0.25, 1e-4);
+    EXPECT_NEAR(
+        (GetCurrentTime(z, true, fraction) - DateTime::FromCalendar(2026, 1, 1, 1, 0, 0)).days() *
+            86400.0,
+        0.25, 1e-4);
 }
 
 TEST(GetCurrentTime, PlatformConversionIsDroppedAtItsFirstFailure)
