@@ -26,6 +26,7 @@ private:
     std::filesystem::path destino_;
     std::filesystem::path temporal_;
     std::FILE* f_ = nullptr;
+    bool creado_ = false;
     bool hecho_ = false;
 };
 

@@ -21,7 +21,9 @@ class Acciones : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        dir_ = fs::path(TEST_BUILD_DIR) / "acciones";
+        // One folder a test: CTest runs them side by side.
+        dir_ = fs::path(TEST_BUILD_DIR) / "acciones" /
+               ::testing::UnitTest::GetInstance()->current_test_info()->name();
         fs::remove_all(dir_);
         fs::create_directories(dir_);
         opciones_.CarpetaDatos = TEST_PROGRAM_DIR;

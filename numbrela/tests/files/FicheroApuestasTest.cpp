@@ -250,12 +250,12 @@ TEST_F(Carpeta, AFailedSaveLeavesThePreviousFileWhole)
     ASSERT_TRUE(FicheroApuestas::Graba(c, dir_ / "a.apu", ModoGrabacion::GrabarComo, dir_, e));
     const auto antes = LeeBytes(dir_ / "a.apu");
     // Something that cannot be replaced stands where the temporary file would go.
-    fs::create_directories(dir_ / "a.apu.tmp~" / "ocupado");
+    fs::create_directories(dir_ / "a.apu.tmp~");
     c.FijaNombre("Otra cosa");
     EXPECT_FALSE(FicheroApuestas::Graba(c, dir_ / "a.apu", ModoGrabacion::Grabar, dir_, e));
     EXPECT_EQ(e, "Error: No es posible grabar este archivo");
     EXPECT_EQ(LeeBytes(dir_ / "a.apu"), antes);
-    EXPECT_TRUE(fs::exists(dir_ / "a.apu.tmp~" / "ocupado"));
+    EXPECT_TRUE(fs::is_directory(dir_ / "a.apu.tmp~"));  // not ours: left alone
 }
 
 TEST_F(Carpeta, AMissingFileCannotBeOpened)
