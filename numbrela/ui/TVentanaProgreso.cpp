@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "ui/TDibujos.h"
+#include "ui/TextosVentanas.h"
 
 namespace numbrela::ui {
 
@@ -46,7 +47,7 @@ TVentanaProgreso::TVentanaProgreso(QWidget* parent, const TTextosProgreso& t)
 
 void TVentanaProgreso::FijaApuestas(long long apuestas)
 {
-    cuenta_->setText(QString("Apuestas generadas: %1").arg(apuestas));
+    cuenta_->setText(QString::fromUtf8(textos::kApuestasGeneradas) + QString::number(apuestas));
 }
 
 void TVentanaProgreso::paintEvent(QPaintEvent*)

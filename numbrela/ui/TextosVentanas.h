@@ -46,6 +46,7 @@ inline constexpr const char* kErrorLectura =
 inline constexpr const char* kReduccionNoDisponible =
     "Esa reducción no está disponible: no existe su archivo de reducción";
 inline constexpr const char* kSobreescribir = "El archivo existe, Desea SOBREESCRIBIRLO?";
+inline constexpr const char* kApuestasGeneradas = "Apuestas generadas: ";
 inline constexpr const char* kArchivoNinguno = "Archivo: NINGUNO";
 
 // Pictures that may be missing: the program starts with plain surfaces and says which.
