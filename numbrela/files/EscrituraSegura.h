@@ -12,7 +12,7 @@ namespace numbrela {
 class EscrituraSegura {
 public:
     explicit EscrituraSegura(std::filesystem::path destino);
-    ~EscrituraSegura();  // removes the temporary file unless Confirma succeeded
+    ~EscrituraSegura(); // removes the temporary file unless Confirma succeeded
     EscrituraSegura(const EscrituraSegura&) = delete;
     EscrituraSegura& operator=(const EscrituraSegura&) = delete;
 

@@ -32,7 +32,8 @@ numbrela::pruebas::MotorPruebas& Motor()
         numbrela::pruebas::MotorPruebas m;
         for (int n = 7; n <= 49; ++n)
             for (int k = 0; k <= 4; ++k)
-                m.Sistemas[{n, k}] = {1u, static_cast<std::uint32_t>(numbrela::pruebas::Binomial(n, 6))};
+                m.Sistemas[{n, k}] = {
+                    1u, static_cast<std::uint32_t>(numbrela::pruebas::Binomial(n, 6))};
         return m;
     }();
     return motor;
