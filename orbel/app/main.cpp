@@ -14,7 +14,7 @@ int main(int argc, char** argv)
         return 2;
     }
     if (options.help) {
-        std::cout << HelpText() << orbel::app::ZoneActionsHelp();
+        std::cout << HelpText() << orbel::app::ZoneActionsHelp() << ClockActionsHelp();
         return 0;
     }
 
