@@ -15,7 +15,7 @@ int main(int argc, char** argv)
         return 2;
     }
     if (options.help) {
-        std::cout << HelpText() << ZoneActionsHelp() << SyncActionsHelpText();
+        std::cout << HelpText() << ZoneActionsHelp() << ClockActionsHelp() << SyncActionsHelpText();
         return 0;
     }
 
@@ -32,7 +32,7 @@ int main(int argc, char** argv)
     // The windows are not built yet: say plainly what this build can do.
     std::cout << "Orbel v3.1\n"
                  "This build has no windows yet; it works from the command line:\n\n"
-              << HelpText() << ZoneActionsHelp() << SyncActionsHelpText()
+              << HelpText() << ZoneActionsHelp() << ClockActionsHelp() << SyncActionsHelpText()
               << "\nData folder: " << options.dataDir.string() << "\n";
     return 0;
 }

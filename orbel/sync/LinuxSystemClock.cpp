@@ -134,8 +134,9 @@ bool LinuxSystemClock::SetThroughTimedated(long long unixSeconds, int ms)
     // SetTime(usec_utc, relative, interactive)
     call << static_cast<qint64>(unixSeconds * 1000000LL + ms * 1000LL) << false << true;
     call.setInteractiveAuthorizationAllowed(true);
-    // The user may take a while to answer the authorisation prompt.
-    const QDBusMessage reply = bus.call(call, QDBus::Block, 120000);
+    // The user may take a while to answer the authorisation prompt; the windows keep
+    // repainting meanwhile instead of freezing for as long as the prompt is open.
+    const QDBusMessage reply = bus.call(call, QDBus::BlockWithGui, 120000);
     if (reply.type() == QDBusMessage::ErrorMessage) {
         lastError_ = reply.errorMessage().toStdString();
         if (lastError_.empty())
