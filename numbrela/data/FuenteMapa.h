@@ -8,7 +8,7 @@ namespace numbrela::dibujos {
 
 struct Glifo {
     char Letra;
-    std::array<const char*, 7> Filas;  // '#' = ink
+    std::array<const char*, 7> Filas; // '#' = ink
 };
 
 inline const Glifo* BuscaGlifo(char letra)

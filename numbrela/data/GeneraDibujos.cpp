@@ -83,7 +83,9 @@ double Ruido(double x, double y, int w, int h, int celdas, int semilla)
     const double gx = x * celdas / w, gy = y * celdas / h;
     const int x0 = static_cast<int>(std::floor(gx)), y0 = static_cast<int>(std::floor(gy));
     const double fx = gx - x0, fy = gy - y0;
-    auto v = [&](int i, int j) { return Azar(((i % celdas) + celdas) % celdas, ((j % celdas) + celdas) % celdas, semilla); };
+    auto v = [&](int i, int j) {
+        return Azar(((i % celdas) + celdas) % celdas, ((j % celdas) + celdas) % celdas, semilla);
+    };
     auto suave = [](double t) { return t * t * (3 - 2 * t); };
     const double a = v(x0, y0), b = v(x0 + 1, y0), c = v(x0, y0 + 1), d = v(x0 + 1, y0 + 1);
     const double sx = suave(fx), sy = suave(fy);
@@ -132,7 +134,7 @@ QImage AImagenConClave(const QImage& suave)
             } else if (color == kClave) {
                 color = QColor(254, 0, 254);
             } else if (color == kCristal) {
-                color = QColor(0, 254, 0);  // only glass may be this green
+                color = QColor(0, 254, 0); // only glass may be this green
             }
             out.setPixel(x, y, color.rgb());
         }
@@ -160,8 +162,8 @@ void Bola(QPainter& p, QPointF c, double r, const QColor& color, const QString& 
     if (!numero.isEmpty()) {
         p.setBrush(QColor(250, 250, 245));
         p.drawEllipse(c, r * 0.55, r * 0.55);
-        TextoCentrado(p, numero, static_cast<int>(c.x()) + 1, static_cast<int>(c.y() - 3.5 * escala), escala,
-                      QColor(30, 30, 40));
+        TextoCentrado(p, numero, static_cast<int>(c.x()) + 1,
+                      static_cast<int>(c.y() - 3.5 * escala), escala, QColor(30, 30, 40));
     }
 }
 
@@ -179,8 +181,8 @@ void Capsula(QPainter& p, QRectF r, const QColor& color)
     g.setColorAt(1.0, Mezcla(color, Qt::black, 0.3));
     p.setBrush(g);
     p.drawRoundedRect(cuerpo, radio - 1.5, radio - 1.5);
-    const QRectF brillo(cuerpo.left() + radio * 0.6, cuerpo.top() + 1.5, cuerpo.width() - radio * 1.2,
-                        cuerpo.height() * 0.38);
+    const QRectF brillo(cuerpo.left() + radio * 0.6, cuerpo.top() + 1.5,
+                        cuerpo.width() - radio * 1.2, cuerpo.height() * 0.38);
     QLinearGradient gb(brillo.topLeft(), brillo.bottomLeft());
     gb.setColorAt(0.0, QColor(255, 255, 255, 150));
     gb.setColorAt(1.0, QColor(255, 255, 255, 15));
@@ -189,7 +191,8 @@ void Capsula(QPainter& p, QRectF r, const QColor& color)
 }
 
 // A round button in the shape of a lottery ball with a symbol drawn by `simbolo`.
-QImage BotonRedondo(int d, const QColor& color, const std::function<void(QPainter&, QPointF)>& simbolo)
+QImage BotonRedondo(int d, const QColor& color,
+                    const std::function<void(QPainter&, QPointF)>& simbolo)
 {
     QImage img = Lienzo(d, d);
     QPainter p(&img);
@@ -221,7 +224,8 @@ void Triangulo(QPainter& p, QPointF punta, double ancho, double alto, bool derec
 // up 16 pixels.
 QImage Boleto()
 {
-    const QColor papel(255, 251, 240), rojo(206, 32, 48), celda(255, 236, 238), numero(232, 112, 124);
+    const QColor papel(255, 251, 240), rojo(206, 32, 48), celda(255, 236, 238),
+        numero(232, 112, 124);
     QImage img(745, 210, QImage::Format_RGB32);
     img.fill(papel);
     QPainter p(&img);
@@ -310,8 +314,9 @@ void FondoDegradado(QPainter& p, QRect r, const QColor& arriba, const QColor& ab
 
 void FilaDeBolas(QPainter& p, int y, int ancho, const int (&numeros)[6])
 {
-    static const QColor colores[] = {QColor(200, 30, 45), QColor(30, 110, 190), QColor(240, 180, 20),
-                                     QColor(30, 150, 80), QColor(140, 60, 170), QColor(230, 110, 20)};
+    static const QColor colores[] = {QColor(200, 30, 45),  QColor(30, 110, 190),
+                                     QColor(240, 180, 20), QColor(30, 150, 80),
+                                     QColor(140, 60, 170), QColor(230, 110, 20)};
     const double r = 26, paso = 64;
     const double x0 = ancho / 2.0 - paso * 2.5;
     for (int i = 0; i < 6; ++i)
@@ -479,11 +484,11 @@ QImage BotonTipo(const QString& rotulo, const QColor& color, int figura)
     p.setBrush(g);
     p.drawRoundedRect(QRectF(4.5, 4.5, w - 10, h - 10), 10.5, 10.5);
     const QRectF mini(12, 12, 40, 38);
-    if (figura == 1)  // simple: six crosses in one bet
+    if (figura == 1) // simple: six crosses in one bet
         MiniBoleto(p, mini, 5, [](int c, int f) { return (c * 3 + f * 2) % 4 == 1 && c < 5; });
-    else if (figura == 2)  // multiple: a crowded bet
+    else if (figura == 2) // multiple: a crowded bet
         MiniBoleto(p, mini, 5, [](int c, int f) { return (c + f) % 2 == 0; });
-    else  // reduced: a few chosen numbers circled
+    else // reduced: a few chosen numbers circled
         MiniBoleto(p, mini, 5, [](int c, int f) { return (c * 2 + f) % 5 == 0; });
     TextoCentrado(p, rotulo, 110, 25, 2, Qt::white, QColor(0, 0, 0, 140));
     p.end();
@@ -607,7 +612,7 @@ bool Cursor()
     mano.addRoundedRect(QRectF(14, 10, 4.5, 10), 2.2, 2.2); // the other fingers
     mano.addRoundedRect(QRectF(18.5, 11, 4.5, 10), 2.2, 2.2);
     mano.addRoundedRect(QRectF(23, 12.5, 4.5, 9), 2.2, 2.2);
-    mano.addRoundedRect(QRectF(9, 15, 18.5, 14), 5, 5);     // the palm
+    mano.addRoundedRect(QRectF(9, 15, 18.5, 14), 5, 5); // the palm
     QPainterPath pulgar;
     pulgar.moveTo(10, 24);
     pulgar.lineTo(4, 17);
@@ -620,19 +625,44 @@ bool Cursor()
     p.end();
 
     QByteArray datos;
-    auto u16 = [&](int v) { datos.append(char(v & 0xFF)); datos.append(char((v >> 8) & 0xFF)); };
-    auto u32 = [&](std::uint32_t v) { u16(v & 0xFFFF); u16(v >> 16); };
+    auto u16 = [&](int v) {
+        datos.append(char(v & 0xFF));
+        datos.append(char((v >> 8) & 0xFF));
+    };
+    auto u32 = [&](std::uint32_t v) {
+        u16(v & 0xFFFF);
+        u16(v >> 16);
+    };
     const int kXor = 32 * 32 * 4, kAnd = 32 * 4;
-    u16(0); u16(2); u16(1);                       // a cursor file of one image
-    datos.append(char(32)); datos.append(char(32)); datos.append(char(0)); datos.append(char(0));
-    u16(11); u16(1);                              // hot spot: the tip of the finger
-    u32(40 + kXor + kAnd); u32(22);
-    u32(40); u32(32); u32(64); u16(1); u16(32); u32(0); u32(kXor + kAnd); u32(0); u32(0); u32(0); u32(0);
+    u16(0);
+    u16(2);
+    u16(1); // a cursor file of one image
+    datos.append(char(32));
+    datos.append(char(32));
+    datos.append(char(0));
+    datos.append(char(0));
+    u16(11);
+    u16(1); // hot spot: the tip of the finger
+    u32(40 + kXor + kAnd);
+    u32(22);
+    u32(40);
+    u32(32);
+    u32(64);
+    u16(1);
+    u16(32);
+    u32(0);
+    u32(kXor + kAnd);
+    u32(0);
+    u32(0);
+    u32(0);
+    u32(0);
     for (int y = 31; y >= 0; --y)
         for (int x = 0; x < 32; ++x) {
             const QRgb c = img.pixel(x, y);
-            datos.append(char(qBlue(c))); datos.append(char(qGreen(c)));
-            datos.append(char(qRed(c))); datos.append(char(qAlpha(c)));
+            datos.append(char(qBlue(c)));
+            datos.append(char(qGreen(c)));
+            datos.append(char(qRed(c)));
+            datos.append(char(qAlpha(c)));
         }
     for (int y = 31; y >= 0; --y)
         for (int b = 0; b < 4; ++b) {

@@ -108,9 +108,12 @@ TDisposicion Disposicion(int P, int L)
 std::uint32_t ColorJuego(int juego)
 {
     switch (juego) {
-    case 1: return 0x0000FF;  // BONOLOTO: blue
-    case 2: return 0x000000;  // EL GORDO: black
-    default: return 0x008000; // LOTERIA PRIMITIVA: green
+    case 1:
+        return 0x0000FF; // BONOLOTO: blue
+    case 2:
+        return 0x000000; // EL GORDO: black
+    default:
+        return 0x008000; // LOTERIA PRIMITIVA: green
     }
 }
 

@@ -31,8 +31,8 @@ TIrABoleto LeeIrABoleto(const std::string& texto, int ultimoBoleto);
 // message: a column whose bet button is hidden gives "-Error: No está creada esa apuesta",
 // a bet past N "Error: No está creada esa apuesta", a bet of a reduced system is refused.
 struct TEleccionApuesta {
-    std::int64_t Apuesta = 0;  // 1-based in the set
-    int Columna = 0;           // 0..7 on the slip
+    std::int64_t Apuesta = 0; // 1-based in the set
+    int Columna = 0;          // 0..7 on the slip
     std::string Error;
 };
 TEleccionApuesta ApuestaEnColumna(const TConjuntoApuestas& conjunto, int columna);

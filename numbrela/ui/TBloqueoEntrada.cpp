@@ -29,7 +29,8 @@ bool TBloqueoEntrada::eventFilter(QObject* objeto, QEvent* e)
     case QEvent::Close:
     case QEvent::ContextMenu: {
         auto* w = qobject_cast<QWidget*>(objeto);
-        if (w != nullptr && permitida_ != nullptr && (w == permitida_ || permitida_->isAncestorOf(w)))
+        if (w != nullptr && permitida_ != nullptr &&
+            (w == permitida_ || permitida_->isAncestorOf(w)))
             return false;
         ++descartados_;
         e->ignore();

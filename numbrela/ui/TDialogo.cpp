@@ -32,7 +32,8 @@ TDialogo::TDialogo(QWidget* parent, const QString& caption, const QString& titul
     titulo_->setFont(f);
 }
 
-TShapeButton* TDialogo::CreaBoton(const QString& dibujo, QPoint pos, const QString& caption, const QString& sinDibujo)
+TShapeButton* TDialogo::CreaBoton(const QString& dibujo, QPoint pos, const QString& caption,
+                                  const QString& sinDibujo)
 {
     auto* b = new TShapeButton(this);
     b->setPicture(TDibujos::Imagen(dibujo));

@@ -7,9 +7,11 @@
 
 namespace numbrela::ui {
 
-TDialogoInformacion::TDialogoInformacion(QWidget* parent, int conjuntoTextos, const std::vector<std::string>& lineas,
+TDialogoInformacion::TDialogoInformacion(QWidget* parent, int conjuntoTextos,
+                                         const std::vector<std::string>& lineas,
                                          std::function<bool()> abre)
-    : TDialogo(parent, QString::fromUtf8(kTituloInformacion), QString::fromUtf8(kTituloInformacion), QSize(560, 420)),
+    : TDialogo(parent, QString::fromUtf8(kTituloInformacion), QString::fromUtf8(kTituloInformacion),
+               QSize(560, 420)),
       conjunto_(conjuntoTextos)
 {
     memo_ = new QPlainTextEdit(this);

@@ -15,7 +15,7 @@ namespace numbrela::ui {
 class TDialogoInformacion : public TDialogo {
     Q_OBJECT
 public:
-    static constexpr int kAbierto = 3;  // "Abrir..." opened a stored system
+    static constexpr int kAbierto = 3; // "Abrir..." opened a stored system
 
     // `abre` runs "Abrir..." and returns whether a system was opened.
     TDialogoInformacion(QWidget* parent, int conjuntoTextos, const std::vector<std::string>& lineas,

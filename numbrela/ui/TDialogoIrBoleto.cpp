@@ -8,8 +8,8 @@
 namespace numbrela::ui {
 
 TDialogoIrBoleto::TDialogoIrBoleto(QWidget* parent)
-    : TDialogo(parent, QString::fromUtf8(textos::kAtencion), QString::fromUtf8(textos::kTituloIrBoleto),
-               QSize(320, 160))
+    : TDialogo(parent, QString::fromUtf8(textos::kAtencion),
+               QString::fromUtf8(textos::kTituloIrBoleto), QSize(320, 160))
 {
     edit_ = new QLineEdit(this);
     edit_->setGeometry(110, 48, 100, 30);

@@ -9,7 +9,7 @@ class TDialogoMultiple : public TDialogo {
     Q_OBJECT
 public:
     explicit TDialogoMultiple(QWidget* parent);
-    int Codigo() const { return codigo_; }  // 0 while none was chosen
+    int Codigo() const { return codigo_; } // 0 while none was chosen
 
 protected:
     // Without an accept button Enter chooses nothing; the dialog stays open.

@@ -7,8 +7,8 @@
 namespace numbrela::ui {
 
 TDialogoNombre::TDialogoNombre(QWidget* parent, const QString& actual)
-    : TDialogo(parent, QString::fromUtf8(textos::kCaptionNombre), QString::fromUtf8(textos::kTituloNombre),
-               QSize(440, 160))
+    : TDialogo(parent, QString::fromUtf8(textos::kCaptionNombre),
+               QString::fromUtf8(textos::kTituloNombre), QSize(440, 160))
 {
     edit_ = new QLineEdit(actual, this);
     edit_->setGeometry(20, 48, 400, 30);

@@ -28,13 +28,15 @@ TDialogoNumApuestas::TDialogoNumApuestas(QWidget* parent, bool conAnadir)
     TShapeButton* crear = CreaBoton("Aceptar.bmp", QPoint(60, 100), QString(), "Crear");
     crear->setObjectName("Crear");
     connect(crear, &TShapeButton::clicked, this, [this] { Cierra(kCrear); });
-    Rotulo(QString::fromUtf8(textos::kCrear), QRect(60, 146, 72, 20), true)->setAlignment(Qt::AlignCenter);
+    Rotulo(QString::fromUtf8(textos::kCrear), QRect(60, 146, 72, 20), true)
+        ->setAlignment(Qt::AlignCenter);
 
     TShapeButton* anadir = CreaBoton("Anadir.bmp", QPoint(154, 100), QString(), "+");
     anadir->setObjectName("Anadir");
     anadir->setEnabled(conAnadir);
     connect(anadir, &TShapeButton::clicked, this, [this] { Cierra(kAnadir); });
-    Rotulo(QString::fromUtf8(textos::kAnadir), QRect(154, 146, 72, 20), true)->setAlignment(Qt::AlignCenter);
+    Rotulo(QString::fromUtf8(textos::kAnadir), QRect(154, 146, 72, 20), true)
+        ->setAlignment(Qt::AlignCenter);
 
     BotonCancelar(QPoint(248, 100));
     edit_->setFocus();
@@ -50,7 +52,7 @@ void TDialogoNumApuestas::Cierra(int codigo)
     const TLectura lectura = LeeNumeroApuestas(edit_->text().toStdString());
     if (!lectura.Valor) {
         TServicios::Actuales().Avisa(this, QString::fromStdString(lectura.Error));
-        return;  // the dialog stays open
+        return; // the dialog stays open
     }
     done(codigo);
 }

@@ -16,8 +16,8 @@ class TDialogoNumerosApuesta : public TDialogo {
 public:
     // `marcado` tells whether a number is marked; `alterna` marks or unmarks it and
     // returns the message when the set refuses (an empty text when it did it).
-    TDialogoNumerosApuesta(QWidget* parent, long long numeroApuesta, std::function<bool(int)> marcado,
-                           std::function<QString(int)> alterna);
+    TDialogoNumerosApuesta(QWidget* parent, long long numeroApuesta,
+                           std::function<bool(int)> marcado, std::function<QString(int)> alterna);
     TShapeButton* Boton(int numero) const { return botones_[static_cast<std::size_t>(numero - 1)]; }
 
 private:

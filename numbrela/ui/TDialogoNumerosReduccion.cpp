@@ -35,7 +35,8 @@ TDialogoNumerosReduccion::TDialogoNumerosReduccion(QWidget* parent, CabeceraApue
     }
     reducidos_ = Rotulo(QString(), QRect(24, 240, 200, 22), true);
     fijos_ = Rotulo(QString(), QRect(24, 264, 200, 22), true);
-    borrar_ = CreaBoton("BotonLargo.bmp", QPoint(236, 244), QString::fromUtf8(textos::kBorrarTodos));
+    borrar_ =
+        CreaBoton("BotonLargo.bmp", QPoint(236, 244), QString::fromUtf8(textos::kBorrarTodos));
     borrar_->setObjectName("BorrarTodos");
     borrar_->setTextColor(Qt::white);
     connect(borrar_, &TShapeButton::clicked, this, [this] {

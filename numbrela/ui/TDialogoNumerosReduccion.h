@@ -19,7 +19,8 @@ class TDialogoNumerosReduccion : public TDialogo {
 public:
     // Works on the flags of `cabecera`. `abreRlf` runs the ".RLF" picture button and
     // returns whether a system was opened (the dialog then closes with 1).
-    TDialogoNumerosReduccion(QWidget* parent, CabeceraApuestas& cabecera, std::function<bool()> abreRlf);
+    TDialogoNumerosReduccion(QWidget* parent, CabeceraApuestas& cabecera,
+                             std::function<bool()> abreRlf);
 
     bool AbrioRlf() const { return abrioRlf_; }
     TShapeButton* Boton(int numero) const { return botones_[static_cast<std::size_t>(numero - 1)]; }

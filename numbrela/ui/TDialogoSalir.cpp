@@ -5,8 +5,8 @@
 namespace numbrela::ui {
 
 TDialogoSalir::TDialogoSalir(QWidget* parent)
-    : TDialogo(parent, QString::fromUtf8(textos::kAtencion), QString::fromUtf8(textos::kPreguntaSalir),
-               QSize(460, 130))
+    : TDialogo(parent, QString::fromUtf8(textos::kAtencion),
+               QString::fromUtf8(textos::kPreguntaSalir), QSize(460, 130))
 {
     BotonAceptar(QPoint(140, 60));
     BotonCancelar(QPoint(248, 60));

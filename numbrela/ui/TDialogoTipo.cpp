@@ -6,8 +6,8 @@
 namespace numbrela::ui {
 
 TDialogoTipo::TDialogoTipo(QWidget* parent)
-    : TDialogo(parent, QString::fromUtf8(textos::kCaptionTipo), QString::fromUtf8(textos::kTituloTipo),
-               QSize(400, 320))
+    : TDialogo(parent, QString::fromUtf8(textos::kCaptionTipo),
+               QString::fromUtf8(textos::kTituloTipo), QSize(400, 320))
 {
     const struct {
         const char* dibujo;

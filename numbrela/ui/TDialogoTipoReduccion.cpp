@@ -15,10 +15,13 @@ TDialogoTipoReduccion::TDialogoTipoReduccion(QWidget* parent, std::uint8_t& tipo
     const struct {
         const char* dibujo;
         const char* nombre;
-    } botones[] = {{"ReduccionTres.bmp", "AlTres"}, {"ReduccionCuatro.bmp", "AlCuatro"}, {"ReduccionCinco.bmp", "AlCinco"}};
+    } botones[] = {{"ReduccionTres.bmp", "AlTres"},
+                   {"ReduccionCuatro.bmp", "AlCuatro"},
+                   {"ReduccionCinco.bmp", "AlCinco"}};
     for (int i = 0; i < 3; ++i) {
         static const char* const kRotulos[] = {"al TRES", "al CUATRO", "al CINCO"};
-        TShapeButton* b = CreaBoton(botones[i].dibujo, QPoint(110, 44 + 52 * i), QString(), kRotulos[i]);
+        TShapeButton* b =
+            CreaBoton(botones[i].dibujo, QPoint(110, 44 + 52 * i), QString(), kRotulos[i]);
         b->setObjectName(botones[i].nombre);
         const std::uint8_t tipo = static_cast<std::uint8_t>(i + 1);
         connect(b, &TShapeButton::clicked, this, [this, tipo] {
@@ -26,7 +29,8 @@ TDialogoTipoReduccion::TDialogoTipoReduccion(QWidget* parent, std::uint8_t& tipo
             done(kAceptado);
         });
     }
-    TShapeButton* tabla = CreaBoton("BotonLargo.bmp", QPoint(75, 202), QString::fromUtf8(textos::kVerTabla));
+    TShapeButton* tabla =
+        CreaBoton("BotonLargo.bmp", QPoint(75, 202), QString::fromUtf8(textos::kVerTabla));
     tabla->setObjectName("VerTabla");
     tabla->setTextColor(Qt::white);
     connect(tabla, &TShapeButton::clicked, this, [this] { TTablaReducciones(this).exec(); });

@@ -57,8 +57,10 @@ QCursor TDibujos::Cursor1()
             const QByteArray datos = f.readAll();
             // The hot spot sits in the cursor file's directory entry, bytes 10 to 13.
             if (datos.size() >= 14) {
-                hx = static_cast<unsigned char>(datos[10]) | static_cast<unsigned char>(datos[11]) << 8;
-                hy = static_cast<unsigned char>(datos[12]) | static_cast<unsigned char>(datos[13]) << 8;
+                hx = static_cast<unsigned char>(datos[10]) | static_cast<unsigned char>(datos[11])
+                                                                 << 8;
+                hy = static_cast<unsigned char>(datos[12]) | static_cast<unsigned char>(datos[13])
+                                                                 << 8;
             }
             img.loadFromData(datos, "ICO");
         }

@@ -47,7 +47,7 @@ void TMiBoton::paintEvent(QPaintEvent*)
     QRect r = rect();
     p.fillRect(r, fondo_);
     if (!down_) {
-        p.setPen(Qt::black);  // the single border
+        p.setPen(Qt::black); // the single border
         p.drawRect(r.adjusted(0, 0, -1, -1));
         r.adjust(1, 1, -1, -1);
         Bisel(p, r, 2, true);
@@ -57,7 +57,8 @@ void TMiBoton::paintEvent(QPaintEvent*)
     }
     p.setPen(isEnabled() ? texto_ : QColor(128, 128, 128));
     p.setFont(font());
-    p.drawText(rect().translated(down_ ? 1 : 0, down_ ? 1 : 0), Qt::AlignCenter | Qt::TextShowMnemonic, caption_);
+    p.drawText(rect().translated(down_ ? 1 : 0, down_ ? 1 : 0),
+               Qt::AlignCenter | Qt::TextShowMnemonic, caption_);
 }
 
 void TMiBoton::mousePressEvent(QMouseEvent* e)

@@ -10,10 +10,11 @@ namespace numbrela::ui {
 
 struct TServicios {
     std::function<void(QWidget*, const QString&)> Avisa;
-    std::function<bool(QWidget*, const QString&)> Pregunta;  // yes = true
+    std::function<bool(QWidget*, const QString&)> Pregunta; // yes = true
     // The chosen path, or empty when cancelled.
     std::function<QString(QWidget*, const QString& titulo, const QString& filtro)> EligeAbrir;
-    std::function<QString(QWidget*, const QString& titulo, const QString& filtro, const QString& propuesto)>
+    std::function<QString(QWidget*, const QString& titulo, const QString& filtro,
+                          const QString& propuesto)>
         EligeGuardar;
 
     // The ones every window uses; the defaults show the platform's own boxes.

@@ -3,9 +3,9 @@
 #include <QKeySequence>
 #include <QMouseEvent>
 #include <QPainter>
-#include <qdrawutil.h>
 #include <QRegion>
 #include <QShortcut>
+#include <qdrawutil.h>
 
 namespace numbrela::ui {
 namespace {
@@ -21,7 +21,8 @@ QRgb Pixel(const QImage& img, int x, int y)
 
 // One bevel pass: every shape pixel paints its see-through neighbours, light above and to
 // the left, dark below and to the right. Reads `src`, writes `dst`.
-void PasadaBisel(const QImage& src, QImage& dst, QRgb key, QRgb claro, QRgb oscuro, bool soloArribaIzquierda)
+void PasadaBisel(const QImage& src, QImage& dst, QRgb key, QRgb claro, QRgb oscuro,
+                 bool soloArribaIzquierda)
 {
     const int w = src.width(), h = src.height();
     auto pinta = [&](int x, int y, QRgb color) {
@@ -177,7 +178,7 @@ void TShapeButton::buildFaces()
 bool TShapeButton::insideShape(QPoint p) const
 {
     if (down_.isNull())
-        return rect().contains(p);  // a plain button without its picture
+        return rect().contains(p); // a plain button without its picture
     const int x = p.x(), y = p.y();
     if (x >= width() - 1 || y > height() - 1 || x <= 0 || y <= 0)
         return false;
@@ -249,7 +250,8 @@ void TShapeButton::paintEvent(QPaintEvent*)
         qDrawShadePanel(&p, rect(), palette(), pressed_ && isEnabled(), 2);
         p.setPen(isEnabled() ? QColor(0, 0, 0) : QColor(128, 128, 128));
         p.drawText(rect().translated(pressed_ ? 1 : 0, pressed_ ? 1 : 0),
-                   Qt::AlignCenter | Qt::TextShowMnemonic, caption_.endsWith('|') ? caption_.chopped(1) : caption_);
+                   Qt::AlignCenter | Qt::TextShowMnemonic,
+                   caption_.endsWith('|') ? caption_.chopped(1) : caption_);
         return;
     }
     const bool hundido = isEnabled() && pressed_ && bevelWidth_ > 0;
@@ -298,7 +300,8 @@ void TShapeButton::mouseMoveEvent(QMouseEvent* e)
 {
     const bool sobreForma = insideShape(e->position().toPoint());
     if (inside_)
-        setCursor(sobreForma ? shapeCursor_ : (parentWidget() ? parentWidget()->cursor() : QCursor()));
+        setCursor(sobreForma ? shapeCursor_
+                             : (parentWidget() ? parentWidget()->cursor() : QCursor()));
     if (tracking_)
         setPressed(sobreForma);
 }

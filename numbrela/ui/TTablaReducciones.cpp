@@ -9,8 +9,8 @@
 namespace numbrela::ui {
 
 TTablaReducciones::TTablaReducciones(QWidget* parent)
-    : TDialogo(parent, QString::fromUtf8(textos::kCaptionTabla), QString::fromUtf8(kTituloTablaReducciones),
-               QSize(560, 470))
+    : TDialogo(parent, QString::fromUtf8(textos::kCaptionTabla),
+               QString::fromUtf8(kTituloTablaReducciones), QSize(560, 470))
 {
     rejilla_ = new QTableWidget(static_cast<int>(kTablaReducciones.size()), 5, this);
     rejilla_->setGeometry(12, 44, 536, 360);
@@ -25,7 +25,8 @@ TTablaReducciones::TTablaReducciones(QWidget* parent)
     for (const TFilaReduccion& f : kTablaReducciones) {
         const auto celdas = CeldasFila(f);
         for (int c = 0; c < 5; ++c) {
-            auto* item = new QTableWidgetItem(QString::fromStdString(celdas[static_cast<std::size_t>(c)]));
+            auto* item =
+                new QTableWidgetItem(QString::fromStdString(celdas[static_cast<std::size_t>(c)]));
             item->setTextAlignment(Qt::AlignCenter);
             rejilla_->setItem(fila, c, item);
         }

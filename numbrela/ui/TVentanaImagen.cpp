@@ -9,11 +9,14 @@
 namespace numbrela::ui {
 
 TVentanaImagen::TVentanaImagen(QWidget* parent, Modo modo)
-    : TDialogo(parent, " ", QString(), modo == Modo::Informacion ? QSize(500, 400) : QSize(480, 370))
+    : TDialogo(parent, " ", QString(),
+               modo == Modo::Informacion ? QSize(500, 400) : QSize(480, 370))
 {
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     Titulo()->hide();
-    const char* nombre = modo == Modo::AcercaDe ? "Sextina.Bmp" : modo == Modo::Comprar ? "Comprar.Bmp" : "informacion.bmp";
+    const char* nombre = modo == Modo::AcercaDe  ? "Sextina.Bmp"
+                         : modo == Modo::Comprar ? "Comprar.Bmp"
+                                                 : "informacion.bmp";
     imagen_ = TDibujos::Imagen(nombre);
     // In information mode the button sits 150 pixels further right and 10 higher.
     QPoint boton(204, 324);

@@ -1,10 +1,10 @@
 #include "ui/TVentanaPrincipal.h"
 
 #include <QAction>
+#include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFileInfo>
-#include <QContextMenuEvent>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QMenu>
@@ -21,24 +21,24 @@
 #include "ui/ReglasVentana.h"
 #include "ui/TBloqueoEntrada.h"
 #include "ui/TDialogoInformacion.h"
-#include "ui/TDialogoMultiple.h"
-#include "ui/TDialogoNumerosReduccion.h"
-#include "ui/TDialogoTipoReduccion.h"
-#include "ui/TTablaReducciones.h"
-#include "ui/TVentanaProgreso.h"
 #include "ui/TDialogoIrBoleto.h"
+#include "ui/TDialogoMultiple.h"
 #include "ui/TDialogoNombre.h"
 #include "ui/TDialogoNumApuestas.h"
 #include "ui/TDialogoNumerosApuesta.h"
+#include "ui/TDialogoNumerosReduccion.h"
 #include "ui/TDialogoSalir.h"
 #include "ui/TDialogoTipo.h"
+#include "ui/TDialogoTipoReduccion.h"
 #include "ui/TDibujos.h"
 #include "ui/TImagenBoleto.h"
 #include "ui/TMiBoton.h"
 #include "ui/TPanel.h"
 #include "ui/TServicios.h"
 #include "ui/TShapeButton.h"
+#include "ui/TTablaReducciones.h"
 #include "ui/TVentanaImagen.h"
+#include "ui/TVentanaProgreso.h"
 #include "ui/TextosVentanas.h"
 
 namespace numbrela::ui {
@@ -100,7 +100,8 @@ TVentanaPrincipal::~TVentanaPrincipal() = default;
 
 // ------------------------------------------------------------------ controls
 
-TShapeButton* TVentanaPrincipal::BotonOrden(const QString& caption, const char* nombre, const QString& dibujo)
+TShapeButton* TVentanaPrincipal::BotonOrden(const QString& caption, const char* nombre,
+                                            const QString& dibujo)
 {
     auto* b = new TShapeButton(centro_);
     b->setPicture(TDibujos::Imagen(dibujo));
@@ -124,7 +125,8 @@ void TVentanaPrincipal::CreaControles()
     const QImage fondo = TDibujos::Imagen("fondo3.bmp");
     QPalette pal = centro_->palette();
     // A texture brush tiles the picture at its own size, 135 x 117.
-    pal.setBrush(QPalette::Window, fondo.isNull() ? QBrush(QColor(0, 64, 64)) : QBrush(QPixmap::fromImage(fondo)));
+    pal.setBrush(QPalette::Window,
+                 fondo.isNull() ? QBrush(QColor(0, 64, 64)) : QBrush(QPixmap::fromImage(fondo)));
     centro_->setPalette(pal);
     setCentralWidget(centro_);
 
@@ -194,7 +196,8 @@ void TVentanaPrincipal::CreaControles()
     panel23_->setPalette(pv);
     panel23_->resize(7 * 36 + 8, 34);
     for (int i = 0; i < 7; ++i) {
-        auto* n = new TPanel(panel23_, i == 6 ? kMarino : QColor(255, 255, 255), i == 6 ? Qt::white : Qt::black);
+        auto* n = new TPanel(panel23_, i == 6 ? kMarino : QColor(255, 255, 255),
+                             i == 6 ? Qt::white : Qt::black);
         n->setObjectName(QString("Panel%1").arg(24 + i));
         n->setGeometry(4 + 36 * i, 4, 32, 26);
         n->setFont(negrita);
@@ -254,8 +257,11 @@ void TVentanaPrincipal::CreaControles()
     ultimo_ = BotonOrden(QString(), "Ultimo", "BotonUltimo.bmp");
     informacion_ = BotonOrden(QString(), "Informacion", "BotonInfo.bmp");
     salir_ = BotonOrden("&Salir", "Salir", "BotonSalir.bmp");
-    const std::pair<TShapeButton*, const char*> sinDibujo[] = {
-        {primero_, "|<"}, {anterior_, "<"}, {siguiente_, ">"}, {ultimo_, ">|"}, {informacion_, "i"}};
+    const std::pair<TShapeButton*, const char*> sinDibujo[] = {{primero_, "|<"},
+                                                               {anterior_, "<"},
+                                                               {siguiente_, ">"},
+                                                               {ultimo_, ">|"},
+                                                               {informacion_, "i"}};
     for (const auto& [boton, rotulo] : sinDibujo)
         if (boton->picture().isNull())
             boton->setCaption(rotulo);
@@ -277,7 +283,8 @@ void TVentanaPrincipal::CreaMenus()
     QMenu* archivo = menuBar()->addMenu("&Archivo");
     archivo->addAction("&Nueva", QKeySequence("Ctrl+N"), this, &TVentanaPrincipal::Nueva);
     archivo->addAction("&Abrir...", QKeySequence("Ctrl+O"), this, &TVentanaPrincipal::Abrir);
-    accGrabar_ = archivo->addAction("&Grabar", QKeySequence("Ctrl+S"), this, &TVentanaPrincipal::Grabar);
+    accGrabar_ =
+        archivo->addAction("&Grabar", QKeySequence("Ctrl+S"), this, &TVentanaPrincipal::Grabar);
     accGrabarComo_ = archivo->addAction("G&rabar como...", this, &TVentanaPrincipal::GrabarComo);
     archivo->addSeparator();
     desactivada(archivo->addAction("&Establecer impresora..."));
@@ -310,19 +317,16 @@ void TVentanaPrincipal::CreaMenus()
     desactivada(suerte->addAction("&Tus 3 números"));
 
     QMenu* pedidos = menuBar()->addMenu("&Pedidos");
-    pedidos->addAction("&Comprar Numbrela...", this, [this] {
-        TVentanaImagen(this, TVentanaImagen::Modo::Comprar).exec();
-    });
-    pedidos->addAction("&Información/Internet...", this, [this] {
-        TVentanaImagen(this, TVentanaImagen::Modo::Informacion).exec();
-    });
+    pedidos->addAction("&Comprar Numbrela...", this,
+                       [this] { TVentanaImagen(this, TVentanaImagen::Modo::Comprar).exec(); });
+    pedidos->addAction("&Información/Internet...", this,
+                       [this] { TVentanaImagen(this, TVentanaImagen::Modo::Informacion).exec(); });
 
     QMenu* ayuda = menuBar()->addMenu("&Ayuda");
     desactivada(ayuda->addAction("&Ayuda en línea..."));
     ayuda->addSeparator();
-    ayuda->addAction("A&cerca de Numbrela", this, [this] {
-        TVentanaImagen(this, TVentanaImagen::Modo::AcercaDe).exec();
-    });
+    ayuda->addAction("A&cerca de Numbrela", this,
+                     [this] { TVentanaImagen(this, TVentanaImagen::Modo::AcercaDe).exec(); });
 
     popup_ = new QMenu(this);
     popup_->addAction("&Nueva", this, &TVentanaPrincipal::Nueva);
@@ -408,7 +412,8 @@ void TVentanaPrincipal::ActualizaResto()
     panel4_->setText(Q(conjunto_.TextoPrecio()));
     if (c.Sorteo.HaySorteo()) {
         for (int i = 0; i < 6; ++i)
-            numerosSorteo_[static_cast<std::size_t>(i)]->setText(QString::number(c.Sorteo.Numeros[static_cast<std::size_t>(i)]));
+            numerosSorteo_[static_cast<std::size_t>(i)]->setText(
+                QString::number(c.Sorteo.Numeros[static_cast<std::size_t>(i)]));
         numerosSorteo_[6]->setText(QString::number(c.Sorteo.Complementario));
     } else {
         panel23_->hide();
@@ -436,8 +441,9 @@ void TVentanaPrincipal::ActualizaCruces()
     QPainter p(&trabajo_);
     p.setPen(QPen(Qt::black, 2));
     for (int j = 0; j < k; ++j) {
-        const std::size_t indice = multiple || reducida ? static_cast<std::size_t>(j)
-                                                        : static_cast<std::size_t>(8LL * conjunto_.BoletoActual + j);
+        const std::size_t indice = multiple || reducida
+                                       ? static_cast<std::size_t>(j)
+                                       : static_cast<std::size_t>(8LL * conjunto_.BoletoActual + j);
         if (indice >= conjunto_.Apuestas.size())
             break;
         const TApuestas& a = conjunto_.Apuestas[indice];
@@ -479,8 +485,9 @@ void TVentanaPrincipal::MuestraTextos(const TTextosConjunto& t)
 
 void TVentanaPrincipal::FijaPanelFichero()
 {
-    panel31_->setText(conjunto_.NombreFichero == kSinFichero ? QString::fromUtf8(textos::kArchivoNinguno)
-                                                              : Q(conjunto_.NombreFichero));
+    panel31_->setText(conjunto_.NombreFichero == kSinFichero
+                          ? QString::fromUtf8(textos::kArchivoNinguno)
+                          : Q(conjunto_.NombreFichero));
 }
 
 void TVentanaPrincipal::AvisaError(const std::string& mensaje)
@@ -492,7 +499,8 @@ void TVentanaPrincipal::AvisaDibujosQueFaltan()
 {
     const QStringList faltan = TDibujos::Faltan();
     if (!faltan.isEmpty())
-        TServicios::Actuales().Avisa(this, QString::fromUtf8(textos::kFaltaDibujo) + faltan.join(", "));
+        TServicios::Actuales().Avisa(this,
+                                     QString::fromUtf8(textos::kFaltaDibujo) + faltan.join(", "));
 }
 
 // ------------------------------------------------------------------ commands
@@ -543,7 +551,7 @@ void TVentanaPrincipal::EligeMultiple()
 {
     TDialogoMultiple dialogo(this);
     if (dialogo.exec() != TDialogo::kAceptado)
-        return;  // the set, its name and its file stay as they were
+        return; // the set, its name and its file stay as they were
     TTextosConjunto t;
     if (!ApuestaMultiple::Crea(conjunto_, dialogo.Codigo(), t))
         return;
@@ -561,8 +569,8 @@ void TVentanaPrincipal::EligeReducida()
         RestauraReduccion(conjunto_.Cabecera, copia);
         return;
     }
-    numerosReduccion_ = std::make_unique<TDialogoNumerosReduccion>(this, conjunto_.Cabecera,
-                                                                    [this] { return AbreRlfElegido(); });
+    numerosReduccion_ = std::make_unique<TDialogoNumerosReduccion>(
+        this, conjunto_.Cabecera, [this] { return AbreRlfElegido(); });
     if (numerosReduccion_->exec() != TDialogo::kAceptado) {
         RestauraReduccion(conjunto_.Cabecera, copia);
         return;
@@ -581,7 +589,8 @@ void TVentanaPrincipal::EligeReducida()
     TrasReducida(r, error, t);
 }
 
-void TVentanaPrincipal::TrasReducida(TResultadoEleccion r, const std::string& error, const TTextosConjunto& t)
+void TVentanaPrincipal::TrasReducida(TResultadoEleccion r, const std::string& error,
+                                     const TTextosConjunto& t)
 {
     if (!error.empty())
         AvisaError(error);
@@ -619,8 +628,8 @@ void TVentanaPrincipal::CambiaNumeros()
         return;
     const TCopiaReduccion copia = GuardaReduccion2(conjunto_.Cabecera);
     if (!numerosReduccion_)
-        numerosReduccion_ = std::make_unique<TDialogoNumerosReduccion>(this, conjunto_.Cabecera,
-                                                                        [this] { return AbreRlfElegido(); });
+        numerosReduccion_ = std::make_unique<TDialogoNumerosReduccion>(
+            this, conjunto_.Cabecera, [this] { return AbreRlfElegido(); });
     if (numerosReduccion_->exec() != TDialogo::kAceptado) {
         RestauraReduccion(conjunto_.Cabecera, copia);
         return;
@@ -639,8 +648,8 @@ void TVentanaPrincipal::CambiaNumeros()
 // ".RLF" chosen by hand becomes the current system.
 bool TVentanaPrincipal::AbreRlfElegido()
 {
-    const QString ruta = TServicios::Actuales().EligeAbrir(this, QString::fromUtf8(kTituloAbrirRlf),
-                                                           "Apuestas reducidas con Fijo (*.rlf *.RLF)");
+    const QString ruta = TServicios::Actuales().EligeAbrir(
+        this, QString::fromUtf8(kTituloAbrirRlf), "Apuestas reducidas con Fijo (*.rlf *.RLF)");
     if (ruta.isEmpty())
         return false;
     std::string error;
@@ -659,7 +668,8 @@ bool TVentanaPrincipal::SinFicheroConFijos(TConjuntoApuestas& conjunto, std::str
 {
     CabeceraApuestas& c = conjunto.Cabecera;
     const int k = GarantiaDeTipo(c.TipoReduccion);
-    const std::span<const std::uint8_t> fijos(c.ListaFijos.data(), static_cast<std::size_t>(std::clamp(c.TotalFijos, 0, 3)));
+    const std::span<const std::uint8_t> fijos(
+        c.ListaFijos.data(), static_cast<std::size_t>(std::clamp(c.TotalFijos, 0, 3)));
     const std::string fichero = NombreRlf(c.TotalReducidos, k, fijos);
     TDialogoInformacion aviso1(this, 1, TextosInformacion(1, c.TotalReducidos, k, fichero),
                                [this] { return AbreRlfElegido(); });
@@ -717,8 +727,9 @@ void TVentanaPrincipal::NumeroDeApuestas()
     }
     std::string error;
     TTextosConjunto t;
-    const bool ok = r == TDialogoNumApuestas::kCrear ? conjunto_.RecreaSimples(*lectura.Valor, error, t)
-                                                     : conjunto_.AnadeSimples(*lectura.Valor, error, t);
+    const bool ok = r == TDialogoNumApuestas::kCrear
+                        ? conjunto_.RecreaSimples(*lectura.Valor, error, t)
+                        : conjunto_.AnadeSimples(*lectura.Valor, error, t);
     if (!ok) {
         AvisaError(error);
         return;
@@ -756,7 +767,8 @@ void TVentanaPrincipal::BoletoSiguiente()
 
 void TVentanaPrincipal::UltimoBoleto()
 {
-    if (conjunto_.BoletoActual == conjunto_.Cabecera.UltimoBoleto || conjunto_.Cabecera.UltimoBoleto < 0)
+    if (conjunto_.BoletoActual == conjunto_.Cabecera.UltimoBoleto ||
+        conjunto_.Cabecera.UltimoBoleto < 0)
         return;
     conjunto_.BoletoActual = conjunto_.Cabecera.UltimoBoleto;
     ActualizaResto();
@@ -768,7 +780,8 @@ void TVentanaPrincipal::IrABoleto()
     TDialogoIrBoleto dialogo(this);
     if (dialogo.exec() != TDialogo::kAceptado)
         return;
-    const TIrABoleto r = LeeIrABoleto(dialogo.Texto().toStdString(), conjunto_.Cabecera.UltimoBoleto);
+    const TIrABoleto r =
+        LeeIrABoleto(dialogo.Texto().toStdString(), conjunto_.Cabecera.UltimoBoleto);
     if (!r.Boleto) {
         AvisaError(r.Error);
         return;
@@ -785,7 +798,8 @@ void TVentanaPrincipal::EditaApuestaEnColumna(int columna)
         AvisaError(e.Error);
         return;
     }
-    const std::size_t indice = conjunto_.Tipo() == TipoApuesta::Multiple ? 0 : static_cast<std::size_t>(e.Apuesta - 1);
+    const std::size_t indice =
+        conjunto_.Tipo() == TipoApuesta::Multiple ? 0 : static_cast<std::size_t>(e.Apuesta - 1);
     TDialogoNumerosApuesta dialogo(
         this, e.Apuesta, [this, indice](int n) { return conjunto_.Apuestas[indice].Marcado(n); },
         [this, indice](int n) {
@@ -889,7 +903,8 @@ void TVentanaPrincipal::Grabar()
     if (!conjunto_.GrabarHabilitado)
         return;
     std::string error;
-    if (!FicheroApuestas::Graba(conjunto_, conjunto_.NombreFichero, ModoGrabacion::Grabar, carpeta_, error))
+    if (!FicheroApuestas::Graba(conjunto_, conjunto_.NombreFichero, ModoGrabacion::Grabar, carpeta_,
+                                error))
         AvisaError(error);
 }
 
@@ -899,9 +914,9 @@ void TVentanaPrincipal::GrabarComo()
         AvisaError(*incompleta);
         return;
     }
-    QString ruta = TServicios::Actuales().EligeGuardar(this, "Guardar apuesta en disco...",
-                                                       "archivos de apuestas (*.apu)",
-                                                       Q(FicheroApuestas::NombrePropuesto(conjunto_)));
+    QString ruta = TServicios::Actuales().EligeGuardar(
+        this, "Guardar apuesta en disco...", "archivos de apuestas (*.apu)",
+        Q(FicheroApuestas::NombrePropuesto(conjunto_)));
     if (ruta.isEmpty())
         return;
     if (QFileInfo(ruta).suffix().isEmpty())
@@ -910,7 +925,8 @@ void TVentanaPrincipal::GrabarComo()
         !TServicios::Actuales().Pregunta(this, QString::fromUtf8(textos::kSobreescribir)))
         return;
     std::string error;
-    const bool ok = FicheroApuestas::Graba(conjunto_, ruta.toStdString(), ModoGrabacion::GrabarComo, carpeta_, error);
+    const bool ok = FicheroApuestas::Graba(conjunto_, ruta.toStdString(), ModoGrabacion::GrabarComo,
+                                           carpeta_, error);
     if (!ok)
         AvisaError(error);
     if (conjunto_.NombreFichero == ruta.toStdString()) {
@@ -924,17 +940,31 @@ void TVentanaPrincipal::GrabarComo()
 void TVentanaPrincipal::keyPressEvent(QKeyEvent* e)
 {
     switch (e->key()) {
-    case Qt::Key_T: EligeTipo(); break;
+    case Qt::Key_T:
+        EligeTipo();
+        break;
     case Qt::Key_A:
         if (apuestas_->isEnabled())
             NumeroDeApuestas();
         break;
-    case Qt::Key_S: Salir(); break;
-    case Qt::Key_B: IrABoleto(); break;
-    case Qt::Key_Up: PrimerBoleto(); break;
-    case Qt::Key_Left: BoletoAnterior(); break;
-    case Qt::Key_Right: BoletoSiguiente(); break;
-    case Qt::Key_Down: UltimoBoleto(); break;
+    case Qt::Key_S:
+        Salir();
+        break;
+    case Qt::Key_B:
+        IrABoleto();
+        break;
+    case Qt::Key_Up:
+        PrimerBoleto();
+        break;
+    case Qt::Key_Left:
+        BoletoAnterior();
+        break;
+    case Qt::Key_Right:
+        BoletoSiguiente();
+        break;
+    case Qt::Key_Down:
+        UltimoBoleto();
+        break;
     case Qt::Key_U:
         if (reducir_->isEnabled())
             Reducir();
@@ -943,7 +973,9 @@ void TVentanaPrincipal::keyPressEvent(QKeyEvent* e)
         if (numeros_->isEnabled())
             CambiaNumeros();
         break;
-    default: QMainWindow::keyPressEvent(e); return;
+    default:
+        QMainWindow::keyPressEvent(e);
+        return;
     }
     e->accept();
 }

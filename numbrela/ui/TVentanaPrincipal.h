@@ -95,7 +95,8 @@ private:
     bool AbreRlfElegido();
     bool SinFicheroConFijos(TConjuntoApuestas& conjunto, std::string& error);
     void FijaAbrirDeNuevo(const QString& ruta);
-    TShapeButton* BotonOrden(const QString& caption, const char* nombre, const QString& dibujo = "BotonOrden.bmp");
+    TShapeButton* BotonOrden(const QString& caption, const char* nombre,
+                             const QString& dibujo = "BotonOrden.bmp");
 
     std::filesystem::path carpeta_;
     TReducidas motor_;
@@ -104,27 +105,28 @@ private:
     std::unique_ptr<TDialogoNumerosReduccion> numerosReduccion_;
     bool generando_ = false;
     double esperaMaxima_ = 0;
-    QImage limpio_;   // the clean slip
-    QImage trabajo_;  // the working copy the crosses are drawn on
+    QImage limpio_;  // the clean slip
+    QImage trabajo_; // the working copy the crosses are drawn on
 
     QWidget* centro_ = nullptr;
     QFrame* panelBoleto_ = nullptr;
-    TPanel* panel5_ = nullptr;   // the slip's title bar, in the game's colour
+    TPanel* panel5_ = nullptr; // the slip's title bar, in the game's colour
     TImagenBoleto* image1_ = nullptr;
     std::array<TMiBoton*, 8> botonesApuesta_{};
     std::array<TPanel*, 8> panelesAciertos_{};
-    TPanel* panel14_ = nullptr;  // multiple banner
-    TPanel* panel6_ = nullptr;   // game name
-    QFrame* panel23_ = nullptr;  // the draw
+    TPanel* panel14_ = nullptr; // multiple banner
+    TPanel* panel6_ = nullptr;  // game name
+    QFrame* panel23_ = nullptr; // the draw
     std::array<TPanel*, 7> numerosSorteo_{};
-    TPanel* panel2_ = nullptr;   // legend
-    TMiBoton* miBoton9_ = nullptr;  // name
-    TPanel* panel3_ = nullptr;   // slip counter
-    TPanel* panel4_ = nullptr;   // price
-    TPanel* panel31_ = nullptr;  // file
+    TPanel* panel2_ = nullptr;     // legend
+    TMiBoton* miBoton9_ = nullptr; // name
+    TPanel* panel3_ = nullptr;     // slip counter
+    TPanel* panel4_ = nullptr;     // price
+    TPanel* panel31_ = nullptr;    // file
 
     TShapeButton *tipo_ = nullptr, *apuestas_ = nullptr, *reducir_ = nullptr, *numeros_ = nullptr;
-    TShapeButton *listar_ = nullptr, *rellenar_ = nullptr, *escrutar_ = nullptr, *imprimir_ = nullptr;
+    TShapeButton *listar_ = nullptr, *rellenar_ = nullptr, *escrutar_ = nullptr,
+                 *imprimir_ = nullptr;
     TShapeButton *primero_ = nullptr, *anterior_ = nullptr, *irA_ = nullptr, *siguiente_ = nullptr;
     TShapeButton *ultimo_ = nullptr, *informacion_ = nullptr, *salir_ = nullptr;
 

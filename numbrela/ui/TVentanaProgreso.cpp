@@ -10,7 +10,8 @@
 namespace numbrela::ui {
 
 TVentanaProgreso::TVentanaProgreso(QWidget* parent, const TTextosProgreso& t)
-    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+    : QWidget(parent,
+              Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
     setWindowTitle(QString::fromStdString(t.Titulo));
     setFixedSize(440, 300);

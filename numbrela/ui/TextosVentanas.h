@@ -9,7 +9,8 @@ inline constexpr const char* kAtencion = "Atención !!!";
 inline constexpr const char* kPreguntaSalir = "¿Está seguro de que desea salir de Numbrela?";
 inline constexpr const char* kCaptionTipo = "Introduzca el tipo de apuestas que desea realizar";
 inline constexpr const char* kTituloTipo = "¿Qué tipo de apuestas desea realizar?";
-inline constexpr const char* kCaptionNumApuestas = "Introduzca el número de apuestas que quiere jugar";
+inline constexpr const char* kCaptionNumApuestas =
+    "Introduzca el número de apuestas que quiere jugar";
 inline constexpr const char* kTituloNumApuestas = "¿Número de Apuestas?";
 inline constexpr const char* kCrear = "Crear";
 inline constexpr const char* kAnadir = "Añadir";

@@ -30,7 +30,7 @@ TEST(DialogoNumerosReduccion, ThirdClickReturnsToGreyAndLowersBothCounters)
     Pulsa(d.Boton(8));
     EXPECT_EQ(d.ContadorReducidos()->text(), "Total Reducidos:1");
     EXPECT_EQ(d.Boton(8)->font().bold(), true);
-    Pulsa(d.Boton(8));  // fixed: red, underlined; the title says fixed numbers cannot be edited
+    Pulsa(d.Boton(8)); // fixed: red, underlined; the title says fixed numbers cannot be edited
     EXPECT_EQ(d.ContadorFijos()->text(), "Total Fijos:1");
     EXPECT_TRUE(d.Boton(8)->font().underline());
     EXPECT_EQ(d.Titulo()->text(), "No se pueden editar apuestas");
@@ -55,7 +55,9 @@ TEST(DialogoNumerosReduccion, SixNumbersAreRefusedAndTheDialogStays)
     for (int n = 1; n <= 6; ++n)
         Pulsa(d.Boton(n));
     QTest::keyClick(&d, Qt::Key_Return);
-    EXPECT_EQ(servicios.Ultimo(), QString::fromUtf8("Error: Debe escoger un mínimo de 7 números para una reducción correcta"));
+    EXPECT_EQ(servicios.Ultimo(),
+              QString::fromUtf8(
+                  "Error: Debe escoger un mínimo de 7 números para una reducción correcta"));
     EXPECT_EQ(resultado, -1);
     Pulsa(d.Boton(7));
     QTest::keyClick(&d, Qt::Key_Return);
@@ -69,7 +71,7 @@ TEST(DialogoTipoReduccion, SetsTheKindAndCancelLeavesZero)
     std::uint8_t tipo = 2;
     {
         TDialogoTipoReduccion d(nullptr, tipo);
-        EXPECT_EQ(tipo, 0);  // while open
+        EXPECT_EQ(tipo, 0); // while open
         ASSERT_TRUE(Muestra(d));
         Pulsa(d.findChild<TShapeButton*>("AlCinco"));
         EXPECT_EQ(d.result(), TDialogo::kAceptado);
@@ -168,7 +170,8 @@ protected:
 TEST_F(VentanaOrdenes, ExitAsksFirstAndNoKeepsTheWindow)
 {
     AlAbrirse<TDialogoSalir>([](TDialogoSalir* d) {
-        EXPECT_EQ(d->Titulo()->text(), QString::fromUtf8("¿Está seguro de que desea salir de Numbrela?"));
+        EXPECT_EQ(d->Titulo()->text(),
+                  QString::fromUtf8("¿Está seguro de que desea salir de Numbrela?"));
         Pulsa(d->findChild<TShapeButton*>("Cancelar"));
     });
     QTest::keyClick(&ventana, Qt::Key_S);
@@ -181,10 +184,12 @@ TEST_F(VentanaOrdenes, ExitAsksFirstAndNoKeepsTheWindow)
 TEST_F(VentanaOrdenes, UAndNDoNothingOutsideReducedSets)
 {
     bool abierto = false;
-    AlAbrirse<TDialogo>([&abierto](TDialogo* d) {
-        abierto = true;
-        d->done(TDialogo::kCancelado);
-    }, 20);
+    AlAbrirse<TDialogo>(
+        [&abierto](TDialogo* d) {
+            abierto = true;
+            d->done(TDialogo::kCancelado);
+        },
+        20);
     QTest::keyClick(&ventana, Qt::Key_U);
     QTest::keyClick(&ventana, Qt::Key_N);
     QTest::qWait(150);
@@ -194,8 +199,10 @@ TEST_F(VentanaOrdenes, UAndNDoNothingOutsideReducedSets)
 TEST_F(VentanaOrdenes, FixedNumbersDisableReducir)
 {
     // A reduced set of 7 numbers al TRES with 3 fixed: generated on the spot (one bet).
-    AlAbrirse<TDialogoTipo>([](TDialogoTipo* d) { Pulsa(d->findChild<TShapeButton*>("Reducida")); });
-    AlAbrirse<TDialogoTipoReduccion>([](TDialogoTipoReduccion* d) { Pulsa(d->findChild<TShapeButton*>("AlTres")); });
+    AlAbrirse<TDialogoTipo>(
+        [](TDialogoTipo* d) { Pulsa(d->findChild<TShapeButton*>("Reducida")); });
+    AlAbrirse<TDialogoTipoReduccion>(
+        [](TDialogoTipoReduccion* d) { Pulsa(d->findChild<TShapeButton*>("AlTres")); });
     AlAbrirse<TDialogoNumerosReduccion>([](TDialogoNumerosReduccion* d) {
         for (int n : {4, 9, 15, 25, 33, 41, 47})
             Pulsa(d->Boton(n));
@@ -203,14 +210,17 @@ TEST_F(VentanaOrdenes, FixedNumbersDisableReducir)
         Pulsa(d->Boton(41));
         Pulsa(d->findChild<TShapeButton*>("Aceptar"));
     });
-    AlAbrirse<TDialogoInformacion>([](TDialogoInformacion* d) {  // first notice, then accept the second
-        QTest::keyClick(d, Qt::Key_Return);
-        AlAbrirse<TDialogoInformacion>([](TDialogoInformacion* d2) { QTest::keyClick(d2, Qt::Key_Return); });
-    });
+    AlAbrirse<TDialogoInformacion>(
+        [](TDialogoInformacion* d) { // first notice, then accept the second
+            QTest::keyClick(d, Qt::Key_Return);
+            AlAbrirse<TDialogoInformacion>(
+                [](TDialogoInformacion* d2) { QTest::keyClick(d2, Qt::Key_Return); });
+        });
     QTest::keyClick(&ventana, Qt::Key_T);
     ASSERT_EQ(ventana.Conjunto().Tipo(), TipoApuesta::Reducida);
     EXPECT_TRUE(std::filesystem::exists(carpeta.Ruta() / "COM7-3-25-41.RLF"));
-    EXPECT_TRUE(ventana.findChild<QLabel*>("Panel2")->text().contains(QString::fromUtf8("Números fijos: -25-41")));
+    EXPECT_TRUE(ventana.findChild<QLabel*>("Panel2")->text().contains(
+        QString::fromUtf8("Números fijos: -25-41")));
     EXPECT_FALSE(ventana.findChild<TShapeButton*>("Reducir")->isEnabled());
     EXPECT_TRUE(ventana.findChild<TShapeButton*>("Numeros")->isEnabled());
     EXPECT_EQ(ventana.Conjunto().Cabecera.Nombre, "Sin Nombre");

@@ -31,14 +31,15 @@ TEST(Dibujos, EveryCrossFallsInsideItsCell)
 {
     const QImage slip = Lee("Cuadro2.bmp");
     ASSERT_FALSE(slip.isNull());
-    const QRgb papel = slip.pixel(744, 100);  // right of the last block: paper
+    const QRgb papel = slip.pixel(744, 100); // right of the last block: paper
     const QRgb borde = slip.pixel(EsquinaCruz(0, 12).x - 2, EsquinaCruz(0, 12).y - 8);
     EXPECT_NE(papel, borde);
     for (int j = 0; j < 8; ++j)
         for (int a = 1; a <= 49; ++a) {
             const TPunto p = EsquinaCruz(j, a);
-            for (QPoint q : {QPoint(p.x, p.y), QPoint(p.x + kAnchoCruz, p.y), QPoint(p.x, p.y - kAltoCruz),
-                             QPoint(p.x + kAnchoCruz, p.y - kAltoCruz), QPoint(p.x + 6, p.y - 8)}) {
+            for (QPoint q :
+                 {QPoint(p.x, p.y), QPoint(p.x + kAnchoCruz, p.y), QPoint(p.x, p.y - kAltoCruz),
+                  QPoint(p.x + kAnchoCruz, p.y - kAltoCruz), QPoint(p.x + 6, p.y - 8)}) {
                 const QRgb c = slip.pixel(q);
                 ASSERT_NE(c, papel) << j << "/" << a;
                 ASSERT_NE(c, borde) << j << "/" << a;
@@ -48,8 +49,9 @@ TEST(Dibujos, EveryCrossFallsInsideItsCell)
 
 TEST(Dibujos, ButtonPicturesHaveAKeyColourAtOneOne)
 {
-    const QStringList botones = QDir(TEST_PROGRAM_DIR).entryList({"Boton*.bmp", "Tipo*.bmp", "Multiple*.bmp",
-                                                                   "Reduccion*.bmp", "Aceptar.bmp", "Cancelar.bmp"});
+    const QStringList botones = QDir(TEST_PROGRAM_DIR)
+                                    .entryList({"Boton*.bmp", "Tipo*.bmp", "Multiple*.bmp",
+                                                "Reduccion*.bmp", "Aceptar.bmp", "Cancelar.bmp"});
     EXPECT_GE(botones.size(), 20);
     for (const QString& b : botones) {
         const QImage img(QString(TEST_PROGRAM_DIR) + "/" + b, "BMP");
@@ -63,7 +65,7 @@ TEST(Dibujos, TheHandCursorLoadsWithItsHotSpot)
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     const QByteArray d = f.readAll();
     ASSERT_GE(d.size(), 22);
-    EXPECT_EQ(d[2], 2);  // a cursor, not an icon
+    EXPECT_EQ(d[2], 2); // a cursor, not an icon
     QImage img;
     EXPECT_TRUE(img.loadFromData(d, "ICO"));
     EXPECT_EQ(img.size(), QSize(32, 32));

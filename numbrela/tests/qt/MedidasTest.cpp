@@ -59,17 +59,19 @@ TEST(Medidas, EventLoopWhileGeneratingFortyNineAlCincoWithOneFixed)
     TVentanaPrincipal v(carpeta.Ruta());
     v.show();
     AlAbrirse<TDialogoTipo>([](TDialogoTipo* d) { Pulsa(BotonDe(d, "Reducida")); });
-    AlAbrirse<TDialogoTipoReduccion>([](TDialogoTipoReduccion* d) { Pulsa(BotonDe(d, "AlCinco")); });
+    AlAbrirse<TDialogoTipoReduccion>(
+        [](TDialogoTipoReduccion* d) { Pulsa(BotonDe(d, "AlCinco")); });
     AlAbrirse<TDialogoNumerosReduccion>([](TDialogoNumerosReduccion* d) {
         for (int n = 1; n <= 49; ++n)
             Pulsa(d->Boton(n));
-        Pulsa(d->Boton(25));  // a second click makes 25 fixed
+        Pulsa(d->Boton(25)); // a second click makes 25 fixed
         Pulsa(BotonDe(d, "Aceptar"));
     });
     // First notice: its only button goes on; second notice: accept generates.
     AlAbrirse<TDialogoInformacion>([](TDialogoInformacion* d) {
         QTest::keyClick(d, Qt::Key_Return);
-        AlAbrirse<TDialogoInformacion>([](TDialogoInformacion* d2) { Pulsa(BotonDe(d2, "Aceptar")); });
+        AlAbrirse<TDialogoInformacion>(
+            [](TDialogoInformacion* d2) { Pulsa(BotonDe(d2, "Aceptar")); });
     });
     // A 1 ms timer ticks whenever the event loop runs: its longest wait is the longest block.
     QElapsedTimer reloj;
@@ -96,8 +98,9 @@ TEST(Medidas, EventLoopWhileGeneratingFortyNineAlCincoWithOneFixed)
     EXPECT_EQ(v.Conjunto().Tipo(), TipoApuesta::Reducida);
     EXPECT_EQ(v.Conjunto().Cabecera.TotalFijos, 1);
     EXPECT_TRUE(std::filesystem::exists(carpeta.Ruta() / "COM49-5-25.RLF"));
-    std::cout << "generation of COM49-5-25.RLF through the windows: " << v.Conjunto().TotalApuestas()
-              << " bets, whole command " << total.elapsed() << " ms, event loop ran " << ticks
+    std::cout << "generation of COM49-5-25.RLF through the windows: "
+              << v.Conjunto().TotalApuestas() << " bets, whole command " << total.elapsed()
+              << " ms, event loop ran " << ticks
               << " times during generation, longest wait seen by a timer " << maxEspera
               << " ms, longest stretch without events " << v.EsperaMaximaGeneracion() << " ms\n";
     RecordProperty("bloqueo_max_ms", std::to_string(v.EsperaMaximaGeneracion()));
@@ -124,7 +127,8 @@ TEST(Medidas, OpeningTheLargestDeliveredReducedSystem)
     {
         const auto bytes = EscribeCabecera(c);
         std::ofstream f(ruta, std::ios::binary);
-        f.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        f.write(reinterpret_cast<const char*>(bytes.data()),
+                static_cast<std::streamsize>(bytes.size()));
     }
     std::vector<double> ms;
     for (int r = 0; r < 5; ++r) {
@@ -134,7 +138,8 @@ TEST(Medidas, OpeningTheLargestDeliveredReducedSystem)
         ms.push_back(reloj.nsecsElapsed() / 1e6);
     }
     EXPECT_EQ(v.Conjunto().TotalApuestas(), 285397);
-    std::cout << "opening the 49 al CINCO reduced set (285397 bets), median of 5: " << Mediana(ms) << " ms\n";
+    std::cout << "opening the 49 al CINCO reduced set (285397 bets), median of 5: " << Mediana(ms)
+              << " ms\n";
     RecordProperty("abrir_49_5_ms", std::to_string(Mediana(ms)));
 }
 

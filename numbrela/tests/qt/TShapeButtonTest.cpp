@@ -50,7 +50,8 @@ struct Montaje {
 
 void Envia(QWidget* w, QEvent::Type tipo, QPoint p, Qt::MouseButtons botones)
 {
-    QMouseEvent e(tipo, QPointF(p), w->mapToGlobal(QPointF(p)), Qt::LeftButton, botones, Qt::NoModifier);
+    QMouseEvent e(tipo, QPointF(p), w->mapToGlobal(QPointF(p)), Qt::LeftButton, botones,
+                  Qt::NoModifier);
     QApplication::sendEvent(w, &e);
 }
 
@@ -103,15 +104,15 @@ TEST(TShapeButton, DraggingOutRaisesAndBackInPressesAgain)
     QSignalSpy clics(m.boton, &TShapeButton::clicked);
     Envia(m.boton, QEvent::MouseButtonPress, QPoint(20, 15), Qt::LeftButton);
     EXPECT_TRUE(m.boton->isPressed());
-    Envia(m.boton, QEvent::MouseMove, QPoint(3, 3), Qt::LeftButton);  // magenta corner
+    Envia(m.boton, QEvent::MouseMove, QPoint(3, 3), Qt::LeftButton); // magenta corner
     EXPECT_FALSE(m.boton->isPressed());
-    Envia(m.boton, QEvent::MouseMove, QPoint(60, 50), Qt::LeftButton);  // out of the control
+    Envia(m.boton, QEvent::MouseMove, QPoint(60, 50), Qt::LeftButton); // out of the control
     EXPECT_FALSE(m.boton->isPressed());
-    Envia(m.boton, QEvent::MouseMove, QPoint(22, 12), Qt::LeftButton);  // back on the shape
+    Envia(m.boton, QEvent::MouseMove, QPoint(22, 12), Qt::LeftButton); // back on the shape
     EXPECT_TRUE(m.boton->isPressed());
     Envia(m.boton, QEvent::MouseMove, QPoint(60, 50), Qt::LeftButton);
     Envia(m.boton, QEvent::MouseButtonRelease, QPoint(60, 50), Qt::NoButton);
-    EXPECT_EQ(clics.count(), 0);  // released outside the control's rectangle
+    EXPECT_EQ(clics.count(), 0); // released outside the control's rectangle
 
     // Dragged out and back in, then released on the shape: one click.
     Envia(m.boton, QEvent::MouseButtonPress, QPoint(20, 15), Qt::LeftButton);
@@ -139,13 +140,13 @@ TEST(TShapeButton, FacesFollowTheBevelPasses)
     EXPECT_EQ(b.pictureDown().pixel(20, 5), qRgb(0, 0, 0));
     EXPECT_EQ(b.pictureDown().pixel(20, 24), kMagenta);
     // Disabled face: on the checkerboard the right neighbour of a shape pixel turns white.
-    EXPECT_EQ(b.pictureDisabled().pixel(13, 10), qRgb(255, 255, 255));  // x = 12 + 0, y even
+    EXPECT_EQ(b.pictureDisabled().pixel(13, 10), qRgb(255, 255, 255)); // x = 12 + 0, y even
     EXPECT_EQ(b.pictureDisabled().pixel(12, 10), kAzul);
 
     b.setBevelWidth(0);
     EXPECT_EQ(b.pictureUp(), b.picture());
     EXPECT_EQ(b.pictureDown(), b.picture());
-    b.setBevelWidth(7);  // out of range becomes 2
+    b.setBevelWidth(7); // out of range becomes 2
     EXPECT_EQ(b.bevelWidth(), 2);
 }
 

@@ -34,7 +34,8 @@ void AlAbrirse(std::function<void(D*)> accion, int intentos = 200, int epoca = -
     QTimer::singleShot(5, [accion, intentos, epoca] {
         if (epoca != Epoca())
             return;
-        if (auto* d = qobject_cast<D*>(QApplication::activeModalWidget()); d != nullptr && d->isVisible()) {
+        if (auto* d = qobject_cast<D*>(QApplication::activeModalWidget());
+            d != nullptr && d->isVisible()) {
             accion(d);
             return;
         }
@@ -62,8 +63,7 @@ inline void Pulsa(TShapeButton* b)
     QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(b->width() / 2, b->height() / 2));
 }
 
-template <class D>
-TShapeButton* BotonDe(D* dialogo, const char* nombre)
+template <class D> TShapeButton* BotonDe(D* dialogo, const char* nombre)
 {
     return dialogo->template findChild<TShapeButton*>(nombre);
 }
@@ -86,7 +86,9 @@ struct ServiciosDePrueba {
             return Respuesta;
         };
         s.EligeAbrir = [this](QWidget*, const QString&, const QString&) { return Abrir; };
-        s.EligeGuardar = [this](QWidget*, const QString&, const QString&, const QString&) { return Guardar; };
+        s.EligeGuardar = [this](QWidget*, const QString&, const QString&, const QString&) {
+            return Guardar;
+        };
     }
     ~ServiciosDePrueba()
     {

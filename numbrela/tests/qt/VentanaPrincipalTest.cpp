@@ -41,8 +41,7 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(ventana.get()));
     }
 
-    template <class T>
-    T* Control(const char* nombre) const
+    template <class T> T* Control(const char* nombre) const
     {
         T* c = ventana->findChild<T*>(nombre);
         EXPECT_NE(c, nullptr) << nombre;
@@ -50,7 +49,10 @@ protected:
     }
     TShapeButton* Boton(const char* nombre) const { return Control<TShapeButton>(nombre); }
     QString Texto(const char* panel) const { return Control<TPanel>(panel)->text(); }
-    TMiBoton* Apuesta(int i) const { return Control<TMiBoton>(QString("MiBoton%1").arg(i).toLatin1().constData()); }
+    TMiBoton* Apuesta(int i) const
+    {
+        return Control<TMiBoton>(QString("MiBoton%1").arg(i).toLatin1().constData());
+    }
     // Which of the eight bet buttons show.
     QString Visibles() const
     {
@@ -113,7 +115,8 @@ TEST_F(VentanaPrincipal, StartsWithOneEmptySimpleBet)
 TEST_F(VentanaPrincipal, ReducedTenNumbersAlCuatroShowsFiveBets)
 {
     AlAbrirse<TDialogoTipo>([](TDialogoTipo* d) { Pulsa(BotonDe(d, "Reducida")); });
-    AlAbrirse<TDialogoTipoReduccion>([](TDialogoTipoReduccion* d) { Pulsa(BotonDe(d, "AlCuatro")); });
+    AlAbrirse<TDialogoTipoReduccion>(
+        [](TDialogoTipoReduccion* d) { Pulsa(BotonDe(d, "AlCuatro")); });
     AlAbrirse<TDialogoNumerosReduccion>([](TDialogoNumerosReduccion* d) {
         for (int n = 1; n <= 10; ++n)
             Pulsa(d->Boton(n * 4));
@@ -123,8 +126,10 @@ TEST_F(VentanaPrincipal, ReducedTenNumbersAlCuatroShowsFiveBets)
     });
     QTest::keyClick(ventana.get(), Qt::Key_T);
     EXPECT_TRUE(servicios.Avisos.isEmpty()) << servicios.Ultimo().toStdString();
-    EXPECT_EQ(Texto("Panel2"),
-              QString::fromUtf8("Tipo de apuesta: Reducida de 10 números, al CUATRO, sin números fijo. Apuestas: 5"));
+    EXPECT_EQ(
+        Texto("Panel2"),
+        QString::fromUtf8(
+            "Tipo de apuesta: Reducida de 10 números, al CUATRO, sin números fijo. Apuestas: 5"));
     EXPECT_EQ(Visibles(), "11111000");
     EXPECT_TRUE(Boton("Reducir")->isEnabled());
     EXPECT_TRUE(Boton("Numeros")->isEnabled());
@@ -133,8 +138,8 @@ TEST_F(VentanaPrincipal, ReducedTenNumbersAlCuatroShowsFiveBets)
 
     // Its bets cannot be edited, from the button or from the slip.
     QTest::mouseClick(Apuesta(2), Qt::LeftButton, {}, QPoint(10, 10));
-    EXPECT_EQ(servicios.Ultimo(), QString::fromUtf8(
-        "Las apuestas reducidas no pueden cambiarse ya que desharía las combinaciones correctas"));
+    EXPECT_EQ(servicios.Ultimo(), QString::fromUtf8("Las apuestas reducidas no pueden cambiarse ya "
+                                                    "que desharía las combinaciones correctas"));
     // A is not "&Apuestas" for a reduced set: nothing opens.
     QTest::keyClick(ventana.get(), Qt::Key_A);
     EXPECT_EQ(ventana->Conjunto().TotalApuestas(), 5);
@@ -166,12 +171,14 @@ TEST_F(VentanaPrincipal, MultipleOfElevenShowsItsBannerAndOneBet)
     EXPECT_EQ(Apuesta(1)->caption(), "1");
     EXPECT_FALSE(Boton("Apuestas")->isEnabled());
     EXPECT_EQ(Texto("Panel4"), "46200 pts");
-    EXPECT_EQ(Texto("Panel2"), QString::fromUtf8("Tipo de Primitiva: Multiple de 11 cruces, 462 Apuestas. Un sólo boleto"));
+    EXPECT_EQ(Texto("Panel2"),
+              QString::fromUtf8(
+                  "Tipo de Primitiva: Multiple de 11 cruces, 462 Apuestas. Un sólo boleto"));
 
     // Its single bet takes up to eleven crosses.
     Marca(0, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12});
     EXPECT_EQ(ventana->Conjunto().Apuestas[0].Cruces, 11);
-    EXPECT_FALSE(servicios.Avisos.isEmpty());  // the twelfth was refused
+    EXPECT_FALSE(servicios.Avisos.isEmpty()); // the twelfth was refused
 
     // Choosing the simple kind hides the banner again.
     CreaSimples("2");
@@ -187,11 +194,11 @@ TEST_F(VentanaPrincipal, NineBetsPageToASecondSlipOfOne)
     EXPECT_EQ(Visibles(), "10000000");
     EXPECT_EQ(Apuesta(1)->caption(), "9");
     EXPECT_EQ(Texto("Panel3"), "Boleto 2 de 2");
-    Pulsa(Boton("Siguiente"));  // already on the last slip
+    Pulsa(Boton("Siguiente")); // already on the last slip
     EXPECT_EQ(Texto("Panel3"), "Boleto 2 de 2");
-    QTest::keyClick(ventana.get(), Qt::Key_Up);  // first slip
+    QTest::keyClick(ventana.get(), Qt::Key_Up); // first slip
     EXPECT_EQ(Texto("Panel3"), "Boleto 1 de 2");
-    QTest::keyClick(ventana.get(), Qt::Key_Down);  // last slip
+    QTest::keyClick(ventana.get(), Qt::Key_Down); // last slip
     EXPECT_EQ(Texto("Panel3"), "Boleto 2 de 2");
     QTest::keyClick(ventana.get(), Qt::Key_Left);
     EXPECT_EQ(Apuesta(8)->caption(), "8");
@@ -238,7 +245,7 @@ bool Negro(const QImage& img, int x, int y)
 TEST_F(VentanaPrincipal, CrossesLandOnTheirCellsOfTheWorkingCopy)
 {
     CreaSimples("2");
-    Marca(1, {1, 9, 10, 19, 40, 49});  // the second bet: its block starts at x = 93
+    Marca(1, {1, 9, 10, 19, 40, 49}); // the second bet: its block starts at x = 93
     const QImage& img = ventana->CopiaDeTrabajo();
     // Lower-left corners worked out by hand: column c at 93 + 2 + 19c, 1 and 10c at the top
     // of their columns (y 39 and 18), 9 and 10c + 9 at the bottom (y 207).
@@ -246,10 +253,11 @@ TEST_F(VentanaPrincipal, CrossesLandOnTheirCellsOfTheWorkingCopy)
         int x, y;
     } cruces[] = {{95, 39}, {95, 207}, {114, 18}, {114, 207}, {171, 18}, {171, 207}};
     for (const auto& c : cruces) {
-        EXPECT_TRUE(Negro(img, c.x + 1, c.y - 1)) << c.x << "," << c.y;        // lower-left end
-        EXPECT_TRUE(Negro(img, c.x + 12, c.y - 1)) << c.x << "," << c.y;       // lower-right end
-        EXPECT_TRUE(Negro(img, c.x + 1, c.y - 15)) << c.x << "," << c.y;       // upper-left end
-        EXPECT_TRUE(Negro(img, c.x + 6, c.y - 8) || Negro(img, c.x + 7, c.y - 8)) << c.x << "," << c.y;
+        EXPECT_TRUE(Negro(img, c.x + 1, c.y - 1)) << c.x << "," << c.y;  // lower-left end
+        EXPECT_TRUE(Negro(img, c.x + 12, c.y - 1)) << c.x << "," << c.y; // lower-right end
+        EXPECT_TRUE(Negro(img, c.x + 1, c.y - 15)) << c.x << "," << c.y; // upper-left end
+        EXPECT_TRUE(Negro(img, c.x + 6, c.y - 8) || Negro(img, c.x + 7, c.y - 8))
+            << c.x << "," << c.y;
     }
     // Nothing on the first bet, nor on number 2 of the second.
     for (int x = 0; x < 93; ++x)
@@ -278,7 +286,7 @@ TEST_F(VentanaPrincipal, CountDialogRefusesBadEntriesAndKeepsTheSet)
     AlAbrirse<TDialogoNumApuestas>([&](TDialogoNumApuestas* d) {
         Pulsa(BotonDe(d, "Crear"));
         sigueAbierto = d->isVisible();
-        QTest::keyClicks(d->Edicion(), "abc");  // letters do not go in
+        QTest::keyClicks(d->Edicion(), "abc"); // letters do not go in
         EXPECT_EQ(d->Edicion()->text(), "");
         Pulsa(BotonDe(d, "Cancelar"));
     });
@@ -360,7 +368,9 @@ TEST_F(VentanaPrincipal, IncompleteBetIsNotSaved)
     Marca(1, {1, 2, 3, 4, 5});
     servicios.Guardar = QString::fromStdString((carpeta.Ruta() / "no.apu").string());
     ventana->GrabarComo();
-    EXPECT_EQ(servicios.Ultimo(), QString::fromUtf8("Error: La apuesta 2 no tiene 6 cruces. Complétela e inténtelo de nuevo"));
+    EXPECT_EQ(servicios.Ultimo(),
+              QString::fromUtf8(
+                  "Error: La apuesta 2 no tiene 6 cruces. Complétela e inténtelo de nuevo"));
     EXPECT_FALSE(std::filesystem::exists(carpeta.Ruta() / "no.apu"));
 }
 
@@ -368,7 +378,8 @@ TEST_F(VentanaPrincipal, UnreadableCommandLineFileLeavesTheResetSet)
 {
     CreaSimples("5");
     EXPECT_FALSE(ventana->AbreFichero("/no/existe/apuesta.apu", true));
-    EXPECT_EQ(servicios.Ultimo(), "Error: Se ha producido un error leyendo el archivo o el archivo no existe");
+    EXPECT_EQ(servicios.Ultimo(),
+              "Error: Se ha producido un error leyendo el archivo o el archivo no existe");
     EXPECT_EQ(ventana->Conjunto().TotalApuestas(), 1);
     EXPECT_EQ(Texto("Panel2"), "Tipo de Primitiva: Simple de 1 apuestas, 1 Boletos");
     EXPECT_EQ(Texto("Panel31"), "Archivo: NINGUNO");
@@ -413,7 +424,8 @@ TEST_F(VentanaPrincipal, GameCycleRenameAndInformationBoxes)
 TEST(VentanaSinDibujos, StartsWithPlainSurfacesAndNamesWhatIsMissing)
 {
     ServiciosDePrueba servicios;
-    const auto vacia = std::filesystem::temp_directory_path() / ("numbrela-vacia-" + std::to_string(::getpid()));
+    const auto vacia =
+        std::filesystem::temp_directory_path() / ("numbrela-vacia-" + std::to_string(::getpid()));
     std::filesystem::create_directories(vacia);
     TDibujos::OlvidaFaltan();
     {

@@ -12,7 +12,7 @@ TEST(LeeNumeroApuestas, TakesDigitsAndRefusesEmptyOrLetters)
 {
     EXPECT_EQ(LeeNumeroApuestas("9").Valor, 9);
     EXPECT_EQ(LeeNumeroApuestas("99999999").Valor, 99999999);
-    EXPECT_EQ(LeeNumeroApuestas("  12 ").Valor, 12);  // the mask pads with spaces
+    EXPECT_EQ(LeeNumeroApuestas("  12 ").Valor, 12); // the mask pads with spaces
     for (const char* malo : {"", "   ", "abc", "1a", "-3", "123456789"}) {
         const TLectura l = LeeNumeroApuestas(malo);
         EXPECT_FALSE(l.Valor) << malo;
@@ -50,7 +50,7 @@ TEST(ApuestaEnPunto, ColumnOfNinetyThreePixelsSelectsTheBet)
     EXPECT_EQ(ApuestaEnPunto(c, 93).Apuesta, 2);
     EXPECT_EQ(ApuestaEnPunto(c, 7 * 93 + 5).Apuesta, 8);
     EXPECT_EQ(ApuestaEnPunto(c, 8 * 93).Error, "-Error: No está creada esa apuesta");
-    c.BoletoActual = 1;  // bets 9..11 on the second slip
+    c.BoletoActual = 1; // bets 9..11 on the second slip
     EXPECT_EQ(ApuestaEnPunto(c, 2 * 93).Apuesta, 11);
     EXPECT_EQ(ApuestaEnPunto(c, 3 * 93).Error, "-Error: No está creada esa apuesta");
 }
@@ -62,8 +62,9 @@ TEST(ApuestaEnColumna, EmptySetAndReducedSetsAreRefused)
 
     TConjuntoApuestas reducida = Simples(3);
     reducida.Cabecera.Tipo = static_cast<std::uint8_t>(TipoApuesta::Reducida);
-    EXPECT_EQ(ApuestaEnColumna(reducida, 1).Error,
-              "Las apuestas reducidas no pueden cambiarse ya que desharía las combinaciones correctas");
+    EXPECT_EQ(
+        ApuestaEnColumna(reducida, 1).Error,
+        "Las apuestas reducidas no pueden cambiarse ya que desharía las combinaciones correctas");
 }
 
 // Worked out by hand from the slip's geometry: bet j starts at x = 93j + 2, y = 207; number a
@@ -72,9 +73,9 @@ TEST(EsquinaCruz, NumbersRunDownTheFiveColumns)
 {
     struct Caso {
         int columna, numero, x, y;
-    } casos[] = {{0, 1, 2, 39},   {0, 9, 2, 207},   {0, 10, 21, 18},  {0, 19, 21, 207},
-                 {0, 40, 78, 18}, {0, 49, 78, 207}, {7, 1, 653, 39}, {7, 49, 729, 207},
-                 {3, 25, 319, 123}};
+    } casos[] = {{0, 1, 2, 39},    {0, 9, 2, 207},    {0, 10, 21, 18},
+                 {0, 19, 21, 207}, {0, 40, 78, 18},   {0, 49, 78, 207},
+                 {7, 1, 653, 39},  {7, 49, 729, 207}, {3, 25, 319, 123}};
     for (const Caso& c : casos) {
         const TPunto p = EsquinaCruz(c.columna, c.numero);
         EXPECT_EQ(p.x, c.x) << c.columna << "/" << c.numero;
@@ -120,7 +121,7 @@ TEST(ColorJuego, GreenBlueBlack)
 TEST(TrasAbrirReducidaGuardada, TheOpenedSystemIsANewUnnamedSet)
 {
     TConjuntoApuestas c = Simples(2);
-    c.Cabecera.Nombre.clear();  // a generated file's trailing header has no name
+    c.Cabecera.Nombre.clear(); // a generated file's trailing header has no name
     c.Cabecera.Tipo = static_cast<std::uint8_t>(TipoApuesta::Reducida);
     c.Cabecera.TotalApuestas = 17;
     c.NombreFichero = "/tmp/x.apu";
@@ -133,7 +134,7 @@ TEST(TrasAbrirReducidaGuardada, TheOpenedSystemIsANewUnnamedSet)
     EXPECT_FALSE(c.GrabarHabilitado);
     EXPECT_EQ(c.BoletoActual, 0);
     EXPECT_FALSE(c.EscrutadoHecho);
-    EXPECT_EQ(c.Cabecera.UltimoBoleto, 2);  // 17 bets: three slips
+    EXPECT_EQ(c.Cabecera.UltimoBoleto, 2); // 17 bets: three slips
     EXPECT_EQ(t.Contador, "Boleto 1 de 3");
 }
 
