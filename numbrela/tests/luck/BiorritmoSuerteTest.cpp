@@ -1,5 +1,5 @@
 // The biorhythm offsets and bars, and the lucky numbers with their countdown.
-#include "CarpetaTemporal.h"
+#include "../comun/CarpetaTemporal.h"
 #include "luck/Biorritmo.h"
 #include "luck/NumerosSuerte.h"
 

@@ -1,7 +1,7 @@
 // The user record, the user file and the fields of the user window.
 #include <unistd.h>
 
-#include "CarpetaTemporal.h"
+#include "../comun/CarpetaTemporal.h"
 #include "luck/FicheroUsuarios.h"
 #include "luck/SesionSuerte.h"
 
