@@ -11,6 +11,7 @@ namespace numbrela {
 
 constexpr std::size_t kTamUsuario = 208;
 constexpr std::size_t kMaxNombreUsuario = 200;  // characters of the name the record keeps
+constexpr int kMaxAnioUsuario = 9999;           // the year field takes four digits
 
 struct TUsuario {
     std::string NombreCompleto;  // UTF-8 in memory, Windows-1252 in the record
