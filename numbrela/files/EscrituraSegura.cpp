@@ -1,0 +1,58 @@
+#include "files/EscrituraSegura.h"
+
+#include <system_error>
+#include <unistd.h>
+
+namespace numbrela {
+
+EscrituraSegura::EscrituraSegura(std::filesystem::path destino) : destino_(std::move(destino))
+{
+    temporal_ = destino_;
+    temporal_ += ".tmp~";
+}
+
+EscrituraSegura::~EscrituraSegura()
+{
+    if (f_ != nullptr)
+        std::fclose(f_);
+    if (!hecho_ && !temporal_.empty()) {
+        std::error_code ec;
+        if (f_ != nullptr || std::filesystem::exists(temporal_, ec))
+            std::filesystem::remove(temporal_, ec);
+    }
+}
+
+bool EscrituraSegura::Abre()
+{
+    // "x" refuses to follow or reuse something already there under the temporary name.
+    std::error_code ec;
+    std::filesystem::remove(temporal_, ec);
+    f_ = std::fopen(temporal_.c_str(), "wbx");
+    return f_ != nullptr;
+}
+
+bool EscrituraSegura::Escribe(std::span<const std::uint8_t> bytes)
+{
+    if (f_ == nullptr)
+        return false;
+    return bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), f_) == bytes.size();
+}
+
+bool EscrituraSegura::Confirma()
+{
+    if (f_ == nullptr)
+        return false;
+    bool ok = std::fflush(f_) == 0 && ::fsync(::fileno(f_)) == 0;
+    ok = std::fclose(f_) == 0 && ok;
+    f_ = nullptr;
+    if (!ok)
+        return false;
+    std::error_code ec;
+    std::filesystem::rename(temporal_, destino_, ec);
+    if (ec)
+        return false;
+    hecho_ = true;
+    return true;
+}
+
+} // namespace numbrela
