@@ -1,6 +1,7 @@
 // The planner's entry point: command-line options, then the windows or an action.
 #include <iostream>
 
+#include "app/AccionesImpresion.h"
 #include "app/CommandLine.h"
 
 int main(int argc, char** argv)
@@ -12,13 +13,15 @@ int main(int argc, char** argv)
         return 2;
     }
     if (opciones.Ayuda) {
-        std::cout << TextoAyuda();
+        std::cout << TextoAyuda() << AyudaImprimirBoletos();
         return 0;
     }
     if (opciones.Version) {
         std::cout << "Numbrela Pro 1.36\n";
         return 0;
     }
+    if (auto codigo = AccionImprimirBoletos(opciones))
+        return *codigo;
     // The windows are not built yet: say plainly what this build can do.
     std::cout << "Numbrela Pro 1.36\n"
                  "Esta versión aún no tiene ventanas. Hoy sabe:\n"
