@@ -17,6 +17,13 @@ inline constexpr const char* kTextosRango[] = {"Cuadrar boleto", "Boleto en pant
                                                "Todos los boletos", "Rango de-a"};
 inline constexpr const char* kTituloVentanaImpresion = "Impresión de Boletos";
 inline constexpr const char* kCabeceraVentanaImpresion = "Impresión de Boletos de la ONLAE";
+inline constexpr const char* kGrupoRango = " Rango de Impresión  ";
+inline constexpr const char* kEtiquetaDistanciaAPosX = "Distancia A        PosX    ";
+inline constexpr const char* kEtiquetaDistanciaBPosY = "Distancia B        PosY    ";
+inline constexpr const char* kBotonActivarValores = "Activar valores";
+inline constexpr const char* kBotonImprimir = "Imprimir";
+inline constexpr const char* kBotonAbortar = "Abortar";
+inline constexpr const char* kBotonAyuda = "Ayuda";
 
 struct TPeticionImpresion {
     TRangoImpresion Rango = TRangoImpresion::CuadrarBoleto;

@@ -210,3 +210,42 @@ TEST(SesionSuerte, DrawDateTakesWhatTheListsSay)
 
 } // namespace
 } // namespace numbrela
+
+namespace numbrela {
+namespace {
+
+TEST(VentanaUsuario, IntroducingStoresTheUserWithoutSettingIt)
+{
+    prueba::CarpetaTemporal c;
+    TFicheroUsuarios f(c.Ruta());
+    ASSERT_FALSE(f.AbreOCrea());
+    TSesionSuerte s;
+    EXPECT_EQ(s.IntroduceUsuario({"Ana", 3, 0, "1975"}, f).value_or(""), kMsgDatosIncompletos);
+    EXPECT_TRUE(f.Usuarios().empty());
+    EXPECT_FALSE(s.IntroduceUsuario({"Ana", 3, 4, "1975"}, f));
+    EXPECT_FALSE(s.IntroduceUsuario({"Luis", 15, 6, "1970"}, f));
+    EXPECT_FALSE(s.UsuarioEstablecido);
+    EXPECT_EQ(s.UsuarioActual.NombreCompleto, "Luis");
+    EXPECT_EQ(c.Lee("USUARIOS.DB")[0], 2);
+    // Choosing entry 0 of the list makes Ana current, still without setting the flag.
+    EXPECT_FALSE(s.EligeUsuario(0, f));
+    EXPECT_EQ(s.UsuarioActual.NombreCompleto, "Ana");
+    EXPECT_FALSE(s.UsuarioEstablecido);
+    EXPECT_EQ(s.EligeUsuario(2, f).value_or(""), kMsgErrorLeyendoUsuario);
+    EXPECT_EQ(s.UsuarioActual.NombreCompleto, "Ana");
+}
+
+TEST(VentanaUsuario, OpensOnTheCurrentUserCutTo100Characters)
+{
+    TSesionSuerte s;
+    EXPECT_TRUE(s.FormularioInicial().Nombre.empty());
+    ASSERT_FALSE(s.AceptaUsuario({std::string(150, 'n'), 9, 12, "2001"}));
+    const TFormularioUsuario f = s.FormularioInicial();
+    EXPECT_EQ(f.Nombre.size(), 100u);
+    EXPECT_EQ(f.Dia, 9);
+    EXPECT_EQ(f.Mes, 12);
+    EXPECT_EQ(f.Anio, "2001");
+}
+
+} // namespace
+} // namespace numbrela
