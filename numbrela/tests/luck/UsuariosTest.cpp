@@ -167,6 +167,19 @@ TEST(FicheroUsuarios, AFailedWriteLeavesTheOldFile)
     EXPECT_EQ(c.Lee("USUARIOS.DB"), antes);
 }
 
+TEST(FicheroUsuarios, ATemporaryFileThatCannotBeWrittenLeavesTheOldFile)
+{
+    CarpetaTemporal c;
+    TFicheroUsuarios f(c.Ruta());
+    ASSERT_FALSE(f.Anade(Usuario("Ana", 3, 4, 1975)));
+    const auto antes = c.Lee("USUARIOS.DB");
+    // A folder where the temporary file should go: the write fails even for root.
+    std::filesystem::create_directory(c.Ruta() / "USUARIOS.DB.tmp");
+    EXPECT_EQ(f.Anade(Usuario("Eva", 1, 1, 1990)).value_or(""), kMsgErrorGrabandoUsuario);
+    EXPECT_EQ(c.Lee("USUARIOS.DB"), antes);
+    EXPECT_EQ(f.Usuarios().size(), 1u);
+}
+
 TEST(FormularioUsuario, NeedsEveryFieldAndANumericYear)
 {
     TFormularioUsuario bien{"Ana", 3, 4, "1975"};

@@ -190,3 +190,77 @@ TEST_F(ImprimirBoletosLinea, CalibrationPrintsTheMessagesAndThePattern)
 
 } // namespace
 } // namespace numbrela
+
+namespace numbrela {
+namespace {
+
+TEST_F(ImprimirBoletosLinea, AMultipleAndAReducedSystemFromTheirFiles)
+{
+    // A multiple of 11: its one slip, 11 boxes in block 1, whatever the range.
+    TConjuntoApuestas m;
+    m.Cabecera.Tipo = static_cast<std::uint8_t>(TipoApuesta::Multiple);
+    m.Cabecera.CodigoMultiple = 6;
+    m.Cabecera.TotalApuestas = 462;
+    m.CrucesPorApuesta = 11;
+    std::string error;
+    ASSERT_TRUE(m.ActualizaApuestas(error));
+    const std::array<int, 11> once{2, 7, 11, 18, 23, 29, 31, 36, 40, 44, 49};
+    for (int n : once)
+        m.Apuestas[0].Marca(n);
+    const QString apu = carpeta.path() + "/multiple.apu";
+    ASSERT_TRUE(FicheroApuestas::Graba(m, apu.toStdString(), ModoGrabacion::GrabarComo,
+                                       carpeta.path().toStdString(), error))
+        << error;
+    const QString pdf = carpeta.path() + "/multiple.pdf";
+    ASSERT_EQ(Ejecuta({"--print-slips", apu, "--pdf", pdf, "--slips", "5-9"}).Codigo, 0);
+    EXPECT_EQ(Paginas(pdf), 1);
+    const QImage img = Renderiza(pdf, 1, 300, carpeta.path());
+    ASSERT_FALSE(img.isNull());
+    int negras = 0;
+    for (int n = 1; n <= 49; ++n) {
+        const int fila = n / 10;
+        const bool negra = qGray(img.pixel(229 + (10 * fila + 9 - n) * 59 + 15, 34 + 45 * fila + 9)) < 128;
+        EXPECT_EQ(negra, std::find(once.begin(), once.end(), n) != once.end()) << n;
+        negras += negra;
+    }
+    EXPECT_EQ(negras, 11);
+    EXPECT_GT(qGray(img.pixel(229 + 15, 34 + 221 + 9)), 128);  // block 2 is empty
+
+    // A reduced system of 9 numbers al CUATRO is read again from COM9-4.RLV: three bets.
+    TConjuntoApuestas r;
+    r.Cabecera.Tipo = static_cast<std::uint8_t>(TipoApuesta::Reducida);
+    r.Cabecera.TipoReduccion = 2;
+    r.Cabecera.TotalReducidos = 9;
+    const int elegidos[9] = {4, 8, 15, 16, 23, 29, 34, 42, 48};
+    for (int i = 0; i < 9; ++i) {
+        r.Cabecera.ListaReducidos[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(elegidos[i]);
+        r.Cabecera.Reducidos[static_cast<std::size_t>(elegidos[i] - 1)] = static_cast<std::uint8_t>(elegidos[i]);
+    }
+    r.Cabecera.TotalApuestas = 3;
+    r.RecalculaBoletos();
+    const QString red = carpeta.path() + "/reducida.apu";
+    ASSERT_TRUE(FicheroApuestas::Graba(r, red.toStdString(), ModoGrabacion::GrabarComo,
+                                       carpeta.path().toStdString(), error))
+        << error;
+    const QString pdfRed = carpeta.path() + "/reducida.pdf";
+    const Salida s = Ejecuta({"--print-slips", red, "--pdf", pdfRed});
+    ASSERT_EQ(s.Codigo, 0) << s.Errores.toStdString();
+    EXPECT_EQ(Paginas(pdfRed), 1);
+    const QImage imgRed = Renderiza(pdfRed, 1, 300, carpeta.path());
+    ASSERT_FALSE(imgRed.isNull());
+    for (int b = 0; b < 4; ++b) {
+        int cajas = 0;
+        for (int n = 1; n <= 49; ++n) {
+            const int fila = n / 10;
+            const bool negra =
+                qGray(imgRed.pixel(229 + (10 * fila + 9 - n) * 59 + 15, 34 + 221 * b + 45 * fila + 9)) < 128;
+            cajas += negra;
+            if (negra)
+                EXPECT_NE(std::find(std::begin(elegidos), std::end(elegidos), n), std::end(elegidos)) << n;
+        }
+        EXPECT_EQ(cajas, b < 3 ? 6 : 0) << "block " << b;
+    }
+}
+
+} // namespace
+} // namespace numbrela
