@@ -8,9 +8,9 @@
 //    same search that generates systems with fixed numbers, run with none. Its sizes are
 //    exactly the table of reductions.
 //  - al 5 for n from 31 to 49, where the rank-order greedy gives other sizes: the same
-//    first-fit greedy over a pseudo-random order of the ranks (a Fisher-Yates shuffle
-//    driven by SplitMix64 with a fixed seed per n), which covers with fewer bets than the
-//    table; then the smallest ranks not yet taken are added until the count is exactly the
+//    first-fit greedy over a pseudo-random order of the ranks (a fixed bijection of the
+//    ranks built from xor-shifts and odd multipliers, keyed by n; see Permutacion), which
+//    covers with fewer bets than the table; then the smallest ranks not yet taken are added until the count is exactly the
 //    table's (more bets keep the guarantee). The file holds the ranks in ascending order.
 // Every count is checked against the table; a mismatch fails the build.
 //
@@ -33,15 +33,46 @@ namespace {
 
 using namespace numbrela;
 
-struct SplitMix64 {
-    std::uint64_t estado;
-    std::uint64_t operator()()
+// A pseudo-random permutation of 0..total-1 without storing it: a bijection of b-bit
+// integers (add a key, then xor-shifts and multiplications by odd constants, each
+// invertible modulo 2^b), applied again while the result falls outside the range (cycle
+// walking keeps it a bijection of 0..total-1).
+class Permutacion {
+public:
+    Permutacion(std::uint32_t total, std::uint64_t clave) : total_(total), clave_(clave)
     {
-        std::uint64_t z = (estado += 0x9E3779B97F4A7C15ull);
-        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-        z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-        return z ^ (z >> 31);
+        while ((std::uint64_t{1} << bits_) < total)
+            ++bits_;
+        mascara_ = (std::uint64_t{1} << bits_) - 1;
     }
+    std::uint32_t operator()(std::uint32_t i) const
+    {
+        std::uint64_t x = i;
+        do
+            x = Mezcla(x);
+        while (x >= total_);
+        return static_cast<std::uint32_t>(x);
+    }
+
+private:
+    std::uint64_t Mezcla(std::uint64_t x) const
+    {
+        const int d = bits_ / 2 + 1;
+        x = (x + clave_) & mascara_;
+        x ^= x >> d;
+        x = (x * 0x9E3779B97F4A7C15ull) & mascara_;
+        x ^= x >> d;
+        x = (x * 0xBF58476D1CE4E5B9ull) & mascara_;
+        x ^= x >> d;
+        x = (x * 0x94D049BB133111EBull) & mascara_;
+        x ^= x >> d;
+        return x;
+    }
+
+    std::uint32_t total_;
+    std::uint64_t clave_;
+    int bits_ = 1;
+    std::uint64_t mascara_ = 1;
 };
 
 std::vector<std::uint32_t> VorazEnOrdenDeRango(int n, int k)
@@ -61,44 +92,44 @@ std::vector<std::uint32_t> VorazAlCincoBarajado(int n, std::uint32_t objetivo)
     TablaRangos tabla;
     tabla.Calcular(n);
     const std::uint32_t total = tabla.Total();
-    std::vector<std::uint32_t> orden(total);
-    for (std::uint32_t i = 0; i < total; ++i)
-        orden[i] = i + 1;
-    SplitMix64 azar{0x4E554D4252454C41ull + static_cast<std::uint64_t>(n)};
-    for (std::uint32_t i = total - 1; i > 0; --i) {
-        const auto j = static_cast<std::uint32_t>(azar() % (std::uint64_t{i} + 1));
-        std::swap(orden[i], orden[j]);
-    }
+    const Permutacion orden(total, 0x4E554D4252454C41ull + static_cast<std::uint64_t>(n));
     std::vector<std::uint64_t> cubierta((std::uint64_t{total} + 64) / 64, 0);
     auto marca = [&](std::uint32_t r) { cubierta[r >> 6] |= std::uint64_t{1} << (r & 63); };
     std::vector<std::uint32_t> elegidas;
-    for (std::uint32_t r : orden) {
+    for (std::uint32_t i = 0; i < total; ++i) {
+        const std::uint32_t r = orden(i) + 1;
         if (cubierta[r >> 6] >> (r & 63) & 1)
             continue;
         elegidas.push_back(r);
         std::uint8_t p[6];
         tabla.TomarCombinacion(r, p);
         marca(r);
+        // Replace p[i] by every q outside the combination. With the other five w[0..4]
+        // and q going into place j, the rank is total - (A[j] + C(n - q, 6 - j) + B[j])
+        // (0-based places; see TablaRangos::Rango), where A[j] sums the terms of w[0..j-1]
+        // in their places and B[j] those of w[j..4] one place further on.
+        bool dentro[kNumeros + 2] = {};
+        for (std::uint8_t x : p)
+            dentro[x] = true;
         for (int i = 0; i < 6; ++i) {
-            // Replace position p[i] by every q outside the combination, keeping order.
+            int w[5];
+            for (int t = 0, u = 0; t < 6; ++t)
+                if (t != i)
+                    w[u++] = p[t];
+            std::uint32_t a[6], b[6];
+            a[0] = 0;
+            for (int j = 1; j <= 5; ++j)
+                a[j] = a[j - 1] + kBinomio(n - w[j - 1], 6 - (j - 1));
+            b[5] = 0;
+            for (int j = 4; j >= 0; --j)
+                b[j] = b[j + 1] + kBinomio(n - w[j], 6 - (j + 1));
+            int j = 0;
             for (int q = 1; q <= n; ++q) {
-                if (std::find(p, p + 6, q) != p + 6)
+                while (j < 5 && w[j] < q)
+                    ++j;
+                if (dentro[q])
                     continue;
-                std::uint8_t v[6];
-                int w = 0;
-                bool puesto = false;
-                for (int j = 0; j < 6; ++j) {
-                    if (j == i)
-                        continue;
-                    if (!puesto && q < p[j]) {
-                        v[w++] = static_cast<std::uint8_t>(q);
-                        puesto = true;
-                    }
-                    v[w++] = p[j];
-                }
-                if (!puesto)
-                    v[w++] = static_cast<std::uint8_t>(q);
-                marca(tabla.Rango(v));
+                marca(total - (a[j] + kBinomio(n - q, 6 - j) + b[j]));
             }
         }
     }

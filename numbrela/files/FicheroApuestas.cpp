@@ -83,7 +83,7 @@ bool RegistroValido(const std::uint8_t* r)
 }
 
 // After a failure the bets must still agree with the header, so that no consumer reads a
-// bet that is not there: a simple set whose bets could not be created holds none.
+// bet that is not there: a simple set whose count could not be read holds none.
 void DejaSinApuestas(TConjuntoApuestas& conjunto)
 {
     conjunto.Cabecera.TotalApuestas = 0;
@@ -232,16 +232,27 @@ TResultadoApertura FicheroApuestas::Lee(TConjuntoApuestas& conjunto, std::span<c
             return r;
         }
         pos += kTamTotal;
+        // Bets are created only for the records the file holds, so a count larger than
+        // the file allocates nothing beyond what is there.
+        const std::int32_t enFichero = static_cast<std::int32_t>(
+            std::min<std::size_t>((bytes.size() - pos) / kTamRegistro, static_cast<std::size_t>(n)));
+        conjunto.Cabecera.TotalApuestas = enFichero;
         std::string error;
-        conjunto.ActualizaApuestas(error);  // n is within the planner's limit
-        for (std::int32_t i = 0; i < n; ++i, pos += kTamRegistro) {
-            if (bytes.size() - pos < kTamRegistro || !RegistroValido(bytes.data() + pos)) {
-                r.Textos = TextosGuardados(conjunto);
-                r.Error = kErrorApuestas;
-                return r;
-            }
-            MeterNumeros(conjunto.Apuestas[static_cast<std::size_t>(i)], bytes.data() + pos);
+        conjunto.ActualizaApuestas(error);
+        conjunto.Cabecera.TotalApuestas = n;
+        std::int32_t leidas = 0;
+        for (; leidas < enFichero && RegistroValido(bytes.data() + pos); ++leidas, pos += kTamRegistro)
+            MeterNumeros(conjunto.Apuestas[static_cast<std::size_t>(leidas)], bytes.data() + pos);
+        if (leidas < n) {
+            // The set keeps the bets read before the failure, and says so in its count.
+            conjunto.Cabecera.TotalApuestas = leidas;
+            conjunto.Apuestas.resize(static_cast<std::size_t>(leidas));
+            conjunto.RecalculaBoletos();
+            r.Textos = conjunto.CambiaLeyenda();
+            r.Error = kErrorApuestas;
+            return r;
         }
+        conjunto.RecalculaBoletos();
         r.Textos = TextosGuardados(conjunto);
         break;
     }

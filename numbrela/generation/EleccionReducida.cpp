@@ -139,6 +139,22 @@ TResultadoEleccion CambiaNumerosReducida(TConjuntoApuestas& conjunto, TReducidas
     return TResultadoEleccion::Fallida;
 }
 
+bool AbreReducidaElegida(TConjuntoApuestas& conjunto, TReducidas& motor, const std::filesystem::path& fichero,
+                         std::string& error, TTextosConjunto& textos)
+{
+    if (!motor.AbreConFijo(conjunto, fichero, error))
+        return false;
+    conjunto.CrucesPorApuesta = kNumerosPorApuesta;
+    conjunto.FijaNombre(kSinNombre);
+    conjunto.GrabarHabilitado = false;
+    conjunto.GrabarComoHabilitado = false;
+    conjunto.NombreFichero = kSinFichero;
+    conjunto.BoletoActual = 0;
+    conjunto.RecalculaBoletos();
+    textos = conjunto.CambiaLeyenda();
+    return true;
+}
+
 TNumerosReducida::Estado TNumerosReducida::EstadoDe(int numero) const
 {
     if (numero < 1 || numero > kNumeros)

@@ -4,6 +4,7 @@
 // show the dialogs and call these.
 #include <array>
 #include <cstdint>
+#include <filesystem>
 #include <string>
 
 #include "model/ConjuntoApuestas.h"
@@ -59,6 +60,13 @@ TResultadoEleccion CambiaTipoReducida(TConjuntoApuestas& conjunto, TReducidas& m
 TResultadoEleccion CambiaNumerosReducida(TConjuntoApuestas& conjunto, TReducidas& motor,
                                          const TCopiaReduccion& copia, std::string& error,
                                          TTextosConjunto& textos);
+
+// A ".RLF" the user picked ("Escoja una reducida creada previamente..." from the picture
+// button of the numbers dialog) becomes the set: its ranks and header (AbreConFijo), a new
+// unnamed set with no file, slip 0, the legend composed. On failure nothing changes and
+// `error` holds the message.
+bool AbreReducidaElegida(TConjuntoApuestas& conjunto, TReducidas& motor, const std::filesystem::path& fichero,
+                         std::string& error, TTextosConjunto& textos);
 
 // The numbers dialog "Escoja los números que desea reducir" working on the live header's
 // flags: a first click chooses a number, a second makes it fixed, a third clears it.

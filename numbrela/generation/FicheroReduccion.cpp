@@ -23,19 +23,21 @@ std::int64_t Tamano(const std::filesystem::path& fichero)
 
 TFalloLectura LeeRangos(std::ifstream& f, std::int64_t cuantos, int n, std::vector<std::uint32_t>& rangos)
 {
-    std::vector<std::uint8_t> bytes;
     try {
-        bytes.resize(static_cast<std::size_t>(cuantos) * 4);
         rangos.resize(static_cast<std::size_t>(cuantos));
     } catch (const std::bad_alloc&) {
         return TFalloLectura::Memoria;
     }
-    if (!f.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size())))
+    // The bytes go straight into the rank buffer and are put in order there, so loading
+    // never holds more than the ranks themselves.
+    auto* bytes = reinterpret_cast<unsigned char*>(rangos.data());
+    if (!f.read(reinterpret_cast<char*>(bytes), static_cast<std::streamsize>(rangos.size() * 4)))
         return TFalloLectura::Ilegible;
     const std::uint32_t total = kBinomio(n, 6);
     for (std::size_t i = 0; i < rangos.size(); ++i) {
-        const std::uint8_t* b = &bytes[4 * i];
-        const std::uint32_t r = b[0] | (b[1] << 8) | (b[2] << 16) | (static_cast<std::uint32_t>(b[3]) << 24);
+        const unsigned char* b = bytes + 4 * i;
+        const std::uint32_t r = static_cast<std::uint32_t>(b[0]) | static_cast<std::uint32_t>(b[1]) << 8 |
+                                static_cast<std::uint32_t>(b[2]) << 16 | static_cast<std::uint32_t>(b[3]) << 24;
         if (r == 0 || r > total)
             return TFalloLectura::Ilegible;
         rangos[i] = r;

@@ -20,6 +20,18 @@ std::vector<std::uint8_t> FijosDe(const CabeceraApuestas& c)
     return f;
 }
 
+// Places 1..n of the fixed numbers among the chosen ones.
+std::vector<int> PosicionesFijas(const CabeceraApuestas& c)
+{
+    std::vector<int> p;
+    for (int i = 0; i < kNumeros; ++i)
+        if (c.Fijos[static_cast<std::size_t>(i)] != 0)
+            for (int j = 0; j < c.TotalReducidos && j < kNumeros; ++j)
+                if (c.ListaReducidos[static_cast<std::size_t>(j)] == i + 1)
+                    p.push_back(j + 1);
+    return p;
+}
+
 // Puts a read system into the set: buffers, N, the bet objects of the first slip.
 void Instala(TConjuntoApuestas& conjunto, std::vector<std::uint32_t>&& rangos)
 {
@@ -92,7 +104,23 @@ bool TReducidas::AveriguaEnDisco(TConjuntoApuestas& conjunto, std::string& error
             }
             return SinFicheroConFijos(conjunto, error);
         }
-        return AbreConFijo(conjunto, fichero, error);
+        TReduccionLeida leida;
+        if (!LeeConFijo(fichero, leida, error))
+            return false;
+        if (leida.Cabecera.ListaReducidos == c.ListaReducidos) {
+            InstalaConFijo(conjunto, std::move(leida));
+            return true;
+        }
+        if (PosicionesFijas(leida.Cabecera) != PosicionesFijas(c)) {
+            if (!SinFicheroConFijos) {
+                error = kErrorLectura;
+                return false;
+            }
+            return SinFicheroConFijos(conjunto, error);
+        }
+        Calcular(c.TotalReducidos);
+        Instala(conjunto, std::move(leida.Rangos));
+        return true;
     }
     TReduccionLeida leida;
     switch (LeeRlv(fichero, c.TotalReducidos, leida)) {
@@ -113,9 +141,8 @@ bool TReducidas::AveriguaEnDisco(TConjuntoApuestas& conjunto, std::string& error
     return true;
 }
 
-bool TReducidas::AbreConFijo(TConjuntoApuestas& conjunto, const std::filesystem::path& fichero, std::string& error)
+bool TReducidas::LeeConFijo(const std::filesystem::path& fichero, TReduccionLeida& leida, std::string& error) const
 {
-    TReduccionLeida leida;
     switch (LeeRlf(fichero, leida)) {
     case TFalloLectura::Ninguno:
         break;
@@ -135,12 +162,26 @@ bool TReducidas::AbreConFijo(TConjuntoApuestas& conjunto, const std::filesystem:
         error = kErrorLectura;
         return false;
     }
+    return true;
+}
+
+bool TReducidas::AbreConFijo(TConjuntoApuestas& conjunto, const std::filesystem::path& fichero, std::string& error)
+{
+    TReduccionLeida leida;
+    if (!LeeConFijo(fichero, leida, error))
+        return false;
+    InstalaConFijo(conjunto, std::move(leida));
+    return true;
+}
+
+void TReducidas::InstalaConFijo(TConjuntoApuestas& conjunto, TReduccionLeida&& leida)
+{
+    const CabeceraApuestas& h = leida.Cabecera;
     const std::uint8_t juego = conjunto.Cabecera.Juego;
     conjunto.Cabecera = h;
     conjunto.Cabecera.Juego = juego;  // the game is the player's choice, not the file's
     Calcular(h.TotalReducidos);
     Instala(conjunto, std::move(leida.Rangos));
-    return true;
 }
 
 } // namespace numbrela

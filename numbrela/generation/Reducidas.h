@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 
+#include "generation/FicheroReduccion.h"
 #include "generation/TablaRangos.h"
 #include "model/ConjuntoApuestas.h"
 #include "model/MotorReducidas.h"
@@ -32,6 +33,13 @@ public:
     // also replaces the live header by its trailing one. When that ".RLF" does not exist,
     // SinFicheroConFijos decides (it may open another file or generate this one); without
     // it the load fails. On any failure the set's buffers and header are left as they were.
+    //
+    // A ".RLF" is named after n, the kind and the fixed numbers only, but its ranks are
+    // positions among the numbers chosen when it was generated. When the stored header
+    // chose other numbers, its ranks still serve if the fixed numbers hold the same places
+    // among the chosen ones (the search depends on nothing else): then the ranks are
+    // loaded and the player's numbers kept. Otherwise the file is for another choice and
+    // is treated as missing, so the system is made for the numbers actually chosen.
     bool AveriguaEnDisco(TConjuntoApuestas& conjunto, std::string& error);
 
     // Whether the ".RLV" for the header's n and kind exists.
@@ -52,6 +60,11 @@ public:
     std::filesystem::path FicheroPara(const CabeceraApuestas& cabecera) const;
 
 private:
+    // Reads and checks a ".RLF" (header against itself and against a COMn-k-f name).
+    bool LeeConFijo(const std::filesystem::path& fichero, TReduccionLeida& leida, std::string& error) const;
+    // Puts a read ".RLF" into the set with its header.
+    void InstalaConFijo(TConjuntoApuestas& conjunto, TReduccionLeida&& leida);
+
     std::filesystem::path carpeta_;
     TablaRangos tabla_;
 };

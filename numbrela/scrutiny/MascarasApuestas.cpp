@@ -1,46 +1,6 @@
 #include "scrutiny/MascarasApuestas.h"
 
 namespace numbrela {
-namespace {
-
-// Four histograms side by side keep neighbouring bets from waiting on the same counter.
-template <typename Popcount>
-void CuentaCon(const std::uint64_t* m, std::size_t n, std::uint64_t g, std::uint64_t c,
-               THistogramaAciertos& hist, Popcount pop)
-{
-    std::uint64_t h[4][16] = {};
-    const int desplaza = c == 0 ? 0 : __builtin_ctzll(c);
-    const std::uint64_t bit = c == 0 ? 0 : 1;
-    std::size_t i = 0;
-    for (; i + 4 <= n; i += 4) {
-        ++h[0][pop(m[i] & g) * 2 + ((m[i] >> desplaza) & bit)];
-        ++h[1][pop(m[i + 1] & g) * 2 + ((m[i + 1] >> desplaza) & bit)];
-        ++h[2][pop(m[i + 2] & g) * 2 + ((m[i + 2] >> desplaza) & bit)];
-        ++h[3][pop(m[i + 3] & g) * 2 + ((m[i + 3] >> desplaza) & bit)];
-    }
-    for (; i < n; ++i)
-        ++h[0][pop(m[i] & g) * 2 + ((m[i] >> desplaza) & bit)];
-    for (std::size_t k = 0; k < hist.size(); ++k)
-        hist[k] += h[0][k] + h[1][k] + h[2][k] + h[3][k];
-}
-
-#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
-__attribute__((target("popcnt"))) void CuentaPopcnt(const std::uint64_t* m, std::size_t n,
-                                                     std::uint64_t g, std::uint64_t c,
-                                                     THistogramaAciertos& hist)
-{
-    CuentaCon(m, n, g, c, hist, [](std::uint64_t x) { return __builtin_popcountll(x); });
-}
-#endif
-
-void CuentaGenerica(const std::uint64_t* m, std::size_t n, std::uint64_t g, std::uint64_t c,
-                    THistogramaAciertos& hist)
-{
-    CuentaCon(m, n, g, c, hist, [](std::uint64_t x) { return __builtin_popcountll(x); });
-}
-
-} // namespace
-
 std::uint64_t MascarasApuestas::MascaraNumero(int numero)
 {
     return numero >= 1 && numero <= kNumeros ? std::uint64_t{1} << numero : 0;
@@ -101,19 +61,6 @@ bool MascarasApuestas::Expande(const TConjuntoApuestas& conjunto, std::vector<st
         return true;
     }
     return true;
-}
-
-void MascarasApuestas::Cuenta(const std::uint64_t* mascaras, std::size_t n, std::uint64_t ganadores,
-                              std::uint64_t complementario, THistogramaAciertos& histograma)
-{
-#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
-    static const bool popcnt = __builtin_cpu_supports("popcnt");
-    if (popcnt) {
-        CuentaPopcnt(mascaras, n, ganadores, complementario, histograma);
-        return;
-    }
-#endif
-    CuentaGenerica(mascaras, n, ganadores, complementario, histograma);
 }
 
 } // namespace numbrela

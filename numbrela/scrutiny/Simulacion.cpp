@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "scrutiny/MascarasApuestas.h"
+#include "scrutiny/PlanosApuestas.h"
 
 namespace numbrela {
 
@@ -39,20 +40,16 @@ bool Simulacion::Simula(const TConjuntoApuestas& conjunto, std::int64_t sorteos,
     std::vector<std::uint64_t> mascaras;
     if (!MascarasApuestas::Expande(conjunto, mascaras))
         return false;
-    THistogramaAciertos total{};
+    const PlanosApuestas planos(mascaras);
+    TCuentaPremios total;
     for (std::int64_t k = 1; k <= sorteos; ++k) {
-        const TSorteo s = RealizarMatriz(generador, reloj);
-        THistogramaAciertos h{};
-        MascarasApuestas::Cuenta(mascaras.data(), mascaras.size(), MascarasApuestas::MascaraGanadores(s),
-                                 MascarasApuestas::MascaraNumero(s.Complementario), h);
-        for (std::size_t i = 0; i < h.size(); ++i)
-            total[i] += h[i];
-        c.Fallos = total[0] + total[1] + total[2] + total[3] + total[4] + total[5];
-        c.Tres = total[6] + total[7];
-        c.Cuatro = total[8] + total[9];
-        c.Cinco = total[10];
-        c.CincoMasC = total[11];
-        c.Seis = total[12] + total[13];
+        planos.Cuenta(RealizarMatriz(generador, reloj), total);
+        c.Seis = total.Seis;
+        c.CincoMasC = total.CincoMasC;
+        c.Cinco = total.Cinco;
+        c.Cuatro = total.Cuatro;
+        c.Tres = total.Tres;
+        c.Fallos = total.Fallos;
         if (paso && !paso(k, c))
             break;
     }

@@ -89,11 +89,11 @@ DateTime DateTime::FromLinear(double linear, DateTimeStatus status)
 {
     if (linear >= 0)
         return DateTime(linear, status);
+    // The day before 1899-12-30 counts back in the integer part, the time of day forwards
+    // in the fraction: 06:00 on 1899-12-29 is -1.25.
     const double whole = std::floor(linear);
     const double fraction = linear - whole;
-    if (fraction == 0)
-        return DateTime(whole, status);
-    return DateTime(whole + 1 - fraction, status);
+    return DateTime(whole - fraction, status);
 }
 
 DateTime DateTime::FromCalendar(int year, int month, int day, int hour, int minute, int second)

@@ -243,6 +243,21 @@ TEST_F(Carpeta, AFileThatCannotBeCreatedKeepsTheSetsFile)
     EXPECT_EQ(e, "Error: No es posible grabar este archivo");
 }
 
+TEST_F(Carpeta, AFailedSaveLeavesThePreviousFileWhole)
+{
+    TConjuntoApuestas c = TresSimples();
+    std::string e;
+    ASSERT_TRUE(FicheroApuestas::Graba(c, dir_ / "a.apu", ModoGrabacion::GrabarComo, dir_, e));
+    const auto antes = LeeBytes(dir_ / "a.apu");
+    // Something that cannot be replaced stands where the temporary file would go.
+    fs::create_directories(dir_ / "a.apu.tmp~" / "ocupado");
+    c.FijaNombre("Otra cosa");
+    EXPECT_FALSE(FicheroApuestas::Graba(c, dir_ / "a.apu", ModoGrabacion::Grabar, dir_, e));
+    EXPECT_EQ(e, "Error: No es posible grabar este archivo");
+    EXPECT_EQ(LeeBytes(dir_ / "a.apu"), antes);
+    EXPECT_TRUE(fs::exists(dir_ / "a.apu.tmp~" / "ocupado"));
+}
+
 TEST_F(Carpeta, AMissingFileCannotBeOpened)
 {
     TConjuntoApuestas c = TresSimples();
@@ -292,9 +307,16 @@ TEST(FicheroApuestas, TruncatedAnywhereGivesTheMessageOfWhatWasBeingRead)
             EXPECT_TRUE(c.Apuestas.empty());
         } else {
             EXPECT_EQ(r.Error, "Error recobrando apuestas desde disco");
-            ASSERT_EQ(c.Apuestas.size(), 2u);
-            EXPECT_EQ(c.Apuestas[0].Cruces, largo >= 542 ? 6 : 0);  // the first bet was read
-            EXPECT_EQ(c.Apuestas[1].Cruces, 0);
+            // The set keeps the bets read before the failure.
+            const std::size_t leidas = largo >= 542 ? 1 : 0;
+            ASSERT_EQ(c.Apuestas.size(), leidas);
+            EXPECT_EQ(c.TotalApuestas(), static_cast<std::int64_t>(leidas));
+            if (leidas == 1) {
+                EXPECT_TRUE(c.Apuestas[0].Marcado(6));
+            }
+            // With no bet left the set has no slip ("Boleto 1 de 0").
+            EXPECT_EQ(r.Textos.Leyenda, "Tipo de Primitiva: Simple de " + std::to_string(leidas) +
+                                            " apuestas, " + std::to_string(leidas) + " Boletos");
         }
     }
 }
@@ -338,8 +360,8 @@ TEST(FicheroApuestas, BadContentIsRefused)
     // The first bet of the "number 0" file was read before the second failed.
     TConjuntoApuestas c;
     FicheroApuestas::Lee(c, cambia(bueno, 536 + 6 + 2, 0), "x.apu");
+    ASSERT_EQ(c.Apuestas.size(), 1u);
     EXPECT_EQ(c.Apuestas[0].Cruces, 6);
-    EXPECT_EQ(c.Apuestas[1].Cruces, 0);
 }
 
 TEST(FicheroApuestas, MultipleWithABadCodeOrListIsRefused)

@@ -208,6 +208,37 @@ TEST(Reducidas, RlfIsFoundByTheSetsParameters)
     EXPECT_EQ(textos.Leyenda, "Tipo de apuesta: Reducida de 7 números, al CINCO, Números fijos: -5. Apuestas: 2");
 }
 
+TEST(Reducidas, StoredRlfForOtherNumbersServesWhenTheFixedKeepTheirPlace)
+{
+    // The stored file chose 3..9 with 5 fixed (position 3). Choosing 20, 21, 5, 30, 31,
+    // 32, 33 puts 5 first: another place, so the file does not fit and the dialogue is
+    // asked for. Choosing 1, 2, 5, 30..33 keeps 5 third: the ranks fit, the numbers stay.
+    CarpetaTemporal carpeta;
+    Rlf rlf;
+    EscribeBytes(carpeta.Ruta() / "COM7-5-5.RLF", rlf.Bytes());
+    TReducidas motor(carpeta.Ruta());
+    int llamadas = 0;
+    motor.SinFicheroConFijos = [&](TConjuntoApuestas&, std::string&) {
+        ++llamadas;
+        return false;
+    };
+    TConjuntoApuestas conjunto(&motor);
+    Elige(conjunto.Cabecera, {20, 21, 5, 30, 31, 32, 33}, 3, {5});
+    std::string error;
+    EXPECT_FALSE(motor.PrimitivaReducida(conjunto, error));
+    EXPECT_EQ(llamadas, 1);
+
+    Elige(conjunto.Cabecera, {1, 2, 5, 30, 31, 32, 33}, 3, {5});
+    conjunto.Cabecera.Nombre = "Sin Nombre";
+    ASSERT_TRUE(motor.PrimitivaReducida(conjunto, error)) << error;
+    EXPECT_EQ(llamadas, 1);
+    EXPECT_EQ(conjunto.BufferRangos, (std::vector<std::uint32_t>{1, 7}));
+    EXPECT_EQ(conjunto.Cabecera.ListaReducidos[0], 1);
+    EXPECT_EQ(conjunto.Cabecera.Nombre, "Sin Nombre");
+    EXPECT_EQ(Marcados(conjunto.Apuestas[0]), (std::vector<int>{1, 2, 5, 30, 31, 32}));
+    EXPECT_EQ(Marcados(conjunto.Apuestas[1]), (std::vector<int>{2, 5, 30, 31, 32, 33}));
+}
+
 TEST(Reducidas, MissingRlfGoesToTheDialogue)
 {
     CarpetaTemporal carpeta;

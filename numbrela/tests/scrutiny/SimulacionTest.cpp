@@ -5,6 +5,7 @@
 
 #include "../MotorPruebas.h"
 #include "generation/ApuestaMultiple.h"
+#include "scrutiny/EstadoEntradaSorteo.h"
 #include "scrutiny/Simulacion.h"
 
 namespace numbrela {
@@ -67,16 +68,16 @@ TEST(Simulacion, EveryNumberComesOut)
 }
 
 // The counters against the straightforward count: the same draws again, each bet scored
-// with PuntuarApuesta.
+// with PuntuarApuesta. 150 bets fill two words of 64 bets and part of a third.
 TEST(Simulacion, CountersAgreeWithScoringEveryBet)
 {
     TConjuntoApuestas c;
     std::string e;
     TTextosConjunto t;
-    c.CreaSimples(40, e, t);
-    for (int i = 0; i < 40; ++i)
+    c.CreaSimples(150, e, t);
+    for (int i = 0; i < 150; ++i)
         for (int k = 0; k < 6; ++k)
-            c.Apuestas[static_cast<std::size_t>(i)].Marca(1 + (i + k * 7) % 49);
+            c.Apuestas[static_cast<std::size_t>(i)].Marca(1 + (i * 5 + k * 7) % 49);
     c.Cabecera.Sorteo = TSorteo{{1, 2, 3, 4, 5, 6}, 7};
     c.Apuestas[0].Aciertos = 3;
 
@@ -168,6 +169,62 @@ TEST(Simulacion, TheCountFieldTakesUpToSixDigits)
         EXPECT_FALSE(Simulacion::LeeCuenta(malo, e)) << malo;
         EXPECT_FALSE(e.empty());
     }
+}
+
+} // namespace
+} // namespace numbrela
+
+namespace numbrela {
+namespace {
+
+TEST(EstadoEntradaSorteo, AutomaticRunsWithButtonsDisabledAndNeverAccepts)
+{
+    TConjuntoApuestas c;
+    for (int n = 1; n <= 6; ++n)
+        c.Apuestas[0].Marca(n);
+    EstadoEntradaSorteo estado(TSorteo{});
+    EXPECT_EQ(estado.Campos[6], "00");
+    estado.Automatico();
+    EXPECT_FALSE(estado.AceptarHabilitado);
+    EXPECT_FALSE(estado.AutomaticoHabilitado);
+
+    TGeneradorAleatorio g(3);
+    std::string e;
+    EXPECT_FALSE(estado.Comenzar("", c, g, [] { return 1u; }, {}, e));
+    EXPECT_FALSE(e.empty());
+    EXPECT_TRUE(estado.ComenzarHabilitado);  // a bad count leaves the window usable
+    EXPECT_TRUE(estado.CancelarHabilitado);
+
+    int refrescos = 0;
+    bool deshabilitado = true;
+    ASSERT_TRUE(estado.Comenzar("25", c, g, [] { return 1u; },
+                                [&] {
+                                    ++refrescos;
+                                    deshabilitado = deshabilitado && !estado.ComenzarHabilitado &&
+                                                    !estado.CancelarHabilitado &&
+                                                    estado.Color == ColorContador::Verde;
+                                },
+                                e));
+    EXPECT_EQ(refrescos, 25);
+    EXPECT_TRUE(deshabilitado);
+    EXPECT_EQ(estado.ContadorSorteos, "25");
+    EXPECT_EQ(estado.Color, ColorContador::AmarilloSobreRojo);
+    EXPECT_TRUE(estado.ComenzarHabilitado);
+    EXPECT_TRUE(estado.CancelarHabilitado);
+    EXPECT_FALSE(estado.AceptarHabilitado);
+    std::uint64_t suma = 0;
+    for (const auto& s : estado.Contadores)
+        suma += std::stoull(s);
+    EXPECT_EQ(suma, 25u);
+
+    // No draws: counters stay, buttons stay enabled.
+    EstadoEntradaSorteo otro(TSorteo{{1, 3, 7, 12, 30, 45}, 9});
+    EXPECT_EQ(otro.Campos[0], "01");
+    otro.Automatico();
+    ASSERT_TRUE(otro.Comenzar("0", c, g, [] { return 1u; }, {}, e));
+    EXPECT_EQ(otro.Contadores[5], "0");
+    EXPECT_TRUE(otro.ComenzarHabilitado);
+    EXPECT_TRUE(otro.CancelarHabilitado);
 }
 
 } // namespace

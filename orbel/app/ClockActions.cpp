@@ -1,0 +1,39 @@
+#include "app/ClockActions.h"
+
+#include <algorithm>
+#include <chrono>
+#include <ostream>
+#include <system_error>
+
+#include "clocks/ClockListing.h"
+#include "settings/FileRegistryStore.h"
+#include "settings/SettingsStartup.h"
+
+namespace orbel::app {
+
+std::optional<int> RunClockAction(const Options& options, std::ostream& out, std::ostream& err)
+{
+    const auto& rest = options.rest;
+    if (std::find(rest.begin(), rest.end(), "--clocks") == rest.end())
+        return std::nullopt;
+    if (rest.size() != 1) {
+        err << "--clocks takes no other argument\n";
+        return 2;
+    }
+    // A listing changes nothing in the store: it only reads the version recorded there.
+    FileRegistryStore store(FileRegistryStore::DefaultFolder());
+    store.SetReadOnly(true);
+    std::error_code ec;
+    const std::string program = std::filesystem::read_symlink("/proc/self/exe", ec).string();
+    SettingsPlatform platform = SystemSettingsPlatform(options.dataDir);
+    CAppSettings settings(store, platform, program);
+    const StartupLoad load = LoadSettingsAtStart(settings);
+    if (!load.ok) {
+        err << load.message << "\n";
+        return 1;
+    }
+    out << ClockListing(settings.clocks, platform.utcNow());
+    return 0;
+}
+
+} // namespace orbel::app

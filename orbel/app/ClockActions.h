@@ -1,0 +1,14 @@
+#pragma once
+// Command-line actions on the clocks of the settings.
+#include <iosfwd>
+#include <optional>
+
+#include "app/CommandLine.h"
+
+namespace orbel::app {
+
+// `--clocks`: each clock of the settings in the data folder, name and current time,
+// tab-separated. Returns the exit code, or none when the line holds no clock action.
+std::optional<int> RunClockAction(const Options& options, std::ostream& out, std::ostream& err);
+
+} // namespace orbel::app

@@ -1,0 +1,39 @@
+#pragma once
+// The registry stand-in kept in a file of the user's configuration folder
+// ($XDG_CONFIG_HOME/orbel/registry.reg, or ~/.config/orbel/registry.reg). The file is read
+// once when the store is opened; every write rewrites it through a temporary file, so a
+// crash never leaves it half written.
+#include <filesystem>
+#include <string>
+
+#include "settings/RegistryStore.h"
+
+namespace orbel {
+
+class FileRegistryStore : public MemoryRegistryStore {
+public:
+    static constexpr const char* kFileName = "registry.reg";
+
+    // Reads `folder`/registry.reg when it exists. The folder is created on the first write.
+    explicit FileRegistryStore(std::filesystem::path folder);
+
+    bool Set(RegRoot root, std::string_view key, std::string_view name,
+             const RegValue& value) override;
+
+    const std::filesystem::path& FilePath() const { return file_; }
+    // The reason of the last failed write, for diagnostics.
+    const std::string& LastError() const { return lastError_; }
+
+    // The folder for the store: $XDG_CONFIG_HOME/orbel when that is an absolute path, else
+    // $HOME/.config/orbel; empty when neither is known. The two values are passed in so
+    // the rule can be tested; DefaultFolder() reads them from the environment.
+    static std::filesystem::path FolderFrom(const char* xdgConfigHome, const char* home);
+    static std::filesystem::path DefaultFolder();
+
+private:
+    std::filesystem::path folder_;
+    std::filesystem::path file_;
+    std::string lastError_;
+};
+
+} // namespace orbel

@@ -1,0 +1,24 @@
+#include "settings/SettingsStartup.h"
+
+#include "settings/SettingsFile.h"
+
+namespace orbel {
+
+StartupLoad LoadSettingsAtStart(CAppSettings& settings)
+{
+    settings.SetDefaults();
+    const LoadResult r = settings.Load();
+    if (r.status != LoadResult::Status::Failed)
+        return {};
+    StartupLoad out;
+    out.ok = false;
+    // An error without text gets the standard report of a failed read.
+    const std::string error = r.error.empty() ? "An unexpected error occurred while reading " +
+                                                    settings.SettingsFilePath().string() + "."
+                                              : r.error;
+    out.message = BadSettingsMessage(error, CAppSettings::kAppName);
+    out.movedTo = RetireBadSettingsFile(settings.SettingsFilePath(), settings.storedVersion);
+    return out;
+}
+
+} // namespace orbel

@@ -1,0 +1,22 @@
+#pragma once
+// The settings as the program loads them when it starts.
+#include <filesystem>
+#include <string>
+
+#include "settings/AppSettings.h"
+
+namespace orbel {
+
+struct StartupLoad {
+    bool ok = true;
+    std::string message;           // the closing message when not ok
+    std::filesystem::path movedTo; // where the unreadable file went, if it could be moved
+};
+
+// Defaults, then the registry values and the settings file. When the file cannot be read,
+// the result carries the closing message and the file has been moved to the backup name of
+// the stored version, so that the next start begins from defaults; the caller shows the
+// message and ends the program with exit code 1.
+StartupLoad LoadSettingsAtStart(CAppSettings& settings);
+
+} // namespace orbel
