@@ -102,12 +102,16 @@ std::optional<std::string> TFicheroUsuarios::Anade(const TUsuario& usuario) cons
     if (n >= kMaxUsuarios)
         return std::string(kMsgDemasiadosUsuarios);
     std::vector<std::uint8_t> nuevo;
-    nuevo.reserve(1 + kTamUsuario * static_cast<std::size_t>(n + 1));
+    nuevo.reserve(bytes.size() + kTamUsuario + 1);
     nuevo.push_back(static_cast<std::uint8_t>(n + 1));
     nuevo.insert(nuevo.end(), bytes.begin() + (bytes.empty() ? 0 : 1),
                  bytes.begin() + (bytes.empty() ? 0 : 1 + kTamUsuario * static_cast<std::size_t>(n)));
     const auto registro = EscribeUsuario(usuario);
     nuevo.insert(nuevo.end(), registro.begin(), registro.end());
+    // Bytes past the counted records (a record cut short, or records the count leaves
+    // out) are no users, but they stay in the file after the new one: nothing is lost.
+    if (!bytes.empty())
+        nuevo.insert(nuevo.end(), bytes.begin() + 1 + kTamUsuario * static_cast<std::size_t>(n), bytes.end());
     if (!EscribeSeguro(Ruta(), nuevo))
         return std::string(kMsgErrorGrabandoUsuario);
     return std::nullopt;

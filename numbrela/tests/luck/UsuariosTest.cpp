@@ -1,6 +1,8 @@
 // The user record, the user file and the fields of the user window.
 #include <unistd.h>
 
+#include <algorithm>
+
 #include "../comun/CarpetaTemporal.h"
 #include "luck/FicheroUsuarios.h"
 #include "luck/SesionSuerte.h"
@@ -115,11 +117,13 @@ TEST(FicheroUsuarios, CountLargerThanTheRecordsIsLoweredToThem)
     TFicheroUsuarios f(c.Ruta());
     EXPECT_EQ(f.Usuarios().size(), 1u);
     EXPECT_FALSE(f.Lee(1));
-    // A new user goes after the whole record, and the count says two.
+    // A new user goes after the whole record, the count says two, and the cut bytes
+    // follow it untouched.
     ASSERT_FALSE(f.Anade(Usuario("Eva", 9, 9, 1999)));
     const auto despues = c.Lee("USUARIOS.DB");
-    ASSERT_EQ(despues.size(), 1u + 2 * 208);
+    ASSERT_EQ(despues.size(), 1u + 2 * 208 + 100);
     EXPECT_EQ(despues[0], 2);
+    EXPECT_TRUE(std::equal(r.begin(), r.begin() + 100, despues.begin() + 1 + 2 * 208));
     EXPECT_EQ(f.Lee(0)->NombreCompleto, "Ana");
     EXPECT_EQ(f.Lee(1)->NombreCompleto, "Eva");
 }
@@ -133,6 +137,27 @@ TEST(FicheroUsuarios, EmptyOrHeaderlessFilesHoldNoUser)
     ASSERT_FALSE(f.Anade(Usuario("Ana", 3, 4, 1975)));
     EXPECT_EQ(c.Lee("USUARIOS.DB").size(), 209u);
     EXPECT_EQ(f.Usuarios().size(), 1u);
+}
+
+TEST(FicheroUsuarios, RecordsTheCountLeavesOutAreKeptAfterTheNewOne)
+{
+    CarpetaTemporal c;
+    std::vector<std::uint8_t> bytes{1};
+    for (const char* nombre : {"Ana", "Oculto"}) {
+        const auto r = EscribeUsuario(Usuario(nombre, 1, 1, 1990));
+        bytes.insert(bytes.end(), r.begin(), r.end());
+    }
+    c.Escribe("USUARIOS.DB", bytes);
+    TFicheroUsuarios f(c.Ruta());
+    ASSERT_EQ(f.Usuarios().size(), 1u);
+    ASSERT_FALSE(f.Anade(Usuario("Eva", 9, 9, 1999)));
+    const auto lista = f.Usuarios();
+    ASSERT_EQ(lista.size(), 2u);
+    EXPECT_EQ(lista[1].NombreCompleto, "Eva");
+    const auto despues = c.Lee("USUARIOS.DB");
+    ASSERT_EQ(despues.size(), 1u + 3 * 208);
+    EXPECT_EQ(LeeUsuario(std::span<const std::uint8_t, 208>(despues.data() + 1 + 2 * 208, 208)).NombreCompleto,
+              "Oculto");
 }
 
 TEST(FicheroUsuarios, The256thUserIsRefusedAndTheFileKept)
