@@ -14,7 +14,7 @@ namespace numbrela::app {
 namespace {
 
 struct Peticion {
-    std::string Accion;  // "--list", "--check" or "--simulate"
+    std::string Accion; // "--list", "--check" or "--simulate"
     std::string Fichero;
     std::optional<std::string> Sorteo;
     std::optional<std::string> Sorteos;
@@ -67,7 +67,8 @@ std::optional<std::string> Analiza(const std::vector<std::string>& resto, Petici
 
 void ImprimeDocumento(const TConjuntoApuestas& conjunto, std::ostream& salida)
 {
-    for (const TLineaDocumento& l : DocumentoListado::Construye(conjunto, DocumentoListado::Clase(conjunto)))
+    for (const TLineaDocumento& l :
+         DocumentoListado::Construye(conjunto, DocumentoListado::Clase(conjunto)))
         salida << l.Texto << '\n';
 }
 
@@ -118,7 +119,8 @@ std::optional<int> EjecutaAccionApuestas(const Opciones& opciones, std::ostream&
     }
 
     if (p.Accion == "--check") {
-        const TResultadoEntrada entrada = EntradaSorteo::Valida(EntradaSorteo::CamposDeTexto(*p.Sorteo));
+        const TResultadoEntrada entrada =
+            EntradaSorteo::Valida(EntradaSorteo::CamposDeTexto(*p.Sorteo));
         if (!entrada.Ok) {
             errores << entrada.Error << '\n';
             return 1;
@@ -131,8 +133,8 @@ std::optional<int> EjecutaAccionApuestas(const Opciones& opciones, std::ostream&
         for (const std::string& linea : Escrutinio::LineasResultados(Escrutinio::Calcula(conjunto)))
             salida << linea << '\n';
         ImprimeDocumento(conjunto, salida);
-        if (p.Grabar &&
-            !FicheroApuestas::Graba(conjunto, p.Fichero, ModoGrabacion::Grabar, opciones.CarpetaDatos, error)) {
+        if (p.Grabar && !FicheroApuestas::Graba(conjunto, p.Fichero, ModoGrabacion::Grabar,
+                                                opciones.CarpetaDatos, error)) {
             errores << error << '\n';
             return 1;
         }
@@ -158,8 +160,9 @@ std::optional<int> EjecutaAccionApuestas(const Opciones& opciones, std::ostream&
     // same seed, so the whole run repeats exactly.
     TGeneradorAleatorio relojFijo(semilla.value_or(0) ^ 0x5eed5eedu);
     const Simulacion::SemillaReloj semillaReloj =
-        semilla ? Simulacion::SemillaReloj([&relojFijo] { return relojFijo.Siguiente(0xffffffffu); })
-                : Simulacion::SemillaReloj(reloj);
+        semilla
+            ? Simulacion::SemillaReloj([&relojFijo] { return relojFijo.Siguiente(0xffffffffu); })
+            : Simulacion::SemillaReloj(reloj);
     TGeneradorAleatorio generador(semilla ? *semilla : semillaReloj());
     TContadoresSimulacion contadores;
     if (!Simulacion::Simula(conjunto, *sorteos, generador, semillaReloj, {}, contadores)) {

@@ -103,7 +103,14 @@ int Reduce(const std::vector<std::string>& args, const std::filesystem::path& ca
     motor.SinFicheroConFijos = [&](TConjuntoApuestas& c, std::string& error) {
         errores << "Generando la reducción con números fijos...\n";
         std::string mensaje;
-        const bool hecha = GeneraYAbreConFijos(motor, c, nullptr, mensaje, error);
+        const bool hecha = GeneraYAbreConFijos(
+            motor, c,
+            [&](std::int64_t apuestas) {
+                if (apuestas % 10000 == 0)
+                    errores << "  " << apuestas << " apuestas...\n";
+                return true;
+            },
+            mensaje, error);
         if (hecha)
             errores << mensaje << "\n";
         return hecha;

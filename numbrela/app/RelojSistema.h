@@ -11,7 +11,8 @@ namespace numbrela::app {
 inline std::uint32_t SemillaDelReloj()
 {
     static std::uint64_t llamadas = 0;
-    const auto t = static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
+    const auto t =
+        static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
     std::uint64_t x = t + 0x9e3779b97f4a7c15ull * ++llamadas;
     x = (x ^ (x >> 30)) * 0xbf58476d1ce4e5b9ull;
     x = (x ^ (x >> 27)) * 0x94d049bb133111ebull;

@@ -4,8 +4,8 @@
 //   numbrela_bench_EscrutinioBench [PROGRAM_FOLDER]
 #include <algorithm>
 #include <chrono>
-#include <ctime>
 #include <cstdio>
+#include <ctime>
 #include <filesystem>
 #include <functional>
 #include <sstream>
@@ -50,9 +50,9 @@ double Mediana(int veces, const std::function<void()>& f, double* pared = nullpt
 
 // The middle way: each bet expanded once into a 64-bit set, then one popcount per bet
 // and draw.
-__attribute__((target("popcnt"))) TContadoresSimulacion SimulaMascaras(const TConjuntoApuestas& c, int sorteos,
-                                                                       TGeneradorAleatorio& g,
-                                                                       const Simulacion::SemillaReloj& reloj)
+__attribute__((target("popcnt"))) TContadoresSimulacion
+SimulaMascaras(const TConjuntoApuestas& c, int sorteos, TGeneradorAleatorio& g,
+               const Simulacion::SemillaReloj& reloj)
 {
     std::vector<std::uint64_t> m;
     MascarasApuestas::Expande(c, m);
@@ -93,11 +93,21 @@ TContadoresSimulacion SimulaDirecto(TConjuntoApuestas& c, int sorteos, TGenerado
             MeterNumeros(a, numeros);
             PuntuarApuesta(a, s);
             switch (a.Aciertos) {
-            case 3: ++r.Tres; break;
-            case 4: ++r.Cuatro; break;
-            case 5: a.ConComplementario ? ++r.CincoMasC : ++r.Cinco; break;
-            case 6: ++r.Seis; break;
-            default: ++r.Fallos; break;
+            case 3:
+                ++r.Tres;
+                break;
+            case 4:
+                ++r.Cuatro;
+                break;
+            case 5:
+                a.ConComplementario ? ++r.CincoMasC : ++r.Cinco;
+                break;
+            case 6:
+                ++r.Seis;
+                break;
+            default:
+                ++r.Fallos;
+                break;
             }
         }
     }
@@ -127,8 +137,10 @@ std::size_t DocumentoDirecto(TConjuntoApuestas& c)
 
 int main(int argc, char** argv)
 {
-    std::filesystem::path carpeta = argc > 1 ? std::filesystem::path(argv[1])
-                                             : std::filesystem::read_symlink("/proc/self/exe").parent_path().parent_path() / "numbrela-bin";
+    std::filesystem::path carpeta =
+        argc > 1 ? std::filesystem::path(argv[1])
+                 : std::filesystem::read_symlink("/proc/self/exe").parent_path().parent_path() /
+                       "numbrela-bin";
     TReducidas motor(carpeta);
     TConjuntoApuestas c(&motor);
     c.Cabecera.Tipo = 3;
@@ -154,30 +166,41 @@ int main(int argc, char** argv)
     constexpr int kSorteos = 1000;
     TContadoresSimulacion rapida;
     double pRapida = 0;
-    const double tRapida = Mediana(5, [&] {
-        TGeneradorAleatorio g(7);
-        Simulacion::Simula(c, kSorteos, g, reloj, {}, rapida);
-    }, &pRapida);
+    const double tRapida = Mediana(
+        5,
+        [&] {
+            TGeneradorAleatorio g(7);
+            Simulacion::Simula(c, kSorteos, g, reloj, {}, rapida);
+        },
+        &pRapida);
     TContadoresSimulacion mascaras;
     double pMascaras = 0;
-    const double tMascaras = Mediana(3, [&] {
-        TGeneradorAleatorio g(7);
-        mascaras = SimulaMascaras(c, kSorteos, g, reloj);
-    }, &pMascaras);
+    const double tMascaras = Mediana(
+        3,
+        [&] {
+            TGeneradorAleatorio g(7);
+            mascaras = SimulaMascaras(c, kSorteos, g, reloj);
+        },
+        &pMascaras);
     constexpr int kSorteosDirecto = 10;
     TContadoresSimulacion directa;
-    const double tDirecta = Mediana(3, [&] {
-        TGeneradorAleatorio g(7);
-        directa = SimulaDirecto(c, kSorteosDirecto, g, reloj);
-    }) * (kSorteos / kSorteosDirecto);
-    std::printf("Simulation of %d draws (planes of bits, the program's): %.3f s CPU (wall %.3f s), %.0f M bet evaluations/s\n",
+    const double tDirecta = Mediana(3,
+                                    [&] {
+                                        TGeneradorAleatorio g(7);
+                                        directa = SimulaDirecto(c, kSorteosDirecto, g, reloj);
+                                    }) *
+                            (kSorteos / kSorteosDirecto);
+    std::printf("Simulation of %d draws (planes of bits, the program's): %.3f s CPU (wall %.3f s), "
+                "%.0f M bet evaluations/s\n",
                 kSorteos, tRapida, pRapida, n * kSorteos / tRapida / 1e6);
-    std::printf("One 64-bit set per bet, popcount per bet and draw: %.3f s CPU (wall %.3f s), %.0f M/s\n", tMascaras,
-                pMascaras, n * kSorteos / tMascaras / 1e6);
-    std::printf("Straightforward (unrank every bet every draw), scaled from %d draws: %.3f s CPU, %.2f M/s\n",
+    std::printf(
+        "One 64-bit set per bet, popcount per bet and draw: %.3f s CPU (wall %.3f s), %.0f M/s\n",
+        tMascaras, pMascaras, n * kSorteos / tMascaras / 1e6);
+    std::printf("Straightforward (unrank every bet every draw), scaled from %d draws: %.3f s CPU, "
+                "%.2f M/s\n",
                 kSorteosDirecto, tDirecta, n * kSorteos / tDirecta / 1e6);
-    std::printf("Ratios: straightforward / program %.0fx, per-bet sets / program %.1fx\n", tDirecta / tRapida,
-                tMascaras / tRapida);
+    std::printf("Ratios: straightforward / program %.0fx, per-bet sets / program %.1fx\n",
+                tDirecta / tRapida, tMascaras / tRapida);
 
     // Both methods agree on the same draws.
     TGeneradorAleatorio g1(11), g2(11);
@@ -189,17 +212,21 @@ int main(int argc, char** argv)
     Simulacion::Simula(c, 10, g1, r1, {}, a);
     const TContadoresSimulacion b = SimulaDirecto(c, 10, g2, r2);
     const TContadoresSimulacion m3 = SimulaMascaras(c, 10, g3, r3);
-    std::printf("Check over 10 draws: %s\n", a == b && a == m3 ? "same counters" : "COUNTERS DIFFER");
+    std::printf("Check over 10 draws: %s\n",
+                a == b && a == m3 ? "same counters" : "COUNTERS DIFFER");
 
     TSorteo s{{1, 3, 7, 12, 30, 45}, 9};
     Escrutinio::Escruta(c, s, error);
     std::size_t lineas = 0;
     double pDoc = 0;
     const double tEscrutinio = Mediana(5, [&] { Escrutinio::Escruta(c, s, error); });
-    const double tDoc = Mediana(5, [&] { lineas = DocumentoListado::Construye(c, ClaseDocumento::Reducida).size(); }, &pDoc);
+    const double tDoc = Mediana(
+        5, [&] { lineas = DocumentoListado::Construye(c, ClaseDocumento::Reducida).size(); },
+        &pDoc);
     const double tDocDirecto = Mediana(3, [&] { DocumentoDirecto(c); });
     std::printf("Scrutiny of one draw: %.4f s CPU\n", tEscrutinio);
-    std::printf("Document: %zu lines in %.3f s CPU (wall %.3f s); through string streams: %.3f s CPU; ratio %.1fx\n",
+    std::printf("Document: %zu lines in %.3f s CPU (wall %.3f s); through string streams: %.3f s "
+                "CPU; ratio %.1fx\n",
                 lineas, tDoc, pDoc, tDocDirecto, tDocDirecto / tDoc);
     return a == b && a == m3 ? 0 : 1;
 }

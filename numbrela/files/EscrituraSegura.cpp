@@ -15,20 +15,22 @@ EscrituraSegura::~EscrituraSegura()
 {
     if (f_ != nullptr)
         std::fclose(f_);
-    if (!hecho_ && !temporal_.empty()) {
+    if (creado_ && !hecho_) {
         std::error_code ec;
-        if (f_ != nullptr || std::filesystem::exists(temporal_, ec))
-            std::filesystem::remove(temporal_, ec);
+        std::filesystem::remove(temporal_, ec);
     }
 }
 
 bool EscrituraSegura::Abre()
 {
-    // "x" refuses to follow or reuse something already there under the temporary name.
+    // A temporary file left by an earlier crash is ours to replace; anything else under
+    // that name (a folder) is left alone and the save fails. "x" never follows a link.
     std::error_code ec;
-    std::filesystem::remove(temporal_, ec);
+    if (std::filesystem::is_regular_file(std::filesystem::symlink_status(temporal_, ec)))
+        std::filesystem::remove(temporal_, ec);
     f_ = std::fopen(temporal_.c_str(), "wbx");
-    return f_ != nullptr;
+    creado_ = f_ != nullptr;
+    return creado_;
 }
 
 bool EscrituraSegura::Escribe(std::span<const std::uint8_t> bytes)

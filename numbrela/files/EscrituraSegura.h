@@ -12,7 +12,7 @@ namespace numbrela {
 class EscrituraSegura {
 public:
     explicit EscrituraSegura(std::filesystem::path destino);
-    ~EscrituraSegura();  // removes the temporary file unless Confirma succeeded
+    ~EscrituraSegura(); // removes the temporary file unless Confirma succeeded
     EscrituraSegura(const EscrituraSegura&) = delete;
     EscrituraSegura& operator=(const EscrituraSegura&) = delete;
 
@@ -26,6 +26,7 @@ private:
     std::filesystem::path destino_;
     std::filesystem::path temporal_;
     std::FILE* f_ = nullptr;
+    bool creado_ = false;
     bool hecho_ = false;
 };
 

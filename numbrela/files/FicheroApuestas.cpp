@@ -18,7 +18,8 @@ constexpr const char* kErrorTotal = "Error en la lectura del total de apuestas a
 constexpr const char* kErrorApuestas = "Error recobrando apuestas desde disco";
 constexpr const char* kErrorCrear = "Error: No es posible crear el archivo";
 constexpr const char* kErrorGrabar = "Error: No es posible grabar este archivo";
-constexpr const char* kErrorGrabacion = "Error: Se ha producido un error durante la grabación de datos";
+constexpr const char* kErrorGrabacion =
+    "Error: Se ha producido un error durante la grabación de datos";
 constexpr const char* kErrorTamano = "Error grabando tamaño en apuestas";
 constexpr const char* kErrorMultiple = "Error grabando apuesta de multiple";
 
@@ -55,7 +56,8 @@ bool CabeceraValida(const CabeceraApuestas& c)
     case TipoApuesta::Multiple:
         return ApuestaMultiple::Tamano(c.CodigoMultiple).has_value();
     case TipoApuesta::Reducida: {
-        if (c.TotalReducidos < 7 || c.TotalReducidos > kNumeros || c.TotalFijos < 0 || c.TotalFijos > 3)
+        if (c.TotalReducidos < 7 || c.TotalReducidos > kNumeros || c.TotalFijos < 0 ||
+            c.TotalFijos > 3)
             return false;
         int anterior = 0;
         for (int p = 0; p < c.TotalReducidos; ++p) {
@@ -67,7 +69,7 @@ bool CabeceraValida(const CabeceraApuestas& c)
         return true;
     }
     }
-    return false;  // Tipo outside 0..3
+    return false; // Tipo outside 0..3
 }
 
 // Six numbers of a stored simple bet: each 1..49, none repeated.
@@ -95,7 +97,7 @@ void DejaSinApuestas(TConjuntoApuestas& conjunto)
 TTextosConjunto TextosGuardados(const TConjuntoApuestas& conjunto)
 {
     TTextosConjunto t;
-    t.Leyenda = conjunto.Cabecera.Leyenda;  // the stored legend, not recomposed
+    t.Leyenda = conjunto.Cabecera.Leyenda; // the stored legend, not recomposed
     t.Contador = "Boleto 1 de " + std::to_string(conjunto.Cabecera.UltimoBoleto + 1);
     return t;
 }
@@ -108,8 +110,9 @@ std::optional<std::string> FicheroApuestas::CompruebaCruces(const TConjuntoApues
         return std::nullopt;
     const std::int64_t n = conjunto.TotalApuestas();
     for (std::int64_t i = 0; i < n; ++i) {
-        const bool completa = static_cast<std::size_t>(i) < conjunto.Apuestas.size() &&
-                              conjunto.Apuestas[static_cast<std::size_t>(i)].Cruces == kNumerosPorApuesta;
+        const bool completa =
+            static_cast<std::size_t>(i) < conjunto.Apuestas.size() &&
+            conjunto.Apuestas[static_cast<std::size_t>(i)].Cruces == kNumerosPorApuesta;
         if (!completa)
             return "Error: La apuesta " + std::to_string(i + 1) +
                    " no tiene 6 cruces. Complétela e inténtelo de nuevo";
@@ -141,8 +144,11 @@ bool FicheroApuestas::EscribeApuestas(TConjuntoApuestas& conjunto, TSalidaApuest
         }
         // The records are gathered and written at once: a million bets are six megabytes.
         std::vector<std::uint8_t> registros;
-        registros.reserve(std::min<std::size_t>(conjunto.Apuestas.size(), static_cast<std::size_t>(std::max(n, 0))) * kTamRegistro);
-        for (std::int32_t i = 0; i < n && static_cast<std::size_t>(i) < conjunto.Apuestas.size(); ++i) {
+        registros.reserve(std::min<std::size_t>(conjunto.Apuestas.size(),
+                                                static_cast<std::size_t>(std::max(n, 0))) *
+                          kTamRegistro);
+        for (std::int32_t i = 0; i < n && static_cast<std::size_t>(i) < conjunto.Apuestas.size();
+             ++i) {
             TApuestas& a = conjunto.Apuestas[static_cast<std::size_t>(i)];
             a.EmpaquetaNumeros();
             registros.insert(registros.end(), a.NumerosOrdenados.begin() + 1,
@@ -196,7 +202,8 @@ bool FicheroApuestas::Graba(TConjuntoApuestas& conjunto, const std::filesystem::
     return true;
 }
 
-TResultadoApertura FicheroApuestas::Lee(TConjuntoApuestas& conjunto, std::span<const std::uint8_t> bytes,
+TResultadoApertura FicheroApuestas::Lee(TConjuntoApuestas& conjunto,
+                                        std::span<const std::uint8_t> bytes,
                                         const std::string& ruta)
 {
     TResultadoApertura r;
@@ -234,14 +241,15 @@ TResultadoApertura FicheroApuestas::Lee(TConjuntoApuestas& conjunto, std::span<c
         pos += kTamTotal;
         // Bets are created only for the records the file holds, so a count larger than
         // the file allocates nothing beyond what is there.
-        const std::int32_t enFichero = static_cast<std::int32_t>(
-            std::min<std::size_t>((bytes.size() - pos) / kTamRegistro, static_cast<std::size_t>(n)));
+        const std::int32_t enFichero = static_cast<std::int32_t>(std::min<std::size_t>(
+            (bytes.size() - pos) / kTamRegistro, static_cast<std::size_t>(n)));
         conjunto.Cabecera.TotalApuestas = enFichero;
         std::string error;
         conjunto.ActualizaApuestas(error);
         conjunto.Cabecera.TotalApuestas = n;
         std::int32_t leidas = 0;
-        for (; leidas < enFichero && RegistroValido(bytes.data() + pos); ++leidas, pos += kTamRegistro)
+        for (; leidas < enFichero && RegistroValido(bytes.data() + pos);
+             ++leidas, pos += kTamRegistro)
             MeterNumeros(conjunto.Apuestas[static_cast<std::size_t>(leidas)], bytes.data() + pos);
         if (leidas < n) {
             // The set keeps the bets read before the failure, and says so in its count.
@@ -257,12 +265,14 @@ TResultadoApertura FicheroApuestas::Lee(TConjuntoApuestas& conjunto, std::span<c
         break;
     }
     case TipoApuesta::Multiple: {
-        conjunto.CrucesPorApuesta = ApuestaMultiple::Tamano(conjunto.Cabecera.CodigoMultiple)->Cruces;
+        conjunto.CrucesPorApuesta =
+            ApuestaMultiple::Tamano(conjunto.Cabecera.CodigoMultiple)->Cruces;
         std::string error;
-        conjunto.ActualizaApuestas(error);  // one empty bet
+        conjunto.ActualizaApuestas(error); // one empty bet
         r.Textos = TextosGuardados(conjunto);
         if (bytes.size() < pos + kTamLista ||
-            !ApuestaMultiple::CargaDeLista(conjunto.Apuestas[0], conjunto.CrucesPorApuesta, bytes.data() + pos)) {
+            !ApuestaMultiple::CargaDeLista(conjunto.Apuestas[0], conjunto.CrucesPorApuesta,
+                                           bytes.data() + pos)) {
             r.Error = kErrorApuestas;
             return r;
         }
@@ -288,7 +298,7 @@ TResultadoApertura FicheroApuestas::Lee(TConjuntoApuestas& conjunto, std::span<c
     }
     case TipoApuesta::Ninguno: {
         std::string error;
-        conjunto.ActualizaApuestas(error);  // no bets
+        conjunto.ActualizaApuestas(error); // no bets
         r.Textos = conjunto.CambiaLeyenda();
         break;
     }

@@ -24,10 +24,10 @@ public:
 // What the main window shows after opening a file.
 struct TResultadoApertura {
     bool Ok = false;
-    std::string Error;            // the message box, when !Ok
-    std::string PanelFichero;     // the file panel: the path
-    bool MostrarSorteo = false;   // the draw strip shows the stored draw
-    TTextosConjunto Textos;       // legend and slip counter (kinds 1 to 3)
+    std::string Error;          // the message box, when !Ok
+    std::string PanelFichero;   // the file panel: the path
+    bool MostrarSorteo = false; // the draw strip shows the stored draw
+    TTextosConjunto Textos;     // legend and slip counter (kinds 1 to 3)
 };
 
 enum class ModoGrabacion { Grabar, GrabarComo };

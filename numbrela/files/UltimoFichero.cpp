@@ -12,13 +12,14 @@ bool UltimoFichero::GrabaUltimo(const std::filesystem::path& carpeta, const std:
 {
     const std::string bytes = Utf8ACp1252(ruta);
     if (Cp1252AUtf8(bytes) != ruta)
-        return false;  // '?' in place of a character would record a path that is not there
+        return false; // '?' in place of a character would record a path that is not there
     std::string contenido;
     contenido.push_back(static_cast<char>(bytes.size() > 255 ? 255 : bytes.size()));
     contenido += bytes;
     EscrituraSegura salida(carpeta / kNombreUltimo);
     return salida.Abre() &&
-           salida.Escribe({reinterpret_cast<const std::uint8_t*>(contenido.data()), contenido.size()}) &&
+           salida.Escribe(
+               {reinterpret_cast<const std::uint8_t*>(contenido.data()), contenido.size()}) &&
            salida.Confirma();
 }
 

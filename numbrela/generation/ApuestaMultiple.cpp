@@ -5,13 +5,20 @@ namespace numbrela {
 std::optional<TTamanoMultiple> ApuestaMultiple::Tamano(int codigo)
 {
     switch (codigo) {
-    case 1: return TTamanoMultiple{1, 7, 7};
-    case 2: return TTamanoMultiple{2, 8, 28};
-    case 3: return TTamanoMultiple{3, 5, 44};
-    case 4: return TTamanoMultiple{4, 9, 84};
-    case 5: return TTamanoMultiple{5, 10, 210};
-    case 6: return TTamanoMultiple{6, 11, 462};
-    default: return std::nullopt;
+    case 1:
+        return TTamanoMultiple{1, 7, 7};
+    case 2:
+        return TTamanoMultiple{2, 8, 28};
+    case 3:
+        return TTamanoMultiple{3, 5, 44};
+    case 4:
+        return TTamanoMultiple{4, 9, 84};
+    case 5:
+        return TTamanoMultiple{5, 10, 210};
+    case 6:
+        return TTamanoMultiple{6, 11, 462};
+    default:
+        return std::nullopt;
     }
 }
 
@@ -22,7 +29,7 @@ bool ApuestaMultiple::Crea(TConjuntoApuestas& conjunto, int codigo, TTextosConju
         return false;
     const std::uint8_t juego = conjunto.Cabecera.Juego;
     conjunto.Cabecera = CabeceraApuestas{};
-    conjunto.Cabecera.Juego = juego;  // the game is the player's choice, not the set's
+    conjunto.Cabecera.Juego = juego; // the game is the player's choice, not the set's
     conjunto.Cabecera.Nombre = kSinNombre;
     conjunto.GrabarHabilitado = false;
     conjunto.GrabarComoHabilitado = false;
@@ -36,7 +43,7 @@ bool ApuestaMultiple::Crea(TConjuntoApuestas& conjunto, int codigo, TTextosConju
     conjunto.CrucesPorApuesta = tamano->Cruces;
     conjunto.Cabecera.Tipo = static_cast<std::uint8_t>(TipoApuesta::Multiple);
     std::string error;
-    return conjunto.CambioGlobal(error, textos);  // one empty bet cannot fail
+    return conjunto.CambioGlobal(error, textos); // one empty bet cannot fail
 }
 
 std::string ApuestaMultiple::TextoBanner(const TConjuntoApuestas& conjunto)
@@ -57,8 +64,8 @@ bool ApuestaMultiple::AlternaMarca(TConjuntoApuestas& conjunto, std::size_t indi
     TApuestas& apuesta = conjunto.Apuestas[indice];
     if (apuesta.Marcado(numero))
         return apuesta.Desmarca(numero);
-    const int limite = conjunto.Tipo() == TipoApuesta::Multiple ? conjunto.CrucesPorApuesta
-                                                                : kNumerosPorApuesta;
+    const int limite =
+        conjunto.Tipo() == TipoApuesta::Multiple ? conjunto.CrucesPorApuesta : kNumerosPorApuesta;
     if (apuesta.Cruces >= limite) {
         error = "Esta apuesta ya tiene sus " + std::to_string(limite) +
                 " cruces. Quite una antes de marcar otra";
@@ -67,7 +74,8 @@ bool ApuestaMultiple::AlternaMarca(TConjuntoApuestas& conjunto, std::size_t indi
     return apuesta.Marca(numero);
 }
 
-bool ApuestaMultiple::CargaDeLista(TApuestas& apuesta, int cruces, const std::uint8_t lista[kMaxCruces])
+bool ApuestaMultiple::CargaDeLista(TApuestas& apuesta, int cruces,
+                                   const std::uint8_t lista[kMaxCruces])
 {
     apuesta = TApuestas{};
     for (int p = 0; p < kMaxCruces; ++p)

@@ -22,9 +22,12 @@ void Numero(std::string& s, std::int64_t v)
 ClaseDocumento DocumentoListado::Clase(const TConjuntoApuestas& conjunto)
 {
     switch (conjunto.Tipo()) {
-    case TipoApuesta::Simple: return ClaseDocumento::Simples;
-    case TipoApuesta::Multiple: return ClaseDocumento::Multiple;
-    default: return ClaseDocumento::Reducida;
+    case TipoApuesta::Simple:
+        return ClaseDocumento::Simples;
+    case TipoApuesta::Multiple:
+        return ClaseDocumento::Multiple;
+    default:
+        return ClaseDocumento::Reducida;
     }
 }
 
@@ -34,12 +37,14 @@ std::string DocumentoListado::TituloTrabajo(const TConjuntoApuestas& conjunto)
 }
 
 std::vector<TLineaDocumento> DocumentoListado::Construye(const TConjuntoApuestas& conjunto,
-                                                         ClaseDocumento clase, const Progreso& progreso)
+                                                         ClaseDocumento clase,
+                                                         const Progreso& progreso)
 {
     const CabeceraApuestas& c = conjunto.Cabecera;
     std::vector<TLineaDocumento> lineas;
     lineas.push_back({kNombrePrograma, EstiloLinea::Titulo});
-    lineas.push_back({CortaUtf8("   Nombre de la Apuesta: " + c.Nombre, 125), EstiloLinea::Cursiva});
+    lineas.push_back(
+        {CortaUtf8("   Nombre de la Apuesta: " + c.Nombre, 125), EstiloLinea::Cursiva});
     lineas.push_back({CortaUtf8("     " + c.Leyenda, 205), EstiloLinea::Cursiva});
     if (clase == ClaseDocumento::Reducida) {
         std::string s = "       Numeros escogidos para reducción: ";
@@ -60,9 +65,9 @@ std::vector<TLineaDocumento> DocumentoListado::Construye(const TConjuntoApuestas
         Numero(s, c.Sorteo.Complementario);
         lineas.push_back({s, EstiloLinea::Cursiva});
         const TEscrutinio e = Escrutinio::Calcula(conjunto);
-        lineas.push_back({"       Premios: 6=" + std::to_string(e.Seis) + " /5=" + std::to_string(e.Cinco) +
-                              " /5+C=" + std::to_string(e.CincoMasC) + " /4=" + std::to_string(e.Cuatro) +
-                              " /3=" + std::to_string(e.Tres),
+        lineas.push_back({"       Premios: 6=" + std::to_string(e.Seis) + " /5=" +
+                              std::to_string(e.Cinco) + " /5+C=" + std::to_string(e.CincoMasC) +
+                              " /4=" + std::to_string(e.Cuatro) + " /3=" + std::to_string(e.Tres),
                           EstiloLinea::Cursiva});
     }
     lineas.push_back({"", EstiloLinea::Cursiva});

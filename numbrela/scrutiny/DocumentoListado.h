@@ -13,9 +13,9 @@ namespace numbrela {
 inline constexpr const char* kNombrePrograma = "Numbrela Pro 1.36";
 
 enum class EstiloLinea {
-    Titulo,   // the text area's own font, 27 pixels high
-    Cursiva,  // 9-point italic
-    Apuesta,  // 8-point "Courier New", upright, left-aligned
+    Titulo,  // the text area's own font, 27 pixels high
+    Cursiva, // 9-point italic
+    Apuesta, // 8-point "Courier New", upright, left-aligned
 };
 
 struct TLineaDocumento {
@@ -38,7 +38,8 @@ public:
     // reduced system, the draw and the tally after a scrutiny, two empty lines, then the
     // bets.
     static std::vector<TLineaDocumento> Construye(const TConjuntoApuestas& conjunto,
-                                                  ClaseDocumento clase, const Progreso& progreso = {});
+                                                  ClaseDocumento clase,
+                                                  const Progreso& progreso = {});
 
     // The print job's title: the set's name.
     static std::string TituloTrabajo(const TConjuntoApuestas& conjunto);

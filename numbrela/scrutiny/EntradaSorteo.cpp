@@ -80,7 +80,7 @@ std::array<std::string, 7> EntradaSorteo::CamposDeTexto(const std::string& texto
     for (;;) {
         const std::size_t coma = ganadores.find(',', desde);
         if (campo == 5 || coma == std::string::npos) {
-            c[campo] = ganadores.substr(desde);  // a sixth comma stays in field 6
+            c[campo] = ganadores.substr(desde); // a sixth comma stays in field 6
             break;
         }
         c[campo++] = ganadores.substr(desde, coma - desde);

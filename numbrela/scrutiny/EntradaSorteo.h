@@ -10,9 +10,9 @@ namespace numbrela {
 
 struct TResultadoEntrada {
     bool Ok = false;
-    std::string Error;             // the message box when !Ok
-    bool FocoPrimerCampo = false;  // the generic message puts the focus on the first field
-    TSorteo Sorteo;                // when Ok: the six winners ascending and the complementary
+    std::string Error;            // the message box when !Ok
+    bool FocoPrimerCampo = false; // the generic message puts the focus on the first field
+    TSorteo Sorteo;               // when Ok: the six winners ascending and the complementary
 };
 
 class EntradaSorteo {

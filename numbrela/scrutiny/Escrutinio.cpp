@@ -10,11 +10,20 @@ namespace {
 void Suma(TEscrutinio& e, int aciertos, bool complementario)
 {
     switch (aciertos) {
-    case 3: ++e.Tres; break;
-    case 4: ++e.Cuatro; break;
-    case 5: complementario ? ++e.CincoMasC : ++e.Cinco; break;
-    case 6: ++e.Seis; break;
-    default: break;
+    case 3:
+        ++e.Tres;
+        break;
+    case 4:
+        ++e.Cuatro;
+        break;
+    case 5:
+        complementario ? ++e.CincoMasC : ++e.Cinco;
+        break;
+    case 6:
+        ++e.Seis;
+        break;
+    default:
+        break;
     }
 }
 
@@ -41,7 +50,8 @@ bool Escrutinio::EscrutarReducida(TConjuntoApuestas& conjunto)
         int h = 0;
         for (std::uint64_t b : bit)
             h += (mascaras[i] & b) != 0;
-        conjunto.AciertosReducida[i] = static_cast<std::uint8_t>(h + ((mascaras[i] & c) != 0 ? 128 : 0));
+        conjunto.AciertosReducida[i] =
+            static_cast<std::uint8_t>(h + ((mascaras[i] & c) != 0 ? 128 : 0));
     }
     return true;
 }
@@ -63,7 +73,7 @@ bool Escrutinio::Escruta(TConjuntoApuestas& conjunto, const TSorteo& sorteo, std
             error = "Error: Se ha producido un error leyendo el archivo o el archivo no existe";
             return false;
         }
-        for (TApuestas& a : conjunto.Apuestas)  // the slip on screen
+        for (TApuestas& a : conjunto.Apuestas) // the slip on screen
             PuntuarApuesta(a, sorteo);
         break;
     case TipoApuesta::Ninguno:

@@ -24,8 +24,8 @@ public:
     bool CancelarHabilitado = true;
     bool AutomaticoHabilitado = true;
     bool ComenzarHabilitado = true;
-    bool ModoAutomatico = false;  // the window has grown to show the simulation
-    std::array<std::string, 6> Contadores{"0", "0", "0", "0", "0", "0"};  // 6, 5C, 5, 4, 3, F
+    bool ModoAutomatico = false; // the window has grown to show the simulation
+    std::array<std::string, 6> Contadores{"0", "0", "0", "0", "0", "0"}; // 6, 5C, 5, 4, 3, F
     std::string ContadorSorteos = "0";
     ColorContador Color = ColorContador::Normal;
 

@@ -7,17 +7,25 @@
 
 namespace numbrela {
 
-const TFilaListado ListadoApuestas::kCabecera = {"Apuesta", "N1", "N2", "N3", "N4", "N5", "N6",
-                                                 "Premio Escrutado"};
+const TFilaListado ListadoApuestas::kCabecera = {"Apuesta", "N1", "N2", "N3",
+                                                 "N4",      "N5", "N6", "Premio Escrutado"};
 const std::array<int, 8> ListadoApuestas::kAnchoColumnas = {64, 32, 29, 30, 30, 30, 30, 110};
 
 ListadoApuestas::ListadoApuestas(const TConjuntoApuestas& conjunto) : conjunto_(conjunto)
 {
     switch (conjunto.Tipo()) {
-    case TipoApuesta::Simple: total_ = static_cast<std::int64_t>(conjunto.Apuestas.size()); break;
-    case TipoApuesta::Reducida: total_ = static_cast<std::int64_t>(conjunto.BufferRangos.size()); break;
-    case TipoApuesta::Multiple: total_ = conjunto.Apuestas.empty() ? 0 : 1; break;
-    case TipoApuesta::Ninguno: total_ = 0; break;
+    case TipoApuesta::Simple:
+        total_ = static_cast<std::int64_t>(conjunto.Apuestas.size());
+        break;
+    case TipoApuesta::Reducida:
+        total_ = static_cast<std::int64_t>(conjunto.BufferRangos.size());
+        break;
+    case TipoApuesta::Multiple:
+        total_ = conjunto.Apuestas.empty() ? 0 : 1;
+        break;
+    case TipoApuesta::Ninguno:
+        total_ = 0;
+        break;
     }
     if (conjunto.Tipo() == TipoApuesta::Reducida && conjunto.Motor() != nullptr)
         conjunto.Motor()->Calcular(conjunto.Cabecera.TotalReducidos);
@@ -67,8 +75,11 @@ void ListadoApuestas::LlenaMultiple()
     if (!conjunto_.EscrutadoHecho)
         return;
     const TEscrutinio e = Escrutinio::Calcula(conjunto_);
-    const std::pair<const char*, std::uint32_t> tally[] = {
-        {"6:   ", e.Seis}, {"5+C: ", e.CincoMasC}, {"5  : ", e.Cinco}, {"4  : ", e.Cuatro}, {"3  : ", e.Tres}};
+    const std::pair<const char*, std::uint32_t> tally[] = {{"6:   ", e.Seis},
+                                                           {"5+C: ", e.CincoMasC},
+                                                           {"5  : ", e.Cinco},
+                                                           {"4  : ", e.Cuatro},
+                                                           {"3  : ", e.Tres}};
     for (const auto& [texto, n] : tally) {
         TFilaListado f;
         f[7] = texto + std::to_string(n);
@@ -96,7 +107,7 @@ void ListadoApuestas::PaginaSiguiente()
 void ListadoApuestas::UltimaPagina()
 {
     if (total_ == 0) {
-        ActualizaGrid(1);  // an empty set has no page but the first
+        ActualizaGrid(1); // an empty set has no page but the first
         return;
     }
     std::int64_t primera = kFilasPorPagina * (total_ / kFilasPorPagina) + 1;

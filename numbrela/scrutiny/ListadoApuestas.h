@@ -15,8 +15,8 @@ using TFilaListado = std::array<std::string, 8>;
 class ListadoApuestas {
 public:
     static constexpr int kFilasPorPagina = 16;
-    static const TFilaListado kCabecera;              // "Apuesta", "N1".."N6", "Premio Escrutado"
-    static const std::array<int, 8> kAnchoColumnas;   // pixels
+    static const TFilaListado kCabecera;            // "Apuesta", "N1".."N6", "Premio Escrutado"
+    static const std::array<int, 8> kAnchoColumnas; // pixels
     static constexpr int kAltoFila = 20;
 
     // Reads the set; the listing changes nothing. Shows the first page.

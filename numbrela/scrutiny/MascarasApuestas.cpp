@@ -23,7 +23,8 @@ std::uint64_t MascarasApuestas::MascaraGanadores(const TSorteo& sorteo)
     return m;
 }
 
-bool MascarasApuestas::Expande(const TConjuntoApuestas& conjunto, std::vector<std::uint64_t>& mascaras)
+bool MascarasApuestas::Expande(const TConjuntoApuestas& conjunto,
+                               std::vector<std::uint64_t>& mascaras)
 {
     mascaras.clear();
     switch (conjunto.Tipo()) {
@@ -45,7 +46,8 @@ bool MascarasApuestas::Expande(const TConjuntoApuestas& conjunto, std::vector<st
         // The positions' numbers once, so each bet is six table reads.
         std::array<std::uint64_t, kNumeros + 1> bits{};
         for (int p = 1; p <= n; ++p)
-            bits[static_cast<std::size_t>(p)] = MascaraNumero(conjunto.Cabecera.ListaReducidos[static_cast<std::size_t>(p - 1)]);
+            bits[static_cast<std::size_t>(p)] =
+                MascaraNumero(conjunto.Cabecera.ListaReducidos[static_cast<std::size_t>(p - 1)]);
         mascaras.resize(conjunto.BufferRangos.size());
         for (std::size_t i = 0; i < conjunto.BufferRangos.size(); ++i) {
             std::uint8_t pos[kNumerosPorApuesta];

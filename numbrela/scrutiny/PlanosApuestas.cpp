@@ -10,7 +10,8 @@ struct Sumas {
 // Six planes added as bits: two full adders give the units and two twos, a third adds the
 // twos into the twos' and fours' bits; then each count of hits is one pattern of bits.
 template <typename Popcount>
-Sumas SumaPlanos(const std::uint64_t* const p[6], const std::uint64_t* c, std::size_t palabras, Popcount pop)
+Sumas SumaPlanos(const std::uint64_t* const p[6], const std::uint64_t* c, std::size_t palabras,
+                 Popcount pop)
 {
     Sumas s;
     for (std::size_t w = 0; w < palabras; ++w) {
@@ -31,16 +32,20 @@ Sumas SumaPlanos(const std::uint64_t* const p[6], const std::uint64_t* c, std::s
 }
 
 #if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
-__attribute__((target("popcnt"))) Sumas SumaPopcnt(const std::uint64_t* const p[6], const std::uint64_t* c,
-                                                    std::size_t palabras)
+__attribute__((target("popcnt"))) Sumas SumaPopcnt(const std::uint64_t* const p[6],
+                                                   const std::uint64_t* c, std::size_t palabras)
 {
-    return SumaPlanos(p, c, palabras, [](std::uint64_t x) { return static_cast<std::uint64_t>(__builtin_popcountll(x)); });
+    return SumaPlanos(p, c, palabras, [](std::uint64_t x) {
+        return static_cast<std::uint64_t>(__builtin_popcountll(x));
+    });
 }
 #endif
 
 Sumas SumaGenerica(const std::uint64_t* const p[6], const std::uint64_t* c, std::size_t palabras)
 {
-    return SumaPlanos(p, c, palabras, [](std::uint64_t x) { return static_cast<std::uint64_t>(__builtin_popcountll(x)); });
+    return SumaPlanos(p, c, palabras, [](std::uint64_t x) {
+        return static_cast<std::uint64_t>(__builtin_popcountll(x));
+    });
 }
 
 } // namespace

@@ -26,11 +26,14 @@ public:
     void Cuenta(const TSorteo& sorteo, TCuentaPremios& cuenta) const;
 
 private:
-    const std::uint64_t* Plano(int numero) const { return planos_.data() + static_cast<std::size_t>(numero) * palabras_; }
+    const std::uint64_t* Plano(int numero) const
+    {
+        return planos_.data() + static_cast<std::size_t>(numero) * palabras_;
+    }
 
     std::size_t apuestas_ = 0;
     std::size_t palabras_ = 0;
-    std::vector<std::uint64_t> planos_;  // planes 0..49, plane 0 all zero
+    std::vector<std::uint64_t> planos_; // planes 0..49, plane 0 all zero
 };
 
 } // namespace numbrela

@@ -13,7 +13,8 @@ void SeisNumeros::Empaquetados(const TApuestas& apuesta, std::uint8_t* numeros, 
 }
 
 bool SeisNumeros::DeApuesta(const TConjuntoApuestas& conjunto, std::int64_t indice,
-                            std::array<std::uint8_t, 6>& numeros, int& aciertos, bool& complementario)
+                            std::array<std::uint8_t, 6>& numeros, int& aciertos,
+                            bool& complementario)
 {
     if (indice < 0)
         return false;
@@ -33,7 +34,8 @@ bool SeisNumeros::DeApuesta(const TConjuntoApuestas& conjunto, std::int64_t indi
     std::uint8_t pos[kNumerosPorApuesta];
     conjunto.Motor()->TomarCombinacion(conjunto.BufferRangos[i], pos);
     for (int t = 0; t < kNumerosPorApuesta; ++t)
-        numeros[static_cast<std::size_t>(t)] = pos[t] >= 1 && pos[t] <= n ? conjunto.Cabecera.ListaReducidos[pos[t] - 1u] : 0;
+        numeros[static_cast<std::size_t>(t)] =
+            pos[t] >= 1 && pos[t] <= n ? conjunto.Cabecera.ListaReducidos[pos[t] - 1u] : 0;
     const std::uint8_t b = i < conjunto.AciertosReducida.size() ? conjunto.AciertosReducida[i] : 0;
     aciertos = b & 0x7f;
     complementario = b >= 128;

@@ -15,7 +15,8 @@ public:
     // must already be built for the set (Calcular) for a reduced set. Returns false when
     // the bet is not there.
     static bool DeApuesta(const TConjuntoApuestas& conjunto, std::int64_t indice,
-                          std::array<std::uint8_t, 6>& numeros, int& aciertos, bool& complementario);
+                          std::array<std::uint8_t, 6>& numeros, int& aciertos,
+                          bool& complementario);
 
     // The first `cuantos` marked numbers of a bet, ascending, 0 after the last.
     static void Empaquetados(const TApuestas& apuesta, std::uint8_t* numeros, int cuantos);

@@ -78,9 +78,9 @@ std::optional<std::int64_t> Simulacion::LeeCuenta(const std::string& texto, std:
 
 std::array<std::string, 6> Simulacion::Lineas(const TContadoresSimulacion& c)
 {
-    return {"6: " + std::to_string(c.Seis), "5C: " + std::to_string(c.CincoMasC),
+    return {"6: " + std::to_string(c.Seis),  "5C: " + std::to_string(c.CincoMasC),
             "5: " + std::to_string(c.Cinco), "4: " + std::to_string(c.Cuatro),
-            "3: " + std::to_string(c.Tres), "F: " + std::to_string(c.Fallos)};
+            "3: " + std::to_string(c.Tres),  "F: " + std::to_string(c.Fallos)};
 }
 
 } // namespace numbrela

@@ -42,8 +42,8 @@ public:
     // numbers. The set's stored draw and results are not touched. Returns false (no
     // draw made) for a reduced set without an engine.
     static bool Simula(const TConjuntoApuestas& conjunto, std::int64_t sorteos,
-                       TGeneradorAleatorio& generador, const SemillaReloj& reloj,
-                       const Paso& paso, TContadoresSimulacion& contadores);
+                       TGeneradorAleatorio& generador, const SemillaReloj& reloj, const Paso& paso,
+                       TContadoresSimulacion& contadores);
 
     // The count field: up to six digits. Nothing, with the message to show in `error`,
     // for an empty or non-numeric count.

@@ -22,7 +22,7 @@ inline std::uint64_t Binomial(int n, int k)
 
 class MotorPruebas : public TMotorReducidas {
 public:
-    std::map<std::pair<int, int>, std::vector<std::uint32_t>> Sistemas;  // (n, kind) -> ranks
+    std::map<std::pair<int, int>, std::vector<std::uint32_t>> Sistemas; // (n, kind) -> ranks
     int Calculos = 0;
 
     bool PrimitivaReducida(TConjuntoApuestas& c, std::string& error) override

@@ -11,6 +11,12 @@
 
 namespace orbel::app {
 
+std::string ClockActionsHelp()
+{
+    return "  --clocks           list the clocks of the settings (Orbel.dat in the data\n"
+           "                     folder): name and current time, tab-separated\n";
+}
+
 std::optional<int> RunClockAction(const Options& options, std::ostream& out, std::ostream& err)
 {
     const auto& rest = options.rest;
@@ -32,7 +38,12 @@ std::optional<int> RunClockAction(const Options& options, std::ostream& out, std
         err << load.message << "\n";
         return 1;
     }
-    out << ClockListing(settings.clocks, platform.utcNow());
+    const DateTime now = platform.utcNow();
+    ZoneSources sources;
+    sources.programFolder = options.dataDir;
+    sources.referenceYear = now.Calendar().year;
+    RefreshZonesAtStart(settings, sources);
+    out << ClockListing(settings.clocks, now);
     return 0;
 }
 

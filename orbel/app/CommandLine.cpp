@@ -46,7 +46,8 @@ std::string HelpText()
            "  --help             show this help\n"
            "  --version          show the version\n"
            "  --data-dir FOLDER  use FOLDER instead of the program folder for every file\n"
-           "                     the program reads or writes\n";
+           "                     the program reads or writes\n"
+           "  --clocks           each clock of the settings: name and current time\n";
 }
 
 } // namespace orbel::app

@@ -4,6 +4,7 @@
 #include "app/ClockActions.h"
 #include "app/CommandLine.h"
 #include "app/ZoneActions.h"
+#include "app/SyncActions.h"
 
 int main(int argc, char** argv)
 {
@@ -14,11 +15,11 @@ int main(int argc, char** argv)
         return 2;
     }
     if (options.help) {
-        std::cout << HelpText() << orbel::app::ZoneActionsHelp();
+        std::cout << HelpText() << ZoneActionsHelp() << ClockActionsHelp() << SyncActionsHelpText();
         return 0;
     }
 
-    if (auto code = orbel::app::RunZoneAction(options, std::cout, std::cerr))
+    if (auto code = RunZoneAction(options, std::cout, std::cerr))
         return *code;
     if (options.version) {
         std::cout << "Orbel v3.1\n";
@@ -26,12 +27,12 @@ int main(int argc, char** argv)
     }
     if (auto code = RunClockAction(options, std::cout, std::cerr))
         return *code;
+    if (auto code = RunSyncAction(argc, argv, options))
+        return *code;
     // The windows are not built yet: say plainly what this build can do.
     std::cout << "Orbel v3.1\n"
-                 "This build has no windows yet. Today it can:\n"
-                 "  --help      show the options\n"
-                 "  --version   show the version\n"
-                 "  --data-dir  use another data folder (now: "
-              << options.dataDir.string() << ")\n";
+                 "This build has no windows yet; it works from the command line:\n\n"
+              << HelpText() << ZoneActionsHelp() << ClockActionsHelp() << SyncActionsHelpText()
+              << "\nData folder: " << options.dataDir.string() << "\n";
     return 0;
 }

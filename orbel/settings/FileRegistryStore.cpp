@@ -10,11 +10,41 @@ namespace orbel {
 FileRegistryStore::FileRegistryStore(std::filesystem::path folder)
     : folder_(std::move(folder)), file_(folder_ / kFileName)
 {
+    Refresh(true);
+}
+
+FileRegistryStore::Stamp FileRegistryStore::CurrentStamp() const
+{
+    Stamp s;
+    std::error_code ec;
+    if (folder_.empty() || !std::filesystem::is_regular_file(file_, ec))
+        return s;
+    s.exists = true;
+    s.size = std::filesystem::file_size(file_, ec);
+    s.time = std::filesystem::last_write_time(file_, ec);
+    return s;
+}
+
+void FileRegistryStore::Refresh(bool force) const
+{
+    const Stamp now = CurrentStamp();
+    if (!force && now == loaded_)
+        return;
+    loaded_ = now;
     std::vector<std::uint8_t> bytes;
     std::string error;
     // A store file is small; anything beyond a megabyte is not ours and is ignored.
-    if (!folder_.empty() && ReadWholeFile(file_, 1u << 20, bytes, error))
+    if (now.exists && ReadWholeFile(file_, 1u << 20, bytes, error))
         Parse(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+    else
+        values_.clear();
+}
+
+std::optional<RegValue> FileRegistryStore::Query(RegRoot root, std::string_view key,
+                                                 std::string_view name) const
+{
+    Refresh(false);
+    return MemoryRegistryStore::Query(root, key, name);
 }
 
 bool FileRegistryStore::Set(RegRoot root, std::string_view key, std::string_view name,
@@ -22,6 +52,7 @@ bool FileRegistryStore::Set(RegRoot root, std::string_view key, std::string_view
 {
     if (readOnly_ || folder_.empty())
         return false;
+    Refresh(true);
     const Map before = values_;
     if (!MemoryRegistryStore::Set(root, key, name, value))
         return false;
@@ -34,6 +65,7 @@ bool FileRegistryStore::Set(RegRoot root, std::string_view key, std::string_view
         values_ = before;
         return false;
     }
+    loaded_ = CurrentStamp();
     return true;
 }
 

@@ -1,9 +1,13 @@
 #pragma once
 // The registry stand-in kept in a file of the user's configuration folder
-// ($XDG_CONFIG_HOME/orbel/registry.reg, or ~/.config/orbel/registry.reg). The file is read
-// once when the store is opened; every write rewrites it through a temporary file, so a
-// crash never leaves it half written.
+// ($XDG_CONFIG_HOME/orbel/registry.reg, or ~/.config/orbel/registry.reg). Like the
+// registry, it is shared by every running copy of the program: a read takes in the file
+// again when it changed, and a write re-reads the file, changes the one value and rewrites
+// it through a temporary file, so a crash never leaves it half written and two programs
+// writing different values do not undo each other.
+#include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 
 #include "settings/RegistryStore.h"
@@ -17,6 +21,8 @@ public:
     // Reads `folder`/registry.reg when it exists. The folder is created on the first write.
     explicit FileRegistryStore(std::filesystem::path folder);
 
+    std::optional<RegValue> Query(RegRoot root, std::string_view key,
+                                  std::string_view name) const override;
     bool Set(RegRoot root, std::string_view key, std::string_view name,
              const RegValue& value) override;
 
@@ -31,6 +37,19 @@ public:
     static std::filesystem::path DefaultFolder();
 
 private:
+    // Reads the file again when its size or time differs from the last reading (always
+    // when `force`). A missing file is an empty store.
+    void Refresh(bool force) const;
+
+    struct Stamp {
+        bool exists = false;
+        std::uintmax_t size = 0;
+        std::filesystem::file_time_type time{};
+        bool operator==(const Stamp&) const = default;
+    };
+    Stamp CurrentStamp() const;
+
+    mutable Stamp loaded_;
     std::filesystem::path folder_;
     std::filesystem::path file_;
     std::string lastError_;

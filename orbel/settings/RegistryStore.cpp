@@ -219,7 +219,7 @@ std::string MemoryRegistryStore::Serialize() const
     return out;
 }
 
-void MemoryRegistryStore::Parse(std::string_view text)
+void MemoryRegistryStore::Parse(std::string_view text) const
 {
     values_.clear();
     // The section as written; a malformed section header leaves no section in force, so

@@ -62,7 +62,7 @@ public:
     // Texts escape backslash, quote and control characters. Parse skips lines it cannot
     // understand, so a damaged file loses only its damaged values.
     std::string Serialize() const;
-    void Parse(std::string_view text);
+    void Parse(std::string_view text) const;
 
 protected:
     struct Entry {
@@ -72,7 +72,8 @@ protected:
     };
     // Indexed by the lower-cased key and name.
     using Map = std::map<std::pair<std::string, std::string>, Entry>;
-    Map values_;
+    // Mutable: a store kept in a file takes in the file's newer contents when it is read.
+    mutable Map values_;
     bool readOnly_ = false;
 
     static std::pair<std::string, std::string> Index(RegRoot root, std::string_view key,

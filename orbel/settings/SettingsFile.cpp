@@ -94,7 +94,8 @@ constexpr std::size_t kMaxBackupSize = 64u << 20;
 
 // Gives `source` (an existing file) the free backup name without ever replacing a file:
 // link() refuses an existing name, so a name taken between the search and the link only
-// moves on to the next counter.
+// moves on to the next counter. The source keeps its own name too unless the file system
+// has no links, in which case it has been moved.
 std::filesystem::path LinkToFreeBackup(const std::filesystem::path& source,
                                        const std::filesystem::path& file, std::uint32_t version)
 {
@@ -102,8 +103,16 @@ std::filesystem::path LinkToFreeBackup(const std::filesystem::path& source,
         const std::filesystem::path name = FreeBackupName(file, version);
         if (::link(source.c_str(), name.c_str()) == 0)
             return name;
-        if (errno != EEXIST)
-            return {};
+        if (errno == EEXIST)
+            continue;
+        // File systems without hard links (a program folder on a FAT stick): move the
+        // source instead, after one more look that the name is still free.
+        std::error_code ec;
+        if (std::filesystem::exists(std::filesystem::symlink_status(name, ec)))
+            continue;
+        if (std::rename(source.c_str(), name.c_str()) == 0)
+            return name;
+        return {};
     }
     return {};
 }

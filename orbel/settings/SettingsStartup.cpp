@@ -21,4 +21,13 @@ StartupLoad LoadSettingsAtStart(CAppSettings& settings)
     return out;
 }
 
+bool RefreshZonesAtStart(CAppSettings& settings, const ZoneSources& sources)
+{
+    if (UsageFromOptions(settings.displayFlags) != ZoneDatabaseUsage::Merge)
+        return false;
+    CRegTimeZoneList zones;
+    BuildZoneList(zones, ZoneDatabaseUsage::Merge, sources);
+    return settings.RefreshZones(zones);
+}
+
 } // namespace orbel

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "settings/AppSettings.h"
+#include "zones/ZoneDatabase.h"
 
 namespace orbel {
 
@@ -18,5 +19,10 @@ struct StartupLoad {
 // the stored version, so that the next start begins from defaults; the caller shows the
 // message and ends the program with exit code 1.
 StartupLoad LoadSettingsAtStart(CAppSettings& settings);
+
+// In Merge mode, the clocks take the corrected zone records at start (the clock window
+// does this when it is created): a zone list is built for Merge and the clocks refreshed
+// from it. True when a clock was refreshed (the settings are then marked modified).
+bool RefreshZonesAtStart(CAppSettings& settings, const ZoneSources& sources);
 
 } // namespace orbel

@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include <unistd.h>
+
 namespace orbel {
 
 bool ReadWholeFile(const std::filesystem::path& path, std::size_t maxSize,
@@ -50,7 +52,8 @@ bool WriteFileAtomically(const std::filesystem::path& path, const std::vector<st
         return false;
     }
     bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-    ok = std::fflush(f) == 0 && ok;
+    // On disk before the rename, so a crash leaves the old file or the whole new one.
+    ok = std::fflush(f) == 0 && ::fsync(::fileno(f)) == 0 && ok;
     int savedErrno = errno;
     ok = std::fclose(f) == 0 && ok;
     if (ok) {

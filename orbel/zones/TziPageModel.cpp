@@ -1,5 +1,7 @@
 #include "zones/TziPageModel.h"
 
+#include <system_error>
+
 #include "zones/StringTable.h"
 #include "zones/TransitionText.h"
 
@@ -11,9 +13,12 @@ void TziPageModel::Open(const ZoneSources& sources)
     file_.Clear();
     std::string error;
     if (LoadZoneDatabase(file_, sources.programFolder, error)) {
-        status_ =
-            FormatMessage(LoadString(1033), {std::to_string(file_.size()),
-                                             ZoneDatabasePath(sources.programFolder).string()});
+        // The file's full path, even when the program folder was given relative.
+        std::error_code ec;
+        const std::filesystem::path path = ZoneDatabasePath(sources.programFolder);
+        const std::filesystem::path full = std::filesystem::absolute(path, ec);
+        status_ = FormatMessage(LoadString(1033),
+                                {std::to_string(file_.size()), (ec ? path : full).string()});
         offeredModes_ = (file_.headerFlags & CRegTimeZoneList::kHasReplacementRecords) ? 3 : 2;
     } else {
         status_ = error;

@@ -21,7 +21,9 @@ class Acciones : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        dir_ = fs::path(TEST_BUILD_DIR) / "acciones";
+        // One folder a test: CTest runs them side by side.
+        dir_ = fs::path(TEST_BUILD_DIR) / "acciones" /
+               ::testing::UnitTest::GetInstance()->current_test_info()->name();
         fs::remove_all(dir_);
         fs::create_directories(dir_);
         opciones_.CarpetaDatos = TEST_PROGRAM_DIR;
@@ -96,7 +98,7 @@ TEST_F(Acciones, CheckPrintsTheResultsThenTheDocumentAndSaveStoresTheDraw)
                              "Apuesta 2= 2-4-6-8-10-12\n");
     TConjuntoApuestas sin;
     ASSERT_TRUE(FicheroApuestas::AbreDeUnaVez(sin, f).Ok);
-    EXPECT_FALSE(sin.Cabecera.Sorteo.HaySorteo());  // without --save the file is untouched
+    EXPECT_FALSE(sin.Cabecera.Sorteo.HaySorteo()); // without --save the file is untouched
 
     ASSERT_EQ(Ejecuta({"--check", f, "--draw", "7,3,45,12,30,1+9", "--save"}), 0);
     TConjuntoApuestas con;
@@ -113,11 +115,13 @@ TEST_F(Acciones, FailuresPrintTheMessageAndExitNonZero)
     EXPECT_EQ(errores_.str(), "ERROR: Introdujo el número 50 que es mayor que 49\n");
     EXPECT_TRUE(salida_.str().empty());
     EXPECT_EQ(Ejecuta({"--check", f, "--draw", "1,2,3,4,5,0+6"}), 1);
-    EXPECT_EQ(errores_.str(), "ERROR: Introdujo valores igual a cero. Corríjalo e inténtelo de nuevo\n");
+    EXPECT_EQ(errores_.str(),
+              "ERROR: Introdujo valores igual a cero. Corríjalo e inténtelo de nuevo\n");
     EXPECT_EQ(Ejecuta({"--check", f, "--draw", "1,2,3,4,5,6"}), 1);
     EXPECT_EQ(errores_.str(), "ERROR: Algún número introducido no es correcto\n");
     EXPECT_EQ(Ejecuta({"--list", (dir_ / "nada.apu").string()}), 1);
-    EXPECT_EQ(errores_.str(), "Error: Se ha producido un error leyendo el archivo o el archivo no existe\n");
+    EXPECT_EQ(errores_.str(),
+              "Error: Se ha producido un error leyendo el archivo o el archivo no existe\n");
     EXPECT_NE(Ejecuta({"--check", f}), 0);
     EXPECT_NE(Ejecuta({"--simulate", f}), 0);
     EXPECT_NE(Ejecuta({"--list"}), 0);

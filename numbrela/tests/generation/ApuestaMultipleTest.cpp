@@ -31,7 +31,7 @@ TEST(ApuestaMultiple, CreatingResetsTheSetToOneEmptyBetOnOneSlip)
     c.GrabarHabilitado = c.GrabarComoHabilitado = true;
     c.EscrutadoHecho = true;
     c.Cabecera.Sorteo.Numeros = {1, 2, 3, 4, 5, 6};
-    c.CicloJuego();  // BONOLOTO
+    c.CicloJuego(); // BONOLOTO
 
     ASSERT_TRUE(ApuestaMultiple::Crea(c, 3, t));
     EXPECT_EQ(c.Cabecera.Nombre, "Sin Nombre");
@@ -48,7 +48,7 @@ TEST(ApuestaMultiple, CreatingResetsTheSetToOneEmptyBetOnOneSlip)
     EXPECT_EQ(c.Apuestas[0].Cruces, 0);
     EXPECT_EQ(c.Cabecera.UltimoBoleto, 0);
     EXPECT_EQ(t.Contador, "Boleto 1 de 1");
-    EXPECT_EQ(c.TextoPrecio(), "2200 pts");  // 44 bets of BONOLOTO
+    EXPECT_EQ(c.TextoPrecio(), "2200 pts"); // 44 bets of BONOLOTO
     EXPECT_EQ(ApuestaMultiple::TextoBanner(c), "MULTIPLE 5 Cruces");
 }
 
@@ -75,7 +75,7 @@ TEST(ApuestaMultiple, MarksStopAtTheSizeOfTheBet)
 {
     TConjuntoApuestas c;
     TTextosConjunto t;
-    ASSERT_TRUE(ApuestaMultiple::Crea(c, 1, t));  // 7 crosses
+    ASSERT_TRUE(ApuestaMultiple::Crea(c, 1, t)); // 7 crosses
     std::string e;
     for (int n = 1; n <= 7; ++n)
         EXPECT_TRUE(ApuestaMultiple::AlternaMarca(c, 0, n * 3, e));
@@ -101,7 +101,9 @@ TEST(ApuestaMultiple, SimpleBetsStopAtSixAndReducedBetsCannotChange)
     c.Cabecera.Tipo = static_cast<std::uint8_t>(TipoApuesta::Reducida);
     e.clear();
     EXPECT_FALSE(ApuestaMultiple::AlternaMarca(c, 0, 1, e));
-    EXPECT_EQ(e, "Las apuestas reducidas no pueden cambiarse ya que desharía las combinaciones correctas");
+    EXPECT_EQ(
+        e,
+        "Las apuestas reducidas no pueden cambiarse ya que desharía las combinaciones correctas");
 }
 
 TEST(ApuestaMultiple, ReloadTakesOnlyTheSizesPositionsOfThePackedList)
@@ -111,7 +113,7 @@ TEST(ApuestaMultiple, ReloadTakesOnlyTheSizesPositionsOfThePackedList)
     ASSERT_TRUE(ApuestaMultiple::CargaDeLista(a, 7, lista));
     EXPECT_EQ(a.Cruces, 7);
     EXPECT_TRUE(a.Marcado(48));
-    EXPECT_FALSE(a.Marcado(49));  // position 8 lies beyond a size of 7
+    EXPECT_FALSE(a.Marcado(49)); // position 8 lies beyond a size of 7
     EXPECT_EQ(a.Marcas[14], 14);
 
     // A bet saved with fewer crosses than its size reloads with what it had.

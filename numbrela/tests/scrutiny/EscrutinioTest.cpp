@@ -42,7 +42,9 @@ TEST(EntradaSorteo, MessagesAndTheirOrder)
         {{"0", "x", "50", "4", "5", "6", "7"}, generico, true},
         {{"1", "2", "3", "4", "5", "6", "-3"}, generico, true},
         {{"1", "2", "3", "4", "5", "6", "99999999999999"}, generico, true},
-        {{"1", "2", "3", "4", "5", "6", "050"}, "ERROR: Introdujo el número 050 que es mayor que 49", false},
+        {{"1", "2", "3", "4", "5", "6", "050"},
+         "ERROR: Introdujo el número 050 que es mayor que 49",
+         false},
     };
     for (const auto& c : casos) {
         const auto r = EntradaSorteo::Valida(c.campos);
@@ -61,9 +63,11 @@ TEST(EntradaSorteo, FieldsFromTextAndFromTheStoredDraw)
     EXPECT_FALSE(EntradaSorteo::Valida(EntradaSorteo::CamposDeTexto("1,3,7,12,30,45,46+9")).Ok);
     EXPECT_FALSE(EntradaSorteo::Valida(EntradaSorteo::CamposDeTexto("1,3,7,12,30,45")).Ok);
 
-    EXPECT_EQ(EntradaSorteo::Campos(TSorteo{}), (std::array<std::string, 7>{"00", "00", "00", "00", "00", "00", "00"}));
+    EXPECT_EQ(EntradaSorteo::Campos(TSorteo{}),
+              (std::array<std::string, 7>{"00", "00", "00", "00", "00", "00", "00"}));
     TSorteo s{{1, 3, 7, 12, 30, 45}, 9};
-    EXPECT_EQ(EntradaSorteo::Campos(s), (std::array<std::string, 7>{"01", "03", "07", "12", "30", "45", "09"}));
+    EXPECT_EQ(EntradaSorteo::Campos(s),
+              (std::array<std::string, 7>{"01", "03", "07", "12", "30", "45", "09"}));
 }
 
 TSorteo Sorteo(std::array<std::uint8_t, 6> n, std::uint8_t c)
@@ -84,12 +88,12 @@ TEST(Escrutinio, SimpleBetsByCategory)
     std::string e;
     TTextosConjunto t;
     c.CreaSimples(6, e, t);
-    Rellena(c.Apuestas[0], {1, 3, 20, 21, 22, 23});   // 2 hits
-    Rellena(c.Apuestas[1], {1, 3, 7, 12, 30, 9});     // 5 + C
-    Rellena(c.Apuestas[2], {1, 3, 7, 12, 30, 10});    // 5
-    Rellena(c.Apuestas[3], {1, 3, 7, 12, 9, 10});     // 4 (+C does not matter)
-    Rellena(c.Apuestas[4], {1, 3, 7, 12, 30, 45});    // 6
-    Rellena(c.Apuestas[5], {1, 3, 7, 9, 10, 11});     // 3
+    Rellena(c.Apuestas[0], {1, 3, 20, 21, 22, 23}); // 2 hits
+    Rellena(c.Apuestas[1], {1, 3, 7, 12, 30, 9});   // 5 + C
+    Rellena(c.Apuestas[2], {1, 3, 7, 12, 30, 10});  // 5
+    Rellena(c.Apuestas[3], {1, 3, 7, 12, 9, 10});   // 4 (+C does not matter)
+    Rellena(c.Apuestas[4], {1, 3, 7, 12, 30, 45});  // 6
+    Rellena(c.Apuestas[5], {1, 3, 7, 9, 10, 11});   // 3
     ASSERT_TRUE(Escrutinio::Escruta(c, Sorteo({1, 3, 7, 12, 30, 45}, 9), e));
     EXPECT_TRUE(c.EscrutadoHecho);
     EXPECT_EQ(c.Cabecera.Sorteo.Complementario, 9);
@@ -151,20 +155,24 @@ INSTANTIATE_TEST_SUITE_P(
         FilaMultiple{8, 6, true, {1, 6, 6, 15, 0}}, FilaMultiple{8, 6, false, {1, 0, 12, 15, 0}},
         FilaMultiple{8, 5, true, {0, 1, 2, 15, 10}}, FilaMultiple{8, 5, false, {0, 0, 3, 15, 10}},
         FilaMultiple{8, 4, true, {0, 0, 0, 6, 16}}, FilaMultiple{8, 4, false, {0, 0, 0, 6, 16}},
-        FilaMultiple{8, 3, false, {0, 0, 0, 0, 10}},
-        FilaMultiple{5, 5, false, {1, 1, 42, 0, 0}},
+        FilaMultiple{8, 3, false, {0, 0, 0, 0, 10}}, FilaMultiple{5, 5, false, {1, 1, 42, 0, 0}},
         FilaMultiple{5, 4, true, {0, 2, 0, 42, 0}}, FilaMultiple{5, 4, false, {0, 0, 2, 42, 0}},
         FilaMultiple{5, 3, true, {0, 0, 0, 3, 41}}, FilaMultiple{5, 3, false, {0, 0, 0, 3, 41}},
         FilaMultiple{5, 2, false, {0, 0, 0, 0, 4}}, FilaMultiple{5, 2, true, {0, 0, 0, 0, 4}},
         FilaMultiple{9, 6, true, {1, 6, 12, 45, 20}}, FilaMultiple{9, 6, false, {1, 0, 18, 45, 20}},
         FilaMultiple{9, 5, true, {0, 1, 3, 30, 40}}, FilaMultiple{9, 5, false, {0, 0, 4, 30, 40}},
         FilaMultiple{9, 4, true, {0, 0, 0, 10, 40}}, FilaMultiple{9, 3, false, {0, 0, 0, 0, 20}},
-        FilaMultiple{10, 6, true, {1, 6, 18, 90, 80}}, FilaMultiple{10, 6, false, {1, 0, 24, 90, 80}},
-        FilaMultiple{10, 5, true, {0, 1, 4, 50, 100}}, FilaMultiple{10, 5, false, {0, 0, 5, 50, 100}},
+        FilaMultiple{10, 6, true, {1, 6, 18, 90, 80}},
+        FilaMultiple{10, 6, false, {1, 0, 24, 90, 80}},
+        FilaMultiple{10, 5, true, {0, 1, 4, 50, 100}},
+        FilaMultiple{10, 5, false, {0, 0, 5, 50, 100}},
         FilaMultiple{10, 4, false, {0, 0, 0, 15, 80}}, FilaMultiple{10, 3, true, {0, 0, 0, 0, 35}},
-        FilaMultiple{11, 6, true, {1, 6, 24, 150, 200}}, FilaMultiple{11, 6, false, {1, 0, 30, 150, 200}},
-        FilaMultiple{11, 5, true, {0, 1, 5, 75, 200}}, FilaMultiple{11, 5, false, {0, 0, 6, 75, 200}},
-        FilaMultiple{11, 4, true, {0, 0, 0, 21, 140}}, FilaMultiple{11, 4, false, {0, 0, 0, 21, 140}},
+        FilaMultiple{11, 6, true, {1, 6, 24, 150, 200}},
+        FilaMultiple{11, 6, false, {1, 0, 30, 150, 200}},
+        FilaMultiple{11, 5, true, {0, 1, 5, 75, 200}},
+        FilaMultiple{11, 5, false, {0, 0, 6, 75, 200}},
+        FilaMultiple{11, 4, true, {0, 0, 0, 21, 140}},
+        FilaMultiple{11, 4, false, {0, 0, 0, 21, 140}},
         FilaMultiple{11, 3, false, {0, 0, 0, 0, 56}},
         // Fewer hits than the table lists win nothing.
         FilaMultiple{11, 2, true, {0, 0, 0, 0, 0}}, FilaMultiple{7, 2, false, {0, 0, 0, 0, 0}},
@@ -174,7 +182,7 @@ TEST(Escrutinio, AMultipleNotOfItsSizeCountsNothing)
 {
     TConjuntoApuestas c;
     TTextosConjunto t;
-    ApuestaMultiple::Crea(c, 1, t);  // seven crosses, only six marked
+    ApuestaMultiple::Crea(c, 1, t); // seven crosses, only six marked
     Rellena(c.Apuestas[0], {1, 2, 3, 4, 5, 6});
     std::string e;
     Escrutinio::Escruta(c, Sorteo({1, 2, 3, 4, 5, 6}, 7), e);

@@ -30,13 +30,13 @@ TEST(ListadoApuestas, SeventeenBets)
     ASSERT_EQ(l.Filas().size(), 16u);
     EXPECT_EQ(l.Filas()[0][0], "1");
     EXPECT_EQ(l.Filas()[15][0], "16");
-    l.PaginaAnterior();  // nothing before the first page
+    l.PaginaAnterior(); // nothing before the first page
     EXPECT_EQ(l.PrimeraFila(), 1);
     l.PaginaSiguiente();
     EXPECT_EQ(l.PrimeraFila(), 17);
     ASSERT_EQ(l.Filas().size(), 1u);
     EXPECT_EQ(l.Filas()[0][0], "17");
-    l.PaginaSiguiente();  // 17 < 33: nothing
+    l.PaginaSiguiente(); // 17 < 33: nothing
     EXPECT_EQ(l.PrimeraFila(), 17);
     l.PrimeraPagina();
     l.UltimaPagina();
@@ -52,7 +52,7 @@ TEST(ListadoApuestas, ThirtyTwoBetsLastPageStartsAtSeventeen)
     l.UltimaPagina();
     EXPECT_EQ(l.PrimeraFila(), 17);
     EXPECT_EQ(l.Filas().size(), 16u);
-    l.PaginaSiguiente();  // 32 < 33
+    l.PaginaSiguiente(); // 32 < 33
     EXPECT_EQ(l.PrimeraFila(), 17);
     const TConjuntoApuestas d = Simples(16);
     ListadoApuestas m(d);
@@ -89,7 +89,7 @@ TEST(ListadoApuestas, RowsAndPrizes)
     ASSERT_TRUE(Escrutinio::Escruta(c, TSorteo{{1, 3, 7, 12, 30, 45}, 9}, e));
     ListadoApuestas l(c);
     EXPECT_EQ(l.Filas()[0][7], " ->4+Complementario");
-    EXPECT_EQ(l.Filas()[1][7], "");  // two hits
+    EXPECT_EQ(l.Filas()[1][7], ""); // two hits
     EXPECT_EQ(ListadoApuestas::kCabecera[7], "Premio Escrutado");
 }
 
@@ -97,7 +97,7 @@ TEST(ListadoApuestas, AMultipleShowsItsNumbersAndTheTally)
 {
     TConjuntoApuestas c;
     TTextosConjunto t;
-    ApuestaMultiple::Crea(c, 3, t);  // five numbers
+    ApuestaMultiple::Crea(c, 3, t); // five numbers
     for (int n : {4, 8, 15, 16, 23})
         c.Apuestas[0].Marca(n);
     ListadoApuestas antes(c);
@@ -106,7 +106,7 @@ TEST(ListadoApuestas, AMultipleShowsItsNumbersAndTheTally)
     EXPECT_EQ(antes.Filas()[1], TFilaListado{});
 
     std::string e;
-    ASSERT_TRUE(Escrutinio::Escruta(c, TSorteo{{4, 8, 30, 31, 32, 33}, 9}, e));  // two hits
+    ASSERT_TRUE(Escrutinio::Escruta(c, TSorteo{{4, 8, 30, 31, 32, 33}, 9}, e)); // two hits
     ListadoApuestas l(c);
     ASSERT_EQ(l.Filas().size(), 7u);
     EXPECT_EQ(l.Filas()[2][7], "6:   0");
@@ -171,9 +171,9 @@ TEST(DocumentoListado, LongNameAndLegendAreCut)
     c.Cabecera.Nombre = std::string(100, 'n');
     c.Cabecera.Leyenda = std::string(200, 'l');
     const auto lineas = DocumentoListado::Construye(c, ClaseDocumento::Simples);
-    EXPECT_EQ(lineas[1].Texto, "   Nombre de la Apuesta: " + std::string(100, 'n'));  // exactly 125
+    EXPECT_EQ(lineas[1].Texto, "   Nombre de la Apuesta: " + std::string(100, 'n')); // exactly 125
     EXPECT_EQ(lineas[2].Texto, "     " + std::string(200, 'l'));                     // exactly 205
-    c.Cabecera.Nombre = std::string(100, 'n') + "ñ";  // more than the line holds
+    c.Cabecera.Nombre = std::string(100, 'n') + "ñ"; // more than the line holds
     EXPECT_EQ(DocumentoListado::Construye(c, ClaseDocumento::Simples)[1].Texto.size(), 125u);
 }
 
@@ -185,16 +185,17 @@ TEST(DocumentoListado, MultipleBeforeAndAfterAScrutiny)
     for (int n : {2, 9, 14, 23, 31, 40, 48})
         c.Apuestas[0].Marca(n);
     auto lineas = DocumentoListado::Construye(c, DocumentoListado::Clase(c));
-    EXPECT_EQ(Textos(lineas), (std::vector<std::string>{
-                                  "Numbrela Pro 1.36",
-                                  "   Nombre de la Apuesta: Sin Nombre",
-                                  "     Tipo de Primitiva: Multiple de 7 cruces, 7 Apuestas. Un sólo boleto",
-                                  "",
-                                  "",
-                                  "Apuesta Múltiple = <-2-9-14-23-31-40-48->",
-                              }));
+    EXPECT_EQ(Textos(lineas),
+              (std::vector<std::string>{
+                  "Numbrela Pro 1.36",
+                  "   Nombre de la Apuesta: Sin Nombre",
+                  "     Tipo de Primitiva: Multiple de 7 cruces, 7 Apuestas. Un sólo boleto",
+                  "",
+                  "",
+                  "Apuesta Múltiple = <-2-9-14-23-31-40-48->",
+              }));
     std::string e;
-    ASSERT_TRUE(Escrutinio::Escruta(c, TSorteo{{2, 9, 14, 23, 31, 1}, 40}, e));  // 5 + C
+    ASSERT_TRUE(Escrutinio::Escruta(c, TSorteo{{2, 9, 14, 23, 31, 1}, 40}, e)); // 5 + C
     lineas = DocumentoListado::Construye(c, DocumentoListado::Clase(c));
     ASSERT_EQ(lineas.size(), 8u);
     EXPECT_EQ(lineas[3].Texto, "       Numeros escrutados: 2-9-14-23-31-1-C:40");
@@ -216,16 +217,18 @@ TEST(DocumentoListado, ReducedSystemBeforeAndAfterAScrutiny)
     TTextosConjunto t;
     ASSERT_TRUE(c.CambioGlobal(e, t));
     auto lineas = DocumentoListado::Construye(c, DocumentoListado::Clase(c));
-    EXPECT_EQ(Textos(lineas), (std::vector<std::string>{
-                                  "Numbrela Pro 1.36",
-                                  "   Nombre de la Apuesta: ",
-                                  "     Tipo de apuesta: Reducida de 7 números, al TRES, sin números fijo. Apuestas: 2",
-                                  "       Numeros escogidos para reducción: 3-8-15-22-29-36-43-",
-                                  "",
-                                  "",
-                                  "Apuesta 1= 3-8-15-22-29-36",
-                                  "Apuesta 2= 8-15-22-29-36-43",
-                              }));
+    EXPECT_EQ(
+        Textos(lineas),
+        (std::vector<std::string>{
+            "Numbrela Pro 1.36",
+            "   Nombre de la Apuesta: ",
+            "     Tipo de apuesta: Reducida de 7 números, al TRES, sin números fijo. Apuestas: 2",
+            "       Numeros escogidos para reducción: 3-8-15-22-29-36-43-",
+            "",
+            "",
+            "Apuesta 1= 3-8-15-22-29-36",
+            "Apuesta 2= 8-15-22-29-36-43",
+        }));
     ASSERT_TRUE(Escrutinio::Escruta(c, TSorteo{{3, 8, 15, 22, 29, 40}, 43}, e));
     lineas = DocumentoListado::Construye(c, DocumentoListado::Clase(c));
     ASSERT_EQ(lineas.size(), 10u);
@@ -235,14 +238,16 @@ TEST(DocumentoListado, ReducedSystemBeforeAndAfterAScrutiny)
     EXPECT_EQ(lineas[9].Texto, "Apuesta 2= 8-15-22-29-36-43 ->4+Complementario");
 
     ListadoApuestas l(c);
-    EXPECT_EQ(l.Filas()[1], (TFilaListado{"2", "8", "15", "22", "29", "36", "43", " ->4+Complementario"}));
+    EXPECT_EQ(l.Filas()[1],
+              (TFilaListado{"2", "8", "15", "22", "29", "36", "43", " ->4+Complementario"}));
 }
 
 TEST(DocumentoListado, ProgressEveryFiftyBets)
 {
     const TConjuntoApuestas c = Simples(120);
     std::vector<std::int64_t> avisos;
-    DocumentoListado::Construye(c, ClaseDocumento::Simples, [&](std::int64_t n) { avisos.push_back(n); });
+    DocumentoListado::Construye(c, ClaseDocumento::Simples,
+                                [&](std::int64_t n) { avisos.push_back(n); });
     EXPECT_EQ(avisos, (std::vector<std::int64_t>{50, 100}));
 }
 

@@ -14,7 +14,7 @@ namespace {
 TEST(GeneradorAleatorio, IsTheLinearCongruentialStepOfItsSeed)
 {
     TGeneradorAleatorio g(0);
-    EXPECT_EQ(g.Siguiente(49), 0u);  // state 1
+    EXPECT_EQ(g.Siguiente(49), 0u); // state 1
     EXPECT_EQ(g.Semilla(), 1u);
     g.Siguiente(49);
     EXPECT_EQ(g.Semilla(), 134775814u);
@@ -85,9 +85,9 @@ TEST(Simulacion, CountersAgreeWithScoringEveryBet)
     TGeneradorAleatorio g(2026);
     int pasos = 0;
     TContadoresSimulacion cont;
-    ASSERT_TRUE(Simulacion::Simula(c, 3000, g, reloj,
-                                   [&](std::int64_t k, const TContadoresSimulacion&) { return ++pasos == k; },
-                                   cont));
+    ASSERT_TRUE(Simulacion::Simula(
+        c, 3000, g, reloj,
+        [&](std::int64_t k, const TContadoresSimulacion&) { return ++pasos == k; }, cont));
     EXPECT_EQ(pasos, 3000);
 
     TContadoresSimulacion esperado;
@@ -98,11 +98,21 @@ TEST(Simulacion, CountersAgreeWithScoringEveryBet)
         for (TApuestas a : c.Apuestas) {
             PuntuarApuesta(a, s);
             switch (a.Aciertos) {
-            case 3: ++esperado.Tres; break;
-            case 4: ++esperado.Cuatro; break;
-            case 5: a.ConComplementario ? ++esperado.CincoMasC : ++esperado.Cinco; break;
-            case 6: ++esperado.Seis; break;
-            default: ++esperado.Fallos; break;
+            case 3:
+                ++esperado.Tres;
+                break;
+            case 4:
+                ++esperado.Cuatro;
+                break;
+            case 5:
+                a.ConComplementario ? ++esperado.CincoMasC : ++esperado.Cinco;
+                break;
+            case 6:
+                ++esperado.Seis;
+                break;
+            default:
+                ++esperado.Fallos;
+                break;
             }
         }
     }
@@ -117,19 +127,21 @@ TEST(Simulacion, AMultipleCountsOnceADrawAsAWhole)
 {
     TConjuntoApuestas c;
     TTextosConjunto t;
-    ApuestaMultiple::Crea(c, 6, t);  // 11 numbers, worth 462 bets
+    ApuestaMultiple::Crea(c, 6, t); // 11 numbers, worth 462 bets
     for (int n = 1; n <= 11; ++n)
         c.Apuestas[0].Marca(n * 4);
     TGeneradorAleatorio g(5);
     TContadoresSimulacion cont;
-    ASSERT_TRUE(Simulacion::Simula(c, 500, g, [] { return 77u; }, {}, cont));
-    EXPECT_EQ(cont.Seis + cont.CincoMasC + cont.Cinco + cont.Cuatro + cont.Tres + cont.Fallos, 500u);
+    ASSERT_TRUE(Simulacion::Simula(
+        c, 500, g, [] { return 77u; }, {}, cont));
+    EXPECT_EQ(cont.Seis + cont.CincoMasC + cont.Cinco + cont.Cuatro + cont.Tres + cont.Fallos,
+              500u);
 }
 
 TEST(Simulacion, ReducedSystemCountsEveryCombination)
 {
     pruebas::MotorPruebas motor;
-    motor.Sistemas[{7, 1}] = {1, 2, 3, 4, 5, 6, 7};  // all seven combinations of 1..7
+    motor.Sistemas[{7, 1}] = {1, 2, 3, 4, 5, 6, 7}; // all seven combinations of 1..7
     TConjuntoApuestas c(&motor);
     c.Cabecera.Tipo = 3;
     c.Cabecera.TipoReduccion = 1;
@@ -141,8 +153,10 @@ TEST(Simulacion, ReducedSystemCountsEveryCombination)
     ASSERT_TRUE(c.CambioGlobal(e, t));
     TGeneradorAleatorio g(9);
     TContadoresSimulacion cont;
-    ASSERT_TRUE(Simulacion::Simula(c, 200, g, [] { return 3u; }, {}, cont));
-    EXPECT_EQ(cont.Seis + cont.CincoMasC + cont.Cinco + cont.Cuatro + cont.Tres + cont.Fallos, 1400u);
+    ASSERT_TRUE(Simulacion::Simula(
+        c, 200, g, [] { return 3u; }, {}, cont));
+    EXPECT_EQ(cont.Seis + cont.CincoMasC + cont.Cinco + cont.Cuatro + cont.Tres + cont.Fallos,
+              1400u);
 }
 
 TEST(Simulacion, NoDrawsLeavesEveryCounterAtZero)
@@ -152,8 +166,9 @@ TEST(Simulacion, NoDrawsLeavesEveryCounterAtZero)
     TContadoresSimulacion cont;
     cont.Tres = 5;
     int pasos = 0;
-    ASSERT_TRUE(Simulacion::Simula(c, 0, g, [] { return 0u; },
-                                   [&](std::int64_t, const TContadoresSimulacion&) { return ++pasos > 0; }, cont));
+    ASSERT_TRUE(Simulacion::Simula(
+        c, 0, g, [] { return 0u; },
+        [&](std::int64_t, const TContadoresSimulacion&) { return ++pasos > 0; }, cont));
     EXPECT_EQ(pasos, 0);
     EXPECT_EQ(Simulacion::Lineas(cont),
               (std::array<std::string, 6>{"6: 0", "5C: 0", "5: 0", "4: 0", "3: 0", "F: 0"}));
@@ -190,21 +205,22 @@ TEST(EstadoEntradaSorteo, AutomaticRunsWithButtonsDisabledAndNeverAccepts)
 
     TGeneradorAleatorio g(3);
     std::string e;
-    EXPECT_FALSE(estado.Comenzar("", c, g, [] { return 1u; }, {}, e));
+    EXPECT_FALSE(estado.Comenzar(
+        "", c, g, [] { return 1u; }, {}, e));
     EXPECT_FALSE(e.empty());
-    EXPECT_TRUE(estado.ComenzarHabilitado);  // a bad count leaves the window usable
+    EXPECT_TRUE(estado.ComenzarHabilitado); // a bad count leaves the window usable
     EXPECT_TRUE(estado.CancelarHabilitado);
 
     int refrescos = 0;
     bool deshabilitado = true;
-    ASSERT_TRUE(estado.Comenzar("25", c, g, [] { return 1u; },
-                                [&] {
-                                    ++refrescos;
-                                    deshabilitado = deshabilitado && !estado.ComenzarHabilitado &&
-                                                    !estado.CancelarHabilitado &&
-                                                    estado.Color == ColorContador::Verde;
-                                },
-                                e));
+    ASSERT_TRUE(estado.Comenzar(
+        "25", c, g, [] { return 1u; },
+        [&] {
+            ++refrescos;
+            deshabilitado = deshabilitado && !estado.ComenzarHabilitado &&
+                            !estado.CancelarHabilitado && estado.Color == ColorContador::Verde;
+        },
+        e));
     EXPECT_EQ(refrescos, 25);
     EXPECT_TRUE(deshabilitado);
     EXPECT_EQ(estado.ContadorSorteos, "25");
@@ -221,7 +237,8 @@ TEST(EstadoEntradaSorteo, AutomaticRunsWithButtonsDisabledAndNeverAccepts)
     EstadoEntradaSorteo otro(TSorteo{{1, 3, 7, 12, 30, 45}, 9});
     EXPECT_EQ(otro.Campos[0], "01");
     otro.Automatico();
-    ASSERT_TRUE(otro.Comenzar("0", c, g, [] { return 1u; }, {}, e));
+    ASSERT_TRUE(otro.Comenzar(
+        "0", c, g, [] { return 1u; }, {}, e));
     EXPECT_EQ(otro.Contadores[5], "0");
     EXPECT_TRUE(otro.ComenzarHabilitado);
     EXPECT_TRUE(otro.CancelarHabilitado);

@@ -98,16 +98,18 @@ TEST(FileRegistryStore, AFailedWriteKeepsTheOldFileAndTheOldValue)
     ASSERT_TRUE(s.Set(RegRoot::LocalMachine, "K", "V", RegValue::Dword(1)));
     ASSERT_TRUE(std::filesystem::is_regular_file(s.FilePath()));
 
-    // A folder standing where the file should be makes the rename fail.
-    std::filesystem::remove(s.FilePath());
-    std::filesystem::create_directory(s.FilePath());
+    // A folder standing where the temporary file goes makes the write fail.
+    auto temp = s.FilePath();
+    temp += ".tmp";
+    std::filesystem::create_directories(temp / "inside");
     EXPECT_FALSE(s.Set(RegRoot::LocalMachine, "K", "V", RegValue::Dword(2)));
-    EXPECT_EQ(s.Query(RegRoot::LocalMachine, "K", "V")->dword, 1u);
     EXPECT_FALSE(s.LastError().empty());
-    int files = 0;
-    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(folder))
-        ++files;
-    EXPECT_EQ(files, 1); // the temporary file was removed
+    const auto v = s.Query(RegRoot::LocalMachine, "K", "V");
+    ASSERT_TRUE(v);
+    EXPECT_EQ(v->dword, 1u);
+    FileRegistryStore again(folder);
+    ASSERT_TRUE(again.Query(RegRoot::LocalMachine, "K", "V"));
+    EXPECT_EQ(again.Query(RegRoot::LocalMachine, "K", "V")->dword, 1u);
 }
 
 TEST(RegProfile, WrongTypeOrMissingValueReadsAsTheDefault)
@@ -141,6 +143,24 @@ TEST(RegProfile, AMissingNameLeavesNoKeyToReadOrWrite)
     p.SetNames("Quillon", "Orbel");
     EXPECT_TRUE(p.SetDword("Window", "Visible", 1));
     EXPECT_TRUE(s.Query(RegRoot::LocalMachine, "Software\\Quillon\\Orbel\\Window", "Visible"));
+}
+
+TEST(FileRegistryStore, TwoProgramsSharingTheStoreSeeEachOthersValues)
+{
+    const auto folder = test::MakeTestFolder() / "orbel";
+    FileRegistryStore window(folder);
+    FileRegistryStore adjust(folder); // opened before anything was written
+    ASSERT_TRUE(window.Set(RegRoot::LocalMachine, "W", "Visible", RegValue::Dword(1)));
+    ASSERT_TRUE(adjust.Set(RegRoot::LocalMachine, "G", "Auto updated", RegValue::Dword(99)));
+    // The window's next write keeps the other program's value.
+    ASSERT_TRUE(window.Set(RegRoot::LocalMachine, "W", "Page", RegValue::Dword(2)));
+    EXPECT_EQ(window.Query(RegRoot::LocalMachine, "G", "Auto updated")->dword, 99u);
+    EXPECT_EQ(adjust.Query(RegRoot::LocalMachine, "W", "Page")->dword, 2u);
+    FileRegistryStore later(folder);
+    EXPECT_EQ(later.Count(), 3u);
+    // A store removed from under the program reads as empty.
+    std::filesystem::remove(later.FilePath());
+    EXPECT_FALSE(later.Query(RegRoot::LocalMachine, "W", "Visible"));
 }
 
 } // namespace

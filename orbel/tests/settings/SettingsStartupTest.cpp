@@ -39,3 +39,48 @@ TEST(SettingsStartup, UnreadableFileIsMovedAsideAndTheNextStartIsFresh)
 
 } // namespace
 } // namespace orbel
+
+namespace orbel {
+namespace {
+
+TEST(SettingsStartup, MergeModeGivesTheClocksTheCorrectedZoneAtStart)
+{
+    if (!std::filesystem::exists(kSystemZoneFolder / "Europe/Paris"))
+        GTEST_SKIP() << "no tz database on this system";
+    const auto folder = test::MakeTestFolder();
+    // The database file corrects Paris: daylight time from 01:00 instead of 02:00.
+    CRegTimeZoneList file;
+    CRegTimeZone corrected;
+    corrected.flags = CRegTimeZone::kCorrectionFlag;
+    corrected.keyName = "Europe/Paris";
+    corrected.info = test::ParisInformation();
+    corrected.info.DaylightDate.wHour = 1;
+    file.Add(corrected);
+    std::string error;
+    ASSERT_TRUE(SaveZoneDatabase(file, folder, DateTime::FromCalendar(2026, 1, 1), error));
+
+    MemoryRegistryStore store;
+    CAppSettings s(store, test::FixedPlatform(folder), "/p");
+    ASSERT_TRUE(LoadSettingsAtStart(s).ok);
+    CClock& paris = s.clocks.At(1);
+    paris.zone.keyName = "Europe/Paris";
+    ZoneSources sources;
+    sources.programFolder = folder;
+    sources.referenceYear = 2026;
+
+    // Ignore mode: nothing is refreshed at start.
+    EXPECT_FALSE(RefreshZonesAtStart(s, sources));
+    EXPECT_EQ(paris.zone.info.DaylightDate.wHour, 2);
+
+    s.SetUsageBits(kOptionMerge);
+    s.modified = 0;
+    EXPECT_TRUE(RefreshZonesAtStart(s, sources));
+    EXPECT_TRUE(s.IsModified());
+    EXPECT_EQ(paris.zone.info.DaylightDate.wHour, 1);
+    EXPECT_EQ(paris.zone.info.Bias, -60);
+    // The display name now comes from the system record.
+    EXPECT_NE(paris.zone.displayName.find("Europe/Paris"), std::string::npos);
+}
+
+} // namespace
+} // namespace orbel

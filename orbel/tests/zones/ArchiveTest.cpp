@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "zones/Archive.h"
+#include "zones/CodePage.h"
 
 using namespace orbel;
 using Bytes = std::vector<std::uint8_t>;
@@ -234,4 +235,24 @@ TEST(ArchiveObjects, ManyClassesUseTheLongClassTag)
         last = r.ReadObject();
     EXPECT_EQ(last.kind, ObjectTag::New);
     EXPECT_EQ(last.className, "C16383");
+}
+
+TEST(CodePage, BrokenUtf8AndCharactersOutsideTheCodePage)
+{
+    // A cut-off sequence, a stray continuation byte and a character beyond the code page
+    // each become one '?'; the rest stays.
+    EXPECT_EQ(Utf8ToCp1252("a\xC3"), "a?");
+    EXPECT_EQ(Utf8ToCp1252("\x80z"), "?z");
+    EXPECT_EQ(Utf8ToCp1252("\xF0\x9F\x98\x80!"), "?!");
+    // The five bytes the code page leaves undefined survive a round trip.
+    const std::string undefined = "\x81\x8D\x8F\x90\x9D";
+    EXPECT_EQ(Utf8ToCp1252(Cp1252ToUtf8(undefined)), undefined);
+    // Every defined byte survives too.
+    std::string all;
+    for (int b = 1; b < 256; ++b)
+        all += static_cast<char>(b);
+    EXPECT_EQ(Utf8ToCp1252(Cp1252ToUtf8(all)), all);
+    // A surrogate pair in a wide text is one character, outside the code page.
+    EXPECT_EQ(Utf16ToUtf8ViaCp1252(u"x\xD83D\xDE00y"), "x?y");
+    EXPECT_EQ(Utf16ToUtf8ViaCp1252(u"\x20AC\x0153"), "€œ");
 }

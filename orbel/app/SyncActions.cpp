@@ -1,0 +1,180 @@
+#include "app/SyncActions.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QTimer>
+
+#include <cstdlib>
+#include <iostream>
+#include <memory>
+
+#include "settings/FileRegistryStore.h"
+#include "settings/SettingsStartup.h"
+#include "sync/AdjustTimePage.h"
+#include "sync/CSyncClient.h"
+#include "sync/ClockAdjustment.h"
+#include "sync/LinuxSystemClock.h"
+#include "sync/ServerSetting.h"
+#include "sync/SocketErrors.h"
+
+namespace orbel::app {
+namespace {
+
+// A command line must not wait for ever on a server that never answers.
+constexpr double kDefaultTimeoutSeconds = 10.0;
+
+struct SyncRequest {
+    bool adjust = false;
+    int mode = AdjustMinutesSeconds;
+    std::string server;
+    double timeoutSeconds = kDefaultTimeoutSeconds;
+};
+
+std::optional<std::string> ParseRequest(const std::vector<std::string>& args, SyncRequest& r)
+{
+    std::size_t i = 1;
+    if (args[0] == "--adjust") {
+        r.adjust = true;
+        if (args.size() < 2)
+            return "--adjust needs full or minsec";
+        if (args[1] == "full")
+            r.mode = AdjustFull;
+        else if (args[1] == "minsec")
+            r.mode = AdjustMinutesSeconds;
+        else
+            return "--adjust takes full or minsec, not \"" + args[1] + "\"";
+        i = 2;
+    }
+    bool haveServer = false;
+    r.server.clear();
+    for (; i < args.size(); ++i) {
+        if (args[i] == "--timeout") {
+            if (i + 1 >= args.size())
+                return "--timeout needs a number of seconds";
+            char* end = nullptr;
+            const double s = std::strtod(args[i + 1].c_str(), &end);
+            if (end == args[i + 1].c_str() || *end != '\0' || !(s > 0) || s > 86400)
+                return "--timeout takes seconds from more than 0 to 86400, not \"" + args[i + 1] +
+                       "\"";
+            r.timeoutSeconds = s;
+            ++i;
+        } else if (!haveServer && (args[i].empty() || args[i][0] != '-')) {
+            r.server = args[i];
+            haveServer = true;
+        } else {
+            return "Unknown option for " + args[0] + ": " + args[i];
+        }
+    }
+    return std::nullopt;
+}
+
+void PrintFields(const SyncRecord& record, SystemClock& clock)
+{
+    const AdjustTimeFields f =
+        AdjustTimePageFields(record, DateTimeFromCalendar(clock.LocalNow()), DateTime::Null(), 0);
+    std::cout << "UTC: " << f.utc << "\nLocal: " << f.local << "\nThis PC: " << f.thisPc
+              << "\nDifference: " << f.difference << "\n";
+}
+
+} // namespace
+
+std::optional<int> RunSyncAction(int argc, char** argv, const Options& options)
+{
+    if (options.rest.empty() || (options.rest[0] != "--query" && options.rest[0] != "--adjust"))
+        return std::nullopt;
+    SyncRequest request;
+    if (auto error = ParseRequest(options.rest, request)) {
+        std::cerr << *error << "\n";
+        return 2;
+    }
+    std::unique_ptr<QCoreApplication> app;
+    if (!QCoreApplication::instance())
+        app = std::make_unique<QCoreApplication>(argc, argv);
+
+    // The settings give the server when none is named, and keep the time of the last
+    // adjustment. A query only reads them.
+    FileRegistryStore store(FileRegistryStore::DefaultFolder());
+    store.SetReadOnly(!request.adjust);
+    std::error_code ec;
+    const std::string program = std::filesystem::read_symlink("/proc/self/exe", ec).string();
+    SettingsPlatform platform = SystemSettingsPlatform(options.dataDir);
+    platform.defaultServer = DefaultServerSetting();
+    CAppSettings settings(store, platform, program);
+    const StartupLoad load = LoadSettingsAtStart(settings);
+    if (!load.ok) {
+        std::cerr << load.message << "\n";
+        return 1;
+    }
+    if (request.server.empty())
+        request.server = settings.server;
+
+    LinuxSystemClock clock;
+    SyncRecord& record = settings.syncRecord;
+    CSyncClient client(record, clock);
+    QEventLoop loop;
+    std::optional<TransferNotification> result;
+    client.onNotification = [&](const TransferNotification& n) {
+        result = n;
+        loop.quit();
+    };
+    QTimer timeout;
+    timeout.setSingleShot(true);
+    QObject::connect(&timeout, &QTimer::timeout, [&] {
+        if (client.CurrentTransfer())
+            client.CurrentTransfer()->Cancel(); // reported as 10004
+    });
+    timeout.start(static_cast<int>(request.timeoutSeconds * 1000));
+    client.StartDownload(0, request.server);
+    if (!result)
+        loop.exec();
+    timeout.stop();
+
+    if (!result || result->kind != TransferFinished) {
+        const int code = result ? result->code : SocketError::Interrupted;
+        std::cerr << SocketErrorMessage(code) << "\n";
+        if (!client.SettingProblem().empty())
+            std::cerr << client.SettingProblem() << "\n";
+        return 2;
+    }
+    PrintFields(record, clock);
+    if (!request.adjust)
+        return 0;
+
+    bool modified = false;
+    const AdjustResult adjusted =
+        AdjustClock(request.mode, {record, settings.lastAdjusted, modified}, clock);
+    if (adjusted == AdjustFailed) {
+        std::cerr << "The clock was not set: " << clock.LastErrorText() << "\n";
+        return 2;
+    }
+    if (adjusted == AdjustChanged) {
+        std::cout << "The clock was set.\n";
+        PrintFields(record, clock);
+    } else {
+        std::cout << "Nothing to change: the clock already shows the server's time.\n";
+    }
+    // Last adjusted is kept, as after the page's buttons.
+    if (modified) {
+        settings.SetModified();
+        const SaveResult saved = settings.Save();
+        if (!saved.ok) {
+            std::cerr << saved.error << "\n";
+            return 1;
+        }
+    }
+    return 0;
+}
+
+std::string SyncActionsHelpText()
+{
+    return "  --query [SERVER] [--timeout S]\n"
+           "                     ask a time server (RFC 868) for the time and show it beside\n"
+           "                     this computer's; SERVER is host, host:port or a.b.c.d[:port]\n"
+           "                     (default: the server of the settings);\n"
+           "                     the transfer is cancelled after S seconds (default 10)\n"
+           "  --adjust full|minsec [SERVER] [--timeout S]\n"
+           "                     ask, then set this computer's clock fully or only its\n"
+           "                     minutes and seconds\n";
+}
+
+} // namespace orbel::app

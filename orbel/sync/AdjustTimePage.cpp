@@ -1,0 +1,127 @@
+#include "sync/AdjustTimePage.h"
+
+#include <cmath>
+#include <cstdio>
+#include <ctime>
+
+namespace orbel {
+namespace {
+
+// A list of choices is one text with its items separated by line feeds.
+std::string Item(std::string_view list, int index)
+{
+    std::size_t start = 0;
+    for (int i = 0; i < index; ++i) {
+        const std::size_t nl = list.find('\n', start);
+        if (nl == std::string_view::npos)
+            return {};
+        start = nl + 1;
+    }
+    return std::string(list.substr(start, list.find('\n', start) - start));
+}
+
+constexpr std::string_view kDifferenceWords = "OK\nbehind\nahead";
+constexpr std::string_view kDownloadCaptions = "Down&load\nCance&l";
+
+} // namespace
+
+std::string FormatDateTimeC(DateTime value, const char* format)
+{
+    CalendarTime c;
+    if (!value.ToCalendar(c))
+        return {};
+    std::tm tm{};
+    tm.tm_year = c.year - 1900;
+    tm.tm_mon = c.month - 1;
+    tm.tm_mday = c.day;
+    tm.tm_hour = c.hour;
+    tm.tm_min = c.minute;
+    tm.tm_sec = c.second;
+    tm.tm_wday = c.dayOfWeek;
+    tm.tm_yday = c.dayOfYear - 1;
+    tm.tm_isdst = -1;
+    char buffer[128];
+    const std::size_t n = std::strftime(buffer, sizeof buffer, format, &tm);
+    return std::string(buffer, n);
+}
+
+std::string DifferenceText(DateTime pcLocal, DateTime serverLocal)
+{
+    const double d = (pcLocal - serverLocal).days();
+    const long long total = std::llround(std::fabs(d) * 86400.0);
+    char time[16];
+    std::snprintf(time, sizeof time, "%02lld:%02lld:%02lld", total % 86400 / 3600,
+                  total % 3600 / 60, total % 60);
+    std::string days;
+    // Whole days from the same rounded seconds as the time of day, so that 23:59:59.6
+    // reads as one day and not as a day-less 00:00:00.
+    if (const long long whole = total / 86400; whole != 0)
+        days = " & " + std::to_string(whole) + " day(s)";
+    const double e = std::trunc(d * 86400.0);
+    const int word = e == 0 ? 0 : (e < 0 ? 1 : 2);
+    return std::string(time) + days + " " + Item(kDifferenceWords, word);
+}
+
+bool AdjustButtonsEnabled(const SyncRecord& r)
+{
+    return r.status == 0 && std::trunc((r.pcLocal - r.serverLocal).days() * 86400.0) != 0;
+}
+
+AdjustTimeFields AdjustTimePageFields(const SyncRecord& r, DateTime now, DateTime lastAdjusted,
+                                      std::uint32_t intervalSeconds,
+                                      const DateTimeFormatter& format)
+{
+    constexpr const char* kDateTime = "%X %x";
+    AdjustTimeFields f;
+    if (r.status == 0) {
+        f.utc = format(r.serverUtc, kDateTime);
+        f.local = format(r.serverLocal, kDateTime);
+        f.thisPc = format(r.pcLocal, kDateTime);
+        f.difference = DifferenceText(r.pcLocal, r.serverLocal);
+    } else {
+        f.thisPc = format(now, kDateTime);
+        if (r.status == 2)
+            f.difference = DifferenceText(r.pcLocal, r.serverLocal);
+    }
+    if (lastAdjusted.valid()) {
+        f.last = format(lastAdjusted, kDateTime);
+        DateTime next = lastAdjusted + DateTimeSpan::FromSeconds(intervalSeconds);
+        if (next < now)
+            next = now;
+        f.next = format(next, "%x");
+    }
+    f.setToLocalTimeEnabled = f.adjustMinSecEnabled = AdjustButtonsEnabled(r);
+    return f;
+}
+
+std::string DownloadCaption(bool transferRunning)
+{
+    return Item(kDownloadCaptions, transferRunning ? 1 : 0);
+}
+
+std::optional<int> ParseIntervalDays(std::string_view text)
+{
+    while (!text.empty() && text.front() == ' ')
+        text.remove_prefix(1);
+    while (!text.empty() && text.back() == ' ')
+        text.remove_suffix(1);
+    if (text.empty() || text.size() > 3)
+        return std::nullopt;
+    int value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9')
+            return std::nullopt;
+        value = value * 10 + (c - '0');
+    }
+    if (value < kMinIntervalDays || value > kMaxIntervalDays)
+        return std::nullopt;
+    return value;
+}
+
+std::string IntervalDaysRangeMessage()
+{
+    return "Please enter an integer between " + std::to_string(kMinIntervalDays) + " and " +
+           std::to_string(kMaxIntervalDays) + ".";
+}
+
+} // namespace orbel

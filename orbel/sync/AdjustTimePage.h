@@ -1,0 +1,67 @@
+#pragma once
+// What the Adjust Time page shows: the reading, the difference to the computer's clock, the
+// schedule, the enabled state of its buttons, and its captions and messages. The page's
+// window only puts these texts into its controls.
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "sync/SyncRecord.h"
+#include "zones/DateTime.h"
+
+namespace orbel {
+
+// Formats a date-time with strftime-style conversions ("%X %x" or "%x").
+using DateTimeFormatter = std::function<std::string(DateTime, const char* format)>;
+
+// strftime in the current C locale; empty for a value that is not valid.
+std::string FormatDateTimeC(DateTime value, const char* format);
+
+struct AdjustTimeFields {
+    std::string utc, local, thisPc, difference;
+    std::string last, next;
+    bool setToLocalTimeEnabled = false;
+    bool adjustMinSecEnabled = false;
+};
+
+// "%H:%M:%S", then " & N day(s)" when a whole day or more, then OK, behind or ahead:
+// "00:00:05 behind", "01:00:00 & 1 day(s) ahead", "00:00:00 OK".
+std::string DifferenceText(DateTime pcLocal, DateTime serverLocal);
+
+// Both adjustment buttons: only with a fresh reading that differs by a whole second.
+bool AdjustButtonsEnabled(const SyncRecord& record);
+
+AdjustTimeFields AdjustTimePageFields(const SyncRecord& record, DateTime nowLocal,
+                                      DateTime lastAdjusted, std::uint32_t intervalSeconds,
+                                      const DateTimeFormatter& format = FormatDateTimeC);
+
+// The Download button's caption: "Down&load", or "Cance&l" while a transfer runs.
+std::string DownloadCaption(bool transferRunning);
+
+// The "Every ... day(s)" box: a whole number from 1 to 365, else nothing.
+constexpr int kMinIntervalDays = 1;
+constexpr int kMaxIntervalDays = 365;
+std::optional<int> ParseIntervalDays(std::string_view text);
+std::string IntervalDaysRangeMessage(); // "Please enter an integer between 1 and 365."
+
+// The page's captions, in the order of its controls.
+namespace AdjustTimeText {
+inline constexpr const char* kTab = "Adjust Time";
+inline constexpr const char* kServer = "Ser&ver:";
+inline constexpr const char* kUtc = "UTC:";
+inline constexpr const char* kLocal = "Local:";
+inline constexpr const char* kThisPc = "This PC:";
+inline constexpr const char* kDifference = "Difference:";
+inline constexpr const char* kSetToLocalTime = "Set to Local &Time";
+inline constexpr const char* kAdjustMinSec = "Adjust Min. && &Sec. Only";
+inline constexpr const char* kAutomaticGroup = "Automatic time adjustment";
+inline constexpr const char* kAdjust = "Ad&just";
+inline constexpr const char* kEvery = "&Every";
+inline constexpr const char* kDays = "day(s)";
+inline constexpr const char* kLast = "Last:";
+inline constexpr const char* kNext = "Next:";
+} // namespace AdjustTimeText
+
+} // namespace orbel

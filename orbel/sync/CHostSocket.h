@@ -1,0 +1,122 @@
+#pragma once
+// An asynchronous stream socket started with a host name or a dotted address. Everything
+// runs on the thread of the windows' event loop: the socket's readiness arrives through
+// socket notifiers and the name lookup's answer as a queued call, routed by its task
+// handle through a process-wide lookup table. The owner learns of the end through a
+// notification delivered synchronously, before the transfer deletes itself.
+#include <QObject>
+#include <QString>
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+class QHostInfo;
+class QSocketNotifier;
+
+namespace orbel {
+
+class CHostSocket;
+
+enum TransferNotifyKind : int {
+    TransferFinished = 0, // a reading was taken
+    TransferFailed = 1,   // failed with the code
+};
+
+// The four-field block a notification carries.
+struct TransferNotification {
+    CHostSocket* transfer = nullptr;
+    int kind = 0;
+    int code = 0;
+    int extra = 0; // always 0
+};
+
+// Called synchronously; it may read the transfer and its record but must not delete it.
+using TransferReceiver = std::function<void(const TransferNotification&)>;
+
+class CHostSocket : public QObject {
+    Q_OBJECT
+public:
+    static constexpr std::uint32_t kAutomaticFlag = 0x10000;
+
+    // ownerSlot: the one pointer that refers to this object, cleared when it ends (may be
+    // null). A self-deleting socket deletes itself when it finishes; otherwise it only
+    // closes its socket.
+    CHostSocket(CHostSocket** ownerSlot, bool selfDeleting, TransferReceiver receiver,
+                std::uint32_t flags = 0);
+    ~CHostSocket() override;
+
+    // Begins a transfer to a host name (looked up without blocking) or a dotted address.
+    void Start(const std::string& host);
+    // Abandons the transfer; reported as 10004, once.
+    void Cancel();
+
+    // The port ConnectTo uses; the Time Protocol's 37 unless the server setting names one.
+    void SetPort(std::uint16_t port) { port_ = port; }
+    std::uint16_t Port() const { return port_; }
+    // Ends the transfer with a failure from the event loop, as if a socket event had
+    // brought it (a server setting that cannot be used).
+    void ReportLater(int code);
+
+    int ErrorCode() const { return error_; }
+    std::uint32_t Flags() const { return flags_; }
+    bool IsAutomatic() const { return (flags_ & kAutomaticFlag) != 0; }
+    int LookupTaskHandle() const { return lookupHandle_; }
+    bool IsOpen() const { return fd_ >= 0; }
+
+    // Routes a lookup reply to its socket by task handle. A handle that matches no
+    // pending lookup is ignored and leaves 10022 as the last platform error.
+    static void OnLookupReply(int taskHandle, const QHostInfo& reply);
+    static int LastPlatformError();
+    static int PendingLookups();
+
+    // A lookup's failure as the transfer's error code.
+    static int LookupErrorCode(const QHostInfo& reply);
+
+protected:
+    virtual void ConnectTo(int error, const std::string& address);
+    virtual void OnHostResolved(int error, const QHostInfo& reply);
+    virtual void Notify(int kind, int code, int extra);
+    virtual void NotifyError(int code);
+    virtual void OnConnect(int error);
+    virtual void OnReceive(int error);
+    // Start begins here: clear what a previous run of this transfer left.
+    virtual void OnStart();
+
+    // Stores and reports a failure; the first one ends the transfer.
+    void ReportError(int code);
+    // Ends the transfer: deleted when self-deleting, else only the socket is closed.
+    void Finish();
+
+    // Starts a non-blocking connection; false with the error code on an immediate failure.
+    // Success or waiting is told through OnConnect.
+    bool ConnectSocket(const std::string& dottedAddress, std::uint16_t port, int& error);
+    // recv of up to n bytes: the count, or -1 with the error code (10035 when nothing
+    // is there yet).
+    long Read(unsigned char* buffer, std::size_t n, int& error);
+    // Whether more bytes are already waiting to be read.
+    bool MoreDataWaiting();
+    void WaitForRead();
+
+private:
+    void CloseSocket();
+    void CancelLookup();
+    void Detach();
+    void OnWritable();
+    void OnReadable();
+
+    int fd_ = -1;
+    QSocketNotifier* readNotifier_ = nullptr;
+    QSocketNotifier* writeNotifier_ = nullptr;
+    CHostSocket** ownerSlot_ = nullptr;
+    int lookupHandle_ = -1;
+    std::uint16_t port_ = 37;
+    std::uint32_t flags_ = 0;
+    TransferReceiver receiver_;
+    int error_ = 0;
+    bool selfDeleting_ = false;
+    bool abortReported_ = false;
+    bool detached_ = false;
+};
+
+} // namespace orbel

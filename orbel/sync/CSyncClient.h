@@ -1,0 +1,52 @@
+#pragma once
+// The clock window's side of the time transfer: at most one transfer at a time, started by
+// the Adjust Time page's Download button (manual) or by the schedule (automatic), and the
+// routing of its notification.
+#include <functional>
+#include <string>
+
+#include "sync/CHostSocket.h"
+#include "sync/SyncRecord.h"
+
+namespace orbel {
+
+class SystemClock;
+
+enum StartDownloadResult : int {
+    DownloadStarted = 1,
+    DownloadAlreadyRunning = 2, // for a manual start the running transfer was cancelled
+    DownloadNoSocketLayer = 3,
+};
+
+class CSyncClient {
+public:
+    CSyncClient(SyncRecord& record, SystemClock& clock);
+    ~CSyncClient(); // cancels a transfer still running
+    CSyncClient(const CSyncClient&) = delete;
+    CSyncClient& operator=(const CSyncClient&) = delete;
+
+    // mode 0 manual, 3 automatic. serverSetting: host, optional ":port", optional comment.
+    StartDownloadResult StartDownload(int mode, const std::string& serverSetting);
+
+    CHostSocket* CurrentTransfer() const { return current_; }
+    bool TransferExists() const { return current_ != nullptr; }
+    // Why the last server setting could not be used (empty when it could).
+    const std::string& SettingProblem() const { return settingProblem_; }
+
+    // A successful automatic transfer: adjust the minutes and seconds (run before the page
+    // hears of it).
+    std::function<void(const TransferNotification&)> onAutomaticSuccess;
+    // The Adjust Time page while it is open (or the command line): manual transfers' ends
+    // and automatic successes.
+    TransferReceiver onNotification;
+
+private:
+    void Notified(const TransferNotification& n);
+
+    SyncRecord& record_;
+    SystemClock& clock_;
+    CHostSocket* current_ = nullptr;
+    std::string settingProblem_;
+};
+
+} // namespace orbel

@@ -1,0 +1,39 @@
+#pragma once
+// The Time Protocol client: connects, reads the server's four bytes and fills the
+// synchronisation record.
+#include <cstdint>
+
+#include "sync/CHostSocket.h"
+#include "sync/SyncRecord.h"
+
+namespace orbel {
+
+class SystemClock;
+
+class CTimeSocket : public CHostSocket {
+    Q_OBJECT
+public:
+    CTimeSocket(CHostSocket** ownerSlot, bool selfDeleting, TransferReceiver receiver,
+                std::uint32_t flags, SystemClock& clock);
+
+    // The record to fill; without one the transfer fails with 10022.
+    void SetRecord(SyncRecord* record) { record_ = record; }
+    // The value as the server sent it, in host order; 0 until four bytes were read.
+    std::uint32_t ReceivedValue() const { return value_; }
+
+protected:
+    void OnStart() override;
+    void OnConnect(int error) override;
+    void OnReceive(int error) override;
+
+private:
+    void AnswerRead();
+    void ProcessAnswer(std::uint32_t seconds);
+
+    std::uint32_t value_ = 0;
+    bool haveValue_ = false;
+    SyncRecord* record_ = nullptr;
+    SystemClock& clock_;
+};
+
+} // namespace orbel

@@ -1,0 +1,33 @@
+#pragma once
+// The server setting: a host name or dotted address, optionally followed by a blank and a
+// comment ("time-a-g.nist.gov Gaithersburg, Maryland"). The host part may carry a port as
+// "name:port" or "a.b.c.d:port"; without one the Time Protocol's port 37 is used.
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace orbel {
+
+constexpr std::uint16_t kTimeProtocolPort = 37;
+// Longest host name the name service takes (and the longest text a lookup buffer held).
+constexpr std::size_t kMaxHostNameLength = 255;
+
+struct ServerAddress {
+    std::string host; // the setting cut before its first blank, port removed
+    std::uint16_t port = kTimeProtocolPort;
+    bool dotted = false; // host is an a.b.c.d address: connect without a lookup
+    int error = 0;       // a socket error code when the setting cannot be used
+    std::string problem; // a sentence saying what is wrong with it, when error != 0
+};
+
+ServerAddress ParseServerSetting(std::string_view setting);
+
+// Four decimal numbers 0..255 separated by dots, nothing else.
+bool IsDottedAddress(std::string_view host);
+
+// The built-in server list: lines "host place" separated by line feeds; the first line is
+// the default server.
+const std::string& BuiltInServerList();
+std::string DefaultServerSetting();
+
+} // namespace orbel

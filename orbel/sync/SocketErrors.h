@@ -1,0 +1,35 @@
+#pragma once
+// Socket error numbers as the time transfer reports them, their texts, and the mapping of
+// Linux's error numbers onto them. A transfer's failure is always one of these numbers.
+#include <string>
+
+namespace orbel {
+
+namespace SocketError {
+constexpr int Interrupted = 10004;     // a cancelled transfer
+constexpr int InvalidArgument = 10022; // also: a transfer without a record
+constexpr int WouldBlock = 10035;
+constexpr int NameTooLong = 10063;
+constexpr int NetworkUnreachable = 10051;
+constexpr int ConnectionReset = 10054;
+constexpr int TimedOut = 10060;
+constexpr int ConnectionRefused = 10061;
+constexpr int HostUnreachable = 10065;
+constexpr int InitialisationFailed = 10093;
+constexpr int HostNotFound = 11001;
+constexpr int TryAgain = 11002;
+constexpr int NoRecovery = 11003;
+constexpr int NoData = 11004; // also: an answer that was not four bytes
+constexpr int Unknown = 9999;
+} // namespace SocketError
+
+// The text of a code; "Unknown error" for a code without one.
+std::string SocketErrorText(int code);
+// "Error #%1: %2." with the code and its text.
+std::string SocketErrorMessage(int code);
+// Linux's errno of a socket call as the transfer's code; Unknown when it has no counterpart.
+int SocketErrorFromErrno(int err);
+// getaddrinfo's result (EAI_*) as the transfer's code; errnoValue is used for EAI_SYSTEM.
+int SocketErrorFromLookup(int eaiResult, int errnoValue);
+
+} // namespace orbel

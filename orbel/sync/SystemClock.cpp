@@ -1,0 +1,10 @@
+#include "sync/SystemClock.h"
+
+namespace orbel {
+
+DateTime DateTimeFromCalendar(const CalendarTime& c)
+{
+    return DateTime::FromCalendar(c) + DateTimeSpan(c.millisecond / 86400000.0);
+}
+
+} // namespace orbel

@@ -1,0 +1,40 @@
+#include "sync/TimeAnswer.h"
+
+#include <cmath>
+
+namespace orbel {
+
+std::uint32_t TimeValueFromNetworkBytes(const unsigned char b[4])
+{
+    return (std::uint32_t{b[0]} << 24) | (std::uint32_t{b[1]} << 16) | (std::uint32_t{b[2]} << 8) |
+           std::uint32_t{b[3]};
+}
+
+std::uint32_t HalfDelaySeconds(std::uint64_t connectTickMs, std::uint64_t answerTickMs)
+{
+    // The tick counter is 32 bits wide on the system this program grew up on; wrapping
+    // arithmetic keeps a delay across the wrap right.
+    const std::uint32_t elapsed = static_cast<std::uint32_t>(answerTickMs - connectTickMs);
+    return elapsed / 2000u;
+}
+
+DateTime ServerUtcFromTimeValue(std::uint32_t seconds)
+{
+    const DateTime base = DateTime::FromCalendar(1900, 1, 1);
+    return base + DateTimeSpan(static_cast<double>(seconds / 86400u)) +
+           DateTimeSpan::FromSeconds(static_cast<double>(seconds % 86400u));
+}
+
+void ProcessTimeAnswer(SyncRecord& record, std::uint32_t seconds, DateTime pcUtc, DateTime pcLocal)
+{
+    record.pcUtc = pcUtc;
+    record.pcLocal = pcLocal;
+    DateTime serverUtc = ServerUtcFromTimeValue(seconds);
+    if (std::fabs((serverUtc - pcUtc).days()) * 86400.0 <= 1.0)
+        serverUtc = pcUtc;
+    record.serverUtc = serverUtc;
+    record.serverLocal = serverUtc + (pcLocal - pcUtc);
+    record.status = 0;
+}
+
+} // namespace orbel

@@ -1,0 +1,170 @@
+// Setting the computer's clock from a reading, with a clock of the test's own.
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "sync/AdjustTimePage.h"
+#include "sync/ClockAdjustment.h"
+
+namespace orbel {
+namespace {
+
+DateTime At(int y, int mo, int d, int h, int mi, int s)
+{
+    return DateTime::FromCalendar(y, mo, d, h, mi, s);
+}
+
+CalendarTime Cal(int y, int mo, int d, int h, int mi, int s, int ms)
+{
+    CalendarTime c;
+    c.year = y, c.month = mo, c.day = d, c.hour = h, c.minute = mi, c.second = s;
+    c.millisecond = ms;
+    return c;
+}
+
+class FakeClock : public SystemClock {
+public:
+    CalendarTime now;
+    bool refuse = false;
+    std::vector<CalendarTime> set;
+
+    CalendarTime LocalNow() override { return now; }
+    CalendarTime UtcNow() override { return now; }
+    bool SetLocalTimeWithPrivilege(const CalendarTime& t) override
+    {
+        if (refuse)
+            return false;
+        set.push_back(t);
+        return true;
+    }
+    std::string LastErrorText() const override { return "Operation not permitted"; }
+};
+
+void ExpectCalendar(const CalendarTime& c, int y, int mo, int d, int h, int mi, int s, int ms)
+{
+    EXPECT_EQ(c.year, y);
+    EXPECT_EQ(c.month, mo);
+    EXPECT_EQ(c.day, d);
+    EXPECT_EQ(c.hour, h);
+    EXPECT_EQ(c.minute, mi);
+    EXPECT_EQ(c.second, s);
+    EXPECT_EQ(c.millisecond, ms);
+}
+
+// A reading taken with the computer's clock in UTC+1.
+SyncRecord Reading(DateTime serverLocal, DateTime pcLocal)
+{
+    SyncRecord r;
+    r.status = 0;
+    r.serverLocal = serverLocal;
+    r.pcLocal = pcLocal;
+    r.serverUtc = serverLocal - DateTimeSpan::FromDHMS(0, 1, 0, 0);
+    r.pcUtc = pcLocal - DateTimeSpan::FromDHMS(0, 1, 0, 0);
+    return r;
+}
+
+struct Adjusting : ::testing::Test {
+    FakeClock clock;
+    DateTime last = DateTime::Null();
+    bool modified = false;
+    AdjustResult Run(SyncRecord& r, int mode)
+    {
+        return AdjustClock(mode, {r, last, modified}, clock);
+    }
+};
+
+TEST_F(Adjusting, MinutesAndSecondsLeaveTheWholeHoursBehind)
+{
+    // The computer is 1 hour 2 minutes behind the server; 30 s later the user adjusts.
+    SyncRecord r = Reading(At(2026, 12, 8, 12, 2, 0), At(2026, 12, 8, 11, 0, 0));
+    clock.now = Cal(2026, 12, 8, 11, 0, 30, 250);
+    EXPECT_EQ(Run(r, AdjustMinutesSeconds), AdjustChanged);
+    ASSERT_EQ(clock.set.size(), 1u);
+    ExpectCalendar(clock.set[0], 2026, 12, 8, 11, 2, 30, 250);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(DifferenceText(r.pcLocal, r.serverLocal), "01:00:00 behind");
+    EXPECT_EQ(r.pcUtc, At(2026, 12, 8, 10, 2, 0));
+    EXPECT_FALSE(AdjustButtonsEnabled(r));
+    EXPECT_EQ(last.Calendar().second, 30);
+    EXPECT_TRUE(modified);
+}
+
+TEST_F(Adjusting, FullSettingTakesTheServersLocalTime)
+{
+    // The computer is 25 hours fast.
+    SyncRecord r = Reading(At(2026, 12, 8, 10, 0, 0), At(2026, 12, 9, 11, 0, 0));
+    EXPECT_EQ(DifferenceText(r.pcLocal, r.serverLocal), "01:00:00 & 1 day(s) ahead");
+    clock.now = Cal(2026, 12, 9, 11, 0, 10, 900);
+    EXPECT_EQ(Run(r, AdjustFull), AdjustChanged);
+    ASSERT_EQ(clock.set.size(), 1u);
+    ExpectCalendar(clock.set[0], 2026, 12, 8, 10, 0, 10, 900);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(DifferenceText(r.pcLocal, r.serverLocal), "00:00:00 OK");
+}
+
+TEST_F(Adjusting, AnHourCarriedByTheAdjustmentIsFollowed)
+{
+    struct Case {
+        DateTime server, pc;
+        CalendarTime now;
+        CalendarTime expectedSet;
+    } cases[] = {
+        // 1 min 30 s slow just before the hour: the clock moves into the next hour.
+        {At(2026, 12, 8, 11, 0, 30), At(2026, 12, 8, 10, 59, 0), Cal(2026, 12, 8, 10, 59, 40, 0),
+         Cal(2026, 12, 8, 11, 1, 10, 0)},
+        // The same over midnight.
+        {At(2026, 12, 9, 0, 0, 30), At(2026, 12, 8, 23, 59, 0), Cal(2026, 12, 8, 23, 59, 40, 0),
+         Cal(2026, 12, 9, 0, 1, 10, 0)},
+        // 1 min 30 s fast just after the hour: back into the previous hour.
+        {At(2026, 12, 8, 10, 59, 0), At(2026, 12, 8, 11, 0, 30), Cal(2026, 12, 8, 11, 0, 40, 0),
+         Cal(2026, 12, 8, 10, 59, 10, 0)},
+    };
+    for (const auto& c : cases) {
+        SyncRecord r = Reading(c.server, c.pc);
+        clock.set.clear();
+        clock.now = c.now;
+        EXPECT_EQ(Run(r, AdjustMinutesSeconds), AdjustChanged);
+        ASSERT_EQ(clock.set.size(), 1u);
+        const auto& e = c.expectedSet;
+        ExpectCalendar(clock.set[0], e.year, e.month, e.day, e.hour, e.minute, e.second, 0);
+        EXPECT_EQ(DifferenceText(r.pcLocal, r.serverLocal), "00:00:00 OK");
+    }
+}
+
+TEST_F(Adjusting, NothingToChangeStillCountsAsAnAdjustment)
+{
+    SyncRecord r = Reading(At(2026, 12, 8, 11, 0, 0), At(2026, 12, 8, 11, 0, 0));
+    clock.now = Cal(2026, 12, 8, 11, 5, 0, 0);
+    for (int mode : {AdjustMinutesSeconds, AdjustFull}) {
+        last = DateTime::Null();
+        EXPECT_EQ(Run(r, mode), AdjustNothingToChange);
+        EXPECT_TRUE(clock.set.empty());
+        EXPECT_EQ(r.status, 0);
+        EXPECT_EQ(last, At(2026, 12, 8, 11, 5, 0));
+    }
+}
+
+TEST_F(Adjusting, RefusalOrNoFreshReadingChangesNothing)
+{
+    SyncRecord r = Reading(At(2026, 12, 8, 12, 2, 0), At(2026, 12, 8, 11, 0, 0));
+    const SyncRecord before = r;
+    clock.now = Cal(2026, 12, 8, 11, 0, 30, 0);
+    clock.refuse = true;
+    EXPECT_EQ(Run(r, AdjustMinutesSeconds), AdjustFailed);
+    EXPECT_EQ(Run(r, AdjustFull), AdjustFailed);
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.pcLocal, before.pcLocal);
+    EXPECT_TRUE(last.null());
+    EXPECT_FALSE(modified);
+
+    clock.refuse = false;
+    for (int status : {1, 2}) {
+        r.status = status;
+        EXPECT_EQ(Run(r, AdjustFull), AdjustFailed);
+    }
+    EXPECT_TRUE(clock.set.empty());
+    EXPECT_TRUE(last.null());
+}
+
+} // namespace
+} // namespace orbel
