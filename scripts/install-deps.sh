@@ -7,6 +7,7 @@ packages=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   tzdata                             # the system time-zone database the world clock reads
   fonts-dejavu-core                  # a font for the offscreen window tests and printing
+  ghostscript                        # reads printed PDFs back into pixels in the window tests
 )
 missing=()
 for p in "${packages[@]}"; do

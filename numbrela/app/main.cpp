@@ -1,8 +1,9 @@
 // The planner's entry point: command-line options, then the windows or an action.
 #include <iostream>
 
-#include "app/AccionesReducidas.h"
 #include "app/AccionesApuestas.h"
+#include "app/AccionesImpresion.h"
+#include "app/AccionesReducidas.h"
 #include "app/CommandLine.h"
 #include "app/RelojSistema.h"
 #include "app/Ventanas.h"
@@ -16,7 +17,7 @@ int main(int argc, char** argv)
         return 2;
     }
     if (opciones.Ayuda) {
-        std::cout << TextoAyuda() << TextoAyudaReducidas();
+        std::cout << TextoAyuda() << TextoAyudaReducidas() << AyudaImprimirBoletos();
         return 0;
     }
     if (auto codigo = EjecutaAccionesReducidas(opciones.Resto, opciones.CarpetaDatos, std::cout, std::cerr))
@@ -25,6 +26,8 @@ int main(int argc, char** argv)
         std::cout << "Numbrela Pro 1.36\n";
         return 0;
     }
+    if (auto codigo = AccionImprimirBoletos(opciones))
+        return *codigo;
     if (auto codigo = EjecutaAccionApuestas(opciones, std::cout, std::cerr, SemillaDelReloj))
         return *codigo;
     return ArrancaVentanas(argc, argv, opciones);

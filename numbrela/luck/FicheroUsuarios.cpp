@@ -1,0 +1,120 @@
+#include "luck/FicheroUsuarios.h"
+
+#include <algorithm>
+#include <fstream>
+#include <system_error>
+
+namespace numbrela {
+namespace {
+
+constexpr std::size_t kTamMaximo = 1 + kTamUsuario * kMaxUsuarios;
+
+int UsuariosFiables(const std::vector<std::uint8_t>& bytes)
+{
+    if (bytes.empty())
+        return 0;
+    const std::size_t enteros = (bytes.size() - 1) / kTamUsuario;
+    return static_cast<int>(std::min<std::size_t>(bytes[0], enteros));
+}
+
+// Writes the whole file beside the old one, then renames it over: a crash or a full disk
+// never leaves a half-written user file.
+bool EscribeSeguro(const std::filesystem::path& ruta, const std::vector<std::uint8_t>& bytes)
+{
+    std::filesystem::path temporal = ruta;
+    temporal += ".tmp";
+    {
+        std::ofstream f(temporal, std::ios::binary | std::ios::trunc);
+        if (!f)
+            return false;
+        f.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        f.flush();
+        if (!f) {
+            f.close();
+            std::error_code ec;
+            std::filesystem::remove(temporal, ec);
+            return false;
+        }
+    }
+    std::error_code ec;
+    std::filesystem::rename(temporal, ruta, ec);
+    if (ec) {
+        std::filesystem::remove(temporal, ec);
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+TFicheroUsuarios::TFicheroUsuarios(std::filesystem::path carpeta) : carpeta_(std::move(carpeta)) {}
+
+bool TFicheroUsuarios::LeeTodo(std::vector<std::uint8_t>& bytes) const
+{
+    bytes.clear();
+    std::ifstream f(Ruta(), std::ios::binary);
+    if (!f)
+        return false;
+    // Nothing past the 255th record can be a user: read no more than that.
+    bytes.resize(kTamMaximo);
+    f.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    bytes.resize(static_cast<std::size_t>(f.gcount()));
+    return true;
+}
+
+std::optional<std::string> TFicheroUsuarios::AbreOCrea() const
+{
+    std::error_code ec;
+    if (std::filesystem::exists(Ruta(), ec))
+        return std::nullopt;
+    if (!EscribeSeguro(Ruta(), {0}))
+        return std::string(kMsgErrorCreandoUsuarios);
+    return std::nullopt;
+}
+
+std::vector<TUsuario> TFicheroUsuarios::Usuarios() const
+{
+    std::vector<std::uint8_t> bytes;
+    std::vector<TUsuario> usuarios;
+    if (!LeeTodo(bytes))
+        return usuarios;
+    const int n = UsuariosFiables(bytes);
+    for (int i = 0; i < n; ++i)
+        usuarios.push_back(LeeUsuario(std::span<const std::uint8_t, kTamUsuario>(
+            bytes.data() + 1 + kTamUsuario * static_cast<std::size_t>(i), kTamUsuario)));
+    return usuarios;
+}
+
+std::optional<TUsuario> TFicheroUsuarios::Lee(int indice) const
+{
+    std::vector<std::uint8_t> bytes;
+    if (indice < 0 || !LeeTodo(bytes) || indice >= UsuariosFiables(bytes))
+        return std::nullopt;
+    return LeeUsuario(std::span<const std::uint8_t, kTamUsuario>(
+        bytes.data() + 1 + kTamUsuario * static_cast<std::size_t>(indice), kTamUsuario));
+}
+
+std::optional<std::string> TFicheroUsuarios::Anade(const TUsuario& usuario) const
+{
+    std::vector<std::uint8_t> bytes;
+    LeeTodo(bytes);  // a missing file holds no user yet
+    const int n = UsuariosFiables(bytes);
+    if (n >= kMaxUsuarios)
+        return std::string(kMsgDemasiadosUsuarios);
+    std::vector<std::uint8_t> nuevo;
+    nuevo.reserve(bytes.size() + kTamUsuario + 1);
+    nuevo.push_back(static_cast<std::uint8_t>(n + 1));
+    nuevo.insert(nuevo.end(), bytes.begin() + (bytes.empty() ? 0 : 1),
+                 bytes.begin() + (bytes.empty() ? 0 : 1 + kTamUsuario * static_cast<std::size_t>(n)));
+    const auto registro = EscribeUsuario(usuario);
+    nuevo.insert(nuevo.end(), registro.begin(), registro.end());
+    // Bytes past the counted records (a record cut short, or records the count leaves
+    // out) are no users, but they stay in the file after the new one: nothing is lost.
+    if (!bytes.empty())
+        nuevo.insert(nuevo.end(), bytes.begin() + 1 + kTamUsuario * static_cast<std::size_t>(n), bytes.end());
+    if (!EscribeSeguro(Ruta(), nuevo))
+        return std::string(kMsgErrorGrabandoUsuario);
+    return std::nullopt;
+}
+
+} // namespace numbrela

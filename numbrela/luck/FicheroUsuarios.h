@@ -1,0 +1,54 @@
+#pragma once
+// "USUARIOS.DB" in the program folder: a count byte N, then N user records of 208 bytes in
+// the order they were stored.
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "luck/Usuario.h"
+
+namespace numbrela {
+
+inline constexpr const char* kFicheroUsuarios = "USUARIOS.DB";
+constexpr int kMaxUsuarios = 255;  // the count is one byte
+
+inline constexpr const char* kMsgErrorCreandoUsuarios =
+    "El archivo de usuarios no existía y se produjo un error durante su creación -USUARIOS.DB-";
+inline constexpr const char* kMsgErrorGrabandoUsuario = "Error copiando datos de usuario a disco";
+inline constexpr const char* kMsgDemasiadosUsuarios =
+    "Error: El archivo de usuarios ya guarda 255 usuarios, el máximo posible. "
+    "No se ha añadido el nuevo usuario";
+inline constexpr const char* kMsgErrorLeyendoUsuario =
+    "Error: No se ha podido leer el usuario escogido del archivo -USUARIOS.DB-";
+
+class TFicheroUsuarios {
+public:
+    explicit TFicheroUsuarios(std::filesystem::path carpeta);
+
+    // Opening the user window: a missing file is created holding no user. Returns the
+    // message to show when that fails.
+    std::optional<std::string> AbreOCrea() const;
+
+    // The stored users, first to last. A count larger than the whole records present is
+    // lowered to them; a record cut short is not a user.
+    std::vector<TUsuario> Usuarios() const;
+
+    // Record `indice` (0-based), when the file holds it whole and the count includes it.
+    std::optional<TUsuario> Lee(int indice) const;
+
+    // Stores a user after the last counted one and writes the count back; bytes that
+    // followed the counted records are kept after it. The file is rewritten
+    // through a temporary file and a rename, so a failure leaves the old file whole.
+    // Returns the message to show on failure (the file then is unchanged).
+    std::optional<std::string> Anade(const TUsuario& usuario) const;
+
+    std::filesystem::path Ruta() const { return carpeta_ / kFicheroUsuarios; }
+
+private:
+    // The bytes of the file, at most the count byte and 255 records; false when missing.
+    bool LeeTodo(std::vector<std::uint8_t>& bytes) const;
+    std::filesystem::path carpeta_;
+};
+
+} // namespace numbrela
