@@ -25,14 +25,7 @@ std::int64_t LocalToUnix(const DateTime& local)
     CalendarTime c;
     if (!local.ToCalendar(c))
         return 0;
-    std::tm tm{};
-    tm.tm_year = c.year - 1900;
-    tm.tm_mon = c.month - 1;
-    tm.tm_mday = c.day;
-    tm.tm_hour = c.hour;
-    tm.tm_min = c.minute;
-    tm.tm_sec = c.second;
-    tm.tm_isdst = -1; // let the local rules decide
+    std::tm tm = ToTm(c);
     const std::time_t t = std::mktime(&tm);
     return t == static_cast<std::time_t>(-1) ? 0 : static_cast<std::int64_t>(t);
 }

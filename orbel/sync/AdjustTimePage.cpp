@@ -30,16 +30,7 @@ std::string FormatDateTimeC(DateTime value, const char* format)
     CalendarTime c;
     if (!value.ToCalendar(c))
         return {};
-    std::tm tm{};
-    tm.tm_year = c.year - 1900;
-    tm.tm_mon = c.month - 1;
-    tm.tm_mday = c.day;
-    tm.tm_hour = c.hour;
-    tm.tm_min = c.minute;
-    tm.tm_sec = c.second;
-    tm.tm_wday = c.dayOfWeek;
-    tm.tm_yday = c.dayOfYear - 1;
-    tm.tm_isdst = -1;
+    const std::tm tm = ToTm(c);
     char buffer[128];
     const std::size_t n = std::strftime(buffer, sizeof buffer, format, &tm);
     return std::string(buffer, n);

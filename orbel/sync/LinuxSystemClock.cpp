@@ -68,14 +68,7 @@ CalendarTime LinuxSystemClock::UtcNow()
 bool LinuxSystemClock::SetLocalTimeWithPrivilege(const CalendarTime& local)
 {
     lastError_.clear();
-    std::tm tm{};
-    tm.tm_year = local.year - 1900;
-    tm.tm_mon = local.month - 1;
-    tm.tm_mday = local.day;
-    tm.tm_hour = local.hour;
-    tm.tm_min = local.minute;
-    tm.tm_sec = local.second;
-    tm.tm_isdst = -1; // the zone's rules decide, as for any local time
+    std::tm tm = ToTm(local);  // the zone's rules decide daylight saving, as for any local time
     errno = 0;
     const std::time_t seconds = std::mktime(&tm);
     if (seconds == static_cast<std::time_t>(-1) && errno != 0) {

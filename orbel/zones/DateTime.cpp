@@ -24,6 +24,21 @@ bool IsLeapYear(int y)
     return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
 }
 
+std::tm ToTm(const CalendarTime& c)
+{
+    std::tm tm{};
+    tm.tm_year = c.year - 1900;
+    tm.tm_mon = c.month - 1;
+    tm.tm_mday = c.day;
+    tm.tm_hour = c.hour;
+    tm.tm_min = c.minute;
+    tm.tm_sec = c.second;
+    tm.tm_wday = c.dayOfWeek;
+    tm.tm_yday = c.dayOfYear - 1;
+    tm.tm_isdst = -1;
+    return tm;
+}
+
 int DaysInMonth(int year, int month)
 {
     static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};

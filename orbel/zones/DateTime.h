@@ -3,6 +3,7 @@
 // in the fraction, with a status. A span is a difference of two values in days.
 #include <cstdint>
 #include <compare>
+#include <ctime>
 
 namespace orbel {
 
@@ -95,6 +96,10 @@ private:
     double days_ = 0.0;
     DateTimeStatus status_ = DateTimeStatus::Valid;
 };
+
+// A calendar time as the C library's broken-down time, for mktime and strftime; whether
+// daylight saving is in force is left to the local rules (tm_isdst = -1).
+std::tm ToTm(const CalendarTime& c);
 
 // Days from 1970-01-01 to a civil date, and back (proleptic Gregorian calendar).
 std::int64_t DaysFromCivil(int year, int month, int day);
