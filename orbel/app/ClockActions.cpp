@@ -33,7 +33,8 @@ std::optional<int> RunClockAction(const Options& options, std::ostream& out, std
     const std::string program = std::filesystem::read_symlink("/proc/self/exe", ec).string();
     SettingsPlatform platform = SystemSettingsPlatform(options.dataDir);
     CAppSettings settings(store, platform, program);
-    const StartupLoad load = LoadSettingsAtStart(settings);
+    // A listing reads and reports: a damaged file stays where it is.
+    const StartupLoad load = LoadSettingsAtStart(settings, BadSettingsFile::LeaveInPlace);
     if (!load.ok) {
         err << load.message << "\n";
         return 1;
