@@ -101,6 +101,7 @@ std::optional<int> RunSyncAction(int argc, char** argv, const Options& options)
     std::error_code ec;
     const std::string program = std::filesystem::read_symlink("/proc/self/exe", ec).string();
     SettingsPlatform platform = SystemSettingsPlatform(options.dataDir);
+    ApplyLocaleTexts(platform, UserLocaleTexts());
     CAppSettings settings(store, platform, program);
     // A query reads and reports: a damaged file stays where it is. An adjustment saves the
     // settings, so it starts as the program does.

@@ -253,7 +253,7 @@ PageCheck StoreAdjustTimePage(CAppSettings& s, const AdjustTimePageValues& v,
 }
 
 UsageModeChange ApplyUsageMode(CAppSettings& s, ZoneDatabaseUsage chosen,
-                               const ZoneSources& sources)
+                               const ZoneSources& sources, const TziPageModel* page)
 {
     UsageModeChange out;
     if (chosen == UsageFromOptions(s.displayFlags))
@@ -263,6 +263,8 @@ UsageModeChange ApplyUsageMode(CAppSettings& s, ZoneDatabaseUsage chosen,
     s.SetModified();
     BuildZoneList(out.zones, chosen, sources);
     out.clocksRefreshed = s.RefreshZones(out.zones);
+    if (page)
+        out.tziPickerZones = &page->PickerZones(chosen, out.tziPickerFilter);
     return out;
 }
 

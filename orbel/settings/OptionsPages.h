@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "settings/AppSettings.h"
+#include "zones/TziPageModel.h"
 #include "zones/ZoneDatabase.h"
 
 namespace orbel {
@@ -120,14 +121,17 @@ PageCheck StoreAdjustTimePage(CAppSettings& settings, const AdjustTimePageValues
 
 // --- TZI page, when it stores its fields: a usage mode other than the current one takes
 // effect at once. The option word gets the mode, a zone list is built for it, the clocks
-// take their zones from it, and both zone pickers refill (the TZI page's from its model,
-// the Clocks page's from `zones`), left without a selection.
+// take their zones from it, and both zone pickers refill, left without a selection: the
+// Clocks page's from `zones`, the TZI page's from the page's model (`page`, when given)
+// with the filter of the new mode.
 struct UsageModeChange {
     bool changed = false;
     bool clocksRefreshed = false; // the settings are then modified
     CRegTimeZoneList zones;       // built for the new mode
+    const CRegTimeZoneList* tziPickerZones = nullptr;
+    std::uint32_t tziPickerFilter = kZoneFilterAll;
 };
 UsageModeChange ApplyUsageMode(CAppSettings& settings, ZoneDatabaseUsage chosen,
-                               const ZoneSources& sources);
+                               const ZoneSources& sources, const TziPageModel* page = nullptr);
 
 } // namespace orbel

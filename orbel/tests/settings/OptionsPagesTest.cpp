@@ -177,16 +177,23 @@ TEST_F(OptionsPages, ChangingTheUsageModeRefreshesTheClocksAtOnce)
     EXPECT_EQ(settings.modified, 0u);
 
     // Merge without a file: the system zones, and the clock finds its zone by its old name.
-    UsageModeChange m = ApplyUsageMode(settings, ZoneDatabaseUsage::Merge, sources);
+    TziPageModel page;
+    page.Open(sources);
+    UsageModeChange m = ApplyUsageMode(settings, ZoneDatabaseUsage::Merge, sources, &page);
     EXPECT_TRUE(m.changed);
     EXPECT_TRUE(m.clocksRefreshed);
     EXPECT_EQ(settings.displayFlags & kOptionUsageMask, kOptionMerge);
     ASSERT_EQ(m.zones.size(), 1u);
     EXPECT_EQ(settings.clocks.At(1).zone.keyName, "Europe/Kyiv");
     EXPECT_TRUE(settings.clocks.At(1).zone.HasDaylightSaving());
+    // The TZI page's picker: all the system zones.
+    EXPECT_EQ(m.tziPickerZones, &page.systemZones());
+    EXPECT_EQ(m.tziPickerFilter, kZoneFilterAll);
 
     // Replace without a file: no zones; the clocks keep their zone information.
-    m = ApplyUsageMode(settings, ZoneDatabaseUsage::Replace, sources);
+    m = ApplyUsageMode(settings, ZoneDatabaseUsage::Replace, sources, &page);
+    EXPECT_EQ(m.tziPickerZones, &page.fileZones()); // its replacement records
+    EXPECT_EQ(m.tziPickerFilter, kZoneFilterReplacement);
     EXPECT_TRUE(m.changed);
     EXPECT_FALSE(m.clocksRefreshed);
     EXPECT_TRUE(m.zones.empty());
