@@ -97,7 +97,7 @@ private:
     DateTimeStatus status_ = DateTimeStatus::Valid;
 };
 
-// A calendar time as the C library's broken-down time, for mktime and strftime; whether
+// A calendar time as the C library's broken-down time, for mktime; whether
 // daylight saving is in force is left to the local rules (tm_isdst = -1).
 std::tm ToTm(const CalendarTime& c);
 
