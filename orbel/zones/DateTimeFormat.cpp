@@ -92,10 +92,14 @@ std::string Picture(const CalendarTime& c, std::string_view p, const LocaleTexts
             break; // the zone's name: not known to a date-time
         case 'A':
         case 'a': {
+            // As Qt writes it: A and AP in capitals, a and ap in small letters.
             std::string d = designator;
-            if (ch == 'a')
-                for (char& x : d)
-                    x = static_cast<char>(x >= 'A' && x <= 'Z' ? x - 'A' + 'a' : x);
+            for (char& x : d) {
+                if (ch == 'a' && x >= 'A' && x <= 'Z')
+                    x = static_cast<char>(x - 'A' + 'a');
+                else if (ch == 'A' && x >= 'a' && x <= 'z')
+                    x = static_cast<char>(x - 'a' + 'A');
+            }
             out += d;
             // "AP" / "ap": the P is part of the designator.
             if (run == 1 && i + 1 < p.size() && (p[i + 1] == 'P' || p[i + 1] == 'p'))

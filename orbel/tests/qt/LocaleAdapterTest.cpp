@@ -22,6 +22,9 @@ TEST(LocaleAdapter, EnglishTwelveHourTextsWithoutTheZoneName)
     EXPECT_EQ(FormatDateTime(kAfternoon, "%#c", us), "Sunday, March 29, 2026, 3:04:05 PM");
     EXPECT_EQ(FormatDateTime(kAfternoon, "%x", us), "3/29/26");
     EXPECT_EQ(FormatDateTime(kAfternoon, "%a %d", us), "Sun 29");
+    // AP writes the designator in capitals, as Qt does, whatever the locale's own case.
+    const LocaleTexts hi = LocaleTextsFromQLocale(QLocale("hi_IN"));
+    EXPECT_EQ(FormatDateTime(kAfternoon, "%X", hi), "3:04:05 PM");
     EXPECT_EQ(us.timeSeparator, ":");
     // The same texts read a typed time back.
     const auto t = ParseTimeOfDay("8:30 pm", us);
