@@ -36,11 +36,12 @@ std::uint64_t Movimientos(int n, int k)
 {
     switch (k) {
     case 3:
-        return 3000ull * static_cast<std::uint64_t>(n - 6);
+        return (n < 30 ? 3000ull : 12000ull) * static_cast<std::uint64_t>(n - 6);
     case 4:
         return 300ull * static_cast<std::uint64_t>(n - 6);
     default:
-        return 0; // al 5 the greedy start alone is already well below the table
+        // Above 30 numbers the greedy start alone is already well below the table.
+        return n <= 30 ? 3000ull * static_cast<std::uint64_t>(n - 6) : 0;
     }
 }
 
