@@ -22,25 +22,39 @@ struct TComprobacion {
     }
 
     // True when a draw extending s[0..m-1] avoids every marked k-subset; it is left in s.
+    // Positions are added in increasing order, so x is the largest of every (k-1)-subset it
+    // makes with k-2 positions already taken: its index is theirs plus C(x, k-1), and
+    // theirs is worked out once per node.
     bool Busca(int m, std::uint64_t prohibidos, std::uint64_t candidatos)
     {
         if (m == 6)
             return true;
+        if (m == 5) { // the last position completes nothing further: any candidate will do
+            const std::uint64_t c = candidatos & ~prohibidos;
+            if (c)
+                s[5] = std::countr_zero(c);
+            return c != 0;
+        }
+        std::uint32_t previos[20];
+        int cuantos = 0;
+        if (k >= 2 && m >= k - 2)
+            for (unsigned sub = 0; sub < (1u << m); ++sub) {
+                if (std::popcount(sub) != k - 2)
+                    continue;
+                std::uint64_t t = 0;
+                for (int i = 0; i < m; ++i)
+                    if (sub >> i & 1)
+                        t |= std::uint64_t{1} << s[i];
+                previos[cuantos++] = Indice(t);
+            }
         std::uint64_t c = candidatos & ~prohibidos;
         while (std::popcount(c) >= 6 - m) {
             const int x = std::countr_zero(c);
             c &= c - 1;
             std::uint64_t p = prohibidos;
-            // Every (k-1)-subset made of x and k-2 of the positions already taken.
-            for (unsigned sub = 0; sub < (1u << m); ++sub) {
-                if (std::popcount(sub) != k - 2)
-                    continue;
-                std::uint64_t t = std::uint64_t{1} << x;
-                for (int i = 0; i < m; ++i)
-                    if (sub >> i & 1)
-                        t |= std::uint64_t{1} << s[i];
-                p |= completan[Indice(t)];
-            }
+            const std::uint32_t propio = kBinomio(x, k - 1);
+            for (int i = 0; i < cuantos; ++i)
+                p |= completan[previos[i] + propio];
             s[m] = x;
             if (Busca(m + 1, p, c))
                 return true;
