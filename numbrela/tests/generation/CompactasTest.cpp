@@ -115,7 +115,7 @@ TEST(DisenoCompacto, SameSeedSameDesignAndItCovers)
 {
     TParametrosBusqueda p;
     p.Semilla = 7;
-    p.Movimientos = 3000;
+    p.Movimientos = 1000;
     const auto a = BuscaDisenoCompacto(16, 3, p);
     const auto b = BuscaDisenoCompacto(16, 3, p);
     EXPECT_EQ(a.Apuestas, b.Apuestas);
