@@ -10,6 +10,9 @@
 // processor seconds it took.
 //
 // Usage: numbrela_genera_compactas FOLDER [K [N_FROM [N_TO]]]   (default: all of 3 4 5, 7..49)
+//        numbrela_genera_compactas --sumas FOLDER OUT.h
+// The second form writes generation/SumasCompactas.h from the files in FOLDER: the hash of
+// each, by which the program knows a delivered file (checked by the tests) from any other.
 #include <algorithm>
 #include <bit>
 #include <cstdio>
@@ -22,6 +25,7 @@
 
 #include "generation/DisenoCompacto.h"
 #include "generation/FicheroCompacta.h"
+#include "generation/FicheroReduccion.h"
 #include "generation/GarantiaReduccion.h"
 #include "generation/TablaRangos.h"
 #include "generation/TablaReducciones.h"
@@ -36,7 +40,7 @@ std::uint64_t Movimientos(int n, int k)
 {
     switch (k) {
     case 3:
-        return (n < 30 ? 3000ull : 12000ull) * static_cast<std::uint64_t>(n - 6);
+        return (n < 30 ? 3000ull : 6000ull) * static_cast<std::uint64_t>(n - 6);
     case 4:
         return 300ull * static_cast<std::uint64_t>(n - 6);
     default:
@@ -67,8 +71,36 @@ bool Escribe(const std::filesystem::path& carpeta, const std::string& nombre,
 
 } // namespace
 
+int EscribeSumas(const std::filesystem::path& carpeta, const std::filesystem::path& salida)
+{
+    std::string t =
+        "#pragma once\n"
+        "// Written by numbrela_genera_compactas --sumas: the hash (SumaRangos) of each delivered\n"
+        "// COMn-k.RLC. The tests check those files' guarantee and that they still hash to these.\n"
+        "#include <cstdint>\n\nnamespace numbrela {\n\n"
+        "struct TSumaCompacta {\n    int N, K;\n    std::uint64_t Suma;\n};\n\n"
+        "inline constexpr TSumaCompacta kSumasCompactas[] = {\n    {0, 0, 0},  // no file has n = "
+        "0\n";
+    for (int k = 3; k <= 5; ++k)
+        for (int n = kMinReducidos; n <= kMaxReducidos; ++n) {
+            TReduccionLeida leida;
+            if (LeeRlv(carpeta / NombreCompacta(n, k), n, leida) != TFalloLectura::Ninguno)
+                continue;
+            char linea[80];
+            std::snprintf(linea, sizeof linea, "    {%d, %d, 0x%016llXull},\n", n, k,
+                          static_cast<unsigned long long>(SumaRangos(leida.Rangos)));
+            t += linea;
+        }
+    t += "};\n\n} // namespace numbrela\n";
+    std::ofstream f(salida, std::ios::binary | std::ios::trunc);
+    f << t;
+    return f ? 0 : 1;
+}
+
 int main(int argc, char** argv)
 {
+    if (argc == 4 && std::string(argv[1]) == "--sumas")
+        return EscribeSumas(argv[2], argv[3]);
     if (argc < 2 || argc > 5) {
         std::fprintf(stderr, "Uso: %s CARPETA [K [N_DESDE [N_HASTA]]]\n", argv[0]);
         return 2;
@@ -91,6 +123,7 @@ int main(int argc, char** argv)
             TParametrosBusqueda p;
             p.Semilla = 0x4E554D4252454C41ull ^ static_cast<std::uint64_t>(n * 8 + k);
             p.Candidatos = k == 5 ? 4 : 8;
+            p.Recalienta = k == 3 && n >= 30; // where the annealing gets stuck at one size
             p.Movimientos = Movimientos(n, k);
             const std::clock_t t0 = std::clock();
             const TResultadoBusqueda r = BuscaDisenoCompacto(n, k, p);

@@ -329,7 +329,7 @@ TResultadoBusqueda BuscaDisenoCompacto(int n, int k, const TParametrosBusqueda& 
         apuestas[quitar] = apuestas.back();
         apuestas.pop_back();
 
-        double temperatura = 1.0;
+        double temperatura = p.Temperatura;
         while (c.SinCubrir() > 0 && hechos < p.Movimientos) {
             ++hechos;
             const TMascara seis = c.SinCubrirAlAzar(azar);
@@ -371,7 +371,10 @@ TResultadoBusqueda BuscaDisenoCompacto(int n, int k, const TParametrosBusqueda& 
                 c.Quita(despues);
                 c.Pon(antes);
             }
-            temperatura = std::max(0.05, temperatura * 0.9995);
+            // Cools; with Recalienta it warms up again once cold, so a search stuck at one
+            // size keeps moving instead of circling in one valley.
+            temperatura = p.Recalienta && temperatura < 0.05 ? p.Temperatura
+                                                             : std::max(0.05, temperatura * 0.9995);
         }
         if (c.SinCubrir() == 0)
             r.Apuestas = apuestas;

@@ -77,6 +77,8 @@ struct TParametrosBusqueda {
     int Candidatos = 40;               // candidates weighed at each greedy step
     std::uint64_t Movimientos = 0;     // local-search moves, all sizes together
     std::int64_t UmbralLista = 300000; // keep the list of uncovered combinations below this
+    double Temperatura = 1.0;          // starting temperature of the annealing, in draws
+    bool Recalienta = false;           // back to Temperatura whenever it has cooled down
 };
 
 struct TResultadoBusqueda {

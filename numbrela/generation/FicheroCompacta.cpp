@@ -4,6 +4,7 @@
 
 #include "generation/FicheroReduccion.h"
 #include "generation/GarantiaReduccion.h"
+#include "generation/SumasCompactas.h"
 #include "generation/TablaRangos.h"
 #include "generation/TablaReducciones.h"
 
@@ -32,12 +33,20 @@ bool LeeCompacta(const std::filesystem::path& carpeta, int n, int k,
                 std::to_string(Combinaciones(n, 6)) + ")";
         return false;
     }
+    const std::uint64_t suma = SumaRangos(leida.Rangos);
+    const bool entregada =
+        std::any_of(std::begin(kSumasCompactas), std::end(kSumasCompactas),
+                    [&](const TSumaCompacta& c) { return c.N == n && c.K == k && c.Suma == suma; });
     std::vector<std::uint32_t> r = std::move(leida.Rangos);
     std::sort(r.begin(), r.end());
     if (std::adjacent_find(r.begin(), r.end()) != r.end() || r.size() > fila->Apuestas(k)) {
         error = "Error: el archivo " + nombre +
                 " está dañado (apuestas repetidas o más que la reducción de la tabla)";
         return false;
+    }
+    if (entregada) {
+        rangos = std::move(r);
+        return true;
     }
     TablaRangos t;
     t.Calcular(n);
@@ -58,6 +67,17 @@ bool LeeCompacta(const std::filesystem::path& carpeta, int n, int k,
     }
     rangos = std::move(r);
     return true;
+}
+
+std::uint64_t SumaRangos(const std::vector<std::uint32_t>& rangos)
+{
+    std::uint64_t h = 0xCBF29CE484222325ull;
+    for (std::uint32_t r : rangos)
+        for (int b = 0; b < 4; ++b) {
+            h ^= r >> (8 * b) & 0xFF;
+            h *= 0x100000001B3ull;
+        }
+    return h;
 }
 
 std::string LeyendaCompacta(int n, int k, std::size_t apuestas)
