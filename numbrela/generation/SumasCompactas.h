@@ -11,7 +11,7 @@ struct TSumaCompacta {
 };
 
 inline constexpr TSumaCompacta kSumasCompactas[] = {
-    {0, 0, 0},  // no file has n = 0
+    {0, 0, 0}, // no file has n = 0
     {7, 3, 0xCD3AC65E44F721B1ull},
     {8, 3, 0xCCE586E3A852EAC1ull},
     {9, 3, 0x8BC5D0A5D7A8B157ull},
@@ -51,10 +51,10 @@ inline constexpr TSumaCompacta kSumasCompactas[] = {
     {43, 3, 0x33C083A9F0DF30A7ull},
     {44, 3, 0xDAD61A5997B16473ull},
     {45, 3, 0xE388B455BB82FC5Dull},
-    {46, 3, 0x6132DFE5AEDBB307ull},
-    {47, 3, 0x2DFB3623EEDB03A5ull},
-    {48, 3, 0xB55CF33F39636E8Eull},
-    {49, 3, 0x0F3CA88C27483025ull},
+    {46, 3, 0xE573E69F8E4CC198ull},
+    {47, 3, 0xA0EE5B2C2120A346ull},
+    {48, 3, 0xFD80416F40576DE3ull},
+    {49, 3, 0x6A9BEB653949A168ull},
     {7, 4, 0xAD2ACA7747985764ull},
     {8, 4, 0xCD3AC65E44F721B1ull},
     {9, 4, 0x31C550D73C6D1D2Full},
