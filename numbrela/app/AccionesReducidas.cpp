@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <charconv>
 
+#include "files/FicheroApuestas.h"
 #include "generation/CreaCombFijos.h"
 #include "generation/EleccionReducida.h"
+#include "generation/ReduccionCompacta.h"
 #include "generation/Reducidas.h"
 #include "generation/TablaReducciones.h"
 
@@ -52,18 +54,160 @@ int Tabla(std::ostream& salida)
     return 0;
 }
 
-int Reduce(const std::vector<std::string>& args, const std::filesystem::path& carpeta, std::ostream& salida,
-           std::ostream& errores)
+std::string Lineas(const TConjuntoApuestas& conjunto)
 {
-    std::vector<int> numeros, fijos;
-    int garantia = 0;
+    std::string lineas;
+    conjunto.VisitaApuestasSimples([&](const TApuestaSimple& a) {
+        for (int t = 0; t < a.Cuantos; ++t) {
+            if (t)
+                lineas += '-';
+            lineas += std::to_string(a.Numeros[static_cast<std::size_t>(t)]);
+        }
+        lineas += '\n';
+    });
+    return lineas;
+}
+
+int ImprimeTablaCompacta(const std::filesystem::path& carpeta, std::ostream& salida)
+{
+    std::string t;
+    for (const auto& fila : TablaCompacta(carpeta, PrecioUnitario(0))) {
+        for (std::size_t i = 0; i < fila.size(); ++i)
+            t += (i ? "\t" : "") + fila[i];
+        t += "\n";
+    }
+    salida << t;
+    salida.flush();
+    return salida ? 0 : 1;
+}
+
+int ReduceCompacta(const std::vector<int>& numeros, int garantia,
+                   const std::optional<std::string>& guardar, const std::filesystem::path& carpeta,
+                   std::ostream& salida, std::ostream& errores)
+{
+    TReducidas motor(carpeta);
+    TConjuntoApuestas conjunto(&motor);
+    std::string error;
+    if (!CreaReduccionCompacta(conjunto, carpeta, numeros, garantia, error)) {
+        errores << error << "\n";
+        return 1;
+    }
+    errores << conjunto.Cabecera.Leyenda << "\n";
+    if (guardar &&
+        !FicheroApuestas::Graba(conjunto, *guardar, ModoGrabacion::Grabar, carpeta, error)) {
+        errores << error << "\n";
+        return 1;
+    }
+    salida << Lineas(conjunto);
+    salida.flush();
+    return salida ? 0 : 1;
+}
+
+// "--numbers 3,17,25": any whole numbers, so the check can say which one is wrong.
+bool LeeEnteros(const std::string& texto, std::vector<int>& numeros)
+{
+    numeros.clear();
+    std::size_t i = 0;
+    while (i <= texto.size()) {
+        const std::size_t fin = std::min(texto.find(',', i), texto.size());
+        int v = 0;
+        const char* a = texto.data() + i;
+        const char* b = texto.data() + fin;
+        const auto [p, ec] = std::from_chars(a, b, v);
+        if (a == b || ec != std::errc{} || p != b)
+            return false;
+        numeros.push_back(v);
+        i = fin + 1;
+    }
+    return true;
+}
+
+int Verifica(const std::vector<std::string>& args, const std::filesystem::path& carpeta,
+             std::ostream& salida, std::ostream& errores)
+{
+    std::optional<std::string> fichero;
+    std::vector<int> numeros;
     bool hayNumeros = false;
+    int garantia = 0;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         const bool hayValor = i + 1 < args.size();
-        if (a == "--reduce") {
+        if (a == "--verify") {
+            if (!hayValor) {
+                errores << "Error: --verify necesita un fichero de apuestas\n";
+                return 2;
+            }
+            fichero = args[++i];
+        } else if (a == "--numbers") {
+            if (!hayValor || !LeeEnteros(args[++i], numeros)) {
+                errores << "Error: --numbers necesita una lista de números separados por comas\n";
+                return 2;
+            }
+            hayNumeros = true;
+        } else if (a == "--al") {
+            const std::string v = hayValor ? args[++i] : "";
+            if (v.size() != 1 || v[0] < '0' || v[0] > '9') {
+                errores << "Error: --al necesita la garantía: 3, 4 o 5\n";
+                return 2;
+            }
+            garantia = v[0] - '0';
+        } else {
+            errores << "Error: opción desconocida: " << a << "\n";
+            return 2;
+        }
+    }
+    if (!fichero || !hayNumeros || garantia == 0) {
+        errores << "Error: uso: numbrela --verify FICHERO.apu --numbers N1,...,Nn --al K\n";
+        return 2;
+    }
+    if (auto e = ErrorNumerosGarantia(numeros, garantia)) {
+        errores << *e << "\n";
+        return 2;
+    }
+    TReducidas motor(carpeta);
+    TConjuntoApuestas conjunto(&motor);
+    const TResultadoApertura abierto = FicheroApuestas::AbreDeUnaVez(conjunto, *fichero);
+    if (!abierto.Ok) {
+        errores << abierto.Error << "\n";
+        return 1;
+    }
+    const std::string n = std::to_string(numeros.size());
+    const std::string k = std::to_string(garantia);
+    if (const auto sorteo = SorteoNoCubierto(conjunto, numeros, garantia)) {
+        std::string s;
+        for (std::size_t i = 0; i < 6; ++i)
+            s += (i ? "-" : "") + std::to_string((*sorteo)[i]);
+        salida << "Sin garantía al " << k << ": el sorteo " << s << " no tiene " << k
+               << " aciertos en ninguna apuesta\n";
+        return 1;
+    }
+    salida << "Garantía al " << k << ": si los seis números ganadores están entre los " << n
+           << " elegidos, alguna apuesta acierta " << k << "\n";
+    return 0;
+}
+
+int Reduce(const std::vector<std::string>& args, const std::filesystem::path& carpeta,
+           std::ostream& salida, std::ostream& errores)
+{
+    std::vector<int> numeros, fijos;
+    int garantia = 0;
+    bool hayNumeros = false, compacta = false;
+    std::optional<std::string> guardar;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        const bool hayValor = i + 1 < args.size();
+        if (a == "--compact") {
+            compacta = true;
+        } else if (a == "--save") {
+            if (!hayValor) {
+                errores << "Error: --save necesita un fichero de apuestas\n";
+                return 2;
+            }
+            guardar = args[++i];
+        } else if (a == "--reduce") {
             if (!hayValor || !LeeLista(args[++i], numeros)) {
-                errores << "Error: --reduce necesita una lista de números del 1 al 49 separados por comas\n";
+                errores << "Error: --reduce necesita una lista de números del 1 al 49 separados "
+                           "por comas\n";
                 return 2;
             }
             hayNumeros = true;
@@ -75,7 +219,8 @@ int Reduce(const std::vector<std::string>& args, const std::filesystem::path& ca
             garantia = args[++i][0] - '0';
         } else if (a == "--fixed") {
             if (!hayValor || !LeeLista(args[++i], fijos)) {
-                errores << "Error: --fixed necesita de uno a tres números del 1 al 49 separados por comas\n";
+                errores << "Error: --fixed necesita de uno a tres números del 1 al 49 separados "
+                           "por comas\n";
                 return 2;
             }
         } else {
@@ -90,6 +235,17 @@ int Reduce(const std::vector<std::string>& args, const std::filesystem::path& ca
     if (TieneRepetidos(numeros) || TieneRepetidos(fijos)) {
         errores << "Error: un número aparece dos veces en la lista\n";
         return 2;
+    }
+    if (guardar && !compacta) {
+        errores << "Error: --save sólo acompaña a --reduce con --compact\n";
+        return 2;
+    }
+    if (compacta) {
+        if (!fijos.empty()) {
+            errores << "Error: la reducción compacta no lleva números fijos\n";
+            return 2;
+        }
+        return ReduceCompacta(numeros, garantia, guardar, carpeta, salida, errores);
     }
     for (int f : fijos)
         if (std::find(numeros.begin(), numeros.end(), f) == numeros.end()) {
@@ -121,28 +277,20 @@ int Reduce(const std::vector<std::string>& args, const std::filesystem::path& ca
     for (int x : numeros)
         dialogo.Pulsa(x);
     for (int f : fijos)
-        dialogo.Pulsa(f);  // a second click makes it fixed
+        dialogo.Pulsa(f); // a second click makes it fixed
     std::string error;
     if (!dialogo.Acepta(error)) {
         errores << error << "\n";
         return 1;
     }
     TTextosConjunto textos;
-    if (TerminaEleccionReducida(conjunto, motor, copia, error, textos) != TResultadoEleccion::Hecha) {
+    if (TerminaEleccionReducida(conjunto, motor, copia, error, textos) !=
+        TResultadoEleccion::Hecha) {
         errores << error << "\n";
         return 1;
     }
     errores << textos.Leyenda << "\n";
-    std::string lineas;
-    conjunto.VisitaApuestasSimples([&](const TApuestaSimple& a) {
-        for (int t = 0; t < a.Cuantos; ++t) {
-            if (t)
-                lineas += '-';
-            lineas += std::to_string(a.Numeros[static_cast<std::size_t>(t)]);
-        }
-        lineas += '\n';
-    });
-    salida << lineas;
+    salida << Lineas(conjunto);
     salida.flush();
     return salida ? 0 : 1;
 }
@@ -150,16 +298,23 @@ int Reduce(const std::vector<std::string>& args, const std::filesystem::path& ca
 } // namespace
 
 std::optional<int> EjecutaAccionesReducidas(const std::vector<std::string>& argumentos,
-                                            const std::filesystem::path& carpeta, std::ostream& salida,
-                                            std::ostream& errores)
+                                            const std::filesystem::path& carpeta,
+                                            std::ostream& salida, std::ostream& errores)
 {
-    if (std::find(argumentos.begin(), argumentos.end(), "--table") != argumentos.end()) {
+    auto hay = [&](const char* opcion) {
+        return std::find(argumentos.begin(), argumentos.end(), opcion) != argumentos.end();
+    };
+    if (hay("--table")) {
+        if (argumentos.size() == 2 && hay("--compact"))
+            return ImprimeTablaCompacta(carpeta, salida);
         if (argumentos.size() != 1) {
-            errores << "Error: --table no lleva más opciones\n";
+            errores << "Error: --table sólo admite --compact\n";
             return 2;
         }
         return Tabla(salida);
     }
+    if (hay("--verify"))
+        return Verifica(argumentos, carpeta, salida, errores);
     if (std::find(argumentos.begin(), argumentos.end(), "--reduce") != argumentos.end())
         return Reduce(argumentos, carpeta, salida, errores);
     return std::nullopt;
@@ -170,7 +325,15 @@ std::string TextoAyudaReducidas()
     return "  --reduce N1,...,Nn --al K [--fixed F1[,F2[,F3]]]\n"
            "                     carga (o genera y guarda) la reducción al K (3, 4 o 5) de esos\n"
            "                     números, con de uno a tres fijos, y escribe sus apuestas\n"
-           "  --table            escribe la tabla de reducciones\n";
+           "  --reduce N1,...,Nn --al K --compact [--save FICHERO.apu]\n"
+           "                     escribe la reducción compacta al K de esos números (la misma\n"
+           "                     garantía con menos apuestas) y, con --save, la guarda como\n"
+           "                     apuestas simples\n"
+           "  --table [--compact] escribe la tabla de reducciones; con --compact, junto a\n"
+           "                     las compactas y el ahorro en euros\n"
+           "  --verify FICHERO.apu --numbers N1,...,Nn --al K\n"
+           "                     dice si las apuestas del fichero dan la garantía al K para\n"
+           "                     esos números y, si no, un sorteo sin K aciertos (estado 1)\n";
 }
 
 } // namespace numbrela::app

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "generation/NombresReduccion.h"
+#include "tests/generation/CoberturaIndependiente.h"
 #include "generation/TablaRangos.h"
 #include "generation/TablaReducciones.h"
 
@@ -40,87 +41,10 @@ constexpr int kMaxNVerificado = 49;
 
 std::vector<std::uint32_t> LeeRangos(const std::string& nombre)
 {
-    std::ifstream f(std::string(TEST_PROGRAM_DIR) + "/" + nombre, std::ios::binary);
-    std::vector<char> bytes((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
-    EXPECT_EQ(bytes.size() % 4, 0u) << nombre;
-    std::vector<std::uint32_t> r(bytes.size() / 4);
-    for (std::size_t i = 0; i < r.size(); ++i)
-        for (int b = 0; b < 4; ++b)
-            r[i] |= static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[4 * i + b])) << (8 * b);
-    return r;
+    return prueba::LeeRangos(std::filesystem::path(TEST_PROGRAM_DIR) / nombre);
 }
 
-// Colex index of a k-subset of 0-based positions.
-std::uint32_t Indice(const int* x, int k)
-{
-    std::uint32_t i = 0;
-    for (int j = 0; j < k; ++j)
-        i += static_cast<std::uint32_t>(Combinaciones(x[j], j + 1));
-    return i;
-}
-
-// Every k-subset of six 0-based positions, as index lists.
-std::vector<std::vector<int>> Patrones(int k)
-{
-    std::vector<std::vector<int>> r;
-    for (unsigned m = 0; m < 64; ++m)
-        if (std::popcount(m) == k) {
-            std::vector<int> v;
-            for (int i = 0; i < 6; ++i)
-                if (m >> i & 1)
-                    v.push_back(i);
-            r.push_back(v);
-        }
-    return r;
-}
-
-// Number of combinations of six out of n that share fewer than k positions with every bet.
-std::uint64_t SinCubrir(int n, int k, const std::vector<std::uint32_t>& rangos)
-{
-    const auto patrones = Patrones(k);
-    // Colex index tables: c[j][x] = C(x, j + 1).
-    std::vector<std::vector<std::uint32_t>> c(6, std::vector<std::uint32_t>(n));
-    for (int j = 0; j < 6; ++j)
-        for (int x = 0; x < n; ++x)
-            c[j][x] = static_cast<std::uint32_t>(Combinaciones(x, j + 1));
-    std::vector<bool> marcado(Combinaciones(n, k), false);
-    TablaRangos t;
-    t.Calcular(n);
-    for (std::uint32_t r : rangos) {
-        std::uint8_t p[6];
-        t.TomarCombinacion(r, p);
-        int x[6];
-        for (int i = 0; i < 6; ++i)
-            x[i] = p[i] - 1;
-        for (const auto& pat : patrones) {
-            int y[6];
-            for (int j = 0; j < k; ++j)
-                y[j] = x[pat[j]];
-            marcado[Indice(y, k)] = true;
-        }
-    }
-    std::uint64_t faltan = 0;
-    int s[6];
-    for (s[0] = 0; s[0] < n; ++s[0])
-        for (s[1] = s[0] + 1; s[1] < n; ++s[1])
-            for (s[2] = s[1] + 1; s[2] < n; ++s[2])
-                for (s[3] = s[2] + 1; s[3] < n; ++s[3])
-                    for (s[4] = s[3] + 1; s[4] < n; ++s[4])
-                        for (s[5] = s[4] + 1; s[5] < n; ++s[5]) {
-                            bool cubierta = false;
-                            for (const auto& pat : patrones) {
-                                std::uint32_t i = 0;
-                                for (int j = 0; j < k; ++j)
-                                    i += c[j][s[pat[j]]];
-                                if (marcado[i]) {
-                                    cubierta = true;
-                                    break;
-                                }
-                            }
-                            faltan += cubierta ? 0 : 1;
-                        }
-    return faltan;
-}
+using prueba::SinCubrir;
 
 TEST(FicherosReduccion, TableDirectColumnIsCSixOfN)
 {

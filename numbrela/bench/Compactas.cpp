@@ -1,0 +1,117 @@
+// Compact reductions: one move of the search (a position of a bet swapped for another and
+// back, with the counts and the list of uncovered draws kept) on the delivered designs
+// with one bet taken out, the guarantee check of a design, and reading a delivered file
+// with its check (what --reduce --compact does before printing).
+//
+//   build/bench/numbrela_bench_Compactas [--benchmark_repetitions=5 ...]
+#include <benchmark/benchmark.h>
+
+#include <bit>
+#include <filesystem>
+#include <vector>
+
+#include "generation/DisenoCompacto.h"
+#include "generation/FicheroCompacta.h"
+#include "generation/GarantiaReduccion.h"
+#include "generation/TablaRangos.h"
+
+namespace {
+
+using namespace numbrela;
+
+std::filesystem::path gCarpetaPrograma;
+
+std::vector<TMascara> Diseno(int n, int k)
+{
+    std::vector<std::uint32_t> rangos;
+    std::string error;
+    if (!LeeCompacta(gCarpetaPrograma, n, k, rangos, error))
+        return {};
+    TablaRangos t;
+    t.Calcular(n);
+    std::vector<TMascara> apuestas;
+    for (std::uint32_t r : rangos) {
+        std::uint8_t p[6];
+        t.TomarCombinacion(r, p);
+        TMascara m = 0;
+        for (std::uint8_t x : p)
+            m |= TMascara{1} << (x - 1);
+        apuestas.push_back(m);
+    }
+    return apuestas;
+}
+
+void Movimiento(benchmark::State& st)
+{
+    const int n = static_cast<int>(st.range(0)), k = static_cast<int>(st.range(1));
+    auto apuestas = Diseno(n, k);
+    if (apuestas.empty()) {
+        st.SkipWithError("no design file");
+        return;
+    }
+    TCoberturaSeis c(n, k);
+    for (TMascara a : apuestas)
+        c.Pon(a);
+    c.SigueLista();
+    c.Quita(apuestas.back()); // a few draws uncovered, as while the search repairs
+    apuestas.pop_back();
+    TAzar azar(1);
+    for (auto _ : st) {
+        const auto i =
+            static_cast<std::size_t>(azar.Uniforme(0, static_cast<int>(apuestas.size()) - 1));
+        const TMascara antes = apuestas[i];
+        TMascara sale = antes, entra = 0;
+        for (int s = azar.Uniforme(0, 5); s > 0; --s)
+            sale &= sale - 1;
+        sale &= ~(sale - 1);
+        do
+            entra = TMascara{1} << azar.Uniforme(0, n - 1);
+        while (entra & antes);
+        const TMascara despues = (antes & ~sale) | entra;
+        c.Quita(antes);
+        c.Pon(despues);
+        benchmark::DoNotOptimize(c.SinCubrir());
+        c.Quita(despues);
+        c.Pon(antes);
+    }
+    st.counters["sin_cubrir"] = static_cast<double>(c.SinCubrir());
+    st.SetLabel("two moves per iteration (there and back)");
+}
+BENCHMARK(Movimiento)
+    ->Args({20, 3})
+    ->Args({49, 3})
+    ->Args({30, 4})
+    ->Args({49, 4})
+    ->Args({30, 5})
+    ->Unit(benchmark::kMicrosecond);
+
+void Comprobacion(benchmark::State& st)
+{
+    const int n = static_cast<int>(st.range(0)), k = static_cast<int>(st.range(1));
+    const auto apuestas = Diseno(n, k);
+    for (auto _ : st)
+        benchmark::DoNotOptimize(SorteoSinPremio(n, k, apuestas));
+}
+BENCHMARK(Comprobacion)->Args({49, 3})->Args({49, 4})->Args({49, 5})->Unit(benchmark::kMillisecond);
+
+void Lectura(benchmark::State& st)
+{
+    const int n = static_cast<int>(st.range(0)), k = static_cast<int>(st.range(1));
+    for (auto _ : st) {
+        std::vector<std::uint32_t> rangos;
+        std::string error;
+        benchmark::DoNotOptimize(LeeCompacta(gCarpetaPrograma, n, k, rangos, error));
+    }
+}
+BENCHMARK(Lectura)->Args({49, 3})->Args({49, 5})->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    gCarpetaPrograma =
+        std::filesystem::absolute(argv[0]).parent_path().parent_path() / "numbrela-bin";
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    return 0;
+}

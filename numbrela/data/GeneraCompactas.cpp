@@ -1,0 +1,163 @@
+// Writes the compact reductions COMn-k.RLC (n = 7..49, k = 3, 4, 5) into the folder given
+// on the command line: for each, the search of generation/DisenoCompacto with a fixed seed
+// and a fixed number of moves (so the same bets come out again), checked by
+// SorteoSinPremio and kept only when it is no larger than the table's system. A file
+// holds the ranks of its bets (as the COMn-k.RLV files do) in ascending order.
+//
+// This is not run by the build: the files it wrote are kept with the sources, in
+// data/compactas, and the build copies them beside the program. One line per system goes
+// to the standard output: name, bets, the table's bets, the greedy start, moves and the
+// processor seconds it took.
+//
+// Usage: numbrela_genera_compactas FOLDER [K [N_FROM [N_TO]]]   (default: all of 3 4 5, 7..49)
+//        numbrela_genera_compactas --sumas FOLDER OUT.h
+// The second form writes generation/SumasCompactas.h from the files in FOLDER: the hash of
+// each, by which the program knows a delivered file (checked by the tests) from any other.
+#include <algorithm>
+#include <bit>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "generation/DisenoCompacto.h"
+#include "generation/FicheroCompacta.h"
+#include "generation/FicheroReduccion.h"
+#include "generation/GarantiaReduccion.h"
+#include "generation/TablaRangos.h"
+#include "generation/TablaReducciones.h"
+
+namespace {
+
+using namespace numbrela;
+
+// The search's budget of moves for n numbers al k: most of it where the table is largest
+// against the best designs, al 3.
+std::uint64_t Movimientos(int n, int k)
+{
+    switch (k) {
+    case 3:
+        return (n < 30 ? 3000ull : 6000ull) * static_cast<std::uint64_t>(n - 6);
+    case 4:
+        return 300ull * static_cast<std::uint64_t>(n - 6);
+    default:
+        // Above 30 numbers the greedy start alone is already well below the table.
+        return n <= 30 ? 3000ull * static_cast<std::uint64_t>(n - 6) : 0;
+    }
+}
+
+bool Escribe(const std::filesystem::path& carpeta, const std::string& nombre,
+             const std::vector<std::uint32_t>& rangos)
+{
+    std::string bytes;
+    for (std::uint32_t r : rangos)
+        for (int b = 0; b < 4; ++b)
+            bytes.push_back(static_cast<char>(r >> (8 * b) & 0xFF));
+    const auto temporal = carpeta / (nombre + ".tmp");
+    {
+        std::ofstream f(temporal, std::ios::binary | std::ios::trunc);
+        f.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        f.flush();
+        if (!f)
+            return false;
+    }
+    std::error_code ec;
+    std::filesystem::rename(temporal, carpeta / nombre, ec);
+    return !ec;
+}
+
+} // namespace
+
+int EscribeSumas(const std::filesystem::path& carpeta, const std::filesystem::path& salida)
+{
+    std::string t =
+        "#pragma once\n"
+        "// Written by numbrela_genera_compactas --sumas: the hash (SumaRangos) of each delivered\n"
+        "// COMn-k.RLC. The tests check those files' guarantee and that they still hash to these.\n"
+        "#include <cstdint>\n\nnamespace numbrela {\n\n"
+        "struct TSumaCompacta {\n    int N, K;\n    std::uint64_t Suma;\n};\n\n"
+        "inline constexpr TSumaCompacta kSumasCompactas[] = {\n    {0, 0, 0},  // no file has n = "
+        "0\n";
+    for (int k = 3; k <= 5; ++k)
+        for (int n = kMinReducidos; n <= kMaxReducidos; ++n) {
+            TReduccionLeida leida;
+            if (LeeRlv(carpeta / NombreCompacta(n, k), n, leida) != TFalloLectura::Ninguno)
+                continue;
+            char linea[80];
+            std::snprintf(linea, sizeof linea, "    {%d, %d, 0x%016llXull},\n", n, k,
+                          static_cast<unsigned long long>(SumaRangos(leida.Rangos)));
+            t += linea;
+        }
+    t += "};\n\n} // namespace numbrela\n";
+    std::ofstream f(salida, std::ios::binary | std::ios::trunc);
+    f << t;
+    return f ? 0 : 1;
+}
+
+int main(int argc, char** argv)
+{
+    if (argc == 4 && std::string(argv[1]) == "--sumas")
+        return EscribeSumas(argv[2], argv[3]);
+    if (argc < 2 || argc > 5) {
+        std::fprintf(stderr, "Uso: %s CARPETA [K [N_DESDE [N_HASTA]]]\n", argv[0]);
+        return 2;
+    }
+    const std::filesystem::path carpeta = argv[1];
+    std::vector<int> garantias = {3, 4, 5};
+    if (argc > 2)
+        garantias = {std::atoi(argv[2])};
+    const int desde = argc > 3 ? std::atoi(argv[3]) : kMinReducidos;
+    const int hasta = argc > 4 ? std::atoi(argv[4]) : kMaxReducidos;
+    if (garantias[0] < 3 || garantias[0] > 5 || desde < kMinReducidos || hasta > kMaxReducidos) {
+        std::fprintf(stderr, "Garantía fuera de 3..5 o números fuera de 7..49\n");
+        return 2;
+    }
+    std::error_code ec;
+    std::filesystem::create_directories(carpeta, ec);
+    int fallos = 0;
+    for (int k : garantias)
+        for (int n = desde; n <= hasta; ++n) {
+            TParametrosBusqueda p;
+            p.Semilla = 0x4E554D4252454C41ull ^ static_cast<std::uint64_t>(n * 8 + k);
+            p.Candidatos = k == 5 ? 4 : 8;
+            p.Recalienta = k == 3 && n >= 30; // where the annealing gets stuck at one size
+            p.Movimientos = Movimientos(n, k);
+            const std::clock_t t0 = std::clock();
+            const TResultadoBusqueda r = BuscaDisenoCompacto(n, k, p);
+            const double segundos = static_cast<double>(std::clock() - t0) / CLOCKS_PER_SEC;
+            const std::string nombre = NombreCompacta(n, k);
+            const std::uint32_t tabla = FilaReduccion(n)->Apuestas(k);
+            const bool valida = !SorteoSinPremio(n, k, r.Apuestas).has_value();
+            std::printf("%s\t%zu\t%u\t%zu\t%llu\t%.1f\t%s\n", nombre.c_str(), r.Apuestas.size(),
+                        tabla, r.TrasVoraz, static_cast<unsigned long long>(r.MovimientosHechos),
+                        segundos,
+                        !valida                     ? "SIN GARANTÍA"
+                        : r.Apuestas.size() > tabla ? "MAYOR QUE LA TABLA"
+                                                    : "ok");
+            std::fflush(stdout);
+            if (!valida || r.Apuestas.size() > tabla) {
+                ++fallos;
+                continue;
+            }
+            TablaRangos t;
+            t.Calcular(n);
+            std::vector<std::uint32_t> rangos;
+            for (TMascara a : r.Apuestas) {
+                std::uint8_t pos[6];
+                int i = 0;
+                for (TMascara m = a; m; m &= m - 1)
+                    pos[i++] = static_cast<std::uint8_t>(std::countr_zero(m) + 1);
+                rangos.push_back(t.Rango(pos));
+            }
+            std::sort(rangos.begin(), rangos.end());
+            if (!Escribe(carpeta, nombre, rangos)) {
+                std::fprintf(stderr, "Error creando el archivo %s\n",
+                             (carpeta / nombre).string().c_str());
+                return 1;
+            }
+        }
+    return fallos ? 1 : 0;
+}

@@ -1,0 +1,386 @@
+#include "generation/DisenoCompacto.h"
+
+#include <algorithm>
+#include <bit>
+#include <cmath>
+
+#include "generation/TablaRangos.h"
+
+namespace numbrela {
+namespace {
+
+int Bajo(TMascara m)
+{
+    return std::countr_zero(m);
+}
+
+// The i-th set position of m (0-based), with i < popcount(m).
+int Enesimo(TMascara m, int i)
+{
+    while (i-- > 0)
+        m &= m - 1;
+    return Bajo(m);
+}
+
+// The k-subsets of the six positions of a bet, as masks.
+template <class F> void SubconjuntosDe(TMascara apuesta, int k, F&& f)
+{
+    int e[6];
+    int m = 0;
+    for (TMascara a = apuesta; a && m < 6; a &= a - 1)
+        e[m++] = Bajo(a);
+    for (unsigned s = 0; s < (1u << m); ++s) {
+        if (std::popcount(s) != k)
+            continue;
+        TMascara sub = 0;
+        for (int i = 0; i < m; ++i)
+            if (s >> i & 1)
+                sub |= TMascara{1} << e[i];
+        f(sub);
+    }
+}
+
+} // namespace
+
+TCoberturaSeis::TCoberturaSeis(int n, int k)
+    : n_(n), k_(k), todas_(n >= 64 ? ~TMascara{0} : (TMascara{1} << n) - 1),
+      sinCubrir_(static_cast<std::int64_t>(Combinaciones(n, 6))),
+      cuenta_(static_cast<std::size_t>(Combinaciones(n, k)), 0),
+      siguientes_(static_cast<std::size_t>(Combinaciones(n, k - 1)), 0)
+{
+    for (int m = 0; m <= 6; ++m)
+        for (unsigned s = 0; s < (1u << m); ++s)
+            if (std::popcount(s) == k - 2)
+                subconjuntos_[m].push_back(static_cast<std::uint8_t>(s));
+}
+
+// Colex index of a set of positions: the sum of C(e_j, j + 1) over its positions in order.
+std::uint32_t TCoberturaSeis::Indice(TMascara m) const
+{
+    std::uint32_t i = 0;
+    for (int j = 1; m; m &= m - 1, ++j)
+        i += kBinomio(Bajo(m), j);
+    return i;
+}
+
+template <class F>
+void TCoberturaSeis::Extiende(int* s, int m, TMascara actual, TMascara prohibidos,
+                              TMascara candidatos, F& f) const
+{
+    if (m == 6) {
+        f(actual);
+        return;
+    }
+    TMascara c = candidatos & ~prohibidos;
+    while (c) {
+        const int x = Bajo(c);
+        c &= c - 1;
+        if (std::popcount(c) < 5 - m)
+            return;
+        TMascara p = prohibidos;
+        // The (k-1)-subsets that x makes with what is already there.
+        for (std::uint8_t sub : subconjuntos_[m]) {
+            TMascara t = TMascara{1} << x;
+            for (unsigned r = sub; r; r &= r - 1)
+                t |= TMascara{1} << s[Bajo(r)];
+            p |= siguientes_[Indice(t)];
+        }
+        s[m] = x;
+        Extiende(s, m + 1, actual | (TMascara{1} << x), p, c, f);
+    }
+}
+
+void TCoberturaSeis::Recorre(TMascara base, TMascara universo,
+                             const std::function<void(TMascara)>& f) const
+{
+    int s[6];
+    int m = 0;
+    TMascara p = 0;
+    for (TMascara b = base; b; b &= b - 1) {
+        const int x = Bajo(b);
+        for (std::uint8_t sub : subconjuntos_[m]) {
+            TMascara t = TMascara{1} << x;
+            for (unsigned r = sub; r; r &= r - 1)
+                t |= TMascara{1} << s[Bajo(r)];
+            p |= siguientes_[Indice(t)];
+        }
+        s[m++] = x;
+    }
+    if (p & base)
+        return; // base itself holds a marked k-subset
+    Extiende(s, m, base, p, universo & ~base & todas_, f);
+}
+
+std::int64_t TCoberturaSeis::Cuenta(TMascara base, TMascara universo) const
+{
+    std::int64_t c = 0;
+    int s[6];
+    int m = 0;
+    TMascara p = 0;
+    for (TMascara b = base; b; b &= b - 1) {
+        const int x = Bajo(b);
+        for (std::uint8_t sub : subconjuntos_[m]) {
+            TMascara t = TMascara{1} << x;
+            for (unsigned r = sub; r; r &= r - 1)
+                t |= TMascara{1} << s[Bajo(r)];
+            p |= siguientes_[Indice(t)];
+        }
+        s[m++] = x;
+    }
+    if (p & base)
+        return 0;
+    if (m == 5) { // one position left: count them at once
+        return std::popcount(universo & ~base & todas_ & ~p);
+    }
+    auto cuenta = [&c](TMascara) { ++c; };
+    Extiende(s, m, base, p, universo & ~base & todas_, cuenta);
+    return c;
+}
+
+void TCoberturaSeis::Marca(TMascara ksub)
+{
+    if (conLista_)
+        Recorre(ksub, todas_, [&](TMascara seis) {
+            QuitaDeLista(seis);
+            --sinCubrir_;
+        });
+    else
+        sinCubrir_ -= Cuenta(ksub, todas_);
+    for (TMascara r = ksub; r; r &= r - 1)
+        siguientes_[Indice(ksub & ~(r & -r))] |= r & -r;
+}
+
+void TCoberturaSeis::Desmarca(TMascara ksub)
+{
+    for (TMascara r = ksub; r; r &= r - 1)
+        siguientes_[Indice(ksub & ~(r & -r))] &= ~(r & -r);
+    if (conLista_)
+        Recorre(ksub, todas_, [&](TMascara seis) {
+            AnadeALista(seis);
+            ++sinCubrir_;
+        });
+    else
+        sinCubrir_ += Cuenta(ksub, todas_);
+}
+
+void TCoberturaSeis::Pon(TMascara apuesta)
+{
+    SubconjuntosDe(apuesta, k_, [&](TMascara sub) {
+        if (cuenta_[Indice(sub)]++ == 0)
+            Marca(sub);
+    });
+}
+
+void TCoberturaSeis::Quita(TMascara apuesta)
+{
+    SubconjuntosDe(apuesta, k_, [&](TMascara sub) {
+        if (--cuenta_[Indice(sub)] == 0)
+            Desmarca(sub);
+    });
+}
+
+std::int64_t TCoberturaSeis::Ganancia(TMascara apuesta) const
+{
+    // Each covered combination is counted once, by what it shares with the bet.
+    std::int64_t g = 0;
+    const TMascara fuera = todas_ & ~apuesta;
+    int e[6];
+    int m = 0;
+    for (TMascara a = apuesta; a && m < 6; a &= a - 1)
+        e[m++] = Bajo(a);
+    for (unsigned s = 0; s < (1u << m); ++s) {
+        if (std::popcount(s) < k_)
+            continue;
+        TMascara base = 0;
+        for (int i = 0; i < m; ++i)
+            if (s >> i & 1)
+                base |= TMascara{1} << e[i];
+        g += Cuenta(base, fuera);
+    }
+    return g;
+}
+
+bool TCoberturaSeis::Cubierta(TMascara seis) const
+{
+    bool cubierta = false;
+    SubconjuntosDe(seis, k_,
+                   [&](TMascara sub) { cubierta = cubierta || cuenta_[Indice(sub)] > 0; });
+    return cubierta;
+}
+
+void TCoberturaSeis::AnadeALista(TMascara seis)
+{
+    lugar_.emplace(seis, static_cast<std::uint32_t>(lista_.size()));
+    lista_.push_back(seis);
+}
+
+void TCoberturaSeis::QuitaDeLista(TMascara seis)
+{
+    const auto it = lugar_.find(seis);
+    if (it == lugar_.end())
+        return;
+    const std::uint32_t i = it->second;
+    lugar_.erase(it);
+    if (i + 1 != lista_.size()) {
+        lista_[i] = lista_.back();
+        lugar_[lista_[i]] = i;
+    }
+    lista_.pop_back();
+}
+
+void TCoberturaSeis::SigueLista()
+{
+    if (conLista_)
+        return;
+    lista_.clear();
+    lugar_.clear();
+    lista_.reserve(static_cast<std::size_t>(sinCubrir_));
+    Recorre(0, todas_, [&](TMascara seis) { AnadeALista(seis); });
+    conLista_ = true;
+}
+
+TMascara TCoberturaSeis::SinCubrirAlAzar(TAzar& azar) const
+{
+    if (conLista_)
+        return lista_[static_cast<std::size_t>(
+            azar.Uniforme(0, static_cast<int>(lista_.size()) - 1))];
+    for (;;) {
+        TMascara s = 0;
+        while (std::popcount(s) < 6)
+            s |= TMascara{1} << azar.Uniforme(0, n_ - 1);
+        if (!Cubierta(s))
+            return s;
+    }
+}
+
+namespace {
+
+TMascara AlAzarDentro(TMascara m, TAzar& azar)
+{
+    return TMascara{1} << Enesimo(m, azar.Uniforme(0, std::popcount(m) - 1));
+}
+
+// A bet that covers `seis`: j of its positions (k..6 at random, and at least 12 - n so
+// that enough positions remain outside it) and others at random.
+TMascara Candidata(TMascara seis, int k, int n, TAzar& azar)
+{
+    const int j = azar.Uniforme(std::max(k, 12 - n), 6);
+    TMascara b = 0;
+    while (std::popcount(b) < j)
+        b |= AlAzarDentro(seis & ~b, azar);
+    while (std::popcount(b) < 6) {
+        const TMascara x = TMascara{1} << azar.Uniforme(0, n - 1);
+        if (!(x & seis))
+            b |= x;
+    }
+    return b;
+}
+
+} // namespace
+
+TResultadoBusqueda BuscaDisenoCompacto(int n, int k, const TParametrosBusqueda& p)
+{
+    TResultadoBusqueda r;
+    TAzar azar(p.Semilla);
+    TCoberturaSeis c(n, k);
+    std::vector<TMascara> apuestas;
+
+    // Greedy start.
+    while (c.SinCubrir() > 0) {
+        if (!c.ConLista() && c.SinCubrir() <= p.UmbralLista)
+            c.SigueLista();
+        const TMascara seis = c.SinCubrirAlAzar(azar);
+        TMascara mejor = seis;
+        std::int64_t ganancia = c.Ganancia(seis);
+        for (int i = 1; i < p.Candidatos; ++i) {
+            const TMascara b = Candidata(seis, k, n, azar);
+            const std::int64_t g = c.Ganancia(b);
+            if (g > ganancia) {
+                ganancia = g;
+                mejor = b;
+            }
+        }
+        c.Pon(mejor);
+        apuestas.push_back(mejor);
+    }
+    r.TrasVoraz = apuestas.size();
+    r.Apuestas = apuestas;
+    c.SigueLista();
+
+    // Remove and repair.
+    std::uint64_t hechos = 0;
+    const int muestra = 12;
+    while (hechos < p.Movimientos && apuestas.size() > 1) {
+        // Take out, among a few bets drawn at random, the one whose loss uncovers least.
+        std::size_t quitar = 0;
+        std::int64_t menor = -1;
+        for (int i = 0; i < muestra; ++i) {
+            const auto j =
+                static_cast<std::size_t>(azar.Uniforme(0, static_cast<int>(apuestas.size()) - 1));
+            c.Quita(apuestas[j]);
+            const std::int64_t u = c.SinCubrir();
+            c.Pon(apuestas[j]);
+            if (menor < 0 || u < menor) {
+                menor = u;
+                quitar = j;
+            }
+        }
+        c.Quita(apuestas[quitar]);
+        apuestas[quitar] = apuestas.back();
+        apuestas.pop_back();
+
+        double temperatura = p.Temperatura;
+        while (c.SinCubrir() > 0 && hechos < p.Movimientos) {
+            ++hechos;
+            const TMascara seis = c.SinCubrirAlAzar(azar);
+            // A bet one position short of covering it (the nearest of a sample when there
+            // are many bets).
+            std::size_t elegida = 0;
+            int mejorComun = -1, empates = 0;
+            const bool todas = apuestas.size() <= 4000;
+            const std::size_t vueltas = todas ? apuestas.size() : 256;
+            for (std::size_t v = 0; v < vueltas; ++v) {
+                const std::size_t j = todas ? v
+                                            : static_cast<std::size_t>(azar.Uniforme(
+                                                  0, static_cast<int>(apuestas.size()) - 1));
+                const int comun = std::popcount(apuestas[j] & seis);
+                if (comun > k - 1)
+                    continue;
+                if (comun > mejorComun) {
+                    mejorComun = comun;
+                    elegida = j;
+                    empates = 1;
+                } else if (comun == mejorComun && azar.Uniforme(0, empates++) == 0) {
+                    elegida = j;
+                }
+            }
+            const TMascara antes = apuestas[elegida];
+            const TMascara sale = AlAzarDentro(antes & ~seis, azar);
+            const TMascara entra = AlAzarDentro(seis & ~antes, azar);
+            const TMascara despues = (antes & ~sale) | entra;
+            const std::int64_t u0 = c.SinCubrir();
+            c.Quita(antes);
+            c.Pon(despues);
+            const std::int64_t d = c.SinCubrir() - u0;
+            const bool acepta =
+                d <= 0 || static_cast<double>(azar.Siguiente()) <
+                              4294967296.0 * std::exp(-static_cast<double>(d) / temperatura);
+            if (acepta) {
+                apuestas[elegida] = despues;
+            } else {
+                c.Quita(despues);
+                c.Pon(antes);
+            }
+            // Cools; with Recalienta it warms up again once cold, so a search stuck at one
+            // size keeps moving instead of circling in one valley.
+            temperatura = p.Recalienta && temperatura < 0.05 ? p.Temperatura
+                                                             : std::max(0.05, temperatura * 0.9995);
+        }
+        if (c.SinCubrir() == 0)
+            r.Apuestas = apuestas;
+    }
+    r.MovimientosHechos = hechos;
+    return r;
+}
+
+} // namespace numbrela

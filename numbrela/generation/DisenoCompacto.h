@@ -1,0 +1,98 @@
+#pragma once
+// The search for compact reductions: few bets over n positions (7..49) such that every
+// combination of six of the n shares at least k positions (3..5) with some bet, the same
+// guarantee as the table's systems.
+//
+// A combination S shares k positions with a bet exactly when one of S's k-subsets lies
+// inside the bet. So the search keeps, for every k-subset, how many bets hold it, and a
+// combination is uncovered when none of its k-subsets is held. For every (k-1)-subset T
+// it also keeps a 64-bit set of the positions x for which T + x is held: the uncovered
+// combinations that hold a given set are then found by a depth-first walk that adds one
+// position at a time among those that hold nothing yet, which prunes everything covered.
+// Adding or removing a bet changes at most 20 k-subsets, and only a k-subset whose count
+// passes through zero costs a walk, so a move costs microseconds.
+#include <cstdint>
+#include <functional>
+#include <unordered_map>
+#include <vector>
+
+#include "generation/Azar.h"
+
+namespace numbrela {
+
+// Bets and combinations are sets of positions 0..n-1, one bit each.
+using TMascara = std::uint64_t;
+
+class TCoberturaSeis {
+public:
+    TCoberturaSeis(int n, int k);
+
+    int N() const { return n_; }
+    int K() const { return k_; }
+    // Combinations of six of the n positions that no bet covers.
+    std::int64_t SinCubrir() const { return sinCubrir_; }
+
+    void Pon(TMascara apuesta);
+    void Quita(TMascara apuesta);
+    // How many uncovered combinations `apuesta` would cover, without adding it.
+    std::int64_t Ganancia(TMascara apuesta) const;
+    bool Cubierta(TMascara seis) const;
+
+    // Keeps the uncovered combinations in a list from now on (they are enumerated once),
+    // so one can be drawn at random in constant time.
+    void SigueLista();
+    bool ConLista() const { return conLista_; }
+    // A random uncovered combination (SinCubrir() must be positive): from the list when it
+    // is kept, otherwise by drawing combinations until one is uncovered.
+    TMascara SinCubrirAlAzar(TAzar& azar) const;
+
+private:
+    std::uint32_t Indice(TMascara m) const;
+    void Marca(TMascara ksub);
+    void Desmarca(TMascara ksub);
+    // Calls f(combination) for every combination of six that holds `base`, takes its other
+    // positions from `universo` and holds no marked k-subset.
+    void Recorre(TMascara base, TMascara universo, const std::function<void(TMascara)>& f) const;
+    std::int64_t Cuenta(TMascara base, TMascara universo) const;
+    template <class F>
+    void Extiende(int* s, int m, TMascara actual, TMascara prohibidos, TMascara candidatos,
+                  F& f) const;
+    void AnadeALista(TMascara seis);
+    void QuitaDeLista(TMascara seis);
+
+    int n_, k_;
+    TMascara todas_;
+    std::int64_t sinCubrir_;
+    std::vector<std::uint16_t> cuenta_; // bets holding each k-subset
+    std::vector<TMascara> siguientes_;  // per (k-1)-subset T: the x with T + x marked
+    std::vector<std::uint8_t>
+        subconjuntos_[7]; // per size m: the (k-2)-subsets of 0..m-1 as bit masks
+    bool conLista_ = false;
+    std::vector<TMascara> lista_;
+    std::unordered_map<TMascara, std::uint32_t> lugar_;
+};
+
+struct TParametrosBusqueda {
+    std::uint64_t Semilla = 1;
+    int Candidatos = 40;               // candidates weighed at each greedy step
+    std::uint64_t Movimientos = 0;     // local-search moves, all sizes together
+    std::int64_t UmbralLista = 300000; // keep the list of uncovered combinations below this
+    double Temperatura = 1.0;          // starting temperature of the annealing, in draws
+    bool Recalienta = false;           // back to Temperatura whenever it has cooled down
+};
+
+struct TResultadoBusqueda {
+    std::vector<TMascara> Apuestas;
+    std::size_t TrasVoraz = 0; // size of the greedy start
+    std::uint64_t MovimientosHechos = 0;
+};
+
+// Greedy start: while something is uncovered, draw an uncovered combination, weigh
+// `Candidatos` bets that cover it (part of it plus other positions, and itself) and keep
+// the one that covers most uncovered combinations. Then remove and repair: take out the
+// bet whose loss uncovers least, and anneal (move one position of a bet that is one short
+// of an uncovered combination into it) until everything is covered again; repeat while
+// moves remain. Returns the smallest covering found. Same arguments, same bets.
+TResultadoBusqueda BuscaDisenoCompacto(int n, int k, const TParametrosBusqueda& p);
+
+} // namespace numbrela

@@ -1,0 +1,310 @@
+// The compact reductions: the delivered files against the independent check of the table's
+// files, the search's incremental counts against a plain recount, the program's own check
+// of the guarantee, the reader's refusals and the set a compact reduction becomes.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <bit>
+#include <filesystem>
+
+#include "generation/DisenoCompacto.h"
+#include "generation/FicheroCompacta.h"
+#include "generation/GarantiaReduccion.h"
+#include "generation/ReduccionCompacta.h"
+#include "generation/SumasCompactas.h"
+#include "generation/TablaReducciones.h"
+#include "tests/generation/CarpetaTemporal.h"
+#include "tests/generation/CoberturaIndependiente.h"
+
+#if defined(__SANITIZE_ADDRESS__)
+#define BAJO_SANITIZADORES 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define BAJO_SANITIZADORES 1
+#endif
+#endif
+
+namespace numbrela {
+namespace {
+
+const std::filesystem::path kPrograma = TEST_PROGRAM_DIR;
+
+#ifdef BAJO_SANITIZADORES
+constexpr int kMaxNVerificado = 30; // the independent check of every file, as for the table's files
+#else
+constexpr int kMaxNVerificado = 49;
+#endif
+
+std::uint64_t Mascara(std::initializer_list<int> posiciones)
+{
+    std::uint64_t m = 0;
+    for (int p : posiciones)
+        m |= std::uint64_t{1} << p;
+    return m;
+}
+
+// Uncovered combinations counted one by one, pair by pair with every bet.
+std::int64_t SinCubrirUnaAUna(int n, int k, const std::vector<std::uint64_t>& apuestas)
+{
+    std::int64_t faltan = 0;
+    for (std::uint64_t s = 0; s < (std::uint64_t{1} << n); ++s)
+        if (std::popcount(s) == 6 &&
+            std::none_of(apuestas.begin(), apuestas.end(),
+                         [&](std::uint64_t b) { return std::popcount(b & s) >= k; }))
+            ++faltan;
+    return faltan;
+}
+
+void EscribeRangos(const std::filesystem::path& f, const std::vector<std::uint32_t>& rangos,
+                   std::size_t cortar = 0)
+{
+    std::vector<std::uint8_t> b;
+    for (std::uint32_t r : rangos)
+        for (int i = 0; i < 4; ++i)
+            b.push_back(static_cast<std::uint8_t>(r >> (8 * i)));
+    b.resize(b.size() - cortar);
+    prueba::EscribeBytes(f, b);
+}
+
+class FicheroCompacto : public ::testing::TestWithParam<int> {};
+
+TEST_P(FicheroCompacto, EveryDeliveredDesignKeepsTheGuaranteeWithNoMoreBetsThanTheTable)
+{
+    const int k = GetParam();
+    for (int n = kMinReducidos; n <= kMaxReducidos; ++n) {
+        const std::string nombre = NombreCompacta(n, k);
+        ASSERT_TRUE(std::filesystem::exists(kPrograma / nombre)) << nombre;
+        const auto rangos = prueba::LeeRangos(kPrograma / nombre);
+        ASSERT_FALSE(rangos.empty()) << nombre;
+        EXPECT_LE(rangos.size(), FilaReduccion(n)->Apuestas(k)) << nombre;
+        EXPECT_TRUE(std::is_sorted(rangos.begin(), rangos.end()) &&
+                    std::adjacent_find(rangos.begin(), rangos.end()) == rangos.end())
+            << nombre;
+        ASSERT_GE(rangos.front(), 1u) << nombre;
+        ASSERT_LE(rangos.back(), Combinaciones(n, 6)) << nombre;
+        if (n <= kMaxNVerificado) {
+            EXPECT_EQ(prueba::SinCubrir(n, k, rangos), 0u) << nombre;
+        }
+        // The program skips its own check for exactly these files.
+        const std::uint64_t suma = SumaRangos(rangos);
+        EXPECT_TRUE(std::any_of(
+            std::begin(kSumasCompactas), std::end(kSumasCompactas),
+            [&](const TSumaCompacta& c) { return c.N == n && c.K == k && c.Suma == suma; }))
+            << nombre << " is not the file whose hash SumasCompactas.h records";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(AlTresCuatroCinco, FicheroCompacto, ::testing::Values(3, 4, 5));
+
+TEST(DisenoCompacto, IncrementalCountsAgreeWithARecountAfterEveryChange)
+{
+    for (int k : {3, 4, 5}) {
+        for (int n : {9, 12}) {
+            TCoberturaSeis c(n, k);
+            TAzar azar(static_cast<std::uint64_t>(n * 10 + k));
+            std::vector<std::uint64_t> puestas;
+            EXPECT_EQ(c.SinCubrir(), static_cast<std::int64_t>(Combinaciones(n, 6)));
+            for (int paso = 0; paso < 40; ++paso) {
+                if (paso == 20)
+                    c.SigueLista(); // from here on the list of uncovered ones is kept too
+                if (!puestas.empty() && azar.Uniforme(0, 2) == 0) {
+                    const auto i = static_cast<std::size_t>(
+                        azar.Uniforme(0, static_cast<int>(puestas.size()) - 1));
+                    c.Quita(puestas[i]);
+                    puestas.erase(puestas.begin() + static_cast<std::ptrdiff_t>(i));
+                } else {
+                    std::uint64_t b = 0;
+                    while (std::popcount(b) < 6)
+                        b |= std::uint64_t{1} << azar.Uniforme(0, n - 1);
+                    const std::int64_t antes = c.SinCubrir();
+                    const std::int64_t ganancia = c.Ganancia(b);
+                    c.Pon(b); // the same bet twice is allowed: counts, not flags
+                    puestas.push_back(b);
+                    EXPECT_EQ(c.SinCubrir(), antes - ganancia);
+                }
+                ASSERT_EQ(c.SinCubrir(), SinCubrirUnaAUna(n, k, puestas))
+                    << n << " al " << k << " step " << paso;
+                if (c.SinCubrir() > 0 && c.ConLista()) {
+                    const std::uint64_t s = c.SinCubrirAlAzar(azar);
+                    EXPECT_FALSE(c.Cubierta(s));
+                    EXPECT_EQ(std::popcount(s), 6);
+                }
+            }
+        }
+    }
+}
+
+TEST(DisenoCompacto, SameSeedSameDesignAndItCovers)
+{
+    TParametrosBusqueda p;
+    p.Semilla = 7;
+    p.Movimientos = 1000;
+    const auto a = BuscaDisenoCompacto(16, 3, p);
+    const auto b = BuscaDisenoCompacto(16, 3, p);
+    EXPECT_EQ(a.Apuestas, b.Apuestas);
+    EXPECT_LE(a.Apuestas.size(), a.TrasVoraz);
+    EXPECT_EQ(SinCubrirUnaAUna(16, 3, a.Apuestas), 0);
+    EXPECT_LT(a.Apuestas.size(), FilaReduccion(16)->Al3);
+}
+
+TEST(GarantiaReduccion, HandWorkedDesigns)
+{
+    const std::uint64_t mitadA = Mascara({0, 1, 2, 3, 4, 5}),
+                        mitadB = Mascara({6, 7, 8, 9, 10, 11});
+    // Twelve numbers in two halves: any six put three in one half, but may put only three
+    // in each, so al 3 holds and al 4 fails first at 0-1-2-6-7-8.
+    EXPECT_FALSE(SorteoSinPremio(12, 3, std::vector{mitadA, mitadB}));
+    EXPECT_EQ(SorteoSinPremio(12, 4, std::vector{mitadA, mitadB}),
+              (std::array<std::uint8_t, 6>{0, 1, 2, 6, 7, 8}));
+    // Thirteen: a draw with the thirteenth number puts five in the halves, three in one.
+    EXPECT_FALSE(SorteoSinPremio(13, 3, std::vector{mitadA, mitadB}));
+    // Fourteen: 12 and 13 and two in each half escape.
+    EXPECT_EQ(SorteoSinPremio(14, 3, std::vector{mitadA, mitadB}),
+              (std::array<std::uint8_t, 6>{0, 1, 6, 7, 12, 13}));
+    // Seven numbers: any bet shares five with any draw; no bet, no guarantee.
+    EXPECT_FALSE(SorteoSinPremio(7, 5, std::vector{Mascara({1, 2, 3, 4, 5, 6})}));
+    EXPECT_EQ(SorteoSinPremio(7, 3, std::vector<std::uint64_t>{}),
+              (std::array<std::uint8_t, 6>{0, 1, 2, 3, 4, 5}));
+}
+
+TEST(GarantiaReduccion, EveryDesignLessOneBetShowsAnUncoveredDraw)
+{
+    for (int k : {3, 4, 5})
+        for (int n : {12, 20, 30}) {
+            std::vector<std::uint32_t> rangos;
+            std::string error;
+            ASSERT_TRUE(LeeCompacta(kPrograma, n, k, rangos, error)) << error;
+            TablaRangos t;
+            t.Calcular(n);
+            std::vector<std::uint64_t> apuestas;
+            for (std::uint32_t r : rangos) {
+                std::uint8_t p[6];
+                t.TomarCombinacion(r, p);
+                std::uint64_t m = 0;
+                for (std::uint8_t x : p)
+                    m |= std::uint64_t{1} << (x - 1);
+                apuestas.push_back(m);
+            }
+            const std::uint64_t quitada = apuestas.back();
+            apuestas.pop_back();
+            const auto sorteo = SorteoSinPremio(n, k, apuestas);
+            if (prueba::SinCubrir(n, k, std::vector(rangos.begin(), rangos.end() - 1)) == 0) {
+                EXPECT_FALSE(sorteo); // that bet was redundant after all
+                continue;
+            }
+            ASSERT_TRUE(sorteo) << n << " al " << k;
+            std::uint64_t s = 0;
+            for (std::uint8_t x : *sorteo)
+                s |= std::uint64_t{1} << x;
+            EXPECT_EQ(std::popcount(s), 6);
+            EXPECT_TRUE(std::all_of(apuestas.begin(), apuestas.end(),
+                                    [&](std::uint64_t b) { return std::popcount(b & s) < k; }));
+            EXPECT_GE(std::popcount(quitada & s), k); // only the removed bet held it
+        }
+}
+
+TEST(FicheroCompacta, DamagedOrFalseFilesAreRefusedWithTheirReason)
+{
+    prueba::CarpetaTemporal carpeta;
+    std::vector<std::uint32_t> buenos;
+    std::string error;
+    // Twelve numbers al 3 take two bets: without either, the other six numbers escape.
+    ASSERT_TRUE(LeeCompacta(kPrograma, 12, 3, buenos, error));
+    ASSERT_EQ(buenos.size(), 2u);
+    const auto f = carpeta.Ruta() / NombreCompacta(12, 3);
+    struct Caso {
+        std::vector<std::uint32_t> rangos;
+        std::size_t cortar;
+        const char* motivo;
+    };
+    auto sinUna = buenos;
+    sinUna.pop_back();
+    auto fuera = buenos;
+    fuera.back() = static_cast<std::uint32_t>(Combinaciones(12, 6)) + 1;
+    auto repetida = buenos;
+    repetida.back() = repetida.front();
+    std::vector<std::uint32_t> demasiadas;
+    for (std::uint32_t r = 1; r <= FilaReduccion(12)->Al3 + 1; ++r)
+        demasiadas.push_back(r);
+    const Caso casos[] = {
+        {buenos, 1, "dañado"},    {fuera, 0, "dañado"}, {repetida, 0, "repetidas"},
+        {demasiadas, 0, "tabla"}, {{}, 0, "dañado"},    {sinUna, 0, "no da la garantía"},
+    };
+    for (const Caso& c : casos) {
+        EscribeRangos(f, c.rangos, c.cortar);
+        std::vector<std::uint32_t> leidos{1, 2, 3};
+        EXPECT_FALSE(LeeCompacta(carpeta.Ruta(), 12, 3, leidos, error)) << c.motivo;
+        EXPECT_TRUE(leidos.empty());
+        EXPECT_NE(error.find(NombreCompacta(12, 3)), std::string::npos) << error;
+        EXPECT_NE(error.find(c.motivo), std::string::npos) << error;
+    }
+    std::filesystem::remove(f);
+    EXPECT_FALSE(LeeCompacta(carpeta.Ruta(), 12, 3, buenos, error));
+    EXPECT_NE(error.find("no se encuentra"), std::string::npos) << error;
+}
+
+TEST(ReduccionCompacta, TheSetHoldsTheDesignOnTheChosenNumbersAndSaysSo)
+{
+    const std::vector<int> numeros{49, 2, 7, 11, 19, 23, 30, 36, 42, 44, 3, 15};
+    TConjuntoApuestas conjunto;
+    std::string error;
+    ASSERT_TRUE(CreaReduccionCompacta(conjunto, kPrograma, numeros, 4, error)) << error;
+    std::vector<std::uint32_t> rangos;
+    ASSERT_TRUE(LeeCompacta(kPrograma, 12, 4, rangos, error));
+    EXPECT_EQ(conjunto.Cabecera.Clase(), TipoApuesta::Simple);
+    EXPECT_EQ(conjunto.Cabecera.TotalApuestas, static_cast<std::int32_t>(rangos.size()));
+    EXPECT_EQ(conjunto.Cabecera.Leyenda, "Reducción compacta de 12 números al CUATRO: " +
+                                             std::to_string(rangos.size()) + " apuestas");
+    EXPECT_FALSE(SorteoNoCubierto(conjunto, numeros, 4));
+    // Each rank's positions go through the chosen numbers in ascending order.
+    std::vector<int> orden = numeros;
+    std::sort(orden.begin(), orden.end());
+    TablaRangos t;
+    t.Calcular(12);
+    for (std::size_t i = 0; i < rangos.size(); ++i) {
+        std::uint8_t p[6];
+        t.TomarCombinacion(rangos[i], p);
+        for (std::uint8_t x : p)
+            EXPECT_TRUE(conjunto.Apuestas[i].Marcado(orden[x - 1u])) << i;
+    }
+    // A bet played twice in place of another leaves a draw of the chosen numbers uncovered.
+    conjunto.Apuestas[0] = conjunto.Apuestas[1];
+    const auto sorteo = SorteoNoCubierto(conjunto, numeros, 4);
+    ASSERT_TRUE(sorteo);
+    for (std::uint8_t x : *sorteo)
+        EXPECT_NE(std::find(numeros.begin(), numeros.end(), x), numeros.end());
+
+    // Bad choices are refused before anything is read, and the set stays as it was.
+    for (const auto& [lista, garantia] :
+         std::vector<std::pair<std::vector<int>, int>>{{{1, 2, 3, 4, 5, 6}, 3},
+                                                       {{1, 2, 3, 4, 5, 6, 6}, 3},
+                                                       {{0, 2, 3, 4, 5, 6, 7}, 3},
+                                                       {{1, 2, 3, 4, 5, 6, 50}, 3},
+                                                       {{1, 2, 3, 4, 5, 6, 7}, 6},
+                                                       {{1, 2, 3, 4, 5, 6, 7}, 2}}) {
+        EXPECT_TRUE(ErrorNumerosGarantia(lista, garantia)) << garantia;
+        EXPECT_FALSE(CreaReduccionCompacta(conjunto, kPrograma, lista, garantia, error));
+    }
+    EXPECT_EQ(conjunto.Apuestas[0].Marcas, conjunto.Apuestas[1].Marcas);
+}
+
+TEST(ReduccionCompacta, TableRowsAndEuros)
+{
+    EXPECT_EQ(Euros(0), "0,00 €");
+    EXPECT_EQ(Euros(105), "1,05 €");
+    EXPECT_EQ(Euros(33300), "333,00 €");
+    EXPECT_EQ(Euros(123456789), "1.234.567,89 €");
+    const auto filas = TablaCompacta(kPrograma, 100);
+    ASSERT_EQ(filas.size(), 44u);
+    EXPECT_EQ(filas[0][0], "Total Números");
+    EXPECT_EQ(filas[0][7], "Reducción al 3");
+    // 49 numbers al 3: the table's 496, the compact size, the difference at one euro.
+    const auto& f = filas[43];
+    EXPECT_EQ(f[0], "49");
+    EXPECT_EQ(f[7], "496");
+    const int compacta = std::stoi(f[8]);
+    EXPECT_EQ(f[9], Euros((496 - compacta) * 100));
+}
+
+} // namespace
+} // namespace numbrela
