@@ -1,10 +1,14 @@
 #include "scrutiny/OrdenesEscrutinio.h"
 
+#include <QAction>
+
 #include "scrutiny/Escrutinio.h"
 #include "scrutiny/TVentanaEntradaSorteo.h"
 #include "scrutiny/TVentanaListado.h"
 #include "scrutiny/TVentanaResultados.h"
+#include "ui/AccionesVentana.h"
 #include "ui/TServicios.h"
+#include "ui/TVentanaPrincipal.h"
 
 namespace numbrela::ui {
 
@@ -33,6 +37,17 @@ bool EscrutarApuestas(QWidget* padre, TConjuntoApuestas& conjunto,
 void ListarApuestas(QWidget* padre, const TConjuntoApuestas& conjunto)
 {
     TVentanaListado(padre, conjunto).exec();
+}
+
+void ConectaEscrutinio(TVentanaPrincipal& ventana)
+{
+    TAccionesVentana& a = ventana.Acciones();
+    TVentanaPrincipal* v = &ventana;
+    QObject::connect(a.Escrutar, &QAction::triggered, v,
+                     [v] { EscrutarApuestas(v, v->Conjunto(), [v] { v->Refresca(); }); });
+    QObject::connect(a.Listar, &QAction::triggered, v, [v] { ListarApuestas(v, v->Conjunto()); });
+    a.Escrutar->setEnabled(true);
+    a.Listar->setEnabled(true);
 }
 
 } // namespace numbrela::ui

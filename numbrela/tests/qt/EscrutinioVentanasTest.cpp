@@ -6,6 +6,8 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPrinter>
 #include <QProcess>
 #include <QStandardPaths>
@@ -26,6 +28,7 @@
 #include "scrutiny/TVentanaListado.h"
 #include "scrutiny/TVentanaResultados.h"
 #include "ui/TPanel.h"
+#include "ui/TVentanaPrincipal.h"
 
 namespace numbrela::ui {
 namespace {
@@ -570,6 +573,101 @@ TEST_F(Previsualizacion, AFolderThatCannotBeWrittenGivesTheMessage)
     EXPECT_FALSE(std::filesystem::exists(cerrada / "listado.pdf"));
     std::error_code ec;
     std::filesystem::permissions(cerrada, std::filesystem::perms::owner_all, ec);
+}
+
+// ---------------------------------------------------------------- the main window's entries
+
+using VentanaPrincipalEscrutinio = Escrutinio_;
+
+// The item `texto` of a menu bar or a menu, looked for in its submenus too.
+QAction* Elemento(QWidget* menu, const QString& texto)
+{
+    for (QAction* a : menu->actions()) {
+        if (a->text() == texto)
+            return a;
+        if (a->menu() != nullptr)
+            if (QAction* b = Elemento(a->menu(), texto))
+                return b;
+    }
+    return nullptr;
+}
+
+TEST_F(VentanaPrincipalEscrutinio, KeysButtonsAndMenusOpenTheScrutinyAndTheListing)
+{
+    CarpetaPrograma carpeta;
+    TVentanaPrincipal v(carpeta.Ruta());
+    v.resize(1024, 700);
+    v.show();
+    v.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&v));
+    std::string e;
+    TTextosConjunto t;
+    ASSERT_TRUE(v.Conjunto().CreaSimples(2, e, t));
+    Marca(v.Conjunto().Apuestas[0], {1, 3, 7, 12, 30, 9});
+    Marca(v.Conjunto().Apuestas[1], {1, 3, 20, 21, 22, 23});
+    v.Refresca();
+    for (const char* item : {"&Listar...", "&Imprimir listados...", "&Escrutar..."})
+        ASSERT_NE(Elemento(v.menuBar(), item), nullptr) << item;
+    auto* tira = v.findChild<QWidget*>("Panel23");
+    ASSERT_NE(tira, nullptr);
+    EXPECT_FALSE(tira->isVisible());
+
+    // E: the entry, then the results; the draw strip and the hits show on the slip.
+    AlAbrirse<TVentanaEntradaSorteo>([](TVentanaEntradaSorteo* d) {
+        Teclea(d, {"7", "3", "45", "12", "30", "1", "9"});
+    });
+    bool resultados = false;
+    AlAbrirse<TVentanaResultados>([&](TVentanaResultados* r) {
+        resultados = r->Linea(1) == "5 Aciertos+C: 1";
+        QTest::keyClick(r, Qt::Key_Return);
+    });
+    QTest::keyClick(&v, Qt::Key_E);
+    EXPECT_TRUE(resultados);
+    EXPECT_TRUE(tira->isVisible());
+    EXPECT_EQ(v.findChild<TPanel*>("Panel24")->text(), "1");
+    EXPECT_EQ(v.findChild<TPanel*>("Panel30")->text(), "9");
+    EXPECT_EQ(v.findChild<TPanel*>("Panel15")->text(), "Aciertos: 5 +C");
+    EXPECT_EQ(v.findChild<TPanel*>("Panel16")->text(), "Aciertos: 2");
+
+    // The "&Escrutar" button opens the same entry; cancel there changes nothing.
+    AlAbrirse<TVentanaEntradaSorteo>(
+        [](TVentanaEntradaSorteo* d) { Pulsa(BotonDe(d, "Cancelar")); });
+    auto* escrutar = v.findChild<TShapeButton*>("Escrutar");
+    ASSERT_TRUE(escrutar->isEnabled());
+    Pulsa(escrutar);
+    EXPECT_EQ(v.findChild<TPanel*>("Panel15")->text(), "Aciertos: 5 +C");
+    bool abierta = false;
+    AlAbrirse<TVentanaEntradaSorteo>([&](TVentanaEntradaSorteo* d) {
+        abierta = d->Campo(6)->text() == "09";
+        Pulsa(BotonDe(d, "Cancelar"));
+    });
+    Elemento(v.menuBar(), "&Escrutar...")->trigger();
+    EXPECT_TRUE(abierta);
+
+    // L, the "&Listar" button, "&Listar...", "&Imprimir listados..." and the pop-up's
+    // "I&mprimir listados..." all open the listing, with the prizes.
+    QMenu* popup = nullptr;
+    for (QMenu* m : v.findChildren<QMenu*>())
+        if (Elemento(m, "I&mprimir listados...") != nullptr)
+            popup = m;
+    ASSERT_NE(popup, nullptr);
+    const std::function<void()> entradas[] = {
+        [&] { QTest::keyClick(&v, Qt::Key_L); },
+        [&] { Pulsa(v.findChild<TShapeButton*>("Listar")); },
+        [&] { Elemento(v.menuBar(), "&Listar...")->trigger(); },
+        [&] { Elemento(v.menuBar(), "&Imprimir listados...")->trigger(); },
+        [&] { Elemento(popup, "I&mprimir listados...")->trigger(); },
+    };
+    for (const auto& abre : entradas) {
+        QString premio;
+        AlAbrirse<TVentanaListado>([&](TVentanaListado* l) {
+            premio = l->Tabla()->item(0, 7)->text();
+            Pulsa(BotonDe(l, "Aceptar"));
+        });
+        abre();
+        EXPECT_EQ(premio, " ->5+Complementario");
+    }
+    EXPECT_TRUE(servicios.Avisos.isEmpty()) << servicios.Ultimo().toStdString();
 }
 
 } // namespace

@@ -114,7 +114,7 @@ TEST_F(VentanaPrincipal, StartsWithOneEmptySimpleBet)
     EXPECT_FALSE(Boton("Reducir")->isEnabled());
     EXPECT_FALSE(Boton("Numeros")->isEnabled());
     // Their windows are not part of the planner yet.
-    for (const char* b : {"Listar", "Rellenar", "Escrutar", "Imprimir"})
+    for (const char* b : {"Rellenar", "Imprimir"})
         EXPECT_FALSE(Boton(b)->isEnabled()) << b;
     EXPECT_TRUE(servicios.Avisos.isEmpty());
 }
