@@ -107,20 +107,22 @@ TVentanaEntradaSorteo::TVentanaEntradaSorteo(QWidget* parent, const TConjuntoApu
     comenzar_->setTextColor(Qt::white);
     comenzar_->setObjectName("Comenzar");
     connect(comenzar_, &TShapeButton::clicked, this, &TVentanaEntradaSorteo::Comenzar);
+    // Two rows of three counters, wide enough for the nine digits of a long run.
     for (int i = 0; i < 6; ++i) {
-        const int x = 22 + 68 * i;
-        rotulo(U(textos::kEtiquetasSimulacion[i]), QRect(x, 110, 60, 20))
-            ->setAlignment(Qt::AlignCenter);
+        const int x = 22 + 136 * (i % 3);
+        const int y = 110 + 36 * (i / 3);
+        rotulo(U(textos::kEtiquetasSimulacion[i]), QRect(x, y, 26, 26))
+            ->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         auto* c = new TPanel(p, QColor(255, 255, 255), QColor(0, 0, 128));
-        c->setGeometry(x, 132, 60, 26);
+        c->setGeometry(x + 30, y, 96, 26);
         c->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         c->setObjectName(QString("Contador%1").arg(U(textos::kEtiquetasSimulacion[i])));
         c->setAccessibleName(U(textos::kEtiquetasSimulacion[i]));
         contadores_[static_cast<std::size_t>(i)] = c;
     }
-    rotulo(U(textos::kComprobandoSorteo), QRect(60, 188, 180, 30));
+    rotulo(U(textos::kComprobandoSorteo), QRect(60, 196, 180, 30));
     contadorSorteos_ = new TPanel(p, palette().color(QPalette::Window), Qt::black);
-    contadorSorteos_->setGeometry(244, 188, 110, 30);
+    contadorSorteos_->setGeometry(244, 196, 110, 30);
     contadorSorteos_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     contadorSorteos_->setObjectName("ContadorSorteos");
     contadorSorteos_->setAccessibleName(U(textos::kComprobandoSorteo));
@@ -167,10 +169,14 @@ void TVentanaEntradaSorteo::Muestra()
     }
 }
 
+// Enter accepts the draw; once the simulation shows, accepting is off and Enter starts
+// the draws instead.
 void TVentanaEntradaSorteo::Intro()
 {
     if (estado_.AceptarHabilitado)
         Acepta();
+    else if (estado_.ModoAutomatico)
+        Comenzar();
 }
 
 void TVentanaEntradaSorteo::Acepta()

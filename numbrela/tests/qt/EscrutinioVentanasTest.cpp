@@ -317,6 +317,13 @@ TEST_F(VentanaEscrutinio, NoDrawsLeaveTheCountersAndButtonsAsTheyWere)
         EXPECT_EQ(v.Contador(i)->text(), "0");
     EXPECT_TRUE(BotonDe(&v, "Comenzar")->isEnabled());
     EXPECT_TRUE(BotonDe(&v, "Cancelar")->isEnabled());
+    EXPECT_EQ(v.ContadorSorteos()->text(), "0");
+    // With accepting off, Enter starts the draws.
+    v.Cuenta()->clear();
+    QTest::keyClicks(v.Cuenta(), "3");
+    QTest::keyClick(v.Cuenta(), Qt::Key_Return);
+    EXPECT_EQ(v.ContadorSorteos()->text(), "3");
+    EXPECT_TRUE(v.isVisible());
     EXPECT_TRUE(servicios.Avisos.isEmpty());
 }
 
