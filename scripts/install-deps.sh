@@ -8,6 +8,7 @@ packages=(
   tzdata                             # the system time-zone database the world clock reads
   fonts-dejavu-core                  # a font for the offscreen window tests and printing
   ghostscript                        # reads printed PDFs back into pixels in the window tests
+  xvfb xauth dbus at-spi2-core python3-pyatspi  # the main window read over the accessibility bus
 )
 missing=()
 for p in "${packages[@]}"; do

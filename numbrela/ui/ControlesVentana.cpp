@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QMenuBar>
 
+#include "ui/Accesibilidad.h"
 #include "ui/AccionesVentana.h"
 #include "ui/Colores.h"
 #include "ui/ReglasVentana.h"
@@ -88,6 +89,9 @@ TShapeButton* TVentanaPrincipal::BotonOrden(const QString& caption, const char* 
         b->resize(caption.isEmpty() ? 48 : 90, 36);
         b->setTextColor(Qt::black);
     }
+    // A face that is only a picture is named by what its command does.
+    if (caption.isEmpty())
+        b->setAccessibleName(NombreDeRotulo(accion->text()));
     TAccionesVentana::Enlaza(b, accion);
     return b;
 }
