@@ -8,6 +8,8 @@ packages=(
   tzdata                             # the system time-zone database the world clock reads
   fonts-dejavu-core                  # a font for the offscreen window tests and printing
   ghostscript                        # reads printed PDFs back into pixels in the window tests
+  poppler-utils                      # pdftotext reads the printed listing back in the window tests
+  xvfb xauth dbus at-spi2-core python3-pyatspi  # the main window read over the accessibility bus
 )
 missing=()
 for p in "${packages[@]}"; do

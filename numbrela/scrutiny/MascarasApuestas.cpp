@@ -24,7 +24,8 @@ std::uint64_t MascarasApuestas::MascaraGanadores(const TSorteo& sorteo)
 }
 
 bool MascarasApuestas::Expande(const TConjuntoApuestas& conjunto,
-                               std::vector<std::uint64_t>& mascaras)
+                               std::vector<std::uint64_t>& mascaras,
+                               const std::function<void()>& cadaBloque)
 {
     mascaras.clear();
     switch (conjunto.Tipo()) {
@@ -56,6 +57,8 @@ bool MascarasApuestas::Expande(const TConjuntoApuestas& conjunto,
             for (std::uint8_t p : pos)
                 m |= p <= n ? bits[p] : 0;
             mascaras[i] = m;
+            if (cadaBloque && (i + 1) % 16384 == 0)
+                cadaBloque();
         }
         return true;
     }

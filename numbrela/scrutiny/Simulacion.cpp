@@ -38,8 +38,14 @@ bool Simulacion::Simula(const TConjuntoApuestas& conjunto, std::int64_t sorteos,
 {
     c = {};
     std::vector<std::uint64_t> mascaras;
-    if (!MascarasApuestas::Expande(conjunto, mascaras))
+    bool sigue = true;
+    if (!MascarasApuestas::Expande(conjunto, mascaras, [&] {
+            if (paso && sigue)
+                sigue = paso(0, c);
+        }))
         return false;
+    if (!sigue)
+        return true;
     const PlanosApuestas planos(mascaras);
     TCuentaPremios total;
     for (std::int64_t k = 1; k <= sorteos; ++k) {

@@ -28,7 +28,9 @@ public:
     // The clock's seed, asked for after each draw; the window passes the clock, tests and
     // the command line's --seed pass a fixed source.
     using SemillaReloj = std::function<std::uint32_t()>;
-    // After each draw k (1-based), with the counters so far. Returning false stops.
+    // After each draw k (1-based), with the counters so far. Returning false stops. Before
+    // the first draw, while a large reduced system is expanded, it also runs now and then
+    // with k = 0 and every counter at 0.
     using Paso = std::function<bool(std::int64_t k, const TContadoresSimulacion&)>;
 
     // RealizarMatriz: numbers 1..49 are drawn until seven distinct ones are out, the

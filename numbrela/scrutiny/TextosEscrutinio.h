@@ -24,6 +24,12 @@ inline constexpr const char* kRotuloResultados = "Apuestas premiadas ";
 inline constexpr const char* kTituloListado = "Listado de apuestas y escrutinio";
 inline constexpr const char* kImprimir = "Imprimir";
 inline constexpr const char* kDe = "de";
+inline constexpr const char* kCerrar = "Cerrar";
+
+// Print preview: the printing's progress and its failure.
+inline constexpr const char* kImprimiendoPagina = "Imprimiendo página ";
+inline constexpr const char* kErrorImprimir =
+    "Error: No se ha podido imprimir el listado. Compruebe la impresora o el archivo elegido";
 
 // Bet-file dialogs and the file panel.
 inline constexpr const char* kTituloAbrir = "Cargar apuesta desde disco...";

@@ -244,5 +244,51 @@ TEST(EstadoEntradaSorteo, AutomaticRunsWithButtonsDisabledAndNeverAccepts)
     EXPECT_TRUE(otro.CancelarHabilitado);
 }
 
+TEST(Simulacion, ALargeSystemLetsTheWindowRunWhileItIsPrepared)
+{
+    // 40,000 combinations: two blocks of preparation before the first draw.
+    pruebas::MotorPruebas motor;
+    std::vector<std::uint32_t> rangos(40000);
+    for (std::size_t i = 0; i < rangos.size(); ++i)
+        rangos[i] = static_cast<std::uint32_t>(i + 1);
+    motor.Sistemas[{49, 3}] = rangos;
+    TConjuntoApuestas c(&motor);
+    c.Cabecera.Tipo = 3;
+    c.Cabecera.TipoReduccion = 3;
+    c.Cabecera.TotalReducidos = 49;
+    for (int i = 0; i < 49; ++i)
+        c.Cabecera.ListaReducidos[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(i + 1);
+    std::string e;
+    TTextosConjunto t;
+    ASSERT_TRUE(c.CambioGlobal(e, t)) << e;
+    std::vector<std::int64_t> pasos;
+    TGeneradorAleatorio g(3);
+    TContadoresSimulacion cont;
+    ASSERT_TRUE(Simulacion::Simula(
+        c, 2, g, [] { return 1u; },
+        [&](std::int64_t k, const TContadoresSimulacion& parcial) {
+            pasos.push_back(k);
+            if (k == 0)
+                EXPECT_EQ(parcial, TContadoresSimulacion{});
+            return true;
+        },
+        cont));
+    EXPECT_EQ(pasos, (std::vector<std::int64_t>{0, 0, 1, 2}));
+    EXPECT_EQ(cont.Seis + cont.CincoMasC + cont.Cinco + cont.Cuatro + cont.Tres + cont.Fallos,
+              80000u);
+
+    // Stopped while being prepared: no draw is made.
+    pasos.clear();
+    ASSERT_TRUE(Simulacion::Simula(
+        c, 2, g, [] { return 1u; },
+        [&](std::int64_t k, const TContadoresSimulacion&) {
+            pasos.push_back(k);
+            return false;
+        },
+        cont));
+    EXPECT_EQ(pasos, (std::vector<std::int64_t>{0}));
+    EXPECT_EQ(cont, TContadoresSimulacion{});
+}
+
 } // namespace
 } // namespace numbrela
