@@ -15,7 +15,7 @@ TVentanaAzarix::TVentanaAzarix(QWidget* parent, TAzar azar,
     Titulo()->setTextFormat(Qt::RichText);
     Titulo()->setText(
         QString("<span style='font-size:30pt; font-style:italic'>%1</span>"
-                "<span style='font-size:14pt; vertical-align:super'>%2</span>")
+                "<sup style='font-size:14pt'>%2</sup>")
             .arg(QString::fromUtf8(kCabeceraAzarix), QString::fromUtf8(kMarcaAzarix)));
     Titulo()->setAccessibleName(QString::fromUtf8(kCabeceraAzarix) +
                                 QString::fromUtf8(kMarcaAzarix));

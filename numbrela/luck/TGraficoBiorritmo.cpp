@@ -67,14 +67,17 @@ void TGraficoBiorritmo::DibujaBandas(QPainter& p) const
     f.setBold(true);
     p.setFont(f);
     for (int b = 0; b < 5; ++b) {
-        const QRect banda(0, b * kAltoBanda, width(), kAltoBanda);
+        // "Floja" reaches down to the base line, where the longest bars end.
+        const int alto = b == 4 ? kBase + 1 - 4 * kAltoBanda : kAltoBanda;
+        const QRect banda(0, b * kAltoBanda, width(), alto);
         p.fillRect(banda, kFondoBanda[b]);
-        p.fillRect(QRect(0, banda.y(), 6, kAltoBanda), kTonoBanda[b]);
+        p.fillRect(QRect(0, banda.y(), 6, alto), kTonoBanda[b]);
         p.setPen(kTonoBanda[b].darker(140));
         p.drawText(QRect(10, banda.y(), kIzquierda - 12, kAltoBanda),
                    Qt::AlignVCenter | Qt::AlignLeft, QString::fromUtf8(kBandasBiorritmo[b]));
         p.setPen(QPen(QColor(0, 0, 0, 50), 1, Qt::DotLine));
-        p.drawLine(kIzquierda, banda.bottom(), width(), banda.bottom());
+        if (b < 4)
+            p.drawLine(kIzquierda, banda.bottom(), width(), banda.bottom());
     }
     p.setPen(QPen(QColor(60, 60, 60), 1));
     p.drawLine(kIzquierda - 1, 0, kIzquierda - 1, kBase);
@@ -106,8 +109,8 @@ void TGraficoBiorritmo::DibujaBarras(QPainter& p) const
         const QRect r = RectanguloBarra(dia);
         const QColor tono = kTonoBanda[BandaDeBarra(AlturaBarra(dia))];
         QLinearGradient g(r.topLeft(), r.bottomLeft());
-        g.setColorAt(0, QColor(20, 30, 110));
-        g.setColorAt(r.height() > 24 ? 0.6 : 0.0, QColor(40, 70, 160));
+        g.setColorAt(0, QColor(30, 50, 120));
+        g.setColorAt(r.height() > 24 ? 0.55 : 0.0, QColor(70, 100, 170));
         g.setColorAt(1, tono);
         p.fillRect(r, g);
         p.setPen(QColor(10, 15, 60));

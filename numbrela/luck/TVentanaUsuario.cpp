@@ -1,6 +1,7 @@
 #include "luck/TVentanaUsuario.h"
 
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
@@ -63,6 +64,12 @@ TVentanaUsuario::TVentanaUsuario(QWidget* parent, TSesionSuerte& sesion,
     TShapeButton* introducir =
         CreaBoton("BotonLargo.bmp", QPoint(20, 198), U(kBotonIntroducirUsuario));
     introducir->setObjectName("Introducir");
+    // The long caption is set small enough to fit on its button.
+    QFont fi = introducir->font();
+    while (fi.pointSize() > 6 &&
+           QFontMetrics(fi).horizontalAdvance(introducir->caption()) > introducir->width() - 20)
+        fi.setPointSize(fi.pointSize() - 1);
+    introducir->setFont(fi);
     connect(introducir, &TShapeButton::clicked, this, &TVentanaUsuario::Introduce);
 
     anteriores_ = new QComboBox(this);

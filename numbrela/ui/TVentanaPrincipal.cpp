@@ -237,9 +237,10 @@ void TVentanaPrincipal::CreaControles()
     rellenar_ = BotonOrden("&Rellenar", "Rellenar");
     escrutar_ = BotonOrden("&Escrutar", "Escrutar");
     imprimir_ = BotonOrden("&Imprimir", "Imprimir");
-    // Their windows come with the scrutiny, listing, printing and filling.
-    for (TShapeButton* b : {listar_, rellenar_, escrutar_, imprimir_})
+    // Their windows come with the scrutiny, listing and printing.
+    for (TShapeButton* b : {listar_, escrutar_, imprimir_})
         b->setEnabled(false);
+    connect(rellenar_, &TShapeButton::clicked, this, &TVentanaPrincipal::Rellenar);
     connect(tipo_, &TShapeButton::clicked, this, &TVentanaPrincipal::EligeTipo);
     connect(apuestas_, &TShapeButton::clicked, this, &TVentanaPrincipal::NumeroDeApuestas);
     connect(reducir_, &TShapeButton::clicked, this, &TVentanaPrincipal::Reducir);
@@ -296,13 +297,13 @@ void TVentanaPrincipal::CreaMenus()
     accAbrirDeNuevo_ = deNuevo->addAction(QString(), this, &TVentanaPrincipal::AbrirDeNuevo);
 
     QMenu* azarix = menuBar()->addMenu("&Azarix");
-    desactivada(azarix->addAction("&Fecha de Sorteo..."));
-    desactivada(azarix->addAction("&Datos del usuario..."));
+    azarix->addAction("&Fecha de Sorteo...", this, &TVentanaPrincipal::FechaDeSorteo);
+    azarix->addAction("&Datos del usuario...", this, &TVentanaPrincipal::DatosDelUsuario);
     azarix->addSeparator();
     azarix->addAction("&Tipo...", this, &TVentanaPrincipal::EligeTipo);
     desactivada(azarix->addAction("&Escrutar..."));
     desactivada(azarix->addAction("&Listar..."));
-    desactivada(azarix->addAction("&Rellenar"));
+    azarix->addAction("&Rellenar", this, &TVentanaPrincipal::Rellenar);
     azarix->addSeparator();
     azarix->addAction("&Tabla de Reducciones", this, &TVentanaPrincipal::TablaDeReducciones);
 
@@ -313,8 +314,8 @@ void TVentanaPrincipal::CreaMenus()
     desactivada(impresion->addAction("&Imprimir listados..."));
 
     QMenu* suerte = menuBar()->addMenu("&Suerte");
-    desactivada(suerte->addAction("&Biorritmo..."));
-    desactivada(suerte->addAction("&Tus 3 números"));
+    suerte->addAction("&Biorritmo...", this, &TVentanaPrincipal::Biorritmo);
+    suerte->addAction(QString::fromUtf8("&Tus 3 números"), this, &TVentanaPrincipal::TusTresNumeros);
 
     QMenu* pedidos = menuBar()->addMenu("&Pedidos");
     pedidos->addAction("&Comprar Numbrela...", this,
@@ -972,6 +973,9 @@ void TVentanaPrincipal::keyPressEvent(QKeyEvent* e)
     case Qt::Key_N:
         if (numeros_->isEnabled())
             CambiaNumeros();
+        break;
+    case Qt::Key_R:
+        Rellenar();
         break;
     default:
         QMainWindow::keyPressEvent(e);

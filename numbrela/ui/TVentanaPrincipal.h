@@ -9,7 +9,9 @@
 #include <memory>
 
 #include "generation/EleccionReducida.h"
+#include "generation/FlujoRelleno.h"
 #include "generation/Reducidas.h"
+#include "luck/SesionSuerte.h"
 #include "model/ConjuntoApuestas.h"
 
 class QAction;
@@ -72,6 +74,18 @@ public:
     // milliseconds, up to the set holding the new system.
     double EsperaMaximaGeneracion() const { return esperaMaxima_; }
 
+    // The luck tools and the filling (their windows live with their rules).
+    TSesionSuerte& Sesion() { return sesion_; }
+    void FechaDeSorteo();
+    void DatosDelUsuario();
+    void Rellenar();
+    void Biorritmo();
+    void TusTresNumeros();
+    // Once per run, at the first activation: the about picture, then the user window.
+    void PrimeraActivacion();
+    // The seed and timer the filling runs on (the clock's unless a test fixes them).
+    void FijaEntornoRelleno(TEntornoRelleno entorno) { entornoRelleno_ = std::move(entorno); }
+
     // Says which pictures could not be read, once the window shows.
     void AvisaDibujosQueFaltan();
 
@@ -101,6 +115,8 @@ private:
     std::filesystem::path carpeta_;
     TReducidas motor_;
     TConjuntoApuestas conjunto_;
+    TSesionSuerte sesion_; // current user and draw date, for this run only
+    TEntornoRelleno entornoRelleno_ = EntornoDelReloj();
     // Kept so that "&Números" reopens it with the current choice.
     std::unique_ptr<TDialogoNumerosReduccion> numerosReduccion_;
     bool generando_ = false;

@@ -1,7 +1,10 @@
 // "&Rellenar" through its windows: refused without draw date and user, a random fill with a
 // fixed seed, the Azarix show stepped by hand and the bets it leaves, and the reduced set
 // refused with each message; then the planner's first activation.
+#include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
 #include <gtest/gtest.h>
 
 #include "TemporizadorManual.h"
@@ -12,6 +15,7 @@
 #include "generation/Relleno.h"
 #include "generation/TDialogoRelleno.h"
 #include "generation/TVentanaAzarix.h"
+#include "luck/TVentanaFechaSorteo.h"
 #include "luck/TVentanaUsuario.h"
 #include "ui/TMiBoton.h"
 #include "ui/TPrimeraActivacion.h"
@@ -194,6 +198,89 @@ TEST(Rellenar, AzarixWithoutItsFileLeavesTheBetsAndReducedSetsAreRefused)
     EXPECT_EQ(servicios.Ultimo(), QString::fromUtf8(kMsgReducidaAlAzar));
     EXPECT_FALSE(azarixAbierta);
     EXPECT_EQ(Marcas(c), antes);
+}
+
+
+QAction* Accion(QWidget* ventana, const char* texto)
+{
+    for (QAction* a : ventana->findChildren<QAction*>())
+        if (a->text() == QString::fromUtf8(texto))
+            return a;
+    return nullptr;
+}
+
+TEST(Rellenar, FromTheMainWindowByItsMenusAndTheKeyR)
+{
+    ServiciosDePrueba servicios;
+    CarpetaPrograma carpeta;
+    TVentanaPrincipal v(carpeta.Ruta());
+    v.FijaEntornoRelleno(Fijo(5));
+    ASSERT_TRUE(Muestra(v));
+    for (const char* texto :
+         {"&Fecha de Sorteo...", "&Datos del usuario...", "&Rellenar", "&Biorritmo...", "&Tus 3 números"}) {
+        ASSERT_NE(Accion(&v, texto), nullptr) << texto;
+        EXPECT_TRUE(Accion(&v, texto)->isEnabled()) << texto;
+    }
+    EXPECT_TRUE(BotonDe(&v, "Rellenar")->isEnabled());
+    QTest::keyClick(&v, Qt::Key_R);
+    EXPECT_EQ(servicios.Ultimo(), QString::fromUtf8(kMsgFaltanFechaYUsuario));
+
+    AlAbrirse<TVentanaFechaSorteo>([](TVentanaFechaSorteo* d) {
+        d->Dia()->setCurrentIndex(14);
+        d->Mes()->setCurrentIndex(2);
+        d->Anio()->setCurrentIndex(1);
+        QTest::keyClick(d, Qt::Key_Return);
+    });
+    Accion(&v, "&Fecha de Sorteo...")->trigger();
+    AlAbrirse<TVentanaUsuario>([](TVentanaUsuario* d) {
+        QTest::keyClicks(d->Nombre(), "Ana");
+        d->Dia()->setCurrentIndex(0);
+        d->Mes()->setCurrentIndex(0);
+        QTest::keyClicks(d->Anio(), "1980");
+        QTest::keyClick(d, Qt::Key_Return);
+    });
+    Accion(&v, "&Datos del usuario...")->trigger();
+    EXPECT_TRUE(v.Sesion().FechaEstablecida);
+    EXPECT_TRUE(v.Sesion().UsuarioEstablecido);
+
+    AlAbrirse<TDialogoRelleno>([](TDialogoRelleno* d) {
+        auto* alAzar = d->findChild<TMiBoton*>("AlAzar");
+        QTest::mouseClick(alAzar, Qt::LeftButton, {}, alAzar->rect().center());
+    });
+    const QImage antes = v.CopiaDeTrabajo();
+    Pulsa(BotonDe(&v, "Rellenar"));
+    TReducidas motor(carpeta.Ruta());
+    TConjuntoApuestas esperado = Simples(1, &motor);
+    TAzar azar(5);
+    ASSERT_FALSE(RellenaAlAzar(esperado, azar));
+    EXPECT_EQ(Marcas(v.Conjunto()), Marcas(esperado));
+    EXPECT_NE(v.CopiaDeTrabajo(), antes); // the slip was redrawn with its crosses
+}
+
+TEST(PrimeraActivacion, AboutPictureThenTheUserWindowOnceARun)
+{
+    ServiciosDePrueba servicios;
+    CarpetaPrograma carpeta;
+    TVentanaPrincipal v(carpeta.Ruta());
+    QStringList orden;
+    AlAbrirse<TVentanaImagen>([&orden](TVentanaImagen* d) {
+        orden << "imagen";
+        AlAbrirse<TVentanaUsuario>([&orden](TVentanaUsuario* u) {
+            orden << "usuario";
+            QTest::keyClick(u, Qt::Key_Escape);
+        });
+        QTest::keyClick(d, Qt::Key_Return);
+    });
+    auto* primera = new TPrimeraActivacion(&v, [&v] { v.PrimeraActivacion(); });
+    v.show();
+    v.activateWindow();
+    QTRY_COMPARE(orden, (QStringList{"imagen", "usuario"}));
+    EXPECT_TRUE(primera->Hecha());
+    // Later activations open nothing.
+    QEvent otra(QEvent::WindowActivate);
+    QApplication::sendEvent(&v, &otra);
+    QTest::qWait(30);
+    EXPECT_EQ(orden.size(), 2);
 }
 
 } // namespace
