@@ -200,7 +200,6 @@ TEST(Rellenar, AzarixWithoutItsFileLeavesTheBetsAndReducedSetsAreRefused)
     EXPECT_EQ(Marcas(c), antes);
 }
 
-
 QAction* Accion(QWidget* ventana, const char* texto)
 {
     for (QAction* a : ventana->findChildren<QAction*>())
@@ -216,8 +215,8 @@ TEST(Rellenar, FromTheMainWindowByItsMenusAndTheKeyR)
     TVentanaPrincipal v(carpeta.Ruta());
     v.FijaEntornoRelleno(Fijo(5));
     ASSERT_TRUE(Muestra(v));
-    for (const char* texto :
-         {"&Fecha de Sorteo...", "&Datos del usuario...", "&Rellenar", "&Biorritmo...", "&Tus 3 números"}) {
+    for (const char* texto : {"&Fecha de Sorteo...", "&Datos del usuario...", "&Rellenar",
+                              "&Biorritmo...", "&Tus 3 números"}) {
         ASSERT_NE(Accion(&v, texto), nullptr) << texto;
         EXPECT_TRUE(Accion(&v, texto)->isEnabled()) << texto;
     }
