@@ -6,6 +6,7 @@
 #include <iostream>
 
 #include "app/CommandLine.h"
+#include "ui/OrdenesSuerte.h"
 #include "ui/Pantalla.h"
 #include "ui/TPrimeraActivacion.h"
 #include "ui/TVentanaPrincipal.h"
@@ -25,7 +26,8 @@ int ArrancaVentanas(int argc, char** argv, const Opciones& opciones)
     // Without a window manager "maximised" means nothing: take the screen's size first.
     if (QScreen* pantalla = QGuiApplication::primaryScreen())
         ventana.setGeometry(pantalla->availableGeometry());
-    new ui::TPrimeraActivacion(&ventana, [&ventana] { ventana.PrimeraActivacion(); });
+    auto* suerte = new ui::TOrdenesSuerte(ventana);
+    new ui::TPrimeraActivacion(&ventana, [suerte] { suerte->PrimeraActivacion(); });
     ventana.showMaximized();
     // Without a window manager nobody else gives the window the focus it starts with.
     ventana.activateWindow();

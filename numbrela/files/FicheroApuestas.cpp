@@ -6,6 +6,7 @@
 #include "files/EscrituraSegura.h"
 #include "files/UltimoFichero.h"
 #include "generation/ApuestaMultiple.h"
+#include "generation/Reducidas.h"
 #include "model/Cp1252.h"
 
 namespace numbrela {
@@ -288,20 +289,24 @@ TResultadoApertura FicheroApuestas::Lee(TConjuntoApuestas& conjunto,
         conjunto.Cabecera.Nombre = nombre;
         conjunto.Cabecera.Sorteo = sorteo;
         if (!ok) {
+            // A missing reduction file is a file that cannot be read, as any other: the
+            // "not available" text speaks of a reduction the user chooses.
+            const bool falta = error == MensajeSinReduccion(conjunto.Cabecera.TotalReducidos,
+                                                            conjunto.Cabecera.TipoReduccion);
             DejaSinApuestas(conjunto);
             r.Textos = conjunto.CambiaLeyenda();
-            r.Error = error.empty() ? kErrorAbrir : error;
+            r.Error = error.empty() || falta ? kErrorAbrir : error;
             return r;
         }
         conjunto.PreparaBoleto();
         break;
     }
-    case TipoApuesta::Ninguno: {
-        std::string error;
-        conjunto.ActualizaApuestas(error); // no bets
+    case TipoApuesta::Ninguno:
+        // A set of no kind has no bets, whatever count its header claims: it shows none
+        // and costs nothing.
+        DejaSinApuestas(conjunto);
         r.Textos = conjunto.CambiaLeyenda();
         break;
-    }
     }
     r.MostrarSorteo = conjunto.Cabecera.Sorteo.HaySorteo();
     r.Ok = true;

@@ -10,9 +10,10 @@ namespace {
 void VuelveAlBoleto(TConjuntoApuestas& conjunto)
 {
     conjunto.RecalculaBoletos();
-    conjunto.Apuestas.assign(static_cast<std::size_t>(std::min<std::int64_t>(
-                                 static_cast<std::int64_t>(conjunto.BufferRangos.size()), kApuestasPorBoleto)),
-                             TApuestas{});
+    conjunto.Apuestas.assign(
+        static_cast<std::size_t>(std::min<std::int64_t>(
+            static_cast<std::int64_t>(conjunto.BufferRangos.size()), kApuestasPorBoleto)),
+        TApuestas{});
     if (conjunto.BoletoActual > conjunto.Cabecera.UltimoBoleto)
         conjunto.BoletoActual = 0;
     conjunto.PreparaBoleto();
@@ -61,13 +62,20 @@ void RestauraReduccion(CabeceraApuestas& c, const TCopiaReduccion& k)
     c.Tipo = k.Tipo;
 }
 
-bool CambioGlobalParaReducidas(TConjuntoApuestas& conjunto, std::string& error, TTextosConjunto& textos)
+bool CambioGlobalParaReducidas(TConjuntoApuestas& conjunto, std::string& error,
+                               TTextosConjunto& textos)
 {
     if (!conjunto.ActualizaApuestas(error))
         return false;
     conjunto.BoletoActual = 0;
     textos = conjunto.CambiaLeyenda();
     return true;
+}
+
+void EligeTipoReduccion(CabeceraApuestas& cabecera, std::uint8_t tipoReduccion)
+{
+    if (tipoReduccion >= 1 && tipoReduccion <= 3)
+        cabecera.TipoReduccion = tipoReduccion;
 }
 
 TCopiaReduccion EmpiezaEleccionReducida(CabeceraApuestas& cabecera)
@@ -83,7 +91,8 @@ TResultadoEleccion TerminaEleccionReducida(TConjuntoApuestas& conjunto, TReducid
                                            TTextosConjunto& textos)
 {
     if (!HayReduccion(conjunto, motor)) {
-        error = MensajeSinReduccion(conjunto.Cabecera.TotalReducidos, conjunto.Cabecera.TipoReduccion);
+        error =
+            MensajeSinReduccion(conjunto.Cabecera.TotalReducidos, conjunto.Cabecera.TipoReduccion);
         RestauraReduccion(conjunto.Cabecera, copia);
         return TResultadoEleccion::NoDisponible;
     }
@@ -92,16 +101,16 @@ TResultadoEleccion TerminaEleccionReducida(TConjuntoApuestas& conjunto, TReducid
     conjunto.Cabecera.Tipo = static_cast<std::uint8_t>(TipoApuesta::Reducida);
     conjunto.CrucesPorApuesta = kNumerosPorApuesta;
     if (!CambioGlobalParaReducidas(conjunto, error, textos)) {
-        const std::uint8_t juego = conjunto.Cabecera.Juego;
-        conjunto.Nueva();
-        conjunto.Cabecera.Juego = juego;
-        return TResultadoEleccion::Fallida;
+        // "Nueva" zeroes the whole header, the game included.
+        textos = conjunto.Nueva();
+        return TResultadoEleccion::Reiniciada;
     }
     conjunto.FijaNombre(kSinNombre);
     conjunto.GrabarHabilitado = false;
     conjunto.GrabarComoHabilitado = false;
     conjunto.BoletoActual = 0;
     conjunto.NombreFichero = kSinFichero;
+    conjunto.Cabecera.Sorteo = TSorteo{}; // a new system was scored against no draw
     return TResultadoEleccion::Hecha;
 }
 
@@ -110,7 +119,8 @@ TResultadoEleccion CambiaTipoReducida(TConjuntoApuestas& conjunto, TReducidas& m
                                       TTextosConjunto& textos)
 {
     if (!HayReduccion(conjunto, motor)) {
-        error = MensajeSinReduccion(conjunto.Cabecera.TotalReducidos, conjunto.Cabecera.TipoReduccion);
+        error =
+            MensajeSinReduccion(conjunto.Cabecera.TotalReducidos, conjunto.Cabecera.TipoReduccion);
         conjunto.Cabecera.TipoReduccion = tipoAnterior;
         return TResultadoEleccion::NoDisponible;
     }
@@ -128,7 +138,8 @@ TResultadoEleccion CambiaNumerosReducida(TConjuntoApuestas& conjunto, TReducidas
                                          TTextosConjunto& textos)
 {
     if (!HayReduccion(conjunto, motor)) {
-        error = MensajeSinReduccion(conjunto.Cabecera.TotalReducidos, conjunto.Cabecera.TipoReduccion);
+        error =
+            MensajeSinReduccion(conjunto.Cabecera.TotalReducidos, conjunto.Cabecera.TipoReduccion);
         RestauraReduccion(conjunto.Cabecera, copia);
         return TResultadoEleccion::NoDisponible;
     }
@@ -139,11 +150,15 @@ TResultadoEleccion CambiaNumerosReducida(TConjuntoApuestas& conjunto, TReducidas
     return TResultadoEleccion::Fallida;
 }
 
-bool AbreReducidaElegida(TConjuntoApuestas& conjunto, TReducidas& motor, const std::filesystem::path& fichero,
-                         std::string& error, TTextosConjunto& textos)
+bool AbreReducidaElegida(TConjuntoApuestas& conjunto, TReducidas& motor,
+                         const std::filesystem::path& fichero, std::string& error,
+                         TTextosConjunto& textos)
 {
     if (!motor.AbreConFijo(conjunto, fichero, error))
         return false;
+    conjunto.Cabecera.Tipo = static_cast<std::uint8_t>(TipoApuesta::Reducida);
+    conjunto.Cabecera.Sorteo = TSorteo{};
+    conjunto.EscrutadoHecho = false;
     conjunto.CrucesPorApuesta = kNumerosPorApuesta;
     conjunto.FijaNombre(kSinNombre);
     conjunto.GrabarHabilitado = false;
@@ -197,7 +212,8 @@ void TNumerosReducida::BorraTodos()
 
 std::string TNumerosReducida::Titulo() const
 {
-    return c_.TotalFijos > 0 ? "No se pueden editar apuestas" : "Escoja los números que desea reducir";
+    return c_.TotalFijos > 0 ? "No se pueden editar apuestas"
+                             : "Escoja los números que desea reducir";
 }
 
 std::string TNumerosReducida::Subtitulo() const

@@ -29,13 +29,19 @@ TCopiaReduccion GuardaReduccion2(const CabeceraApuestas& cabecera);
 void RestauraReduccion(CabeceraApuestas& cabecera, const TCopiaReduccion& copia);
 
 // ActualizaApuestas; on success slip 0 and the legend composed into `textos`.
-bool CambioGlobalParaReducidas(TConjuntoApuestas& conjunto, std::string& error, TTextosConjunto& textos);
+bool CambioGlobalParaReducidas(TConjuntoApuestas& conjunto, std::string& error,
+                               TTextosConjunto& textos);
 
 enum class TResultadoEleccion {
     Hecha,        // the set holds the new system; `textos` tells what to show
     NoDisponible, // no ".RLV" for that n and kind: parameters restored, `error` says so
-    Fallida,      // the load failed: `error` holds the message (see each operation)
+    Fallida,      // the load failed, the previous system is back: `error` holds the message
+    Reiniciada,   // the load failed and the set was reset as "Nueva": `error` holds the message
 };
+
+// The reduction kind chosen in "Escoja el tipo de Reducción que desea": 1 al TRES, 2 al
+// CUATRO, 3 al CINCO; any other value is ignored.
+void EligeTipoReduccion(CabeceraApuestas& cabecera, std::uint8_t tipoReduccion);
 
 // Step 1 of choosing the reduced kind: GuardaReduccion (the copy keeps the kind of
 // reduction and the kind of set), Tipo = 3, no numbers. Cancelling either dialog then
@@ -45,7 +51,7 @@ TCopiaReduccion EmpiezaEleccionReducida(CabeceraApuestas& cabecera);
 // After both dialogs were accepted: the system is loaded as a new set (buffers freed,
 // name "Sin Nombre", no file, both save commands off, slip 0). Without fixed numbers and
 // without the ".RLV" the parameters are restored (NoDisponible). When the load fails the
-// set is reset as "Nueva" (Fallida).
+// set is reset as "Nueva", its game with it (Reiniciada).
 TResultadoEleccion TerminaEleccionReducida(TConjuntoApuestas& conjunto, TReducidas& motor,
                                            const TCopiaReduccion& copia, std::string& error,
                                            TTextosConjunto& textos);
@@ -62,11 +68,13 @@ TResultadoEleccion CambiaNumerosReducida(TConjuntoApuestas& conjunto, TReducidas
                                          TTextosConjunto& textos);
 
 // A ".RLF" the user picked ("Escoja una reducida creada previamente..." from the picture
-// button of the numbers dialog) becomes the set: its ranks and header (AbreConFijo), a new
-// unnamed set with no file, slip 0, the legend composed. On failure nothing changes and
-// `error` holds the message.
-bool AbreReducidaElegida(TConjuntoApuestas& conjunto, TReducidas& motor, const std::filesystem::path& fichero,
-                         std::string& error, TTextosConjunto& textos);
+// button of the numbers dialog, or "Abrir..." of the first notice before a generation)
+// becomes the set: its ranks and header (AbreConFijo), a new reduced set with no name, no
+// file, both save commands off, slip 0, no scrutiny and no draw, the legend composed. On
+// failure nothing changes and `error` holds the message.
+bool AbreReducidaElegida(TConjuntoApuestas& conjunto, TReducidas& motor,
+                         const std::filesystem::path& fichero, std::string& error,
+                         TTextosConjunto& textos);
 
 // The numbers dialog "Escoja los números que desea reducir" working on the live header's
 // flags: a first click chooses a number, a second makes it fixed, a third clears it.
@@ -78,11 +86,14 @@ public:
 
     Estado EstadoDe(int numero) const;
     void Pulsa(int numero);
-    void BorraTodos();  // "Borrar todos": both flag arrays and both counts
+    void BorraTodos(); // "Borrar todos": both flag arrays and both counts
 
     int Reducidos() const { return c_.TotalReducidos; }
     int Fijos() const { return c_.TotalFijos; }
-    std::string ContadorReducidos() const { return "Total Reducidos:" + std::to_string(c_.TotalReducidos); }
+    std::string ContadorReducidos() const
+    {
+        return "Total Reducidos:" + std::to_string(c_.TotalReducidos);
+    }
     std::string ContadorFijos() const { return "Total Fijos:" + std::to_string(c_.TotalFijos); }
     // The two lines at the top of the dialog, and whether "Borrar todos" is enabled.
     std::string Titulo() const;

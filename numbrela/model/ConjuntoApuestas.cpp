@@ -46,31 +46,44 @@ void VisitaSubconjuntos(const std::vector<std::uint8_t>& numeros,
 std::int64_t ValorMultiple(int cruces)
 {
     switch (cruces) {
-    case 5: return 44;
-    case 7: return 7;
-    case 8: return 28;
-    case 9: return 84;
-    case 10: return 210;
-    case 11: return 462;
-    default: return 0;
+    case 5:
+        return 44;
+    case 7:
+        return 7;
+    case 8:
+        return 28;
+    case 9:
+        return 84;
+    case 10:
+        return 210;
+    case 11:
+        return 462;
+    default:
+        return 0;
     }
 }
 
 int PrecioUnitario(int juego)
 {
     switch (juego) {
-    case 1: return 50;
-    case 2: return 250;
-    default: return 100;
+    case 1:
+        return 50;
+    case 2:
+        return 250;
+    default:
+        return 100;
     }
 }
 
 const char* NombreJuego(int juego)
 {
     switch (juego) {
-    case 1: return "BONOLOTO";
-    case 2: return "EL GORDO";
-    default: return "LOTERIA PRIMITIVA";
+    case 1:
+        return "BONOLOTO";
+    case 2:
+        return "EL GORDO";
+    default:
+        return "LOTERIA PRIMITIVA";
     }
 }
 
@@ -122,13 +135,24 @@ void TConjuntoApuestas::RecalculaBoletos()
     ApuestasUltimoBoleto = resto == 0 ? kApuestasPorBoleto : resto;
 }
 
+bool TConjuntoApuestas::VeAlBoleto(int boleto)
+{
+    if (boleto < 0 || boleto > Cabecera.UltimoBoleto || boleto == BoletoActual)
+        return false;
+    BoletoActual = boleto;
+    return true;
+}
+
 int TConjuntoApuestas::ApuestasEnBoleto(int boleto) const
 {
     if (Tipo() == TipoApuesta::Multiple)
         return boleto == 0 ? 1 : 0;
-    const std::int64_t quedan = std::int64_t{Cabecera.TotalApuestas} - std::int64_t{kApuestasPorBoleto} * boleto;
+    if (Tipo() == TipoApuesta::Ninguno)
+        return 0;
+    const std::int64_t quedan =
+        std::int64_t{Cabecera.TotalApuestas} - std::int64_t{kApuestasPorBoleto} * boleto;
     if (boleto < 0 || quedan <= 0)
-        return 0;  // an empty set shows no bet at all
+        return 0; // an empty set shows no bet at all
     return quedan - 1 < 7 ? ApuestasUltimoBoleto : kApuestasPorBoleto;
 }
 
@@ -199,7 +223,7 @@ TTextosConjunto TConjuntoApuestas::Nueva()
     LiberaReducidas();
     std::string error;
     TTextosConjunto textos;
-    CambioGlobal(error, textos);  // a simple set of one bet cannot fail
+    CambioGlobal(error, textos); // a simple set of one bet cannot fail
     return textos;
 }
 
@@ -211,7 +235,7 @@ bool TConjuntoApuestas::CreaSimples(std::int64_t n, std::string& error, TTextosC
     }
     const std::uint8_t juego = Cabecera.Juego;
     Cabecera = CabeceraApuestas{};
-    Cabecera.Juego = juego;  // the game is the player's choice, not the set's
+    Cabecera.Juego = juego; // the game is the player's choice, not the set's
     Cabecera.Nombre = kSinNombre;
     GrabarHabilitado = false;
     GrabarComoHabilitado = false;
@@ -248,7 +272,7 @@ bool TConjuntoApuestas::AnadeSimples(std::int64_t n, std::string& error, TTextos
     EscrutadoHecho = false;
     RecalculaBoletos();
     textos = CambiaLeyenda();
-    textos.Contador = TextoContador();  // the slip on screen stays where it was
+    textos.Contador = TextoContador(); // the slip on screen stays where it was
     return true;
 }
 
@@ -345,7 +369,8 @@ bool TConjuntoApuestas::VisitaApuestasSimples(
                 if (Apuestas[0].Marcas[otro] != 0)
                     continue;
                 std::vector<std::uint8_t> seis = numeros;
-                seis.insert(std::upper_bound(seis.begin(), seis.end(), otro), static_cast<std::uint8_t>(otro));
+                seis.insert(std::upper_bound(seis.begin(), seis.end(), otro),
+                            static_cast<std::uint8_t>(otro));
                 ++a.Indice;
                 std::copy(seis.begin(), seis.end(), a.Numeros.begin());
                 visita(a);

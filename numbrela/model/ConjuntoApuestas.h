@@ -30,8 +30,8 @@ struct TApuestaSimple {
 
 // Texts the main window shows after the set changed.
 struct TTextosConjunto {
-    std::string Leyenda;   // shown whole, stored cut to 200 characters
-    std::string Contador;  // "Boleto 1 de " + slips
+    std::string Leyenda;  // shown whole, stored cut to 200 characters
+    std::string Contador; // "Boleto 1 de " + slips
 };
 
 // Worth of a multiple bet of `cruces` crosses in simple bets: C(k, 6) for 7..11, 44 for 5
@@ -47,16 +47,16 @@ public:
     explicit TConjuntoApuestas(TMotorReducidas* motor = nullptr);
 
     CabeceraApuestas Cabecera;
-    std::vector<TApuestas> Apuestas;           // simple: N; multiple: 1; reduced: min(N, 8)
+    std::vector<TApuestas> Apuestas; // simple: N; multiple: 1; reduced: min(N, 8)
     bool EscrutadoHecho = false;
-    std::vector<std::uint32_t> BufferRangos;   // reduced systems: one rank per bet
+    std::vector<std::uint32_t> BufferRangos;    // reduced systems: one rank per bet
     std::vector<std::uint8_t> AciertosReducida; // bits 0..6 hits, bit 7 the complementary
     int CrucesPorApuesta = kNumerosPorApuesta;
-    int BoletoActual = 0;                      // 0-based slip on screen
-    int ApuestasUltimoBoleto = 0;              // 1..8; 8 also for a full last slip
+    int BoletoActual = 0;         // 0-based slip on screen
+    int ApuestasUltimoBoleto = 0; // 1..8; 8 also for a full last slip
     std::string NombreFichero = kSinFichero;
-    bool GrabarHabilitado = false;             // "&Grabar"
-    bool GrabarComoHabilitado = false;         // "G&rabar como..."
+    bool GrabarHabilitado = false;     // "&Grabar"
+    bool GrabarComoHabilitado = false; // "G&rabar como..."
 
     TMotorReducidas* Motor() const { return motor_; }
     void FijaMotor(TMotorReducidas* motor) { motor_ = motor; }
@@ -89,13 +89,22 @@ public:
     // Moves the game on: PRIMITIVA, BONOLOTO, EL GORDO, PRIMITIVA...
     void CicloJuego();
 
-    // Bets shown on slip s (0-based): 8, or fewer on the last slip; 0 for an empty set.
+    // Slip navigation: the first, previous, next or last slip, or slip `boleto` (0-based).
+    // Each returns whether the slip on screen changed; a slip outside the set is refused.
+    bool VeAlBoleto(int boleto);
+    bool VeAlPrimerBoleto() { return VeAlBoleto(0); }
+    bool VeAlBoletoAnterior() { return VeAlBoleto(BoletoActual - 1); }
+    bool VeAlBoletoSiguiente() { return VeAlBoleto(BoletoActual + 1); }
+    bool VeAlUltimoBoleto() { return VeAlBoleto(Cabecera.UltimoBoleto); }
+
+    // Bets shown on slip s (0-based): 8, or fewer on the last slip; 0 for an empty set
+    // and for a set of no kind.
     int ApuestasEnBoleto(int boleto) const;
     int NumeroDeBoletos() const { return Cabecera.UltimoBoleto + 1; }
-    std::string TextoContador() const;  // "Boleto " + current + " de " + slips
+    std::string TextoContador() const; // "Boleto " + current + " de " + slips
     std::int64_t Precio() const;
-    std::string TextoPrecio() const;    // price + " pts"
-    std::string TextoLeyenda() const;   // the legend as composed now, whole
+    std::string TextoPrecio() const;  // price + " pts"
+    std::string TextoLeyenda() const; // the legend as composed now, whole
 
     // Fills the bet objects 0..count-1 with the reduced bets first..first+count-1.
     void DelBufferALaApuesta(std::int64_t primera, int cuantas);

@@ -6,10 +6,12 @@
 #include <optional>
 #include <string>
 
+#include "model/Punto.h"
+
 namespace numbrela {
 
-constexpr int kAnchoMarca = 30;       // a mark is a black box 30 units along X...
-constexpr int kAltoMarca = 18;        // ...by 18 along Y, its top-left corner at the cell
+constexpr int kAnchoMarca = 30; // a mark is a black box 30 units along X...
+constexpr int kAltoMarca = 18;  // ...by 18 along Y, its top-left corner at the cell
 constexpr int kBloquesPorBoleto = 8;
 constexpr int kGrosorPluma = 3;
 constexpr int kPuntosLetraCabecera = 6;
@@ -19,19 +21,13 @@ constexpr int kAltoMarcoCalibracion = 1762;
 inline constexpr const char* kMsgValoresGeometria =
     "Error: Uno de los valores no es correcto para las distancias";
 
-struct TPunto {
-    int X = 0;
-    int Y = 0;
-    bool operator==(const TPunto&) const = default;
-};
-
 // The adjustable part, kept in memory while the program runs; every start restores the
 // defaults, which fit a slip fed into a printer of 300 dots per inch.
 struct TGeometriaImpresion {
-    int PosX = 209;        // printer X of the slip origin
-    int PosY = 24;         // printer Y of the slip origin
-    int DistanciaA = 59;   // X distance between two neighbouring cells of a row
-    int DistanciaB = 45;   // Y distance between two rows (decades) of a block
+    int PosX = 209;      // printer X of the slip origin
+    int PosY = 24;       // printer Y of the slip origin
+    int DistanciaA = 59; // X distance between two neighbouring cells of a row
+    int DistanciaB = 45; // Y distance between two rows (decades) of a block
 
     // Grid origin of the first bet block.
     TPunto OrigenRejilla() const { return {PosX + 20, PosY + 10}; }

@@ -1,6 +1,9 @@
 #include "ui/ReglasVentana.h"
 
+#include <algorithm>
+
 #include "model/ConjuntoApuestas.h"
+#include "scrutiny/Escrutinio.h"
 #include "ui/TextosVentanas.h"
 
 namespace numbrela {
@@ -55,13 +58,15 @@ TEleccionApuesta ApuestaEnColumna(const TConjuntoApuestas& conjunto, int columna
 {
     TEleccionApuesta r;
     r.Columna = columna;
-    if (columna < 0 || columna >= conjunto.ApuestasEnBoleto(conjunto.BoletoActual) ||
-        columna >= kApuestasPorBoleto) {
+    const int visibles = static_cast<int>(ColumnasBoleto(conjunto).size());
+    if (columna < 0 || columna >= visibles) {
         r.Error = textos::kApuestaOculta;
         return r;
     }
     r.Apuesta = std::int64_t{kApuestasPorBoleto} * conjunto.BoletoActual + columna + 1;
-    if (conjunto.Tipo() != TipoApuesta::Multiple && r.Apuesta > conjunto.TotalApuestas()) {
+    if (conjunto.Tipo() == TipoApuesta::Multiple)
+        r.Apuesta = 1;
+    else if (r.Apuesta > conjunto.TotalApuestas()) {
         r.Error = textos::kApuestaNoCreada;
         return r;
     }
@@ -73,6 +78,45 @@ TEleccionApuesta ApuestaEnColumna(const TConjuntoApuestas& conjunto, int columna
 TEleccionApuesta ApuestaEnPunto(const TConjuntoApuestas& conjunto, int x)
 {
     return ApuestaEnColumna(conjunto, x < 0 ? -1 : x / kAnchoColumnaBoleto);
+}
+
+std::vector<TColumnaBoleto> ColumnasBoleto(const TConjuntoApuestas& conjunto)
+{
+    std::vector<TColumnaBoleto> columnas;
+    const TipoApuesta tipo = conjunto.Tipo();
+    if (tipo == TipoApuesta::Ninguno)
+        return columnas; // a set of no kind has no bets
+    const std::int64_t primera = std::int64_t{kApuestasPorBoleto} * conjunto.BoletoActual;
+    const int k =
+        tipo == TipoApuesta::Multiple
+            ? 1
+            : std::min(conjunto.ApuestasEnBoleto(conjunto.BoletoActual), kApuestasPorBoleto);
+    for (int j = 0; j < k; ++j) {
+        TColumnaBoleto c;
+        c.Apuesta = tipo == TipoApuesta::Multiple ? 1 : primera + j + 1;
+        // A reduced set holds only the bets of the slip on screen.
+        c.Indice = static_cast<std::size_t>(tipo == TipoApuesta::Simple     ? primera + j
+                                            : tipo == TipoApuesta::Reducida ? j
+                                                                            : 0);
+        if (c.Indice >= conjunto.Apuestas.size())
+            break; // never a column without its bet object
+        if (conjunto.EscrutadoHecho)
+            c.Aciertos = Escrutinio::TextoAciertosApuesta(
+                conjunto, tipo == TipoApuesta::Multiple ? 0 : c.Apuesta - 1);
+        columnas.push_back(std::move(c));
+    }
+    return columnas;
+}
+
+TEstadoOrdenes EstadoOrdenes(const TConjuntoApuestas& conjunto)
+{
+    TEstadoOrdenes e;
+    const TipoApuesta tipo = conjunto.Tipo();
+    e.Apuestas = tipo == TipoApuesta::Simple;
+    e.Numeros = tipo == TipoApuesta::Reducida;
+    e.Reducir = e.Numeros && conjunto.Cabecera.TotalFijos == 0;
+    e.Grabar = conjunto.GrabarHabilitado;
+    return e;
 }
 
 TPunto EsquinaCruz(int columna, int numero)
@@ -115,19 +159,6 @@ std::uint32_t ColorJuego(int juego)
     default:
         return 0x008000; // LOTERIA PRIMITIVA: green
     }
-}
-
-TTextosConjunto TrasAbrirReducidaGuardada(TConjuntoApuestas& conjunto)
-{
-    conjunto.Cabecera.Tipo = static_cast<std::uint8_t>(TipoApuesta::Reducida);
-    conjunto.FijaNombre(kSinNombre);
-    conjunto.NombreFichero = kSinFichero;
-    conjunto.GrabarHabilitado = false;
-    conjunto.BoletoActual = 0;
-    conjunto.EscrutadoHecho = false;
-    conjunto.CrucesPorApuesta = kNumerosPorApuesta;
-    conjunto.RecalculaBoletos();
-    return conjunto.CambiaLeyenda();
 }
 
 } // namespace numbrela

@@ -5,8 +5,10 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "model/ConjuntoApuestas.h"
+#include "model/Punto.h"
 
 namespace numbrela {
 
@@ -40,10 +42,6 @@ TEleccionApuesta ApuestaEnPunto(const TConjuntoApuestas& conjunto, int x);
 
 // Lower-left corner of the cross of `numero` in bet column j (0..7) of the slip picture.
 // A cross is two lines from (x, y) to (x + 13, y - 16) and from (x + 13, y) to (x, y - 16).
-struct TPunto {
-    int x = 0;
-    int y = 0;
-};
 TPunto EsquinaCruz(int columna, int numero);
 constexpr int kAnchoCruz = 13;
 constexpr int kAltoCruz = 16;
@@ -57,15 +55,29 @@ struct TDisposicion {
 };
 TDisposicion Disposicion(int bordeBoleto, int irABoleto);
 
+// What column j of the slip on screen shows: the bet number on its button, the bet object
+// whose crosses it draws and the caption of its hits panel (empty before a scrutiny). A
+// multiple shows its one bet; an empty set or a set of no kind shows none. For a reduced
+// set the bet objects must hold the current slip (PreparaBoleto).
+struct TColumnaBoleto {
+    std::int64_t Apuesta = 0;
+    std::size_t Indice = 0;
+    std::string Aciertos;
+};
+std::vector<TColumnaBoleto> ColumnasBoleto(const TConjuntoApuestas& conjunto);
+
+// Which of the window's own commands the set allows: "&Apuestas" for simple sets,
+// "Red&ucir" for reduced sets without fixed numbers, "&Números" for reduced sets, and
+// "&Grabar" once the set has a file.
+struct TEstadoOrdenes {
+    bool Apuestas = false;
+    bool Reducir = false;
+    bool Numeros = false;
+    bool Grabar = false;
+};
+TEstadoOrdenes EstadoOrdenes(const TConjuntoApuestas& conjunto);
+
 // The colour of the slip's title bar for a game: green, blue or black (RGB).
 std::uint32_t ColorJuego(int juego);
-
-} // namespace numbrela
-
-namespace numbrela {
-
-// After a stored ".RLF" was opened from the numbers dialog: the set is a new reduced set
-// (no name, no file, plain save off, slip 0, no scrutiny), with its legend composed.
-TTextosConjunto TrasAbrirReducidaGuardada(TConjuntoApuestas& conjunto);
 
 } // namespace numbrela

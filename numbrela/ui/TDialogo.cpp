@@ -114,4 +114,11 @@ void TDialogo::showEvent(QShowEvent* e)
     QDialog::showEvent(e);
 }
 
+void TDialogo::done(int codigo)
+{
+    QDialog::done(codigo);
+    if (QWidget* padre = parentWidget())
+        padre->window()->activateWindow();
+}
+
 } // namespace numbrela::ui

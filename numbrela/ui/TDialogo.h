@@ -44,6 +44,9 @@ protected:
 
 public slots:
     void reject() override { done(CodigoSinEleccion()); }
+    // Closing gives the keys back to the window underneath, also where no window manager
+    // does it, so its shortcuts act again.
+    void done(int codigo) override;
 
 private:
     QLabel* titulo_;

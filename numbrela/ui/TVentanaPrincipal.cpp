@@ -2,121 +2,86 @@
 
 #include <QAction>
 #include <QContextMenuEvent>
-#include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QFileInfo>
-#include <QFrame>
-#include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPainter>
-#include <QTimer>
 
 #include "files/FicheroApuestas.h"
-#include "files/UltimoFichero.h"
 #include "generation/ApuestaMultiple.h"
-#include "generation/CreaCombFijos.h"
-#include "generation/NombresReduccion.h"
-#include "generation/TextosReducidas.h"
+#include "ui/AccionesVentana.h"
+#include "ui/Colores.h"
+#include "ui/FlujoReducidas.h"
+#include "ui/OrdenesFichero.h"
 #include "ui/ReglasVentana.h"
-#include "ui/TBloqueoEntrada.h"
-#include "ui/TDialogoInformacion.h"
 #include "ui/TDialogoIrBoleto.h"
 #include "ui/TDialogoMultiple.h"
 #include "ui/TDialogoNombre.h"
 #include "ui/TDialogoNumApuestas.h"
 #include "ui/TDialogoNumerosApuesta.h"
-#include "ui/TDialogoNumerosReduccion.h"
 #include "ui/TDialogoSalir.h"
 #include "ui/TDialogoTipo.h"
-#include "ui/TDialogoTipoReduccion.h"
 #include "ui/TDibujos.h"
-#include "ui/TImagenBoleto.h"
 #include "ui/TMiBoton.h"
 #include "ui/TPanel.h"
+#include "ui/TPanelBoleto.h"
 #include "ui/TServicios.h"
 #include "ui/TShapeButton.h"
 #include "ui/TTablaReducciones.h"
+#include "ui/TTiraSorteo.h"
 #include "ui/TVentanaImagen.h"
-#include "ui/TVentanaProgreso.h"
 #include "ui/TextosVentanas.h"
 
 namespace numbrela::ui {
 namespace {
-
-const QColor kGranate(128, 0, 0);
-const QColor kAmarillo(255, 255, 0);
-const QColor kVerdeAzulado(0, 128, 128);
-const QColor kMarino(0, 0, 128);
 
 QString Q(const std::string& s)
 {
     return QString::fromStdString(s);
 }
 
-QColor ColorDe(std::uint32_t rgb)
-{
-    return QColor((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
-}
-
 // Places on the design surface of 800 x 572; only horizontal places follow the width.
 constexpr int kYBotonesArriba = 6;
 constexpr int kYBoleto = 48;
-constexpr int kAnchoPanelBoleto = 749;
-constexpr int kAltoTitulo = 26;
 constexpr int kYSorteo = 338;
 constexpr int kYLeyenda = 376;
 constexpr int kYNombre = 404;
 constexpr int kYAbajo = 440;
+
+TPanel* Caja(QWidget* padre, const char* nombre, int ancho, int alto = 24)
+{
+    auto* p = new TPanel(padre, colores::kGranate, colores::kAmarillo);
+    p->setObjectName(nombre);
+    p->resize(ancho, alto);
+    return p;
+}
 
 } // namespace
 
 TVentanaPrincipal::TVentanaPrincipal(const std::filesystem::path& carpeta, QWidget* parent)
     : QMainWindow(parent), carpeta_(carpeta), motor_(carpeta), conjunto_(&motor_)
 {
-    motor_.SinFicheroConFijos = [this](TConjuntoApuestas& c, std::string& error) {
-        return SinFicheroConFijos(c, error);
-    };
     setWindowTitle(QString::fromUtf8(textos::kTituloPrograma));
     setFocusPolicy(Qt::StrongFocus);
     TDibujos::FijaCarpeta(carpeta_);
-    limpio_ = TDibujos::Imagen("Cuadro2.bmp");
-    if (limpio_.isNull()) {
-        // Without the slip picture the crosses go on a plain white slip of the same size.
-        limpio_ = QImage(745, 210, QImage::Format_RGB32);
-        limpio_.fill(Qt::white);
-    }
-    limpio_ = limpio_.convertToFormat(QImage::Format_RGB32);
-    trabajo_ = limpio_.copy();
+    acciones_ = new TAccionesVentana(this);
+    reducidas_ = new TFlujoReducidas(this, conjunto_, motor_);
+    ficheros_ = new TOrdenesFichero(this, conjunto_, carpeta_, acciones_->AbrirDeNuevo);
     CreaControles();
-    CreaMenus();
+    CreaBotones();
+    popup_ = new QMenu(this);
+    acciones_->CreaMenus(menuBar(), popup_);
+    ConectaAcciones();
     setMinimumSize(800, 572 + menuBar()->sizeHint().height());
     Nueva();
-    if (const auto ultimo = UltimoFichero::MeteCadena(carpeta_))
-        FijaAbrirDeNuevo(Q(*ultimo));
 }
 
 TVentanaPrincipal::~TVentanaPrincipal() = default;
 
-// ------------------------------------------------------------------ controls
-
-TShapeButton* TVentanaPrincipal::BotonOrden(const QString& caption, const char* nombre,
-                                            const QString& dibujo)
+const QImage& TVentanaPrincipal::CopiaDeTrabajo() const
 {
-    auto* b = new TShapeButton(centro_);
-    b->setPicture(TDibujos::Imagen(dibujo));
-    b->setCaption(caption);
-    b->setObjectName(nombre);
-    QFont f = b->font();
-    f.setBold(true);
-    b->setFont(f);
-    b->setTextColor(Qt::white);
-    if (b->picture().isNull()) {
-        b->resize(caption.isEmpty() ? 48 : 90, 36);
-        b->setTextColor(Qt::black);
-    }
-    return b;
+    return panelBoleto_->CopiaDeTrabajo();
 }
+
+// ------------------------------------------------------------------ controls
 
 void TVentanaPrincipal::CreaControles()
 {
@@ -130,216 +95,114 @@ void TVentanaPrincipal::CreaControles()
     centro_->setPalette(pal);
     setCentralWidget(centro_);
 
+    panelBoleto_ = new TPanelBoleto(centro_);
+    connect(panelBoleto_, &TPanelBoleto::ColumnaElegida, this,
+            &TVentanaPrincipal::EditaApuestaEnColumna);
+    connect(panelBoleto_, &TPanelBoleto::JuegoPulsado, this, &TVentanaPrincipal::CambiaJuego);
+    tiraSorteo_ = new TTiraSorteo(centro_);
+
     QFont negrita = font();
     negrita.setBold(true);
+    leyenda_ = Caja(centro_, "Panel2", 745);
+    leyenda_->setFont(negrita);
+    nombre_ = new TMiBoton(centro_);
+    nombre_->setObjectName("MiBoton9");
+    nombre_->resize(360, 28);
+    nombre_->setColors(colores::kVerdeAzulado, Qt::white);
+    nombre_->setFont(negrita);
+    connect(nombre_, &TMiBoton::clicked, this, &TVentanaPrincipal::Renombra);
+    contador_ = Caja(centro_, "Panel3", 190);
+    contador_->setFont(negrita);
+    precio_ = Caja(centro_, "Panel4", 130);
+    precio_->setFont(negrita);
+    fichero_ = Caja(centro_, "Panel31", 470);
+}
 
-    panelBoleto_ = new QFrame(centro_);
-    panelBoleto_->setObjectName("PanelBoleto");
-    panelBoleto_->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    panelBoleto_->setLineWidth(2);
-    panelBoleto_->setAutoFillBackground(true);
-    QPalette pb = panelBoleto_->palette();
-    pb.setColor(QPalette::Window, QColor(192, 192, 192));
-    panelBoleto_->setPalette(pb);
-    panelBoleto_->setGeometry(0, kYBoleto, kAnchoPanelBoleto, 288);
-
-    panel5_ = new TPanel(panelBoleto_, QColor(0, 128, 0), Qt::white);
-    panel5_->setObjectName("Panel5");
-    panel5_->setGeometry(2, 2, 745, kAltoTitulo);
-    panel5_->setFont(negrita);
-    connect(panel5_, &TPanel::clicked, this, &TVentanaPrincipal::CambiaJuego);
-
-    panel6_ = new TPanel(panel5_, kVerdeAzulado, Qt::white);
-    panel6_->setObjectName("Panel6");
-    panel6_->setGeometry(6, 2, 200, kAltoTitulo - 4);
-    panel6_->setFont(negrita);
-    connect(panel6_, &TPanel::clicked, this, &TVentanaPrincipal::CambiaJuego);
-
-    panel14_ = new TPanel(panel5_, kVerdeAzulado, Qt::white);
-    panel14_->setObjectName("Panel14");
-    panel14_->setGeometry(745 - 206, 2, 200, kAltoTitulo - 4);
-    panel14_->setFont(negrita);
-    panel14_->hide();
-
-    image1_ = new TImagenBoleto(panelBoleto_);
-    image1_->setObjectName("Image1");
-    image1_->setGeometry(2, 2 + kAltoTitulo + 2, 745, 210);
-    image1_->setCursor(TDibujos::Cursor1());
-    connect(image1_, &TImagenBoleto::pulsado, this, [this](QPoint p, Qt::MouseButton b) {
-        if (b != Qt::LeftButton && b != Qt::MiddleButton)
-            return;
-        EditaApuestaEnColumna(p.x() < 0 ? -1 : p.x() / kAnchoColumnaBoleto);
-    });
-
-    for (int j = 0; j < 8; ++j) {
-        auto* b = new TMiBoton(panelBoleto_);
-        b->setObjectName(QString("MiBoton%1").arg(j + 1));
-        b->setGeometry(2 + 93 * j + 1, 242, 89, 22);
-        b->setColors(kGranate, kAmarillo);
-        b->setFont(negrita);
-        connect(b, &TMiBoton::clicked, this, [this, j] { EditaApuestaEnColumna(j); });
-        botonesApuesta_[static_cast<std::size_t>(j)] = b;
-        auto* a = new TPanel(panelBoleto_, QColor(192, 192, 192), kMarino);
-        a->setObjectName(QString("Panel%1").arg(15 + j));
-        a->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        a->setLineWidth(1);
-        a->setGeometry(2 + 93 * j + 1, 266, 89, 18);
-        panelesAciertos_[static_cast<std::size_t>(j)] = a;
+TShapeButton* TVentanaPrincipal::BotonOrden(const QString& caption, const char* nombre,
+                                            QAction* accion, const QString& dibujo)
+{
+    auto* b = new TShapeButton(centro_);
+    b->setPicture(TDibujos::Imagen(dibujo));
+    b->setCaption(caption);
+    b->setObjectName(nombre);
+    QFont f = b->font();
+    f.setBold(true);
+    b->setFont(f);
+    b->setTextColor(Qt::white);
+    if (b->picture().isNull()) {
+        b->resize(caption.isEmpty() ? 48 : 90, 36);
+        b->setTextColor(Qt::black);
     }
+    TAccionesVentana::Enlaza(b, accion);
+    return b;
+}
 
-    panel23_ = new QFrame(centro_);
-    panel23_->setObjectName("Panel23");
-    panel23_->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    panel23_->setAutoFillBackground(true);
-    QPalette pv = panel23_->palette();
-    pv.setColor(QPalette::Window, QColor(0, 128, 0));
-    panel23_->setPalette(pv);
-    panel23_->resize(7 * 36 + 8, 34);
-    for (int i = 0; i < 7; ++i) {
-        auto* n = new TPanel(panel23_, i == 6 ? kMarino : QColor(255, 255, 255),
-                             i == 6 ? Qt::white : Qt::black);
-        n->setObjectName(QString("Panel%1").arg(24 + i));
-        n->setGeometry(4 + 36 * i, 4, 32, 26);
-        n->setFont(negrita);
-        numerosSorteo_[static_cast<std::size_t>(i)] = n;
-    }
-    panel23_->hide();
-
-    panel2_ = new TPanel(centro_, kGranate, kAmarillo);
-    panel2_->setObjectName("Panel2");
-    panel2_->resize(745, 24);
-    panel2_->setFont(negrita);
-
-    miBoton9_ = new TMiBoton(centro_);
-    miBoton9_->setObjectName("MiBoton9");
-    miBoton9_->resize(360, 28);
-    miBoton9_->setColors(kVerdeAzulado, Qt::white);
-    miBoton9_->setFont(negrita);
-    connect(miBoton9_, &TMiBoton::clicked, this, &TVentanaPrincipal::Renombra);
-
-    panel3_ = new TPanel(centro_, kGranate, kAmarillo);
-    panel3_->setObjectName("Panel3");
-    panel3_->resize(190, 24);
-    panel3_->setFont(negrita);
-    panel4_ = new TPanel(centro_, kGranate, kAmarillo);
-    panel4_->setObjectName("Panel4");
-    panel4_->resize(130, 24);
-    panel4_->setFont(negrita);
-    panel31_ = new TPanel(centro_, kGranate, kAmarillo);
-    panel31_->setObjectName("Panel31");
-    panel31_->resize(470, 24);
-
-    tipo_ = BotonOrden("&Tipo", "Tipo");
-    apuestas_ = BotonOrden("&Apuestas", "Apuestas");
-    reducir_ = BotonOrden("Red&ucir", "Reducir");
-    numeros_ = BotonOrden("&Números", "Numeros");
-    listar_ = BotonOrden("&Listar", "Listar");
-    rellenar_ = BotonOrden("&Rellenar", "Rellenar");
-    escrutar_ = BotonOrden("&Escrutar", "Escrutar");
-    imprimir_ = BotonOrden("&Imprimir", "Imprimir");
-    // Their windows come with the scrutiny, listing and printing.
-    for (TShapeButton* b : {listar_, escrutar_, imprimir_})
-        b->setEnabled(false);
-    connect(rellenar_, &TShapeButton::clicked, this, &TVentanaPrincipal::Rellenar);
-    connect(tipo_, &TShapeButton::clicked, this, &TVentanaPrincipal::EligeTipo);
-    connect(apuestas_, &TShapeButton::clicked, this, &TVentanaPrincipal::NumeroDeApuestas);
-    connect(reducir_, &TShapeButton::clicked, this, &TVentanaPrincipal::Reducir);
-    connect(numeros_, &TShapeButton::clicked, this, &TVentanaPrincipal::CambiaNumeros);
-
-    primero_ = BotonOrden(QString(), "Primero", "BotonPrimero.bmp");
-    anterior_ = BotonOrden(QString(), "Anterior", "BotonAnterior.bmp");
+void TVentanaPrincipal::CreaBotones()
+{
+    TAccionesVentana& a = *acciones_;
+    TBotones& b = botones_;
+    b.Tipo = BotonOrden("&Tipo", "Tipo", a.Tipo);
+    b.Apuestas = BotonOrden("&Apuestas", "Apuestas", a.Apuestas);
+    b.Reducir = BotonOrden("Red&ucir", "Reducir", a.Reducir);
+    b.Numeros = BotonOrden("&Números", "Numeros", a.Numeros);
+    b.Listar = BotonOrden("&Listar", "Listar", a.Listar);
+    b.Rellenar = BotonOrden("&Rellenar", "Rellenar", a.Rellenar);
+    b.Escrutar = BotonOrden("&Escrutar", "Escrutar", a.Escrutar);
+    b.Imprimir = BotonOrden("&Imprimir", "Imprimir", a.ImprimirBoletos);
+    b.Primero = BotonOrden(QString(), "Primero", a.PrimerBoleto, "BotonPrimero.bmp");
+    b.Anterior = BotonOrden(QString(), "Anterior", a.BoletoAnterior, "BotonAnterior.bmp");
+    b.IrA = BotonOrden(QString(), "IrABoleto", a.IrABoleto, "BotonIrBoleto.bmp");
+    b.IrA->setSemiTransparentColor(QColor(0, 255, 0));
+    b.IrA->setGlassColor(QColor(200, 230, 255));
+    b.IrA->setSemiTransparent(true);
+    b.IrA->setCaption("Boleto|");
+    b.Siguiente = BotonOrden(QString(), "Siguiente", a.BoletoSiguiente, "BotonSiguiente.bmp");
+    b.Ultimo = BotonOrden(QString(), "Ultimo", a.UltimoBoleto, "BotonUltimo.bmp");
+    b.Informacion = BotonOrden(QString(), "Informacion", a.Informacion, "BotonInfo.bmp");
+    b.Salir = BotonOrden("&Salir", "Salir", a.Salir, "BotonSalir.bmp");
     // Picture-only buttons say what they do when their picture is missing.
-    irA_ = BotonOrden(QString(), "IrABoleto", "BotonIrBoleto.bmp");
-    irA_->setSemiTransparentColor(QColor(0, 255, 0));
-    irA_->setGlassColor(QColor(200, 230, 255));
-    irA_->setSemiTransparent(true);
-    irA_->setCaption("Boleto|");
-    siguiente_ = BotonOrden(QString(), "Siguiente", "BotonSiguiente.bmp");
-    ultimo_ = BotonOrden(QString(), "Ultimo", "BotonUltimo.bmp");
-    informacion_ = BotonOrden(QString(), "Informacion", "BotonInfo.bmp");
-    salir_ = BotonOrden("&Salir", "Salir", "BotonSalir.bmp");
-    const std::pair<TShapeButton*, const char*> sinDibujo[] = {{primero_, "|<"},
-                                                               {anterior_, "<"},
-                                                               {siguiente_, ">"},
-                                                               {ultimo_, ">|"},
-                                                               {informacion_, "i"}};
+    const std::pair<TShapeButton*, const char*> sinDibujo[] = {{b.Primero, "|<"},
+                                                               {b.Anterior, "<"},
+                                                               {b.Siguiente, ">"},
+                                                               {b.Ultimo, ">|"},
+                                                               {b.Informacion, "i"}};
     for (const auto& [boton, rotulo] : sinDibujo)
         if (boton->picture().isNull())
             boton->setCaption(rotulo);
-    connect(primero_, &TShapeButton::clicked, this, &TVentanaPrincipal::PrimerBoleto);
-    connect(anterior_, &TShapeButton::clicked, this, &TVentanaPrincipal::BoletoAnterior);
-    connect(irA_, &TShapeButton::clicked, this, &TVentanaPrincipal::IrABoleto);
-    connect(siguiente_, &TShapeButton::clicked, this, &TVentanaPrincipal::BoletoSiguiente);
-    connect(ultimo_, &TShapeButton::clicked, this, &TVentanaPrincipal::UltimoBoleto);
-    connect(informacion_, &TShapeButton::clicked, this, &TVentanaPrincipal::AlternaInformacion);
-    connect(salir_, &TShapeButton::clicked, this, &TVentanaPrincipal::Salir);
 }
 
-void TVentanaPrincipal::CreaMenus()
+void TVentanaPrincipal::ConectaAcciones()
 {
-    auto desactivada = [](QAction* a) {
-        a->setEnabled(false);
-        return a;
+    TAccionesVentana& a = *acciones_;
+    const std::pair<QAction*, void (TVentanaPrincipal::*)()> ordenes[] = {
+        {a.Nueva, &TVentanaPrincipal::Nueva},
+        {a.Abrir, &TVentanaPrincipal::Abrir},
+        {a.Grabar, &TVentanaPrincipal::Grabar},
+        {a.GrabarComo, &TVentanaPrincipal::GrabarComo},
+        {a.AbrirDeNuevo, &TVentanaPrincipal::AbrirDeNuevo},
+        {a.Tipo, &TVentanaPrincipal::EligeTipo},
+        {a.TablaReducciones, &TVentanaPrincipal::TablaDeReducciones},
+        {a.Apuestas, &TVentanaPrincipal::NumeroDeApuestas},
+        {a.Reducir, &TVentanaPrincipal::Reducir},
+        {a.Numeros, &TVentanaPrincipal::CambiaNumeros},
+        {a.Salir, &TVentanaPrincipal::Salir},
+        {a.IrABoleto, &TVentanaPrincipal::IrABoleto},
+        {a.PrimerBoleto, &TVentanaPrincipal::PrimerBoleto},
+        {a.BoletoAnterior, &TVentanaPrincipal::BoletoAnterior},
+        {a.BoletoSiguiente, &TVentanaPrincipal::BoletoSiguiente},
+        {a.UltimoBoleto, &TVentanaPrincipal::UltimoBoleto},
+        {a.Informacion, &TVentanaPrincipal::AlternaInformacion},
     };
-    QMenu* archivo = menuBar()->addMenu("&Archivo");
-    archivo->addAction("&Nueva", QKeySequence("Ctrl+N"), this, &TVentanaPrincipal::Nueva);
-    archivo->addAction("&Abrir...", QKeySequence("Ctrl+O"), this, &TVentanaPrincipal::Abrir);
-    accGrabar_ =
-        archivo->addAction("&Grabar", QKeySequence("Ctrl+S"), this, &TVentanaPrincipal::Grabar);
-    accGrabarComo_ = archivo->addAction("G&rabar como...", this, &TVentanaPrincipal::GrabarComo);
-    archivo->addSeparator();
-    desactivada(archivo->addAction("&Establecer impresora..."));
-    desactivada(archivo->addAction("&Imprimir...", QKeySequence("Ctrl+P")));
-    archivo->addSeparator();
-    archivo->addAction("&Salir del programa         ALT+F4", this, &QWidget::close);
-    archivo->addSeparator();
-    QMenu* deNuevo = archivo->addMenu("A&brir de nuevo");
-    accAbrirDeNuevo_ = deNuevo->addAction(QString(), this, &TVentanaPrincipal::AbrirDeNuevo);
-
-    QMenu* azarix = menuBar()->addMenu("&Azarix");
-    azarix->addAction("&Fecha de Sorteo...", this, &TVentanaPrincipal::FechaDeSorteo);
-    azarix->addAction("&Datos del usuario...", this, &TVentanaPrincipal::DatosDelUsuario);
-    azarix->addSeparator();
-    azarix->addAction("&Tipo...", this, &TVentanaPrincipal::EligeTipo);
-    desactivada(azarix->addAction("&Escrutar..."));
-    desactivada(azarix->addAction("&Listar..."));
-    azarix->addAction("&Rellenar", this, &TVentanaPrincipal::Rellenar);
-    azarix->addSeparator();
-    azarix->addAction("&Tabla de Reducciones", this, &TVentanaPrincipal::TablaDeReducciones);
-
-    QMenu* impresion = menuBar()->addMenu("&Impresión");
-    desactivada(impresion->addAction("&Cuadrar Boleto ..."));
-    impresion->addSeparator();
-    desactivada(impresion->addAction("&Imprimir boletos..."));
-    desactivada(impresion->addAction("&Imprimir listados..."));
-
-    QMenu* suerte = menuBar()->addMenu("&Suerte");
-    suerte->addAction("&Biorritmo...", this, &TVentanaPrincipal::Biorritmo);
-    suerte->addAction(QString::fromUtf8("&Tus 3 números"), this, &TVentanaPrincipal::TusTresNumeros);
-
-    QMenu* pedidos = menuBar()->addMenu("&Pedidos");
-    pedidos->addAction("&Comprar Numbrela...", this,
-                       [this] { TVentanaImagen(this, TVentanaImagen::Modo::Comprar).exec(); });
-    pedidos->addAction("&Información/Internet...", this,
-                       [this] { TVentanaImagen(this, TVentanaImagen::Modo::Informacion).exec(); });
-
-    QMenu* ayuda = menuBar()->addMenu("&Ayuda");
-    desactivada(ayuda->addAction("&Ayuda en línea..."));
-    ayuda->addSeparator();
-    ayuda->addAction("A&cerca de Numbrela", this,
-                     [this] { TVentanaImagen(this, TVentanaImagen::Modo::AcercaDe).exec(); });
-
-    popup_ = new QMenu(this);
-    popup_->addAction("&Nueva", this, &TVentanaPrincipal::Nueva);
-    popup_->addAction("&Abrir...", this, &TVentanaPrincipal::Abrir);
-    popGrabar_ = popup_->addAction("&Grabar...", this, &TVentanaPrincipal::Grabar);
-    popGrabarComo_ = popup_->addAction("G&rabar como...", this, &TVentanaPrincipal::GrabarComo);
-    popup_->addSeparator();
-    desactivada(popup_->addAction("&Imprimir boletos..."));
-    desactivada(popup_->addAction("I&mprimir listados..."));
-    popup_->addSeparator();
-    desactivada(popup_->addAction("A&yuda en línea"));
-    popup_->addAction("&Salir del programa", this, &QWidget::close);
+    for (const auto& [accion, orden] : ordenes)
+        connect(accion, &QAction::triggered, this, orden);
+    connect(a.SalirDelPrograma, &QAction::triggered, this, &QWidget::close);
+    const std::pair<QAction*, TVentanaImagen::Modo> imagenes[] = {
+        {a.ComprarNumbrela, TVentanaImagen::Modo::Comprar},
+        {a.InformacionInternet, TVentanaImagen::Modo::Informacion},
+        {a.AcercaDe, TVentanaImagen::Modo::AcercaDe}};
+    for (const auto& [accion, modo] : imagenes)
+        connect(accion, &QAction::triggered, this,
+                [this, m = modo] { TVentanaImagen(this, m).exec(); });
 }
 
 // ------------------------------------------------------------------ layout
@@ -353,120 +216,56 @@ void TVentanaPrincipal::resizeEvent(QResizeEvent* e)
 void TVentanaPrincipal::Dispone()
 {
     const int w = centro_->width();
-    const int P = (w - kAnchoPanelBoleto) / 2;
-    const int L = (w - irA_->width()) / 2;
+    const TBotones& b = botones_;
+    const int P = (w - TPanelBoleto::kAncho) / 2;
+    const int L = (w - b.IrA->width()) / 2;
     const TDisposicion d = Disposicion(P, L);
     panelBoleto_->move(P, kYBoleto);
-    panel23_->move((w - panel23_->width()) / 2, kYSorteo);
-    panel2_->move((w - panel2_->width()) / 2, kYLeyenda);
-    miBoton9_->move((w - miBoton9_->width()) / 2, kYNombre);
-    tipo_->move(d.Tipo, kYBotonesArriba);
-    apuestas_->move(d.Apuestas, kYBotonesArriba);
-    reducir_->move(d.Reducir, kYBotonesArriba);
-    numeros_->move(d.Numeros, kYBotonesArriba);
-    listar_->move(d.Listar, kYBotonesArriba);
-    rellenar_->move(d.Rellenar, kYBotonesArriba);
-    escrutar_->move(d.Escrutar, kYBotonesArriba);
-    imprimir_->move(d.Imprimir, kYBotonesArriba);
-    irA_->move(L, kYAbajo - 4);
-    primero_->move(d.Primero, kYAbajo);
-    anterior_->move(d.Anterior, kYAbajo);
-    siguiente_->move(d.Siguiente, kYAbajo);
-    ultimo_->move(d.Ultimo, kYAbajo);
-    informacion_->move(d.Informacion, kYAbajo + 7);
-    panel3_->move(d.Contador, kYAbajo + 4);
-    panel31_->move(d.Fichero, kYAbajo + 62);
-    panel4_->move(d.Precio, kYAbajo + 4);
-    salir_->move(d.Salir, kYAbajo + 34);
+    tiraSorteo_->move((w - tiraSorteo_->width()) / 2, kYSorteo);
+    leyenda_->move((w - leyenda_->width()) / 2, kYLeyenda);
+    nombre_->move((w - nombre_->width()) / 2, kYNombre);
+    const std::pair<TShapeButton*, int> arriba[] = {
+        {b.Tipo, d.Tipo},         {b.Apuestas, d.Apuestas}, {b.Reducir, d.Reducir},
+        {b.Numeros, d.Numeros},   {b.Listar, d.Listar},     {b.Rellenar, d.Rellenar},
+        {b.Escrutar, d.Escrutar}, {b.Imprimir, d.Imprimir}};
+    for (const auto& [boton, x] : arriba)
+        boton->move(x, kYBotonesArriba);
+    b.IrA->move(L, kYAbajo - 4);
+    b.Primero->move(d.Primero, kYAbajo);
+    b.Anterior->move(d.Anterior, kYAbajo);
+    b.Siguiente->move(d.Siguiente, kYAbajo);
+    b.Ultimo->move(d.Ultimo, kYAbajo);
+    b.Informacion->move(d.Informacion, kYAbajo + 7);
+    contador_->move(d.Contador, kYAbajo + 4);
+    fichero_->move(d.Fichero, kYAbajo + 62);
+    precio_->move(d.Precio, kYAbajo + 4);
+    b.Salir->move(d.Salir, kYAbajo + 34);
 }
 
 // ------------------------------------------------------------------ refresh
 
 void TVentanaPrincipal::ActualizaBotones()
 {
-    const TipoApuesta tipo = conjunto_.Tipo();
-    reducir_->setEnabled(tipo == TipoApuesta::Reducida);
-    numeros_->setEnabled(tipo == TipoApuesta::Reducida);
-    apuestas_->setEnabled(tipo == TipoApuesta::Simple);
+    const TEstadoOrdenes e = EstadoOrdenes(conjunto_);
+    acciones_->Apuestas->setEnabled(e.Apuestas);
+    acciones_->Reducir->setEnabled(e.Reducir);
+    acciones_->Numeros->setEnabled(e.Numeros);
+    acciones_->Grabar->setEnabled(e.Grabar);
 }
 
 void TVentanaPrincipal::ActualizaResto()
 {
-    const CabeceraApuestas& c = conjunto_.Cabecera;
-    for (TMiBoton* b : botonesApuesta_)
-        b->hide();
-    if (conjunto_.Tipo() == TipoApuesta::Multiple) {
-        botonesApuesta_[0]->setCaption("1");
-        botonesApuesta_[0]->show();
-    } else {
-        const int k = conjunto_.ApuestasEnBoleto(conjunto_.BoletoActual);
-        for (int j = 0; j < k; ++j) {
-            botonesApuesta_[static_cast<std::size_t>(j)]->setCaption(
-                QString::number(8LL * conjunto_.BoletoActual + j + 1));
-            botonesApuesta_[static_cast<std::size_t>(j)]->show();
-        }
-    }
-    panel3_->setText(Q(conjunto_.TextoContador()));
-    miBoton9_->setCaption(Q(c.Nombre));
-    panel6_->setText(QString::fromUtf8(NombreJuego(c.Juego)));
-    panel5_->setColors(ColorDe(ColorJuego(c.Juego)), Qt::white);
-    panel4_->setText(Q(conjunto_.TextoPrecio()));
-    if (c.Sorteo.HaySorteo()) {
-        for (int i = 0; i < 6; ++i)
-            numerosSorteo_[static_cast<std::size_t>(i)]->setText(
-                QString::number(c.Sorteo.Numeros[static_cast<std::size_t>(i)]));
-        numerosSorteo_[6]->setText(QString::number(c.Sorteo.Complementario));
-    } else {
-        panel23_->hide();
-    }
-    if (c.TotalFijos > 0)
-        reducir_->setEnabled(false);
-}
-
-void TVentanaPrincipal::DibujaCruz(QPainter& p, int columna, int numero)
-{
-    const TPunto e = EsquinaCruz(columna, numero);
-    p.drawLine(e.x, e.y, e.x + kAnchoCruz, e.y - kAltoCruz);
-    p.drawLine(e.x + kAnchoCruz, e.y, e.x, e.y - kAltoCruz);
+    panelBoleto_->MuestraApuestas(conjunto_);
+    contador_->setText(Q(conjunto_.TextoContador()));
+    nombre_->setCaption(Q(conjunto_.Cabecera.Nombre));
+    precio_->setText(Q(conjunto_.TextoPrecio()));
+    tiraSorteo_->Muestra(conjunto_.Cabecera.Sorteo);
 }
 
 void TVentanaPrincipal::ActualizaCruces()
 {
-    for (TPanel* a : panelesAciertos_)
-        a->clear();
-    trabajo_ = limpio_.copy();
     conjunto_.PreparaBoleto();
-    const bool multiple = conjunto_.Tipo() == TipoApuesta::Multiple;
-    const bool reducida = conjunto_.Tipo() == TipoApuesta::Reducida;
-    const int k = multiple ? 1 : conjunto_.ApuestasEnBoleto(conjunto_.BoletoActual);
-    QPainter p(&trabajo_);
-    p.setPen(QPen(Qt::black, 2));
-    for (int j = 0; j < k; ++j) {
-        const std::size_t indice = multiple || reducida
-                                       ? static_cast<std::size_t>(j)
-                                       : static_cast<std::size_t>(8LL * conjunto_.BoletoActual + j);
-        if (indice >= conjunto_.Apuestas.size())
-            break;
-        const TApuestas& a = conjunto_.Apuestas[indice];
-        for (int n = 1; n <= kNumeros; ++n)
-            if (a.Marcado(n))
-                DibujaCruz(p, j, n);
-        if (!conjunto_.EscrutadoHecho)
-            continue;
-        int aciertos = a.Aciertos;
-        bool complementario = a.ConComplementario != 0;
-        if (reducida) {
-            const std::size_t r = static_cast<std::size_t>(8LL * conjunto_.BoletoActual + j);
-            if (r < conjunto_.AciertosReducida.size()) {
-                aciertos = conjunto_.AciertosReducida[r] & 0x7F;
-                complementario = (conjunto_.AciertosReducida[r] & 0x80) != 0;
-            }
-        }
-        panelesAciertos_[static_cast<std::size_t>(j)]->setText(
-            QString("Aciertos: %1%2").arg(aciertos).arg(complementario ? " +C" : ""));
-    }
-    p.end();
-    image1_->setPixmap(QPixmap::fromImage(trabajo_));
+    panelBoleto_->MuestraCruces(conjunto_);
 }
 
 void TVentanaPrincipal::Refresca()
@@ -474,19 +273,17 @@ void TVentanaPrincipal::Refresca()
     ActualizaBotones();
     ActualizaResto();
     ActualizaCruces();
-    accGrabar_->setEnabled(conjunto_.GrabarHabilitado);
-    popGrabar_->setEnabled(conjunto_.GrabarHabilitado);
 }
 
 void TVentanaPrincipal::MuestraTextos(const TTextosConjunto& t)
 {
-    panel2_->setText(Q(t.Leyenda));
-    panel2_->setToolTip(Q(t.Leyenda));
+    leyenda_->setText(Q(t.Leyenda));
+    leyenda_->setToolTip(Q(t.Leyenda));
 }
 
 void TVentanaPrincipal::FijaPanelFichero()
 {
-    panel31_->setText(conjunto_.NombreFichero == kSinFichero
+    fichero_->setText(conjunto_.NombreFichero == kSinFichero
                           ? QString::fromUtf8(textos::kArchivoNinguno)
                           : Q(conjunto_.NombreFichero));
 }
@@ -508,17 +305,14 @@ void TVentanaPrincipal::AvisaDibujosQueFaltan()
 
 void TVentanaPrincipal::Nueva()
 {
-    MuestraTextos(conjunto_.Nueva());
-    panel14_->hide();
-    panel23_->hide();
-    FijaPanelFichero();
-    Refresca();
+    TrasCambioDeTipo(conjunto_.Nueva());
 }
 
-// After a new kind: the file panel, the draw and the banner follow the reset set.
-void TVentanaPrincipal::TrasCambioDeTipo()
+// After a new set: its legend, the banner of a new multiple only, the file, the slip.
+void TVentanaPrincipal::TrasCambioDeTipo(const TTextosConjunto& t, const QString& banner)
 {
-    panel23_->hide();
+    MuestraTextos(t);
+    panelBoleto_->MuestraBanner(banner);
     FijaPanelFichero();
     Refresca();
 }
@@ -538,13 +332,12 @@ void TVentanaPrincipal::EligeTipo()
             AvisaError(lectura.Valor ? error : lectura.Error);
             return;
         }
-        MuestraTextos(t);
-        panel14_->hide();
-        TrasCambioDeTipo();
+        TrasCambioDeTipo(t);
     } else if (eleccion == TDialogoTipo::kMultiple) {
         EligeMultiple();
     } else if (eleccion == TDialogoTipo::kReducida) {
-        EligeReducida();
+        if (const auto r = reducidas_->EligeReducida())
+            TrasReducida(*r);
     }
 }
 
@@ -554,168 +347,40 @@ void TVentanaPrincipal::EligeMultiple()
     if (dialogo.exec() != TDialogo::kAceptado)
         return; // the set, its name and its file stay as they were
     TTextosConjunto t;
-    if (!ApuestaMultiple::Crea(conjunto_, dialogo.Codigo(), t))
-        return;
-    MuestraTextos(t);
-    panel14_->setText(Q(ApuestaMultiple::TextoBanner(conjunto_)));
-    panel14_->show();
-    TrasCambioDeTipo();
+    if (ApuestaMultiple::Crea(conjunto_, dialogo.Codigo(), t))
+        TrasCambioDeTipo(t, Q(ApuestaMultiple::TextoBanner(conjunto_)));
 }
 
-void TVentanaPrincipal::EligeReducida()
+void TVentanaPrincipal::TrasReducida(const TTrasReducida& r)
 {
-    const TCopiaReduccion copia = EmpiezaEleccionReducida(conjunto_.Cabecera);
-    TDialogoTipoReduccion tipo(this, conjunto_.Cabecera.TipoReduccion);
-    if (tipo.exec() != TDialogo::kAceptado) {
-        RestauraReduccion(conjunto_.Cabecera, copia);
-        return;
-    }
-    numerosReduccion_ = std::make_unique<TDialogoNumerosReduccion>(
-        this, conjunto_.Cabecera, [this] { return AbreRlfElegido(); });
-    if (numerosReduccion_->exec() != TDialogo::kAceptado) {
-        RestauraReduccion(conjunto_.Cabecera, copia);
-        return;
-    }
-    if (numerosReduccion_->AbrioRlf()) {
-        MuestraTextos(TrasAbrirReducidaGuardada(conjunto_));
-        panel14_->hide();
-        TrasCambioDeTipo();
-        return;
-    }
-    std::string error;
-    TTextosConjunto t;
-    const TResultadoEleccion r = TerminaEleccionReducida(conjunto_, motor_, copia, error, t);
-    if (r == TResultadoEleccion::Hecha)
-        panel14_->hide();
-    TrasReducida(r, error, t);
-}
-
-void TVentanaPrincipal::TrasReducida(TResultadoEleccion r, const std::string& error,
-                                     const TTextosConjunto& t)
-{
-    if (!error.empty())
-        AvisaError(error);
-    if (r == TResultadoEleccion::Hecha) {
-        MuestraTextos(t);
-        TrasCambioDeTipo();
-    } else if (r == TResultadoEleccion::Fallida && conjunto_.Tipo() == TipoApuesta::Simple &&
-               conjunto_.TotalApuestas() == 1 && conjunto_.NombreFichero == kSinFichero) {
-        // The load failed and the set was reset as "Nueva".
-        Nueva();
-    } else {
+    switch (r.Resultado) {
+    case TResultadoEleccion::Hecha:
+    case TResultadoEleccion::Reiniciada:
+        TrasCambioDeTipo(r.Textos);
+        break;
+    case TResultadoEleccion::NoDisponible:
+    case TResultadoEleccion::Fallida:
         MuestraTextos({conjunto_.TextoLeyenda(), conjunto_.TextoContador()});
         Refresca();
+        break;
     }
 }
 
 void TVentanaPrincipal::Reducir()
 {
-    if (conjunto_.Tipo() != TipoApuesta::Reducida || conjunto_.Cabecera.TotalFijos > 0)
-        return;
-    const std::uint8_t anterior = conjunto_.Cabecera.TipoReduccion;
-    TDialogoTipoReduccion dialogo(this, conjunto_.Cabecera.TipoReduccion);
-    if (dialogo.exec() != TDialogo::kAceptado) {
-        conjunto_.Cabecera.TipoReduccion = anterior;
-        return;
-    }
-    std::string error;
-    TTextosConjunto t;
-    TrasReducida(CambiaTipoReducida(conjunto_, motor_, anterior, error, t), error, t);
+    if (const auto r = reducidas_->Reducir())
+        TrasReducida(*r);
 }
 
 void TVentanaPrincipal::CambiaNumeros()
 {
-    if (conjunto_.Tipo() != TipoApuesta::Reducida)
-        return;
-    const TCopiaReduccion copia = GuardaReduccion2(conjunto_.Cabecera);
-    if (!numerosReduccion_)
-        numerosReduccion_ = std::make_unique<TDialogoNumerosReduccion>(
-            this, conjunto_.Cabecera, [this] { return AbreRlfElegido(); });
-    if (numerosReduccion_->exec() != TDialogo::kAceptado) {
-        RestauraReduccion(conjunto_.Cabecera, copia);
-        return;
-    }
-    if (numerosReduccion_->AbrioRlf()) {
-        MuestraTextos(TrasAbrirReducidaGuardada(conjunto_));
-        TrasCambioDeTipo();
-        return;
-    }
-    std::string error;
-    TTextosConjunto t;
-    TrasReducida(CambiaNumerosReducida(conjunto_, motor_, copia, error, t), error, t);
-}
-
-// The picture button of the numbers dialog and "Abrir..." of the first notice: a stored
-// ".RLF" chosen by hand becomes the current system.
-bool TVentanaPrincipal::AbreRlfElegido()
-{
-    const QString ruta = TServicios::Actuales().EligeAbrir(
-        this, QString::fromUtf8(kTituloAbrirRlf), "Apuestas reducidas con Fijo (*.rlf *.RLF)");
-    if (ruta.isEmpty())
-        return false;
-    std::string error;
-    if (!motor_.AbreConFijo(conjunto_, ruta.toStdString(), error)) {
-        AvisaError(error);
-        return false;
-    }
-    panel23_->hide();
-    return true;
-}
-
-// The dialogue when the ".RLF" for the chosen numbers does not exist yet: the first notice
-// (which may open a stored system), the second (accept generates), then the generation
-// with its progress window. While it runs the windows keep painting and no input acts.
-bool TVentanaPrincipal::SinFicheroConFijos(TConjuntoApuestas& conjunto, std::string& error)
-{
-    CabeceraApuestas& c = conjunto.Cabecera;
-    const int k = GarantiaDeTipo(c.TipoReduccion);
-    const std::span<const std::uint8_t> fijos(
-        c.ListaFijos.data(), static_cast<std::size_t>(std::clamp(c.TotalFijos, 0, 3)));
-    const std::string fichero = NombreRlf(c.TotalReducidos, k, fijos);
-    TDialogoInformacion aviso1(this, 1, TextosInformacion(1, c.TotalReducidos, k, fichero),
-                               [this] { return AbreRlfElegido(); });
-    if (aviso1.exec() == TDialogoInformacion::kAbierto)
-        return true;
-    TDialogoInformacion aviso2(this, 2, TextosInformacion(2, c.TotalReducidos, k, fichero), {});
-    if (aviso2.exec() != TDialogo::kAceptado)
-        return false;
-
-    TVentanaProgreso progreso(this, TextosProgreso(c.TotalReducidos, fijos, fichero));
-    progreso.show();
-    generando_ = true;
-    esperaMaxima_ = 0;
-    TBloqueoEntrada bloqueo(&progreso);
-    QCoreApplication::processEvents();
-    QElapsedTimer reloj;
-    reloj.start();
-    std::string mensaje;
-    const bool ok = GeneraYAbreConFijos(
-        motor_, conjunto,
-        [&](std::int64_t apuestas) {
-            // Let pending events run now and then: painting goes on, input is swallowed.
-            if (reloj.elapsed() >= 20) {
-                esperaMaxima_ = std::max(esperaMaxima_, reloj.nsecsElapsed() / 1e6);
-                progreso.FijaApuestas(apuestas);
-                QCoreApplication::processEvents();
-                reloj.restart();
-            }
-            return true;
-        },
-        mensaje, error);
-    esperaMaxima_ = std::max(esperaMaxima_, reloj.nsecsElapsed() / 1e6);
-    generando_ = false;
-    progreso.hide();
-    if (ok) {
-        panel23_->hide();
-        if (!mensaje.empty())
-            AvisaError(mensaje);
-    }
-    return ok;
+    if (const auto r = reducidas_->CambiaNumeros())
+        TrasReducida(*r);
 }
 
 void TVentanaPrincipal::NumeroDeApuestas()
 {
-    if (conjunto_.Tipo() != TipoApuesta::Simple)
+    if (!EstadoOrdenes(conjunto_).Apuestas)
         return;
     TDialogoNumApuestas dialogo(this, true);
     const int r = dialogo.exec();
@@ -739,41 +404,32 @@ void TVentanaPrincipal::NumeroDeApuestas()
     Refresca();
 }
 
-void TVentanaPrincipal::PrimerBoleto()
+void TVentanaPrincipal::TrasNavegar(bool cambio)
 {
-    if (conjunto_.BoletoActual == 0)
+    if (!cambio)
         return;
-    conjunto_.BoletoActual = 0;
     ActualizaResto();
     ActualizaCruces();
+}
+
+void TVentanaPrincipal::PrimerBoleto()
+{
+    TrasNavegar(conjunto_.VeAlPrimerBoleto());
 }
 
 void TVentanaPrincipal::BoletoAnterior()
 {
-    if (conjunto_.BoletoActual <= 0)
-        return;
-    --conjunto_.BoletoActual;
-    ActualizaResto();
-    ActualizaCruces();
+    TrasNavegar(conjunto_.VeAlBoletoAnterior());
 }
 
 void TVentanaPrincipal::BoletoSiguiente()
 {
-    if (conjunto_.BoletoActual >= conjunto_.Cabecera.UltimoBoleto)
-        return;
-    ++conjunto_.BoletoActual;
-    ActualizaResto();
-    ActualizaCruces();
+    TrasNavegar(conjunto_.VeAlBoletoSiguiente());
 }
 
 void TVentanaPrincipal::UltimoBoleto()
 {
-    if (conjunto_.BoletoActual == conjunto_.Cabecera.UltimoBoleto ||
-        conjunto_.Cabecera.UltimoBoleto < 0)
-        return;
-    conjunto_.BoletoActual = conjunto_.Cabecera.UltimoBoleto;
-    ActualizaResto();
-    ActualizaCruces();
+    TrasNavegar(conjunto_.VeAlUltimoBoleto());
 }
 
 void TVentanaPrincipal::IrABoleto()
@@ -787,9 +443,7 @@ void TVentanaPrincipal::IrABoleto()
         AvisaError(r.Error);
         return;
     }
-    conjunto_.BoletoActual = *r.Boleto;
-    ActualizaResto();
-    ActualizaCruces();
+    TrasNavegar(conjunto_.VeAlBoleto(*r.Boleto));
 }
 
 void TVentanaPrincipal::EditaApuestaEnColumna(int columna)
@@ -799,8 +453,7 @@ void TVentanaPrincipal::EditaApuestaEnColumna(int columna)
         AvisaError(e.Error);
         return;
     }
-    const std::size_t indice =
-        conjunto_.Tipo() == TipoApuesta::Multiple ? 0 : static_cast<std::size_t>(e.Apuesta - 1);
+    const std::size_t indice = ColumnasBoleto(conjunto_)[static_cast<std::size_t>(columna)].Indice;
     TDialogoNumerosApuesta dialogo(
         this, e.Apuesta, [this, indice](int n) { return conjunto_.Apuestas[indice].Marcado(n); },
         [this, indice](int n) {
@@ -818,7 +471,7 @@ void TVentanaPrincipal::Renombra()
     if (dialogo.exec() != TDialogo::kAceptado)
         return;
     conjunto_.FijaNombre(dialogo.Texto().toStdString());
-    miBoton9_->setCaption(Q(conjunto_.Cabecera.Nombre));
+    nombre_->setCaption(Q(conjunto_.Cabecera.Nombre));
 }
 
 void TVentanaPrincipal::CambiaJuego()
@@ -829,8 +482,8 @@ void TVentanaPrincipal::CambiaJuego()
 
 void TVentanaPrincipal::AlternaInformacion()
 {
-    const bool mostrar = !panel3_->isVisible();
-    for (QWidget* w : std::initializer_list<QWidget*>{panel3_, panel4_, panel31_, miBoton9_})
+    const bool mostrar = !contador_->isVisible();
+    for (QWidget* w : std::initializer_list<QWidget*>{contador_, precio_, fichero_, nombre_})
         w->setVisible(mostrar);
 }
 
@@ -846,142 +499,67 @@ void TVentanaPrincipal::TablaDeReducciones()
     TTablaReducciones(this).exec();
 }
 
+// ------------------------------------------------------------------ files
+
+void TVentanaPrincipal::MuestraApertura(const TResultadoApertura& r, bool reiniciaSiFalla)
+{
+    // A set opened from a file brings its own choice of numbers.
+    reducidas_->OlvidaNumeros();
+    if (!r.Ok && reiniciaSiFalla) {
+        Nueva();
+        return;
+    }
+    MuestraTextos(r.Ok ? r.Textos
+                       : TTextosConjunto{conjunto_.TextoLeyenda(), conjunto_.TextoContador()});
+    panelBoleto_->MuestraBanner(QString());
+    FijaPanelFichero();
+    Refresca();
+}
+
 bool TVentanaPrincipal::AbreFichero(const QString& ruta, bool reiniciaSiFalla)
 {
-    const TResultadoApertura r = FicheroApuestas::AbreDeUnaVez(conjunto_, ruta.toStdString());
-    panel14_->hide();
-    panel23_->hide();
-    // A reduced set opened from a file brings its own choice of numbers.
-    numerosReduccion_.reset();
-    if (!r.Ok) {
-        AvisaError(r.Error);
-        if (reiniciaSiFalla) {
-            Nueva();
-            return false;
-        }
-        MuestraTextos({conjunto_.TextoLeyenda(), conjunto_.TextoContador()});
-        FijaPanelFichero();
-        Refresca();
-        return false;
-    }
-    MuestraTextos(r.Textos);
-    panel31_->setText(Q(r.PanelFichero));
-    Refresca();
-    if (r.MostrarSorteo)
-        panel23_->show();
-    return true;
+    const TResultadoApertura r = ficheros_->Abre(ruta);
+    MuestraApertura(r, reiniciaSiFalla);
+    return r.Ok;
 }
 
 void TVentanaPrincipal::Abrir()
 {
-    const QString ruta = TServicios::Actuales().EligeAbrir(this, "Cargar apuesta desde disco...",
-                                                           "Archivos de apuestas (*.apu)");
-    if (!ruta.isEmpty())
-        AbreFichero(ruta);
+    if (const auto r = ficheros_->Abrir())
+        MuestraApertura(*r, false);
 }
 
 void TVentanaPrincipal::AbrirDeNuevo()
 {
-    const QString ruta = CaptionAbrirDeNuevo();
-    if (!ruta.isEmpty())
-        AbreFichero(ruta);
+    if (const auto r = ficheros_->AbrirDeNuevo())
+        MuestraApertura(*r, false);
 }
 
 QString TVentanaPrincipal::CaptionAbrirDeNuevo() const
 {
-    return accAbrirDeNuevo_->data().toString();
-}
-
-void TVentanaPrincipal::FijaAbrirDeNuevo(const QString& ruta)
-{
-    accAbrirDeNuevo_->setData(ruta);
-    // "&" in a path must not become an accelerator.
-    accAbrirDeNuevo_->setText(QString(ruta).replace("&", "&&"));
+    return ficheros_->RutaAbrirDeNuevo();
 }
 
 void TVentanaPrincipal::Grabar()
 {
-    if (!conjunto_.GrabarHabilitado)
-        return;
-    std::string error;
-    if (!FicheroApuestas::Graba(conjunto_, conjunto_.NombreFichero, ModoGrabacion::Grabar, carpeta_,
-                                error))
-        AvisaError(error);
+    ficheros_->Grabar();
 }
 
 void TVentanaPrincipal::GrabarComo()
 {
-    if (const auto incompleta = FicheroApuestas::CompruebaCruces(conjunto_)) {
-        AvisaError(*incompleta);
-        return;
-    }
-    QString ruta = TServicios::Actuales().EligeGuardar(
-        this, "Guardar apuesta en disco...", "archivos de apuestas (*.apu)",
-        Q(FicheroApuestas::NombrePropuesto(conjunto_)));
-    if (ruta.isEmpty())
-        return;
-    if (QFileInfo(ruta).suffix().isEmpty())
-        ruta += ".apu";
-    if (QFileInfo::exists(ruta) &&
-        !TServicios::Actuales().Pregunta(this, QString::fromUtf8(textos::kSobreescribir)))
-        return;
-    std::string error;
-    const bool ok = FicheroApuestas::Graba(conjunto_, ruta.toStdString(), ModoGrabacion::GrabarComo,
-                                           carpeta_, error);
-    if (!ok)
-        AvisaError(error);
-    if (conjunto_.NombreFichero == ruta.toStdString()) {
-        FijaPanelFichero();
-        if (const auto ultimo = UltimoFichero::MeteCadena(carpeta_))
-            FijaAbrirDeNuevo(Q(*ultimo));
-    }
+    ficheros_->GrabarComo();
+    FijaPanelFichero();
     Refresca();
 }
 
-void TVentanaPrincipal::keyPressEvent(QKeyEvent* e)
+bool TVentanaPrincipal::Generando() const
 {
-    switch (e->key()) {
-    case Qt::Key_T:
-        EligeTipo();
-        break;
-    case Qt::Key_A:
-        if (apuestas_->isEnabled())
-            NumeroDeApuestas();
-        break;
-    case Qt::Key_S:
-        Salir();
-        break;
-    case Qt::Key_B:
-        IrABoleto();
-        break;
-    case Qt::Key_Up:
-        PrimerBoleto();
-        break;
-    case Qt::Key_Left:
-        BoletoAnterior();
-        break;
-    case Qt::Key_Right:
-        BoletoSiguiente();
-        break;
-    case Qt::Key_Down:
-        UltimoBoleto();
-        break;
-    case Qt::Key_U:
-        if (reducir_->isEnabled())
-            Reducir();
-        break;
-    case Qt::Key_N:
-        if (numeros_->isEnabled())
-            CambiaNumeros();
-        break;
-    case Qt::Key_R:
-        Rellenar();
-        break;
-    default:
-        QMainWindow::keyPressEvent(e);
-        return;
-    }
-    e->accept();
+    return reducidas_->Generando();
+}
+
+double TVentanaPrincipal::EsperaMaximaGeneracion() const
+{
+    return reducidas_->EsperaMaxima();
 }
 
 void TVentanaPrincipal::contextMenuEvent(QContextMenuEvent* e)

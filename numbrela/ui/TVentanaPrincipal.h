@@ -1,31 +1,33 @@
 #pragma once
 // The planner's main window (TForm1): one slip of the bet set at a time on the picture of
 // the operator's slip, the legend, the slip counter, the price, the file, the name, the
-// game and the last draw; its buttons, menus and keys start every command.
-#include <QImage>
+// game and the last draw. Its commands are one set of actions (TAccionesVentana) that the
+// menu bar, the pop-up menu, the keys and the buttons share.
 #include <QMainWindow>
 #include <array>
 #include <filesystem>
 #include <memory>
 
-#include "generation/EleccionReducida.h"
-#include "generation/FlujoRelleno.h"
 #include "generation/Reducidas.h"
-#include "luck/SesionSuerte.h"
 #include "model/ConjuntoApuestas.h"
 
-class QAction;
 class QMenu;
-class QFrame;
+
+namespace numbrela {
+struct TResultadoApertura;
+}
 
 namespace numbrela::ui {
 
-class TShapeButton;
+class TAccionesVentana;
+class TFlujoReducidas;
 class TMiBoton;
+class TOrdenesFichero;
 class TPanel;
-class TImagenBoleto;
-class TDialogoNumerosReduccion;
-class TVentanaProgreso;
+class TPanelBoleto;
+class TShapeButton;
+class TTiraSorteo;
+struct TTrasReducida;
 
 class TVentanaPrincipal : public QMainWindow {
     Q_OBJECT
@@ -34,17 +36,22 @@ public:
     ~TVentanaPrincipal() override;
 
     TConjuntoApuestas& Conjunto() { return conjunto_; }
-    // The slip picture with the crosses of the slip on screen.
-    const QImage& CopiaDeTrabajo() const { return trabajo_; }
     const std::filesystem::path& Carpeta() const { return carpeta_; }
+    // Every command of the window; other windows connect and enable theirs here.
+    TAccionesVentana& Acciones() { return *acciones_; }
+    TPanelBoleto& PanelBoleto() { return *panelBoleto_; }
+    TTiraSorteo& TiraSorteo() { return *tiraSorteo_; }
+    // The slip picture with the crosses of the slip on screen.
+    const QImage& CopiaDeTrabajo() const;
 
-    // Refresh steps, in this order after every change of the set.
+    // Refresh steps, in this order after every change of the set; Refresca runs all three
+    // and the draw strip, and is what another window calls after changing the set.
     void ActualizaBotones();
     void ActualizaResto();
     void ActualizaCruces();
     void Refresca();
 
-    // Commands of the window, as its buttons, menus and keys run them.
+    // Commands of the window, as its actions run them.
     void Nueva();
     void EligeTipo();
     void NumeroDeApuestas();
@@ -69,89 +76,56 @@ public:
     // line) a file that cannot be read leaves the reset set after the message.
     bool AbreFichero(const QString& ruta, bool reiniciaSiFalla = false);
     QString CaptionAbrirDeNuevo() const;
-    bool Generando() const { return generando_; }
+    bool Generando() const;
     // The longest stretch without running pending events during the last generation, in
     // milliseconds, up to the set holding the new system.
-    double EsperaMaximaGeneracion() const { return esperaMaxima_; }
-
-    // The luck tools and the filling (their windows live with their rules).
-    TSesionSuerte& Sesion() { return sesion_; }
-    void FechaDeSorteo();
-    void DatosDelUsuario();
-    void Rellenar();
-    void Biorritmo();
-    void TusTresNumeros();
-    // Once per run, at the first activation: the about picture, then the user window.
-    void PrimeraActivacion();
-    // The seed and timer the filling runs on (the clock's unless a test fixes them).
-    void FijaEntornoRelleno(TEntornoRelleno entorno) { entornoRelleno_ = std::move(entorno); }
+    double EsperaMaximaGeneracion() const;
 
     // Says which pictures could not be read, once the window shows.
     void AvisaDibujosQueFaltan();
 
 protected:
-    void keyPressEvent(QKeyEvent* e) override;
     void contextMenuEvent(QContextMenuEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
 
 private:
     void CreaControles();
-    void CreaMenus();
+    void CreaBotones();
+    void ConectaAcciones();
     void Dispone();
     void MuestraTextos(const TTextosConjunto& t);
     void FijaPanelFichero();
-    void TrasCambioDeTipo();
-    void DibujaCruz(QPainter& p, int columna, int numero);
-    void AvisaError(const std::string& mensaje);
+    void TrasCambioDeTipo(const TTextosConjunto& t, const QString& banner = QString());
+    void TrasReducida(const TTrasReducida& r);
+    void TrasNavegar(bool cambio);
+    void MuestraApertura(const TResultadoApertura& r, bool reiniciaSiFalla);
     void EligeMultiple();
-    void EligeReducida();
-    void TrasReducida(TResultadoEleccion r, const std::string& error, const TTextosConjunto& t);
-    bool AbreRlfElegido();
-    bool SinFicheroConFijos(TConjuntoApuestas& conjunto, std::string& error);
-    void FijaAbrirDeNuevo(const QString& ruta);
-    TShapeButton* BotonOrden(const QString& caption, const char* nombre,
+    void AvisaError(const std::string& mensaje);
+    TShapeButton* BotonOrden(const QString& caption, const char* nombre, QAction* accion,
                              const QString& dibujo = "BotonOrden.bmp");
 
     std::filesystem::path carpeta_;
     TReducidas motor_;
     TConjuntoApuestas conjunto_;
-    TSesionSuerte sesion_; // current user and draw date, for this run only
-    TEntornoRelleno entornoRelleno_ = EntornoDelReloj();
-    // Kept so that "&Números" reopens it with the current choice.
-    std::unique_ptr<TDialogoNumerosReduccion> numerosReduccion_;
-    bool generando_ = false;
-    double esperaMaxima_ = 0;
-    QImage limpio_;  // the clean slip
-    QImage trabajo_; // the working copy the crosses are drawn on
+
+    TAccionesVentana* acciones_ = nullptr;
+    TFlujoReducidas* reducidas_ = nullptr;
+    TOrdenesFichero* ficheros_ = nullptr;
+    QMenu* popup_ = nullptr;
 
     QWidget* centro_ = nullptr;
-    QFrame* panelBoleto_ = nullptr;
-    TPanel* panel5_ = nullptr; // the slip's title bar, in the game's colour
-    TImagenBoleto* image1_ = nullptr;
-    std::array<TMiBoton*, 8> botonesApuesta_{};
-    std::array<TPanel*, 8> panelesAciertos_{};
-    TPanel* panel14_ = nullptr; // multiple banner
-    TPanel* panel6_ = nullptr;  // game name
-    QFrame* panel23_ = nullptr; // the draw
-    std::array<TPanel*, 7> numerosSorteo_{};
-    TPanel* panel2_ = nullptr;     // legend
-    TMiBoton* miBoton9_ = nullptr; // name
-    TPanel* panel3_ = nullptr;     // slip counter
-    TPanel* panel4_ = nullptr;     // price
-    TPanel* panel31_ = nullptr;    // file
-
-    TShapeButton *tipo_ = nullptr, *apuestas_ = nullptr, *reducir_ = nullptr, *numeros_ = nullptr;
-    TShapeButton *listar_ = nullptr, *rellenar_ = nullptr, *escrutar_ = nullptr,
-                 *imprimir_ = nullptr;
-    TShapeButton *primero_ = nullptr, *anterior_ = nullptr, *irA_ = nullptr, *siguiente_ = nullptr;
-    TShapeButton *ultimo_ = nullptr, *informacion_ = nullptr, *salir_ = nullptr;
-
-    QAction* accGrabar_ = nullptr;
-    QAction* accGrabarComo_ = nullptr;
-    QAction* accAbrirDeNuevo_ = nullptr;
-    QMenu* popup_ = nullptr;
-    QAction* popGrabar_ = nullptr;
-    QAction* popGrabarComo_ = nullptr;
+    TPanelBoleto* panelBoleto_ = nullptr;
+    TTiraSorteo* tiraSorteo_ = nullptr;
+    TPanel* leyenda_ = nullptr;  // Panel2
+    TMiBoton* nombre_ = nullptr; // MiBoton9
+    TPanel* contador_ = nullptr; // Panel3
+    TPanel* precio_ = nullptr;   // Panel4
+    TPanel* fichero_ = nullptr;  // Panel31
+    // The command buttons, top row then bottom row, in the order of the layout.
+    struct TBotones {
+        TShapeButton *Tipo, *Apuestas, *Reducir, *Numeros, *Listar, *Rellenar, *Escrutar, *Imprimir;
+        TShapeButton *Primero, *Anterior, *IrA, *Siguiente, *Ultimo, *Informacion, *Salir;
+    } botones_{};
 };
 
 } // namespace numbrela::ui

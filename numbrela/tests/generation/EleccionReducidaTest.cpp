@@ -22,7 +22,7 @@ TEST(NumerosReducida, ClicksChooseFixAndClear)
     EXPECT_EQ(d.ContadorReducidos(), "Total Reducidos:1");
     d.Pulsa(12);
     EXPECT_EQ(d.EstadoDe(12), E::Fijo);
-    EXPECT_EQ(d.ContadorReducidos(), "Total Reducidos:1");  // a fixed number is also chosen
+    EXPECT_EQ(d.ContadorReducidos(), "Total Reducidos:1"); // a fixed number is also chosen
     EXPECT_EQ(d.ContadorFijos(), "Total Fijos:1");
     EXPECT_EQ(d.Titulo(), "No se pueden editar apuestas");
     EXPECT_EQ(d.Subtitulo(), "Con que contienen fijos");
@@ -49,17 +49,18 @@ TEST(NumerosReducida, Validation)
     EXPECT_EQ(error, "Error: Debe escoger un mínimo de 7 números para una reducción correcta");
     d.Pulsa(9);
     for (int x : {3, 8, 17, 22}) {
-        d.Pulsa(x);  // make fixed
+        d.Pulsa(x); // make fixed
     }
     EXPECT_FALSE(d.Acepta(error));
     EXPECT_EQ(error, "No puede escoger más de 3 números fijos");
-    d.Pulsa(22);  // clears 22: six chosen again
+    d.Pulsa(22); // clears 22: six chosen again
     d.Pulsa(22);
     error.clear();
     ASSERT_TRUE(d.Acepta(error)) << error;
     EXPECT_EQ((std::vector<int>(c.ListaReducidos.begin(), c.ListaReducidos.begin() + 8)),
               (std::vector<int>{3, 8, 9, 17, 22, 31, 40, 0}));
-    EXPECT_EQ((std::vector<int>(c.ListaFijos.begin(), c.ListaFijos.begin() + 4)), (std::vector<int>{3, 8, 17, 0}));
+    EXPECT_EQ((std::vector<int>(c.ListaFijos.begin(), c.ListaFijos.begin() + 4)),
+              (std::vector<int>{3, 8, 17, 0}));
     d.BorraTodos();
     EXPECT_EQ(c.TotalReducidos, 0);
     EXPECT_EQ(c.TotalFijos, 0);
@@ -96,7 +97,7 @@ TEST(GuardaReduccion, SavesClearsAndRestores)
     EXPECT_EQ(c.TipoReduccion, 2);
     EXPECT_EQ(c.Tipo, 3);
     const auto copia2 = GuardaReduccion2(c);
-    EXPECT_EQ(c.TotalReducidos, 8);  // saved, not cleared
+    EXPECT_EQ(c.TotalReducidos, 8); // saved, not cleared
     EXPECT_EQ(copia2.TotalFijos, 1);
 }
 
@@ -119,12 +120,15 @@ TEST(EleccionReducida, WholeChoiceGivesANewUnnamedSet)
     conjunto.EscrutadoHecho = true;
     const auto copia = EmpiezaEleccionReducida(conjunto.Cabecera);
     EXPECT_EQ(conjunto.Cabecera.Tipo, 3);
-    conjunto.Cabecera.TipoReduccion = 2;  // al CUATRO
+    conjunto.Cabecera.TipoReduccion = 2; // al CUATRO
     EligeNumeros(conjunto.Cabecera, 5, 10);
     std::string error;
     TTextosConjunto textos;
-    ASSERT_EQ(TerminaEleccionReducida(conjunto, motor, copia, error, textos), TResultadoEleccion::Hecha) << error;
-    EXPECT_EQ(textos.Leyenda, "Tipo de apuesta: Reducida de 10 números, al CUATRO, sin números fijo. Apuestas: 5");
+    ASSERT_EQ(TerminaEleccionReducida(conjunto, motor, copia, error, textos),
+              TResultadoEleccion::Hecha)
+        << error;
+    EXPECT_EQ(textos.Leyenda,
+              "Tipo de apuesta: Reducida de 10 números, al CUATRO, sin números fijo. Apuestas: 5");
     EXPECT_EQ(conjunto.Cabecera.Nombre, "Sin Nombre");
     EXPECT_EQ(conjunto.NombreFichero, "NINGUNO");
     EXPECT_FALSE(conjunto.GrabarHabilitado);
@@ -135,7 +139,8 @@ TEST(EleccionReducida, WholeChoiceGivesANewUnnamedSet)
 TEST(EleccionReducida, NoFileForThatChoiceRestoresThePreviousSystem)
 {
     prueba::CarpetaTemporal carpeta;
-    std::filesystem::copy_file(std::filesystem::path(TEST_PROGRAM_DIR) / "COM9-4.RLV", carpeta.Ruta() / "COM9-4.RLV");
+    std::filesystem::copy_file(std::filesystem::path(TEST_PROGRAM_DIR) / "COM9-4.RLV",
+                               carpeta.Ruta() / "COM9-4.RLV");
     TReducidas motor(carpeta.Ruta());
     TConjuntoApuestas conjunto(&motor);
     auto copia = EmpiezaEleccionReducida(conjunto.Cabecera);
@@ -143,14 +148,17 @@ TEST(EleccionReducida, NoFileForThatChoiceRestoresThePreviousSystem)
     EligeNumeros(conjunto.Cabecera, 1, 9);
     std::string error;
     TTextosConjunto textos;
-    ASSERT_EQ(TerminaEleccionReducida(conjunto, motor, copia, error, textos), TResultadoEleccion::Hecha);
+    ASSERT_EQ(TerminaEleccionReducida(conjunto, motor, copia, error, textos),
+              TResultadoEleccion::Hecha);
     const auto rangos = conjunto.BufferRangos;
 
     // "&Números": ten numbers, for which this folder has no file.
     copia = GuardaReduccion2(conjunto.Cabecera);
     EligeNumeros(conjunto.Cabecera, 20, 1);
-    EXPECT_EQ(CambiaNumerosReducida(conjunto, motor, copia, error, textos), TResultadoEleccion::NoDisponible);
-    EXPECT_EQ(error, "La reducción de 10 números al CUATRO no está disponible: falta el archivo COM10-4.RLV en la "
+    EXPECT_EQ(CambiaNumerosReducida(conjunto, motor, copia, error, textos),
+              TResultadoEleccion::NoDisponible);
+    EXPECT_EQ(error, "La reducción de 10 números al CUATRO no está disponible: falta el archivo "
+                     "COM10-4.RLV en la "
                      "carpeta del programa");
     EXPECT_EQ(conjunto.Cabecera.TotalReducidos, 9);
     EXPECT_EQ(conjunto.Cabecera.ListaReducidos[9], 0);
@@ -158,15 +166,17 @@ TEST(EleccionReducida, NoFileForThatChoiceRestoresThePreviousSystem)
 
     // "Red&ucir" to al TRES: no COM9-3.RLV here either.
     conjunto.Cabecera.TipoReduccion = 1;
-    EXPECT_EQ(CambiaTipoReducida(conjunto, motor, 2, error, textos), TResultadoEleccion::NoDisponible);
+    EXPECT_EQ(CambiaTipoReducida(conjunto, motor, 2, error, textos),
+              TResultadoEleccion::NoDisponible);
     EXPECT_EQ(conjunto.Cabecera.TipoReduccion, 2);
 }
 
 TEST(EleccionReducida, ADamagedFileKeepsThePreviousSystemOnScreen)
 {
     prueba::CarpetaTemporal carpeta;
-    std::filesystem::copy_file(std::filesystem::path(TEST_PROGRAM_DIR) / "COM9-4.RLV", carpeta.Ruta() / "COM9-4.RLV");
-    prueba::EscribeBytes(carpeta.Ruta() / "COM9-3.RLV", {0, 0, 0, 0});  // rank 0
+    std::filesystem::copy_file(std::filesystem::path(TEST_PROGRAM_DIR) / "COM9-4.RLV",
+                               carpeta.Ruta() / "COM9-4.RLV");
+    prueba::EscribeBytes(carpeta.Ruta() / "COM9-3.RLV", {0, 0, 0, 0}); // rank 0
     TReducidas motor(carpeta.Ruta());
     TConjuntoApuestas conjunto(&motor);
     auto copia = EmpiezaEleccionReducida(conjunto.Cabecera);
@@ -174,7 +184,8 @@ TEST(EleccionReducida, ADamagedFileKeepsThePreviousSystemOnScreen)
     EligeNumeros(conjunto.Cabecera, 30, 9);
     std::string error;
     TTextosConjunto textos;
-    ASSERT_EQ(TerminaEleccionReducida(conjunto, motor, copia, error, textos), TResultadoEleccion::Hecha);
+    ASSERT_EQ(TerminaEleccionReducida(conjunto, motor, copia, error, textos),
+              TResultadoEleccion::Hecha);
     const auto primera = conjunto.Apuestas[0].Marcas;
 
     conjunto.Cabecera.TipoReduccion = 1;
@@ -185,13 +196,18 @@ TEST(EleccionReducida, ADamagedFileKeepsThePreviousSystemOnScreen)
     ASSERT_EQ(conjunto.Apuestas.size(), 3u);
     EXPECT_EQ(conjunto.Apuestas[0].Marcas, primera);
 
-    // A whole new choice that fails resets the set.
+    // A whole new choice that fails resets the set as "Nueva", and says so: the whole
+    // header goes, the game with it.
+    conjunto.Cabecera.Juego = 2;
     copia = EmpiezaEleccionReducida(conjunto.Cabecera);
-    conjunto.Cabecera.TipoReduccion = 1;
+    EligeTipoReduccion(conjunto.Cabecera, 1);
     EligeNumeros(conjunto.Cabecera, 30, 9);
-    EXPECT_EQ(TerminaEleccionReducida(conjunto, motor, copia, error, textos), TResultadoEleccion::Fallida);
+    EXPECT_EQ(TerminaEleccionReducida(conjunto, motor, copia, error, textos),
+              TResultadoEleccion::Reiniciada);
     EXPECT_EQ(conjunto.Tipo(), TipoApuesta::Simple);
     EXPECT_EQ(conjunto.TotalApuestas(), 1);
+    EXPECT_EQ(conjunto.Cabecera.Juego, 0);
+    EXPECT_EQ(textos.Leyenda, "Tipo de Primitiva: Simple de 1 apuestas, 1 Boletos");
     EXPECT_TRUE(conjunto.BufferRangos.empty());
 }
 
@@ -215,14 +231,28 @@ TEST(EleccionReducida, APickedRlfBecomesTheSet)
     const auto g = CreaCombFijos2(carpeta.Ruta(), conjunto.Cabecera, 3, 9, nullptr);
     ASSERT_TRUE(g.Hecha) << g.Mensaje;
 
+    // Over a scrutinised simple set with a draw, a file and a name: a new reduced set.
     TConjuntoApuestas otro(&motor);
+    otro.Cabecera.Sorteo = TSorteo{{1, 2, 3, 4, 5, 6}, 7};
+    otro.EscrutadoHecho = true;
+    otro.NombreFichero = "/tmp/x.apu";
+    otro.GrabarHabilitado = true;
     TTextosConjunto textos;
     ASSERT_TRUE(AbreReducidaElegida(otro, motor, g.Fichero, error, textos)) << error;
+    EXPECT_EQ(otro.Tipo(), TipoApuesta::Reducida);
     EXPECT_EQ(otro.TotalApuestas(), g.Apuestas);
     EXPECT_EQ(otro.Cabecera.Nombre, "Sin Nombre");
-    EXPECT_EQ(textos.Leyenda, "Tipo de apuesta: Reducida de 14 números, al CUATRO, Números fijos: -3-9. Apuestas: " +
-                                  std::to_string(g.Apuestas));
-    EXPECT_FALSE(AbreReducidaElegida(otro, motor, carpeta.Ruta() / "COM14-4-3-8.RLF", error, textos));
+    EXPECT_EQ(otro.NombreFichero, "NINGUNO");
+    EXPECT_FALSE(otro.GrabarHabilitado);
+    EXPECT_FALSE(otro.EscrutadoHecho);
+    EXPECT_FALSE(otro.Cabecera.Sorteo.HaySorteo());
+    EXPECT_EQ(otro.BoletoActual, 0);
+    EXPECT_EQ(
+        textos.Leyenda,
+        "Tipo de apuesta: Reducida de 14 números, al CUATRO, Números fijos: -3-9. Apuestas: " +
+            std::to_string(g.Apuestas));
+    EXPECT_FALSE(
+        AbreReducidaElegida(otro, motor, carpeta.Ruta() / "COM14-4-3-8.RLF", error, textos));
     EXPECT_EQ(error, "Error: Se ha producido un error leyendo el archivo o el archivo no existe");
     EXPECT_EQ(otro.TotalApuestas(), g.Apuestas);
 }

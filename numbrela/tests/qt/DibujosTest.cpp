@@ -32,14 +32,14 @@ TEST(Dibujos, EveryCrossFallsInsideItsCell)
     const QImage slip = Lee("Cuadro2.bmp");
     ASSERT_FALSE(slip.isNull());
     const QRgb papel = slip.pixel(744, 100); // right of the last block: paper
-    const QRgb borde = slip.pixel(EsquinaCruz(0, 12).x - 2, EsquinaCruz(0, 12).y - 8);
+    const QRgb borde = slip.pixel(EsquinaCruz(0, 12).X - 2, EsquinaCruz(0, 12).Y - 8);
     EXPECT_NE(papel, borde);
     for (int j = 0; j < 8; ++j)
         for (int a = 1; a <= 49; ++a) {
             const TPunto p = EsquinaCruz(j, a);
             for (QPoint q :
-                 {QPoint(p.x, p.y), QPoint(p.x + kAnchoCruz, p.y), QPoint(p.x, p.y - kAltoCruz),
-                  QPoint(p.x + kAnchoCruz, p.y - kAltoCruz), QPoint(p.x + 6, p.y - 8)}) {
+                 {QPoint(p.X, p.Y), QPoint(p.X + kAnchoCruz, p.Y), QPoint(p.X, p.Y - kAltoCruz),
+                  QPoint(p.X + kAnchoCruz, p.Y - kAltoCruz), QPoint(p.X + 6, p.Y - 8)}) {
                 const QRgb c = slip.pixel(q);
                 ASSERT_NE(c, papel) << j << "/" << a;
                 ASSERT_NE(c, borde) << j << "/" << a;

@@ -47,6 +47,13 @@ protected:
         EXPECT_NE(c, nullptr) << nombre;
         return c;
     }
+    // A key pressed in the main window, as the active window (the keys are its shortcuts).
+    void Tecla(Qt::Key tecla)
+    {
+        ventana->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(ventana.get()));
+        QTest::keyClick(ventana.get(), tecla);
+    }
     TShapeButton* Boton(const char* nombre) const { return Control<TShapeButton>(nombre); }
     QString Texto(const char* panel) const { return Control<TPanel>(panel)->text(); }
     TMiBoton* Apuesta(int i) const
@@ -90,7 +97,7 @@ protected:
             QTest::keyClicks(d->Edicion(), texto);
             QTest::keyClick(d, Qt::Key_Return);
         });
-        QTest::keyClick(ventana.get(), Qt::Key_B);
+        Tecla(Qt::Key_B);
     }
 };
 
@@ -124,7 +131,7 @@ TEST_F(VentanaPrincipal, ReducedTenNumbersAlCuatroShowsFiveBets)
         EXPECT_EQ(d->ContadorFijos()->text(), "Total Fijos:0");
         Pulsa(BotonDe(d, "Aceptar"));
     });
-    QTest::keyClick(ventana.get(), Qt::Key_T);
+    Tecla(Qt::Key_T);
     EXPECT_TRUE(servicios.Avisos.isEmpty()) << servicios.Ultimo().toStdString();
     EXPECT_EQ(
         Texto("Panel2"),
@@ -141,7 +148,7 @@ TEST_F(VentanaPrincipal, ReducedTenNumbersAlCuatroShowsFiveBets)
     EXPECT_EQ(servicios.Ultimo(), QString::fromUtf8("Las apuestas reducidas no pueden cambiarse ya "
                                                     "que desharía las combinaciones correctas"));
     // A is not "&Apuestas" for a reduced set: nothing opens.
-    QTest::keyClick(ventana.get(), Qt::Key_A);
+    Tecla(Qt::Key_A);
     EXPECT_EQ(ventana->Conjunto().TotalApuestas(), 5);
 }
 
@@ -196,11 +203,11 @@ TEST_F(VentanaPrincipal, NineBetsPageToASecondSlipOfOne)
     EXPECT_EQ(Texto("Panel3"), "Boleto 2 de 2");
     Pulsa(Boton("Siguiente")); // already on the last slip
     EXPECT_EQ(Texto("Panel3"), "Boleto 2 de 2");
-    QTest::keyClick(ventana.get(), Qt::Key_Up); // first slip
+    Tecla(Qt::Key_Up); // first slip
     EXPECT_EQ(Texto("Panel3"), "Boleto 1 de 2");
-    QTest::keyClick(ventana.get(), Qt::Key_Down); // last slip
+    Tecla(Qt::Key_Down); // last slip
     EXPECT_EQ(Texto("Panel3"), "Boleto 2 de 2");
-    QTest::keyClick(ventana.get(), Qt::Key_Left);
+    Tecla(Qt::Key_Left);
     EXPECT_EQ(Apuesta(8)->caption(), "8");
 }
 
@@ -300,7 +307,7 @@ TEST_F(VentanaPrincipal, CountDialogRefusesBadEntriesAndKeepsTheSet)
         QTest::keyClicks(d->Edicion(), "99999999");
         Pulsa(BotonDe(d, "Crear"));
     });
-    QTest::keyClick(ventana.get(), Qt::Key_A);
+    Tecla(Qt::Key_A);
     EXPECT_TRUE(servicios.Ultimo().startsWith("Error"));
     EXPECT_EQ(ventana->Conjunto().TotalApuestas(), 4);
     EXPECT_EQ(Texto("Panel2"), "Tipo de Primitiva: Simple de 4 apuestas, 1 Boletos");

@@ -17,6 +17,7 @@
 #include "generation/TVentanaAzarix.h"
 #include "luck/TVentanaFechaSorteo.h"
 #include "luck/TVentanaUsuario.h"
+#include "ui/OrdenesSuerte.h"
 #include "ui/TMiBoton.h"
 #include "ui/TPrimeraActivacion.h"
 #include "ui/TVentanaImagen.h"
@@ -213,7 +214,7 @@ TEST(Rellenar, FromTheMainWindowByItsMenusAndTheKeyR)
     ServiciosDePrueba servicios;
     CarpetaPrograma carpeta;
     TVentanaPrincipal v(carpeta.Ruta());
-    v.FijaEntornoRelleno(Fijo(5));
+    auto* suerte = new TOrdenesSuerte(v, Fijo(5));
     ASSERT_TRUE(Muestra(v));
     for (const char* texto : {"&Fecha de Sorteo...", "&Datos del usuario...", "&Rellenar",
                               "&Biorritmo...", "&Tus 3 números"}) {
@@ -239,8 +240,8 @@ TEST(Rellenar, FromTheMainWindowByItsMenusAndTheKeyR)
         QTest::keyClick(d, Qt::Key_Return);
     });
     Accion(&v, "&Datos del usuario...")->trigger();
-    EXPECT_TRUE(v.Sesion().FechaEstablecida);
-    EXPECT_TRUE(v.Sesion().UsuarioEstablecido);
+    EXPECT_TRUE(suerte->Sesion().FechaEstablecida);
+    EXPECT_TRUE(suerte->Sesion().UsuarioEstablecido);
 
     AlAbrirse<TDialogoRelleno>([](TDialogoRelleno* d) {
         auto* alAzar = d->findChild<TMiBoton*>("AlAzar");
@@ -270,7 +271,8 @@ TEST(PrimeraActivacion, AboutPictureThenTheUserWindowOnceARun)
         });
         QTest::keyClick(d, Qt::Key_Return);
     });
-    auto* primera = new TPrimeraActivacion(&v, [&v] { v.PrimeraActivacion(); });
+    auto* suerte = new TOrdenesSuerte(v);
+    auto* primera = new TPrimeraActivacion(&v, [suerte] { suerte->PrimeraActivacion(); });
     v.show();
     v.activateWindow();
     QTRY_COMPARE(orden, (QStringList{"imagen", "usuario"}));

@@ -78,14 +78,14 @@ TEST(EsquinaCruz, NumbersRunDownTheFiveColumns)
                  {7, 1, 653, 39},  {7, 49, 729, 207}, {3, 25, 319, 123}};
     for (const Caso& c : casos) {
         const TPunto p = EsquinaCruz(c.columna, c.numero);
-        EXPECT_EQ(p.x, c.x) << c.columna << "/" << c.numero;
-        EXPECT_EQ(p.y, c.y) << c.columna << "/" << c.numero;
+        EXPECT_EQ(p.X, c.x) << c.columna << "/" << c.numero;
+        EXPECT_EQ(p.Y, c.y) << c.columna << "/" << c.numero;
     }
     // Every cross of the last bet stays inside the 745 x 210 picture.
     for (int n = 1; n <= 49; ++n) {
         const TPunto p = EsquinaCruz(7, n);
-        EXPECT_LE(p.x + kAnchoCruz, 744);
-        EXPECT_GE(p.y - kAltoCruz, 0);
+        EXPECT_LE(p.X + kAnchoCruz, 744);
+        EXPECT_GE(p.Y - kAltoCruz, 0);
     }
 }
 
@@ -116,26 +116,6 @@ TEST(ColorJuego, GreenBlueBlack)
     EXPECT_EQ(ColorJuego(0), 0x008000u);
     EXPECT_EQ(ColorJuego(1), 0x0000FFu);
     EXPECT_EQ(ColorJuego(2), 0x000000u);
-}
-
-TEST(TrasAbrirReducidaGuardada, TheOpenedSystemIsANewUnnamedSet)
-{
-    TConjuntoApuestas c = Simples(2);
-    c.Cabecera.Nombre.clear(); // a generated file's trailing header has no name
-    c.Cabecera.Tipo = static_cast<std::uint8_t>(TipoApuesta::Reducida);
-    c.Cabecera.TotalApuestas = 17;
-    c.NombreFichero = "/tmp/x.apu";
-    c.GrabarHabilitado = true;
-    c.BoletoActual = 1;
-    c.EscrutadoHecho = true;
-    const TTextosConjunto t = TrasAbrirReducidaGuardada(c);
-    EXPECT_EQ(c.Cabecera.Nombre, "Sin Nombre");
-    EXPECT_EQ(c.NombreFichero, "NINGUNO");
-    EXPECT_FALSE(c.GrabarHabilitado);
-    EXPECT_EQ(c.BoletoActual, 0);
-    EXPECT_FALSE(c.EscrutadoHecho);
-    EXPECT_EQ(c.Cabecera.UltimoBoleto, 2); // 17 bets: three slips
-    EXPECT_EQ(t.Contador, "Boleto 1 de 3");
 }
 
 } // namespace
