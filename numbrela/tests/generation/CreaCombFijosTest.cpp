@@ -114,7 +114,7 @@ TEST(CreaCombFijos, NameMessageAndSize)
     EXPECT_EQ(g.Mensaje, "Creación de reducida con éxito: Generadas " + std::to_string(g.Apuestas) +
                              " apuestas en archivo COM20-4-25-41.RLF");
     EXPECT_EQ(std::filesystem::file_size(g.Fichero), 4u * static_cast<std::uint64_t>(g.Apuestas) + 532u);
-    EXPECT_FALSE(std::filesystem::exists(carpeta.Ruta() / "COM20-4-25-41.RLF.tmp"));
+    EXPECT_FALSE(std::filesystem::exists(carpeta.Ruta() / "COM20-4-25-41.RLF.tmp~"));
 }
 
 TEST(CreaCombFijos, SevenNumbersWithOneFixed)
