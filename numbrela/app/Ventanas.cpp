@@ -6,7 +6,9 @@
 #include <iostream>
 
 #include "app/CommandLine.h"
+#include "ui/OrdenesSuerte.h"
 #include "ui/Pantalla.h"
+#include "ui/TPrimeraActivacion.h"
 #include "ui/TVentanaPrincipal.h"
 #include "ui/TextosVentanas.h"
 
@@ -24,7 +26,11 @@ int ArrancaVentanas(int argc, char** argv, const Opciones& opciones)
     // Without a window manager "maximised" means nothing: take the screen's size first.
     if (QScreen* pantalla = QGuiApplication::primaryScreen())
         ventana.setGeometry(pantalla->availableGeometry());
+    auto* suerte = new ui::TOrdenesSuerte(ventana);
+    new ui::TPrimeraActivacion(&ventana, [suerte] { suerte->PrimeraActivacion(); });
     ventana.showMaximized();
+    // Without a window manager nobody else gives the window the focus it starts with.
+    ventana.activateWindow();
     QTimer::singleShot(0, &ventana, [&ventana, &opciones] {
         ventana.AvisaDibujosQueFaltan();
         // A bet file named on the command line opens once the window is set up.

@@ -49,8 +49,16 @@ bool LeeRangos(const std::filesystem::path& ruta, std::int64_t registro, std::in
 
 } // namespace
 
+std::optional<std::string> AntesDeAzarix(const TConjuntoApuestas& conjunto)
+{
+    if (conjunto.Tipo() == TipoApuesta::Reducida)
+        return std::string(kMsgReducidaAzarix);
+    return std::nullopt;
+}
+
 std::optional<std::string> RellenaConAzarix(TConjuntoApuestas& conjunto, const TFechaSorteo& fecha,
-                                            const std::filesystem::path& carpeta, TMotorReducidas& motor)
+                                            const std::filesystem::path& carpeta,
+                                            TMotorReducidas& motor)
 {
     const TipoApuesta tipo = conjunto.Tipo();
     if (tipo == TipoApuesta::Reducida)
@@ -69,7 +77,7 @@ std::optional<std::string> RellenaConAzarix(TConjuntoApuestas& conjunto, const T
     if (tipo == TipoApuesta::Simple) {
         for (std::size_t i = 0; i < rangos.size(); ++i) {
             std::uint8_t numeros[kNumerosPorApuesta];
-            motor.TomarCombinacion(rangos[i], numeros);  // with n = 49 position p is number p
+            motor.TomarCombinacion(rangos[i], numeros); // with n = 49 position p is number p
             MeterNumeros(conjunto.Apuestas[i], numeros);
         }
         return std::nullopt;

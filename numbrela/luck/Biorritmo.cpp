@@ -1,5 +1,7 @@
 #include "luck/Biorritmo.h"
 
+#include <algorithm>
+
 #include "luck/FicheroDatos.h"
 #include "luck/Usuario.h"
 
@@ -37,6 +39,14 @@ TBiorritmo DesplazamientosBiorritmo(const std::string& nombre, int mes, int anio
     return b;
 }
 
+int BandaDeBarra(int altura)
+{
+    constexpr int kCaida = 2; // the bars start two pixels into "Excelente"
+    constexpr int kAlto = 40;
+    const int ultimaFila = kCaida + std::max(altura, 1) - 1;
+    return std::clamp(ultimaFila / kAlto, 0, 4);
+}
+
 TBiorritmo CalculaBiorritmo(const TSesionSuerte& sesion, int mes, int anio,
                             const std::filesystem::path& carpeta)
 {
@@ -52,7 +62,7 @@ TBiorritmo CalculaBiorritmo(const TSesionSuerte& sesion, int mes, int anio,
     b = DesplazamientosBiorritmo(sesion.UsuarioActual.NombreCompleto, mes, anio);
     const auto datos = LeeFicheroEntero(carpeta / kFicheroBiorritmo, kMaxBiorritmo);
     if (!datos) {
-        b.Error = kMsgErrorBiorritmo;  // the day numbers show, the bars stay hidden
+        b.Error = kMsgErrorBiorritmo; // the day numbers show, the bars stay hidden
         return b;
     }
     const auto tam = static_cast<std::int64_t>(datos->size());

@@ -35,13 +35,10 @@ std::optional<std::string> TSesionSuerte::EligeUsuario(int indice, const TFicher
 
 TFormularioUsuario TSesionSuerte::FormularioInicial() const
 {
-    TFormularioUsuario f;
     if (!UsuarioEstablecido)
-        return f;
-    f.Nombre = CortaUtf8(UsuarioActual.NombreCompleto, 100);
-    f.Dia = UsuarioActual.Dia;
-    f.Mes = UsuarioActual.Mes;
-    f.Anio = std::to_string(UsuarioActual.Anio);
+        return {};
+    TFormularioUsuario f = FormularioDe(UsuarioActual);
+    f.Nombre = CortaUtf8(f.Nombre, 100);
     return f;
 }
 

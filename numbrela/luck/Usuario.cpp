@@ -43,6 +43,16 @@ std::int64_t SumaCodigos(const std::string& nombre)
     return suma;
 }
 
+TFormularioUsuario FormularioDe(const TUsuario& u)
+{
+    TFormularioUsuario f;
+    f.Nombre = u.NombreCompleto;
+    f.Dia = u.Dia;
+    f.Mes = u.Mes;
+    f.Anio = std::to_string(u.Anio);
+    return f;
+}
+
 std::optional<TUsuario> UsuarioDelFormulario(const TFormularioUsuario& f)
 {
     if (f.Nombre.empty() || f.Dia < 1 || f.Dia > 31 || f.Mes < 1 || f.Mes > 12)

@@ -10,13 +10,13 @@
 namespace numbrela {
 
 constexpr std::size_t kTamUsuario = 208;
-constexpr std::size_t kMaxNombreUsuario = 200;  // characters of the name the record keeps
-constexpr int kMaxAnioUsuario = 9999;           // the year field takes four digits
+constexpr std::size_t kMaxNombreUsuario = 200; // characters of the name the record keeps
+constexpr int kMaxAnioUsuario = 9999;          // the year field takes four digits
 
 struct TUsuario {
-    std::string NombreCompleto;  // UTF-8 in memory, Windows-1252 in the record
-    std::uint8_t Dia = 0;        // 1..31
-    std::uint8_t Mes = 0;        // 1..12
+    std::string NombreCompleto; // UTF-8 in memory, Windows-1252 in the record
+    std::uint8_t Dia = 0;       // 1..31
+    std::uint8_t Mes = 0;       // 1..12
     std::int32_t Anio = 0;
 };
 
@@ -39,6 +39,9 @@ struct TFormularioUsuario {
     int Mes = 0;
     std::string Anio;
 };
+
+// The fields showing `usuario` (the whole name).
+TFormularioUsuario FormularioDe(const TUsuario& usuario);
 
 // The user the fields describe, or nothing when a field is missing or the year field
 // does not hold a number.

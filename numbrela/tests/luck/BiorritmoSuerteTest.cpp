@@ -31,8 +31,8 @@ std::vector<std::uint8_t> Rampa(std::size_t tam)
 TEST(Calendario, MonthLengthsAndProbeDates)
 {
     EXPECT_EQ(DiasDelMes(2, 1999), 28);
-    EXPECT_EQ(DiasDelMes(2, 2000), 29);  // divisible by 400
-    EXPECT_EQ(DiasDelMes(2, 1900), 28);  // divisible by 100 only
+    EXPECT_EQ(DiasDelMes(2, 2000), 29); // divisible by 400
+    EXPECT_EQ(DiasDelMes(2, 1900), 28); // divisible by 100 only
     EXPECT_EQ(DiasDelMes(2, 2004), 29);
     EXPECT_EQ(DiasDelMes(4, 2004), 30);
     EXPECT_EQ(DiasDelMes(12, 2004), 31);
@@ -72,7 +72,9 @@ TEST(Biorritmo, FebruarySpacingFollowsTheProbeMonth)
 TEST(Biorritmo, NameCodesAreWindows1252)
 {
     // "ñ" is the single byte 241 in the user file.
-    EXPECT_EQ(DesplazamientosBiorritmo("ñ", 3, 1999).Base - DesplazamientosBiorritmo("", 3, 1999).Base, 241);
+    EXPECT_EQ(DesplazamientosBiorritmo("ñ", 3, 1999).Base -
+                  DesplazamientosBiorritmo("", 3, 1999).Base,
+              241);
 }
 
 TEST(Biorritmo, BarsReadTheFileAndZeroShowsFive)
@@ -92,7 +94,7 @@ TEST(Biorritmo, BarsReadTheFileAndZeroShowsFive)
 TEST(Biorritmo, OffsetsAtOrPastTheEndAreNeverRead)
 {
     CarpetaTemporal c;
-    c.Escribe("BRMO.DAT", Rampa(4400));  // the last offset 4400 is one past the end
+    c.Escribe("BRMO.DAT", Rampa(4400)); // the last offset 4400 is one past the end
     const TBiorritmo b = CalculaBiorritmo(ConUsuario("Ana"), 3, 1999, c.Ruta());
     EXPECT_TRUE(b.Error.empty());
     EXPECT_TRUE(b.Barras[29].Visible);
@@ -112,8 +114,22 @@ TEST(Biorritmo, RefusesWithoutUserOrMonthAndReportsAMissingFile)
     EXPECT_EQ(CalculaBiorritmo(ConUsuario("Ana"), 3, 0, c.Ruta()).Error, kMsgSinMesAnio);
     const TBiorritmo sinFichero = CalculaBiorritmo(ConUsuario("Ana"), 4, 1999, c.Ruta());
     EXPECT_EQ(sinFichero.Error, kMsgErrorBiorritmo);
-    EXPECT_EQ(sinFichero.Dias, 30);  // the day numbers still show
+    EXPECT_EQ(sinFichero.Dias, 30); // the day numbers still show
     EXPECT_FALSE(sinFichero.Barras[0].Visible);
+}
+
+// Bars hang from 2 pixels into "Excelente" (window rows 42 on); the bands are rows 40-79,
+// 80-119, 120-159, 160-199 and 200 down to the base line at 248.
+TEST(Biorritmo, TheBandABarEndsIn)
+{
+    const std::pair<int, int> casos[] = {
+        {5, 0},   {38, 0}, // last row 79: still "Excelente"
+        {39, 1},  {78, 1}, // rows 80 to 119: "Buena"
+        {79, 2},  {118, 2}, {119, 3}, {158, 3},
+        {159, 4}, {206, 4}, {255, 4}, // the longest bars reach the base line under "Floja"
+    };
+    for (const auto& [altura, banda] : casos)
+        EXPECT_EQ(BandaDeBarra(altura), banda) << altura;
 }
 
 TEST(NumerosSuerte, BornOn15June1970ReadsOffset663)
@@ -144,12 +160,12 @@ TEST(NumerosSuerte, ShortOrMissingFileKeepsTheBoxes)
     u.Anio = 1970;
     CarpetaTemporal c;
     EXPECT_EQ(CalculaNumerosSuerte(u, c.Ruta()).Error, kMsgErrorSuerte);
-    c.Escribe("LUCKY.DAT", std::vector<std::uint8_t>(665, 3));  // byte 665 missing
+    c.Escribe("LUCKY.DAT", std::vector<std::uint8_t>(665, 3)); // byte 665 missing
     const TNumerosSuerte n = CalculaNumerosSuerte(u, c.Ruta());
     EXPECT_EQ(n.Error, kMsgErrorSuerte);
     EXPECT_EQ(n.Textos[0], "49");
     EXPECT_EQ(n.Textos[2], "49");
-    u.Anio = -5000;  // a damaged record
+    u.Anio = -5000; // a damaged record
     c.Escribe("LUCKY.DAT", std::vector<std::uint8_t>(700, 3));
     EXPECT_EQ(CalculaNumerosSuerte(u, c.Ruta()).Error, kMsgErrorSuerte);
 }
