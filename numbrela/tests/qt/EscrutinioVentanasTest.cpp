@@ -665,7 +665,13 @@ TEST_F(VentanaPrincipalEscrutinio, KeysButtonsAndMenusOpenTheScrutinyAndTheListi
         [&] { Elemento(v.menuBar(), "&Imprimir listados...")->trigger(); },
         [&] { Elemento(popup, "I&mprimir listados...")->trigger(); },
     };
+    int entrada = 0;
     for (const auto& abre : entradas) {
+        SCOPED_TRACE(entrada++);
+        // A key reaches the window's actions only once it is active again after the
+        // last modal window closed.
+        v.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&v));
         QString premio;
         AlAbrirse<TVentanaListado>([&](TVentanaListado* l) {
             premio = l->Tabla()->item(0, 7)->text();
