@@ -10,7 +10,7 @@
 #include "generation/Reducidas.h"
 #include "generation/TextosReducidas.h"
 #include "model/ConjuntoApuestas.h"
-#include "tests/generation/CarpetaTemporal.h"
+#include "tests/comun/CarpetaTemporal.h"
 #include "tests/generation/ReferenciaVoraz.h"
 
 namespace numbrela {

@@ -9,7 +9,7 @@
 
 #include "generation/FicheroReduccion.h"
 #include "generation/Reducidas.h"
-#include "tests/generation/CarpetaTemporal.h"
+#include "tests/comun/CarpetaTemporal.h"
 
 namespace numbrela {
 namespace {
