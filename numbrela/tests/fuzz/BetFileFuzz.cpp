@@ -32,8 +32,8 @@ numbrela::prueba::MotorDePrueba& Motor()
         numbrela::prueba::MotorDePrueba m;
         for (int n = 7; n <= 49; ++n)
             for (int k = 0; k <= 4; ++k)
-                m.Sistemas[{n, k}] = {
-                    1u, static_cast<std::uint32_t>(numbrela::prueba::Binomial(n, 6))};
+                m.Sistemas[{n, k}] = {1u,
+                                      static_cast<std::uint32_t>(numbrela::prueba::Binomial(n, 6))};
         return m;
     }();
     return motor;
