@@ -13,7 +13,7 @@
 #include "generation/ReduccionCompacta.h"
 #include "generation/SumasCompactas.h"
 #include "generation/TablaReducciones.h"
-#include "tests/generation/CarpetaTemporal.h"
+#include "tests/comun/CarpetaTemporal.h"
 #include "tests/generation/CoberturaIndependiente.h"
 
 #if defined(__SANITIZE_ADDRESS__)

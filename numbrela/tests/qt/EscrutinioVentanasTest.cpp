@@ -17,7 +17,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "../MotorPruebas.h"
+#include "tests/comun/MotorDePrueba.h"
 #include "Usuario.h"
 #include "files/FicheroApuestas.h"
 #include "generation/ApuestaMultiple.h"
@@ -483,7 +483,7 @@ TEST_F(Previsualizacion, ImprimirInTheListingShowsTheDocumentWithItsProgress)
 
 TEST_F(Previsualizacion, AReducedSystemAfterAScrutinyShowsWhatTheCoreWrites)
 {
-    pruebas::MotorPruebas motor;
+    prueba::MotorDePrueba motor;
     motor.Sistemas[{7, 1}] = {1, 2, 3, 4, 5, 6, 7};
     TConjuntoApuestas c(&motor);
     c.Cabecera.Tipo = 3;
