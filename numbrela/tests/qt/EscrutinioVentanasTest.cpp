@@ -483,7 +483,7 @@ TEST_F(Previsualizacion, ImprimirInTheListingShowsTheDocumentWithItsProgress)
 
 TEST_F(Previsualizacion, AReducedSystemAfterAScrutinyShowsWhatTheCoreWrites)
 {
-    prueba::MotorDePrueba motor;
+    numbrela::prueba::MotorDePrueba motor;
     motor.Sistemas[{7, 1}] = {1, 2, 3, 4, 5, 6, 7};
     TConjuntoApuestas c(&motor);
     c.Cabecera.Tipo = 3;
