@@ -7,6 +7,7 @@
 
 #include "files/FicheroApuestas.h"
 #include "generation/ApuestaMultiple.h"
+#include "printing/TImpresora.h"
 #include "ui/AccionesVentana.h"
 #include "ui/Colores.h"
 #include "ui/FlujoReducidas.h"
@@ -70,6 +71,7 @@ TVentanaPrincipal::TVentanaPrincipal(const std::filesystem::path& carpeta, QWidg
     popup_ = new QMenu(this);
     acciones_->CreaMenus(menuBar(), popup_);
     ConectaAcciones();
+    ConectaImpresion(*this);
     setMinimumSize(800, 572 + menuBar()->sizeHint().height());
     Nueva();
 }
