@@ -8,6 +8,7 @@ packages=(
   tzdata                             # the system time-zone database the world clock reads
   fonts-dejavu-core                  # a font for the offscreen window tests and printing
   ghostscript                        # reads printed PDFs back into pixels in the window tests
+  cups printer-driver-cups-pdf       # a private print server and PDF queue for the printing tests
 )
 missing=()
 for p in "${packages[@]}"; do
