@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
@@ -11,6 +12,7 @@
 #include <QRegularExpressionValidator>
 #include <QTimer>
 #include <QToolButton>
+#include <thread>
 
 #include "printing/LienzoQt.h"
 #include "printing/TCuadroBoleto.h"
@@ -350,17 +352,21 @@ void TVentanaImpresion::Imprime()
 
     TLienzoQt lienzo(impresora, TLienzoQt::Modo::TrabajoPorBoleto);
     TLienzoTrabajos trabajos(impresora, lienzo, boletos.size() > 1);
-    lienzo_ = &lienzo;
     abortado_ = false;
     imprimiendo_ = true;
     EstadoDuranteImpresion();
-    // Between jobs the window repaints and takes "Abortar".
-    const TResultadoImpresion r =
-        ImprimirBoletos(conjunto_, impresora_.Geometria(), peticion, trabajos, [this] {
-            QApplication::processEvents(QEventLoop::AllEvents, 50);
-            return !abortado_;
-        });
-    lienzo_ = nullptr;
+    // The jobs are drawn and handed to the printer on a thread of their own, so the window
+    // keeps repainting and answering "Abortar" while a print server takes its time; the
+    // window touches neither the printer nor the geometry until the run ends.
+    TResultadoImpresion r;
+    QEventLoop espera;
+    std::thread hilo([&] {
+        r = ImprimirBoletos(conjunto_, impresora_.Geometria(), peticion, trabajos,
+                            [this] { return !abortado_.load(); });
+        QMetaObject::invokeMethod(&espera, &QEventLoop::quit, Qt::QueuedConnection);
+    });
+    espera.exec();
+    hilo.join();
     imprimiendo_ = false;
     EstadoDuranteImpresion();
     MuestraGeometria();
@@ -380,9 +386,7 @@ void TVentanaImpresion::Aborta()
 {
     if (!imprimiendo_)
         return;
-    abortado_ = true;
-    if (lienzo_ != nullptr)
-        lienzo_->Aborta();
+    abortado_ = true; // no further job starts
 }
 
 void TVentanaImpresion::done(int codigo)

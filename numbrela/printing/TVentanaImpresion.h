@@ -3,6 +3,7 @@
 // calibration print) and prints the set's slips, one print job per slip, on the run's
 // printer. Modal, closed with its accept button; "Abortar" stops a run between jobs.
 #include <array>
+#include <atomic>
 
 #include "model/ConjuntoApuestas.h"
 #include "printing/ImpresionBoletos.h"
@@ -16,7 +17,6 @@ namespace numbrela {
 
 class TCuadroBoleto;
 class TImpresora;
-class TLienzoQt;
 
 class TVentanaImpresion : public ui::TDialogo {
     Q_OBJECT
@@ -64,8 +64,7 @@ private:
     QList<QWidget*> inactivosAlImprimir_;
     bool cambiados_ = false;
     bool imprimiendo_ = false;
-    bool abortado_ = false;
-    TLienzoQt* lienzo_ = nullptr;
+    std::atomic<bool> abortado_{false};
 };
 
 } // namespace numbrela
