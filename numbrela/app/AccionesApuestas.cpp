@@ -174,4 +174,15 @@ std::optional<int> EjecutaAccionApuestas(const Opciones& opciones, std::ostream&
     return 0;
 }
 
+std::string TextoAyudaApuestas()
+{
+    return "  --list FICHERO.apu escribe el documento del listado de las apuestas del fichero\n"
+           "  --check FICHERO.apu --draw 1,3,7,12,30,45+9 [--save]\n"
+           "                     escruta el fichero con ese sorteo y escribe los resultados y\n"
+           "                     el listado con premios; --save guarda el sorteo en el fichero\n"
+           "  --simulate FICHERO.apu --draws N [--seed S]\n"
+           "                     escruta N sorteos al azar y escribe los seis contadores; con\n"
+           "                     --seed S la serie se repite igual\n";
+}
+
 } // namespace numbrela::app

@@ -4,6 +4,7 @@
 #include <functional>
 #include <optional>
 #include <ostream>
+#include <string>
 
 #include "app/CommandLine.h"
 
@@ -16,5 +17,8 @@ namespace numbrela::app {
 std::optional<int> EjecutaAccionApuestas(const Opciones& opciones, std::ostream& salida,
                                          std::ostream& errores,
                                          const std::function<std::uint32_t()>& reloj);
+
+// The lines of --help for these actions.
+std::string TextoAyudaApuestas();
 
 } // namespace numbrela::app

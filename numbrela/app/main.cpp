@@ -17,10 +17,12 @@ int main(int argc, char** argv)
         return 2;
     }
     if (opciones.Ayuda) {
-        std::cout << TextoAyuda() << TextoAyudaReducidas() << AyudaImprimirBoletos();
+        std::cout << TextoAyuda() << TextoAyudaReducidas() << TextoAyudaApuestas()
+                  << AyudaImprimirBoletos();
         return 0;
     }
-    if (auto codigo = EjecutaAccionesReducidas(opciones.Resto, opciones.CarpetaDatos, std::cout, std::cerr))
+    if (auto codigo =
+            EjecutaAccionesReducidas(opciones.Resto, opciones.CarpetaDatos, std::cout, std::cerr))
         return *codigo;
     if (opciones.Version) {
         std::cout << "Numbrela Pro 1.36\n";

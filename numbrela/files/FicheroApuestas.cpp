@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <fstream>
 
-#include "files/EscrituraSegura.h"
+#include "model/EscrituraSegura.h"
 #include "files/UltimoFichero.h"
 #include "generation/ApuestaMultiple.h"
 #include "generation/Reducidas.h"

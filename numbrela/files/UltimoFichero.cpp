@@ -3,7 +3,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "files/EscrituraSegura.h"
+#include "model/EscrituraSegura.h"
 #include "model/Cp1252.h"
 
 namespace numbrela {

@@ -27,9 +27,8 @@ bool ApuestaMultiple::Crea(TConjuntoApuestas& conjunto, int codigo, TTextosConju
     const auto tamano = Tamano(codigo);
     if (!tamano)
         return false;
-    const std::uint8_t juego = conjunto.Cabecera.Juego;
+    // A new multiple zeroes the whole header, the game with it.
     conjunto.Cabecera = CabeceraApuestas{};
-    conjunto.Cabecera.Juego = juego; // the game is the player's choice, not the set's
     conjunto.Cabecera.Nombre = kSinNombre;
     conjunto.GrabarHabilitado = false;
     conjunto.GrabarComoHabilitado = false;

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <fstream>
 #include <vector>
 
 #include "generation/CoberturaVoraz.h"
@@ -11,10 +10,12 @@
 #include "generation/Reducidas.h"
 #include "generation/TablaRangos.h"
 #include "model/ConjuntoApuestas.h"
+#include "model/EscrituraSegura.h"
 
 namespace numbrela {
 
-TGeneracion GeneraReducidaConFijos(const std::filesystem::path& carpeta, const CabeceraApuestas& cabecera,
+TGeneracion GeneraReducidaConFijos(const std::filesystem::path& carpeta,
+                                   const CabeceraApuestas& cabecera,
                                    std::span<const std::uint8_t> fijos, const TPasoGeneracion& paso)
 {
     TGeneracion g;
@@ -26,7 +27,8 @@ TGeneracion GeneraReducidaConFijos(const std::filesystem::path& carpeta, const C
 
     // Positions replace numbers: each fixed number by its place among the chosen ones.
     std::vector<std::uint8_t> posiciones;
-    bool valido = n >= kMinReducidos && n <= kMaxReducidos && k != 0 && !fijos.empty() && fijos.size() <= 3;
+    bool valido =
+        n >= kMinReducidos && n <= kMaxReducidos && k != 0 && !fijos.empty() && fijos.size() <= 3;
     for (std::size_t i = 0; valido && i < fijos.size(); ++i) {
         int p = 0;
         for (int j = 0; j < n; ++j)
@@ -45,19 +47,19 @@ TGeneracion GeneraReducidaConFijos(const std::filesystem::path& carpeta, const C
         return g;
     }
 
-    const auto temporal = carpeta / (g.Nombre + ".tmp");
-    std::ofstream f(temporal, std::ios::binary | std::ios::trunc);
-    if (!f) {
+    EscrituraSegura f(g.Fichero);
+    if (!f.Abre()) {
         g.Mensaje = errorCreando;
         return g;
     }
     std::int64_t cuenta = 0;
     bool escrito = true;
     const bool completa = CoberturaVoraz(n, k, posiciones, [&](std::uint32_t rango) {
-        const char b[4] = {static_cast<char>(rango & 0xFF), static_cast<char>(rango >> 8 & 0xFF),
-                           static_cast<char>(rango >> 16 & 0xFF), static_cast<char>(rango >> 24 & 0xFF)};
-        f.write(b, 4);
-        escrito = escrito && f.good();
+        const std::uint8_t b[4] = {static_cast<std::uint8_t>(rango & 0xFF),
+                                   static_cast<std::uint8_t>(rango >> 8 & 0xFF),
+                                   static_cast<std::uint8_t>(rango >> 16 & 0xFF),
+                                   static_cast<std::uint8_t>(rango >> 24 & 0xFF)};
+        escrito = escrito && f.Escribe(b);
         ++cuenta;
         return escrito && (!paso || paso(cuenta));
     });
@@ -66,22 +68,12 @@ TGeneracion GeneraReducidaConFijos(const std::filesystem::path& carpeta, const C
         final.Nombre.clear();
         final.Sorteo = TSorteo{};
         final.TotalApuestas = static_cast<std::int32_t>(cuenta);
-        const auto bloque = EscribeCabecera(final);
-        f.write(reinterpret_cast<const char*>(bloque.data()), static_cast<std::streamsize>(bloque.size()));
-        f.flush();
-        escrito = f.good();
+        escrito = f.Escribe(EscribeCabecera(final)) && f.Confirma();
     }
-    f.close();
-    std::error_code ec;
-    if (!completa || !escrito || f.fail()) {
-        std::filesystem::remove(temporal, ec);
-        g.Mensaje = escrito ? "Generación interrumpida: no se ha guardado la reducción " + g.Nombre : errorCreando;
-        return g;
-    }
-    std::filesystem::rename(temporal, g.Fichero, ec);
-    if (ec) {
-        std::filesystem::remove(temporal, ec);
-        g.Mensaje = errorCreando;
+    // Unless confirmed, the temporary file goes and nothing takes the file's name.
+    if (!completa || !escrito) {
+        g.Mensaje = escrito ? "Generación interrumpida: no se ha guardado la reducción " + g.Nombre
+                            : errorCreando;
         return g;
     }
     g.Hecha = true;
@@ -113,17 +105,25 @@ TGeneracion CreaCombFijos3(const std::filesystem::path& carpeta, const CabeceraA
     return GeneraReducidaConFijos(carpeta, cabecera, f, paso);
 }
 
-bool GeneraYAbreConFijos(TReducidas& motor, TConjuntoApuestas& conjunto, const TPasoGeneracion& paso,
-                         std::string& mensaje, std::string& error)
+bool GeneraYAbreConFijos(TReducidas& motor, TConjuntoApuestas& conjunto,
+                         const TPasoGeneracion& paso, std::string& mensaje, std::string& error)
 {
     const CabeceraApuestas& c = conjunto.Cabecera;
     const auto& l = c.ListaFijos;
     TGeneracion g;
     switch (c.TotalFijos) {
-    case 1: g = CreaCombFijos(motor.Carpeta(), c, l[0], paso); break;
-    case 2: g = CreaCombFijos2(motor.Carpeta(), c, l[0], l[1], paso); break;
-    case 3: g = CreaCombFijos3(motor.Carpeta(), c, l[0], l[1], l[2], paso); break;
-    default: error = "Error creando el archivo"; return false;
+    case 1:
+        g = CreaCombFijos(motor.Carpeta(), c, l[0], paso);
+        break;
+    case 2:
+        g = CreaCombFijos2(motor.Carpeta(), c, l[0], l[1], paso);
+        break;
+    case 3:
+        g = CreaCombFijos3(motor.Carpeta(), c, l[0], l[1], l[2], paso);
+        break;
+    default:
+        error = "Error creando el archivo";
+        return false;
     }
     mensaje = g.Mensaje;
     if (!g.Hecha) {

@@ -4,6 +4,8 @@
 #include <fstream>
 #include <system_error>
 
+#include "model/EscrituraSegura.h"
+
 namespace numbrela {
 namespace {
 
@@ -15,34 +17,6 @@ int UsuariosFiables(const std::vector<std::uint8_t>& bytes)
         return 0;
     const std::size_t enteros = (bytes.size() - 1) / kTamUsuario;
     return static_cast<int>(std::min<std::size_t>(bytes[0], enteros));
-}
-
-// Writes the whole file beside the old one, then renames it over: a crash or a full disk
-// never leaves a half-written user file.
-bool EscribeSeguro(const std::filesystem::path& ruta, const std::vector<std::uint8_t>& bytes)
-{
-    std::filesystem::path temporal = ruta;
-    temporal += ".tmp";
-    {
-        std::ofstream f(temporal, std::ios::binary | std::ios::trunc);
-        if (!f)
-            return false;
-        f.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-        f.flush();
-        if (!f) {
-            f.close();
-            std::error_code ec;
-            std::filesystem::remove(temporal, ec);
-            return false;
-        }
-    }
-    std::error_code ec;
-    std::filesystem::rename(temporal, ruta, ec);
-    if (ec) {
-        std::filesystem::remove(temporal, ec);
-        return false;
-    }
-    return true;
 }
 
 } // namespace
@@ -67,7 +41,7 @@ std::optional<std::string> TFicheroUsuarios::AbreOCrea() const
     std::error_code ec;
     if (std::filesystem::exists(Ruta(), ec))
         return std::nullopt;
-    if (!EscribeSeguro(Ruta(), {0}))
+    if (const std::uint8_t vacio[] = {0}; !EscrituraSegura::EscribeTodo(Ruta(), vacio))
         return std::string(kMsgErrorCreandoUsuarios);
     return std::nullopt;
 }
@@ -97,7 +71,7 @@ std::optional<TUsuario> TFicheroUsuarios::Lee(int indice) const
 std::optional<std::string> TFicheroUsuarios::Anade(const TUsuario& usuario) const
 {
     std::vector<std::uint8_t> bytes;
-    LeeTodo(bytes);  // a missing file holds no user yet
+    LeeTodo(bytes); // a missing file holds no user yet
     const int n = UsuariosFiables(bytes);
     if (n >= kMaxUsuarios)
         return std::string(kMsgDemasiadosUsuarios);
@@ -105,14 +79,16 @@ std::optional<std::string> TFicheroUsuarios::Anade(const TUsuario& usuario) cons
     nuevo.reserve(bytes.size() + kTamUsuario + 1);
     nuevo.push_back(static_cast<std::uint8_t>(n + 1));
     nuevo.insert(nuevo.end(), bytes.begin() + (bytes.empty() ? 0 : 1),
-                 bytes.begin() + (bytes.empty() ? 0 : 1 + kTamUsuario * static_cast<std::size_t>(n)));
+                 bytes.begin() +
+                     (bytes.empty() ? 0 : 1 + kTamUsuario * static_cast<std::size_t>(n)));
     const auto registro = EscribeUsuario(usuario);
     nuevo.insert(nuevo.end(), registro.begin(), registro.end());
     // Bytes past the counted records (a record cut short, or records the count leaves
     // out) are no users, but they stay in the file after the new one: nothing is lost.
     if (!bytes.empty())
-        nuevo.insert(nuevo.end(), bytes.begin() + 1 + kTamUsuario * static_cast<std::size_t>(n), bytes.end());
-    if (!EscribeSeguro(Ruta(), nuevo))
+        nuevo.insert(nuevo.end(), bytes.begin() + 1 + kTamUsuario * static_cast<std::size_t>(n),
+                     bytes.end());
+    if (!EscrituraSegura::EscribeTodo(Ruta(), nuevo))
         return std::string(kMsgErrorGrabandoUsuario);
     return std::nullopt;
 }

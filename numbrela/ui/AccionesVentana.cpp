@@ -38,7 +38,7 @@ TAccionesVentana::TAccionesVentana(QWidget* ventana) : QObject(ventana), ventana
     Reducir = Crea("Red&ucir", "U", false);
     Numeros = Crea("&Números", "N", false);
     Salir = Crea("&Salir", "S");
-    IrABoleto = Crea("Boleto", "B");
+    IrABoleto = Crea("Ir a boleto", "B");
     PrimerBoleto = Crea("Primer boleto", "Up");
     BoletoAnterior = Crea("Boleto anterior", "Left");
     BoletoSiguiente = Crea("Boleto siguiente", "Right");

@@ -3,6 +3,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "ui/Accesibilidad.h"
+
 namespace numbrela::ui {
 namespace {
 
@@ -25,12 +27,14 @@ void Bisel(QPainter& p, QRect r, int ancho, bool elevado)
 
 TMiBoton::TMiBoton(QWidget* parent) : QWidget(parent)
 {
+    InstalaAccesibilidad();
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 void TMiBoton::setCaption(const QString& caption)
 {
     caption_ = caption;
+    AvisaCambioDeNombre(this);
     update();
 }
 

@@ -60,6 +60,7 @@ TPanelBoleto::TPanelBoleto(QWidget* parent) : QFrame(parent)
 
     imagen_ = new TImagenBoleto(this);
     imagen_->setObjectName("Image1");
+    imagen_->setAccessibleName("Boleto");
     imagen_->setGeometry(2, 2 + kAltoTitulo + 2, 745, 210);
     imagen_->setCursor(TDibujos::Cursor1());
     connect(imagen_, &TImagenBoleto::pulsado, this, [this](QPoint p, Qt::MouseButton b) {
@@ -105,6 +106,7 @@ void TPanelBoleto::MuestraCruces(const TConjuntoApuestas& conjunto)
     QPainter p(&trabajo_);
     p.setPen(QPen(Qt::black, 2));
     const std::vector<TColumnaBoleto> columnas = ColumnasBoleto(conjunto);
+    QStringList apuestas;
     for (std::size_t j = 0; j < columnas.size(); ++j) {
         const TApuestas& a = conjunto.Apuestas[columnas[j].Indice];
         for (int n = 1; n <= kNumeros; ++n) {
@@ -115,9 +117,18 @@ void TPanelBoleto::MuestraCruces(const TConjuntoApuestas& conjunto)
             p.drawLine(e.X + kAnchoCruz, e.Y, e.X, e.Y - kAltoCruz);
         }
         aciertos_[j]->setText(QString::fromStdString(columnas[j].Aciertos));
+        QStringList numeros;
+        for (int n = 1; n <= kNumeros; ++n)
+            if (a.Marcado(n))
+                numeros << QString::number(n);
+        apuestas << QString("Apuesta %1: %2")
+                        .arg(columnas[j].Apuesta)
+                        .arg(numeros.isEmpty() ? QString("sin números") : numeros.join('-'));
     }
     p.end();
     imagen_->setPixmap(QPixmap::fromImage(trabajo_));
+    // What the picture shows, as text for a screen reader.
+    imagen_->setAccessibleDescription(apuestas.join(". "));
 }
 
 void TPanelBoleto::MuestraBanner(const QString& texto)

@@ -7,6 +7,8 @@
 #include <QShortcut>
 #include <qdrawutil.h>
 
+#include "ui/Accesibilidad.h"
+
 namespace numbrela::ui {
 namespace {
 
@@ -87,6 +89,7 @@ QPixmap ConClave(const QImage& face, QRgb key)
 
 TShapeButton::TShapeButton(QWidget* parent) : QWidget(parent)
 {
+    InstalaAccesibilidad();
     resize(70, 70);
     setMouseTracking(true);
 }
@@ -124,6 +127,7 @@ void TShapeButton::setGlassColor(const QColor& color)
 void TShapeButton::setCaption(const QString& caption)
 {
     caption_ = caption;
+    AvisaCambioDeNombre(this);
     updateShortcut();
     update();
 }

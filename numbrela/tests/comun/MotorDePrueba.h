@@ -1,9 +1,15 @@
 #pragma once
-// A reduced-systems engine for tests: unranks by counting, position by position, how many
-// combinations start with each candidate (the obvious way, not the planner's tables).
+// The reduced-systems engine of the tests: unranks by counting, position by position, how
+// many combinations start with each candidate (the obvious way, not the planner's tables),
+// and its "reduction files" are lists of ranks held in memory, keyed by n and kind.
+#include <algorithm>
 #include <cstdint>
+#include <map>
 #include <string>
+#include <utility>
+#include <vector>
 
+#include "model/ConjuntoApuestas.h"
 #include "model/MotorReducidas.h"
 
 namespace numbrela::prueba {
@@ -33,12 +39,32 @@ inline std::uint32_t Rango(int n, const int pos[6])
 
 class MotorDePrueba : public TMotorReducidas {
 public:
-    bool PrimitivaReducida(TConjuntoApuestas&, std::string& error) override
+    std::map<std::pair<int, int>, std::vector<std::uint32_t>> Sistemas; // (n, kind) -> ranks
+    int Calculos = 0;
+
+    bool PrimitivaReducida(TConjuntoApuestas& c, std::string& error) override
     {
-        error = "sin ficheros de reducciones en esta prueba";
-        return false;
+        const auto it = Sistemas.find({c.Cabecera.TotalReducidos, c.Cabecera.TipoReduccion});
+        if (it == Sistemas.end()) {
+            error = "Error: Se ha producido un error leyendo el archivo o el archivo no existe";
+            return false;
+        }
+        c.BufferRangos = it->second;
+        c.AciertosReducida.assign(it->second.size(), 0);
+        c.Cabecera.TotalApuestas = static_cast<std::int32_t>(it->second.size());
+        // A reduction file's trailing header carries no name and no draw.
+        c.Cabecera.Nombre.clear();
+        c.Cabecera.Sorteo = TSorteo{};
+        const int primeras = static_cast<int>(std::min<std::size_t>(it->second.size(), 8));
+        c.Apuestas.assign(static_cast<std::size_t>(primeras), TApuestas{});
+        c.DelBufferALaApuesta(0, primeras);
+        return true;
     }
-    void Calcular(int n) override { n_ = n; }
+    void Calcular(int n) override
+    {
+        n_ = n;
+        ++Calculos;
+    }
     void TomarCombinacion(std::uint32_t rango, std::uint8_t posiciones[6]) const override
     {
         std::uint64_t a = rango;

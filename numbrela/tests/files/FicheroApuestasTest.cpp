@@ -6,7 +6,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "../MotorPruebas.h"
+#include "../comun/MotorDePrueba.h"
 #include "files/FicheroApuestas.h"
 #include "files/UltimoFichero.h"
 #include "generation/ApuestaMultiple.h"
@@ -149,7 +149,7 @@ TEST_F(Carpeta, MultipleOfNineReopensWithNineMarks)
 
 TEST_F(Carpeta, ReducedSetReopensWithItsOwnNameAndDraw)
 {
-    pruebas::MotorPruebas motor;
+    prueba::MotorDePrueba motor;
     motor.Sistemas[{9, 2}] = {1, 40, 84};
     TConjuntoApuestas c(&motor);
     c.Cabecera.Tipo = 3;

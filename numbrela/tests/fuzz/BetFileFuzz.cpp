@@ -7,7 +7,7 @@
 #include <span>
 #include <string>
 
-#include "../MotorPruebas.h"
+#include "../comun/MotorDePrueba.h"
 #include "files/FicheroApuestas.h"
 #include "scrutiny/DocumentoListado.h"
 #include "scrutiny/Escrutinio.h"
@@ -26,14 +26,14 @@ public:
 };
 
 // A reduced system for every n and kind: its first and last combination.
-numbrela::pruebas::MotorPruebas& Motor()
+numbrela::prueba::MotorDePrueba& Motor()
 {
-    static numbrela::pruebas::MotorPruebas motor = [] {
-        numbrela::pruebas::MotorPruebas m;
+    static numbrela::prueba::MotorDePrueba motor = [] {
+        numbrela::prueba::MotorDePrueba m;
         for (int n = 7; n <= 49; ++n)
             for (int k = 0; k <= 4; ++k)
-                m.Sistemas[{n, k}] = {
-                    1u, static_cast<std::uint32_t>(numbrela::pruebas::Binomial(n, 6))};
+                m.Sistemas[{n, k}] = {1u,
+                                      static_cast<std::uint32_t>(numbrela::prueba::Binomial(n, 6))};
         return m;
     }();
     return motor;

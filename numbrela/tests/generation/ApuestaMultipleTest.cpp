@@ -48,7 +48,9 @@ TEST(ApuestaMultiple, CreatingResetsTheSetToOneEmptyBetOnOneSlip)
     EXPECT_EQ(c.Apuestas[0].Cruces, 0);
     EXPECT_EQ(c.Cabecera.UltimoBoleto, 0);
     EXPECT_EQ(t.Contador, "Boleto 1 de 1");
-    EXPECT_EQ(c.TextoPrecio(), "2200 pts"); // 44 bets of BONOLOTO
+    // The zeroed header takes the game back to LOTERIA PRIMITIVA: 44 bets at 100.
+    EXPECT_EQ(c.Cabecera.Juego, 0);
+    EXPECT_EQ(c.TextoPrecio(), "4400 pts");
     EXPECT_EQ(ApuestaMultiple::TextoBanner(c), "MULTIPLE 5 Cruces");
 }
 

@@ -10,7 +10,7 @@
 #include "generation/Reducidas.h"
 #include "generation/TextosReducidas.h"
 #include "model/ConjuntoApuestas.h"
-#include "tests/generation/CarpetaTemporal.h"
+#include "tests/comun/CarpetaTemporal.h"
 #include "tests/generation/ReferenciaVoraz.h"
 
 namespace numbrela {
@@ -52,14 +52,16 @@ CabeceraApuestas Cabecera(int n, int k, const std::vector<std::uint8_t>& fijos)
 
 // The file the planner has always written: the reference's ranks, then the live header
 // with an empty name, no draw and the count.
-std::vector<std::uint8_t> FicheroDeReferencia(const CabeceraApuestas& c, const std::vector<std::uint8_t>& fijos)
+std::vector<std::uint8_t> FicheroDeReferencia(const CabeceraApuestas& c,
+                                              const std::vector<std::uint8_t>& fijos)
 {
     std::vector<std::uint8_t> posiciones;
     for (std::uint8_t f : fijos)
         for (int j = 0; j < c.TotalReducidos; ++j)
             if (c.ListaReducidos[j] == f)
                 posiciones.push_back(static_cast<std::uint8_t>(j + 1));
-    const auto rangos = referencia::CreaCombFijosLento(c.TotalReducidos, c.TipoReduccion + 2, posiciones);
+    const auto rangos =
+        referencia::CreaCombFijosLento(c.TotalReducidos, c.TipoReduccion + 2, posiciones);
     auto bytes = prueba::BytesDeRangos(rangos);
     CabeceraApuestas h = c;
     h.Nombre.clear();
@@ -81,7 +83,12 @@ TEST(CreaCombFijos, ByteIdenticalToTheReferenceForSmallN)
             const std::uint8_t medio = base.ListaReducidos[n / 2];
             const std::uint8_t otro = base.ListaReducidos[n / 2 + 1];
             const std::vector<std::vector<std::uint8_t>> casos{
-                {primero}, {ultimo}, {medio}, {primero, ultimo}, {medio, otro}, {primero, medio, ultimo},
+                {primero},
+                {ultimo},
+                {medio},
+                {primero, ultimo},
+                {medio, otro},
+                {primero, medio, ultimo},
                 {base.ListaReducidos[n - 3], base.ListaReducidos[n - 2], ultimo}};
             for (const auto& fijos : casos) {
                 const auto c = Cabecera(n, k, fijos);
@@ -113,8 +120,9 @@ TEST(CreaCombFijos, NameMessageAndSize)
     EXPECT_EQ(pasos, g.Apuestas);
     EXPECT_EQ(g.Mensaje, "Creación de reducida con éxito: Generadas " + std::to_string(g.Apuestas) +
                              " apuestas en archivo COM20-4-25-41.RLF");
-    EXPECT_EQ(std::filesystem::file_size(g.Fichero), 4u * static_cast<std::uint64_t>(g.Apuestas) + 532u);
-    EXPECT_FALSE(std::filesystem::exists(carpeta.Ruta() / "COM20-4-25-41.RLF.tmp"));
+    EXPECT_EQ(std::filesystem::file_size(g.Fichero),
+              4u * static_cast<std::uint64_t>(g.Apuestas) + 532u);
+    EXPECT_FALSE(std::filesystem::exists(carpeta.Ruta() / "COM20-4-25-41.RLF.tmp~"));
 }
 
 TEST(CreaCombFijos, SevenNumbersWithOneFixed)
@@ -164,7 +172,7 @@ TEST(CreaCombFijos, UnwritableFolderAndBadArguments)
     EXPECT_FALSE(g.Hecha);
     EXPECT_EQ(g.Mensaje, "Error creando el archivo COM12-4-13.RLF");
     CarpetaTemporal carpeta;
-    g = CreaCombFijos(carpeta.Ruta(), c, 14, nullptr);  // 14 is not among the chosen
+    g = CreaCombFijos(carpeta.Ruta(), c, 14, nullptr); // 14 is not among the chosen
     EXPECT_FALSE(g.Hecha);
     EXPECT_EQ(g.Mensaje, "Error creando el archivo COM12-4-14.RLF");
     EXPECT_TRUE(std::filesystem::is_empty(carpeta.Ruta()));
@@ -182,7 +190,8 @@ TEST(CreaCombFijos, GeneratedFileReopensAsTheSameBets)
     const std::size_t n = (bytes.size() - 532) / 4;
     ASSERT_EQ(conjunto.BufferRangos.size(), n);
     for (std::size_t i = 0; i < n; ++i)
-        EXPECT_EQ(conjunto.BufferRangos[i], bytes[4 * i] | bytes[4 * i + 1] << 8 | bytes[4 * i + 2] << 16);
+        EXPECT_EQ(conjunto.BufferRangos[i],
+                  bytes[4 * i] | bytes[4 * i + 1] << 8 | bytes[4 * i + 2] << 16);
     // The trailing header has an empty name; everything else is the live header.
     EXPECT_EQ(conjunto.Cabecera.Nombre, "");
     EXPECT_FALSE(conjunto.Cabecera.Sorteo.HaySorteo());
@@ -201,7 +210,8 @@ TEST(CreaCombFijos, DialogueTexts)
     EXPECT_EQ(uno[0], "Atención lea detenidamente estas instrucciones");
     EXPECT_EQ(uno[1], std::string(75, '-'));
     const auto dos = TextosInformacion(2, 34, 4, "COM34-4-25-41.RLF");
-    EXPECT_EQ(dos[dos.size() - 2], "La reducción con números fijos que va a realizar es de 34 números al 4");
+    EXPECT_EQ(dos[dos.size() - 2],
+              "La reducción con números fijos que va a realizar es de 34 números al 4");
     EXPECT_EQ(dos.back(), "Se guardará en el archivo:COM34-4-25-41.RLF");
     const std::uint8_t f[] = {25, 41};
     const auto p = TextosProgreso(34, f, "COM34-4-25-41.RLF");

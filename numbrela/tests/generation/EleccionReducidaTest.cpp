@@ -5,7 +5,7 @@
 #include "generation/CreaCombFijos.h"
 #include "generation/EleccionReducida.h"
 #include "generation/Reducidas.h"
-#include "tests/generation/CarpetaTemporal.h"
+#include "tests/comun/CarpetaTemporal.h"
 
 namespace numbrela {
 namespace {

@@ -9,7 +9,7 @@
 
 #include "generation/FicheroReduccion.h"
 #include "generation/Reducidas.h"
-#include "tests/generation/CarpetaTemporal.h"
+#include "tests/comun/CarpetaTemporal.h"
 
 namespace numbrela {
 namespace {
@@ -19,7 +19,8 @@ using prueba::CarpetaTemporal;
 using prueba::EscribeBytes;
 
 // Chooses `numeros` (and fixed ones) in the header, as the numbers dialog leaves it.
-void Elige(CabeceraApuestas& c, std::vector<int> numeros, int tipoReduccion, std::vector<int> fijos = {})
+void Elige(CabeceraApuestas& c, std::vector<int> numeros, int tipoReduccion,
+           std::vector<int> fijos = {})
 {
     c.Tipo = static_cast<std::uint8_t>(TipoApuesta::Reducida);
     c.TipoReduccion = static_cast<std::uint8_t>(tipoReduccion);
@@ -70,7 +71,8 @@ TEST(Reducidas, NineNumbersAlCuatroLoadsThreeBetsThatKeepTheGuarantee)
     EXPECT_EQ(conjunto.BufferRangos.size(), 3u);
     EXPECT_EQ(conjunto.AciertosReducida, std::vector<std::uint8_t>(3, 0));
     ASSERT_EQ(conjunto.Apuestas.size(), 3u);
-    EXPECT_EQ(textos.Leyenda, "Tipo de apuesta: Reducida de 9 números, al CUATRO, sin números fijo. Apuestas: 3");
+    EXPECT_EQ(textos.Leyenda,
+              "Tipo de apuesta: Reducida de 9 números, al CUATRO, sin números fijo. Apuestas: 3");
     // Every six of the nine chosen numbers share four with one of the three bets.
     std::vector<std::uint64_t> bets;
     for (const TApuestas& a : conjunto.Apuestas) {
@@ -90,7 +92,8 @@ TEST(Reducidas, NineNumbersAlCuatroLoadsThreeBetsThatKeepTheGuarantee)
         for (int i = 0; i < 9; ++i)
             if (s >> i & 1)
                 m |= std::uint64_t{1} << numeros[i];
-        EXPECT_TRUE(std::any_of(bets.begin(), bets.end(), [&](std::uint64_t b) { return std::popcount(b & m) >= 4; }));
+        EXPECT_TRUE(std::any_of(bets.begin(), bets.end(),
+                                [&](std::uint64_t b) { return std::popcount(b & m) >= 4; }));
     }
 }
 
@@ -102,7 +105,8 @@ TEST(Reducidas, TenNumbersAlCuatroGivesTheLegendOfTheExample)
     std::string error;
     TTextosConjunto textos;
     ASSERT_TRUE(conjunto.CambioGlobal(error, textos)) << error;
-    EXPECT_EQ(textos.Leyenda, "Tipo de apuesta: Reducida de 10 números, al CUATRO, sin números fijo. Apuestas: 5");
+    EXPECT_EQ(textos.Leyenda,
+              "Tipo de apuesta: Reducida de 10 números, al CUATRO, sin números fijo. Apuestas: 5");
     EXPECT_EQ(textos.Contador, "Boleto 1 de 1");
 }
 
@@ -117,7 +121,7 @@ TEST(Reducidas, FortyNineAlCincoKeepsOnlyRanksAndEightBets)
     EXPECT_EQ(conjunto.TotalApuestas(), 285397);
     EXPECT_EQ(conjunto.AciertosReducida.size(), 285397u);
     EXPECT_EQ(conjunto.Apuestas.size(), 8u);
-    EXPECT_EQ(conjunto.Cabecera.UltimoBoleto, 35674);  // 285397 = 8 * 35674 + 5
+    EXPECT_EQ(conjunto.Cabecera.UltimoBoleto, 35674); // 285397 = 8 * 35674 + 5
     EXPECT_EQ(conjunto.ApuestasUltimoBoleto, 5);
 }
 
@@ -127,7 +131,7 @@ TEST(Reducidas, AveriguaEnDisco2FindsOnlyDeliveredFiles)
     CabeceraApuestas c;
     Elige(c, Primeros(30), 3);
     EXPECT_TRUE(motor.AveriguaEnDisco2(c));
-    c.TipoReduccion = 4;  // "al 6" names COM30-6.RLV, which is not delivered
+    c.TipoReduccion = 4; // "al 6" names COM30-6.RLV, which is not delivered
     EXPECT_FALSE(motor.AveriguaEnDisco2(c));
     c.TipoReduccion = 0;
     EXPECT_FALSE(motor.AveriguaEnDisco2(c));
@@ -144,8 +148,9 @@ TEST(Reducidas, MissingRlvHasItsOwnMessage)
     Elige(conjunto.Cabecera, Primeros(12), 1);
     std::string error;
     EXPECT_FALSE(motor.PrimitivaReducida(conjunto, error));
-    EXPECT_EQ(error, "La reducción de 12 números al TRES no está disponible: falta el archivo COM12-3.RLV "
-                     "en la carpeta del programa");
+    EXPECT_EQ(error,
+              "La reducción de 12 números al TRES no está disponible: falta el archivo COM12-3.RLV "
+              "en la carpeta del programa");
 }
 
 // A ".RLF" for 7 numbers 3..9 al CINCO with 5 fixed, holding ranks 1 and 7.
@@ -187,7 +192,7 @@ TEST(Reducidas, RlfOf532PlusFourNBytesGivesNBetsAndReplacesTheHeader)
     EXPECT_EQ(conjunto.Cabecera.Nombre, "Guardada");
     EXPECT_EQ(conjunto.Cabecera.TotalReducidos, 7);
     EXPECT_EQ(conjunto.Cabecera.ListaFijos[0], 5);
-    EXPECT_EQ(conjunto.Cabecera.Juego, 1);  // the game stays the player's
+    EXPECT_EQ(conjunto.Cabecera.Juego, 1); // the game stays the player's
     ASSERT_EQ(conjunto.Apuestas.size(), 2u);
     // Rank 1 = positions 1..6 = numbers 3..8; rank 7 = positions 2..7 = numbers 4..9.
     EXPECT_EQ(Marcados(conjunto.Apuestas[0]), (std::vector<int>{3, 4, 5, 6, 7, 8}));
@@ -205,7 +210,8 @@ TEST(Reducidas, RlfIsFoundByTheSetsParameters)
     std::string error;
     TTextosConjunto textos;
     ASSERT_TRUE(conjunto.CambioGlobal(error, textos)) << error;
-    EXPECT_EQ(textos.Leyenda, "Tipo de apuesta: Reducida de 7 números, al CINCO, Números fijos: -5. Apuestas: 2");
+    EXPECT_EQ(textos.Leyenda,
+              "Tipo de apuesta: Reducida de 7 números, al CINCO, Números fijos: -5. Apuestas: 2");
 }
 
 TEST(Reducidas, StoredRlfForOtherNumbersServesWhenTheFixedKeepTheirPlace)
@@ -275,18 +281,23 @@ std::vector<FicheroMalo> FicherosMalos()
     v.push_back({"empty", "COM10-4.RLV", {}, false});
     v.push_back({"rank 0", "COM10-4.RLV", rlv({5, 0, 7}), false});
     v.push_back({"rank above C(10,6)", "COM10-4.RLV", rlv({5, 211}), false});
-    v.push_back({"more ranks than combinations", "COM10-4.RLV", rlv(std::vector<std::uint32_t>(211, 1)), false});
+    v.push_back({"more ranks than combinations", "COM10-4.RLV",
+                 rlv(std::vector<std::uint32_t>(211, 1)), false});
     auto rlf = [](auto cambia) {
         Rlf r;
         cambia(r);
         return r.Bytes();
     };
     v.push_back({"rlf shorter than 532", "COM7-5-5.RLF", std::vector<std::uint8_t>(531, 0), true});
-    v.push_back({"rlf of only a header", "COM7-5-5.RLF", rlf([](Rlf& r) { r.rangos.clear(); }), true});
+    v.push_back(
+        {"rlf of only a header", "COM7-5-5.RLF", rlf([](Rlf& r) { r.rangos.clear(); }), true});
     auto corto = rlf([](Rlf&) {});
     corto.erase(corto.begin());
     v.push_back({"rlf with a partial rank", "COM7-5-5.RLF", corto, true});
-    v.push_back({"rlf rank above C(7,6)", "COM7-5-5.RLF", rlf([](Rlf& r) { r.rangos = {1, 8}; }), true});
+    v.push_back({"rlf rank above C(7,6)", "COM7-5-5.RLF", rlf([](Rlf& r) {
+                     r.rangos = {1, 8};
+                 }),
+                 true});
     v.push_back({"header n against the name", "COM7-5-5.RLF",
                  rlf([](Rlf& r) { Elige(r.cabecera, Primeros(8, 3), 3, {5}); }), true});
     v.push_back({"header kind against the name", "COM7-5-5.RLF",
@@ -299,13 +310,14 @@ std::vector<FicheroMalo> FicherosMalos()
                      r.cabecera.Fijos.fill(0);
                      r.cabecera.Fijos[19] = 20;
                      r.cabecera.ListaFijos[0] = 20;
-                 }), true});
+                 }),
+                 true});
     v.push_back({"header list against its flags", "COM7-5-5.RLF",
                  rlf([](Rlf& r) { r.cabecera.ListaReducidos[1] = 40; }), true});
-    v.push_back({"header n outside 7..49", "COM7-5-5.RLF", rlf([](Rlf& r) {
-                     Elige(r.cabecera, Primeros(6, 3), 3, {5});
-                 }), true});
-    v.push_back({"header not a reduced set", "COM7-5-5.RLF", rlf([](Rlf& r) { r.cabecera.Tipo = 1; }), true});
+    v.push_back({"header n outside 7..49", "COM7-5-5.RLF",
+                 rlf([](Rlf& r) { Elige(r.cabecera, Primeros(6, 3), 3, {5}); }), true});
+    v.push_back({"header not a reduced set", "COM7-5-5.RLF",
+                 rlf([](Rlf& r) { r.cabecera.Tipo = 1; }), true});
     return v;
 }
 
@@ -369,8 +381,8 @@ TEST(Reducidas, ReadsTheNameOfAnRlf)
     EXPECT_EQ(f, (std::vector<std::uint8_t>{25, 41}));
     ASSERT_TRUE(AnalizaNombreRlf("com10-5-1-2-3.rlf", n, k, f));
     EXPECT_EQ(f.size(), 3u);
-    for (const char* malo : {"COM34-4.RLF", "COM34-4-1-2-3-4.RLF", "COM34--4-1.RLF", "mia.rlf", "COM34-4-25.RLV",
-                             "COM3x-4-2.RLF", "COM100-4-2.RLF"})
+    for (const char* malo : {"COM34-4.RLF", "COM34-4-1-2-3-4.RLF", "COM34--4-1.RLF", "mia.rlf",
+                             "COM34-4-25.RLV", "COM3x-4-2.RLF", "COM100-4-2.RLF"})
         EXPECT_FALSE(AnalizaNombreRlf(malo, n, k, f)) << malo;
 }
 

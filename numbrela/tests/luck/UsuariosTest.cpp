@@ -103,7 +103,7 @@ TEST(FicheroUsuarios, TwoUsersAddedInARowAreRecordsZeroAndOne)
     EXPECT_EQ(f.Lee(1)->Anio, 1970);
     EXPECT_FALSE(f.Lee(2));
     EXPECT_FALSE(f.Lee(-1));
-    EXPECT_FALSE(std::filesystem::exists(c.Ruta() / "USUARIOS.DB.tmp"));
+    EXPECT_FALSE(std::filesystem::exists(c.Ruta() / "USUARIOS.DB.tmp~"));
 }
 
 TEST(FicheroUsuarios, CountLargerThanTheRecordsIsLoweredToThem)
@@ -199,7 +199,7 @@ TEST(FicheroUsuarios, ATemporaryFileThatCannotBeWrittenLeavesTheOldFile)
     ASSERT_FALSE(f.Anade(Usuario("Ana", 3, 4, 1975)));
     const auto antes = c.Lee("USUARIOS.DB");
     // A folder where the temporary file should go: the write fails even for root.
-    std::filesystem::create_directory(c.Ruta() / "USUARIOS.DB.tmp");
+    std::filesystem::create_directory(c.Ruta() / "USUARIOS.DB.tmp~");
     EXPECT_EQ(f.Anade(Usuario("Eva", 1, 1, 1990)).value_or(""), kMsgErrorGrabandoUsuario);
     EXPECT_EQ(c.Lee("USUARIOS.DB"), antes);
     EXPECT_EQ(f.Usuarios().size(), 1u);

@@ -7,8 +7,11 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <functional>
 
 #include "Usuario.h"
+#include "model/CabeceraApuestas.h"
+#include "ui/AccionesVentana.h"
 #include "ui/TDialogoIrBoleto.h"
 #include "ui/TDialogoMultiple.h"
 #include "ui/TDialogoNumApuestas.h"
@@ -19,6 +22,7 @@
 #include "ui/TDibujos.h"
 #include "ui/TMiBoton.h"
 #include "ui/TPanel.h"
+#include "ui/TTiraSorteo.h"
 #include "ui/TVentanaPrincipal.h"
 
 namespace numbrela::ui {
@@ -427,6 +431,168 @@ TEST_F(VentanaPrincipal, GameCycleRenameAndInformationBoxes)
     Pulsa(Boton("Informacion"));
     EXPECT_TRUE(Control<TPanel>("Panel3")->isVisible());
     EXPECT_TRUE(Control<TMiBoton>("MiBoton9")->isVisible());
+}
+
+// A bet file of nothing but a header, written by hand.
+QString FicheroDeCabecera(const std::filesystem::path& carpeta, const char* nombre,
+                          const CabeceraApuestas& c, std::int32_t cuenta = -1)
+{
+    const auto ruta = carpeta / nombre;
+    std::ofstream f(ruta, std::ios::binary);
+    const auto bytes = EscribeCabecera(c);
+    f.write(reinterpret_cast<const char*>(bytes.data()),
+            static_cast<std::streamsize>(bytes.size()));
+    if (cuenta >= 0)
+        f.write(reinterpret_cast<const char*>(&cuenta), 4);
+    return QString::fromStdString(ruta.string());
+}
+
+TEST_F(VentanaPrincipal, AFileOfNoKindShowsNoBetsAndOpensNone)
+{
+    CabeceraApuestas c;
+    c.Tipo = 0;
+    c.TotalApuestas = 5; // a count that claims bets the kind cannot hold
+    c.Nombre = "Nada";
+    ASSERT_TRUE(ventana->AbreFichero(FicheroDeCabecera(carpeta.Ruta(), "cero.apu", c)));
+    EXPECT_EQ(Visibles(), "00000000");
+    EXPECT_EQ(ventana->Conjunto().TotalApuestas(), 0);
+    EXPECT_EQ(Texto("Panel4"), "0 pts");
+    // Neither the picture nor a key reaches a bet that does not exist.
+    QTest::mouseClick(Control<QLabel>("Image1"), Qt::LeftButton, {}, QPoint(40, 100));
+    EXPECT_EQ(servicios.Ultimo(), QString::fromUtf8("-Error: No está creada esa apuesta"));
+    ventana->EditaApuestaEnColumna(0);
+    Tecla(Qt::Key_Right);
+    Tecla(Qt::Key_Down);
+    EXPECT_EQ(ventana->Conjunto().BoletoActual, 0);
+    EXPECT_EQ(Visibles(), "00000000");
+}
+
+TEST_F(VentanaPrincipal, AReducedFileWithoutItsReductionFileIsAFileThatCannotBeRead)
+{
+    CabeceraApuestas c;
+    c.Tipo = 3;
+    c.TipoReduccion = 2;
+    c.TotalReducidos = 9;
+    for (std::uint8_t i = 0; i < 9; ++i) {
+        const std::uint8_t n = static_cast<std::uint8_t>(40 + i);
+        c.ListaReducidos[i] = n;
+        c.Reducidos[n - 1u] = n;
+    }
+    c.TotalApuestas = 3;
+    // COM9-4.RLV is delivered: take it away from this program folder.
+    std::filesystem::remove(carpeta.Ruta() / "COM9-4.RLV");
+    EXPECT_FALSE(ventana->AbreFichero(FicheroDeCabecera(carpeta.Ruta(), "sin.apu", c)));
+    EXPECT_EQ(servicios.Ultimo(),
+              "Error: Se ha producido un error leyendo el archivo o el archivo no existe");
+    EXPECT_EQ(Visibles(), "00000000");
+    QTest::mouseClick(Control<QLabel>("Image1"), Qt::LeftButton, {}, QPoint(40, 100));
+    EXPECT_EQ(servicios.Ultimo(), QString::fromUtf8("-Error: No está creada esa apuesta"));
+}
+
+TEST_F(VentanaPrincipal, TheDrawStripShowsWheneverTheSetHoldsADraw)
+{
+    auto* tira = Control<TTiraSorteo>("Panel23");
+    EXPECT_FALSE(tira->isVisible());
+    // A draw stored with the file shows on opening it.
+    CabeceraApuestas c;
+    c.Tipo = 1;
+    c.TotalApuestas = 0;
+    c.Nombre = "Con sorteo";
+    c.Sorteo = TSorteo{{3, 11, 19, 27, 35, 43}, 8};
+    ASSERT_TRUE(ventana->AbreFichero(FicheroDeCabecera(carpeta.Ruta(), "s.apu", c, 0)));
+    EXPECT_TRUE(tira->isVisible());
+    EXPECT_EQ(Texto("Panel24"), "3");
+    EXPECT_EQ(Texto("Panel29"), "43");
+    EXPECT_EQ(Texto("Panel30"), "8");
+    // Six teal boxes, the complementary navy.
+    for (int i = 24; i <= 29; ++i)
+        EXPECT_EQ(Control<TPanel>(QString("Panel%1").arg(i).toLatin1().constData())
+                      ->palette()
+                      .color(QPalette::Window),
+                  QColor(0, 128, 128))
+            << i;
+    EXPECT_EQ(Control<TPanel>("Panel30")->palette().color(QPalette::Window), QColor(0, 0, 128));
+    // A new set has no draw; a draw given to the set later shows on the next refresh.
+    ventana->Nueva();
+    EXPECT_FALSE(tira->isVisible());
+    ventana->Conjunto().Cabecera.Sorteo = TSorteo{{1, 2, 3, 4, 5, 6}, 7};
+    ventana->Refresca();
+    EXPECT_TRUE(tira->isVisible());
+    EXPECT_EQ(Texto("Panel30"), "7");
+}
+
+TEST_F(VentanaPrincipal, TheGameGoesWithTheWholeHeaderAndStaysOtherwise)
+{
+    // Each path, from EL GORDO: whether the game is still EL GORDO afterwards.
+    const struct {
+        const char* camino;
+        std::function<void()> hacer;
+        bool sigue;
+    } caminos[] = {
+        {"simple kind", [this] { CreaSimples("3"); }, true},
+        {"count",
+         [this] {
+             AlAbrirse<TDialogoNumApuestas>([](TDialogoNumApuestas* d) {
+                 QTest::keyClicks(d->Edicion(), "2");
+                 Pulsa(BotonDe(d, "Anadir"));
+             });
+             Pulsa(Boton("Apuestas"));
+         },
+         true},
+        {"Nueva", [this] { ventana->Acciones().Nueva->trigger(); }, false},
+        {"multiple",
+         [this] {
+             AlAbrirse<TDialogoTipo>([](TDialogoTipo* d) { Pulsa(BotonDe(d, "Multiple")); });
+             AlAbrirse<TDialogoMultiple>([](TDialogoMultiple* d) { Pulsa(BotonDe(d, "Codigo1")); });
+             Pulsa(Boton("Tipo"));
+         },
+         false},
+    };
+    for (const auto& c : caminos) {
+        ventana->Nueva();
+        ventana->Conjunto().CicloJuego();
+        ventana->Conjunto().CicloJuego();
+        ventana->Refresca();
+        ASSERT_EQ(Texto("Panel6"), "EL GORDO");
+        c.hacer();
+        EXPECT_EQ(Texto("Panel6"), c.sigue ? "EL GORDO" : "LOTERIA PRIMITIVA") << c.camino;
+        EXPECT_EQ(ventana->Conjunto().Cabecera.Juego, c.sigue ? 2 : 0) << c.camino;
+    }
+}
+
+TEST_F(VentanaPrincipal, OneActionServesMenuPopUpKeyAndButton)
+{
+    auto& a = ventana->Acciones();
+    // Disabling the command disables its button and its key; enabling brings both back.
+    a.Apuestas->setEnabled(false);
+    EXPECT_FALSE(Boton("Apuestas")->isEnabled());
+    bool abierto = false;
+    AlAbrirse<TDialogoNumApuestas>([&abierto](TDialogoNumApuestas* d) {
+        abierto = true;
+        Pulsa(BotonDe(d, "Cancelar"));
+    });
+    Tecla(Qt::Key_A);
+    QTest::qWait(100);
+    EXPECT_FALSE(abierto);
+    ventana->ActualizaBotones();
+    EXPECT_TRUE(Boton("Apuestas")->isEnabled());
+    // A command another window carries out: one connection and one switch reach the
+    // button, the menu bar's items, the pop-up's and the key.
+    int veces = 0;
+    QObject::connect(a.Listar, &QAction::triggered, [&veces] { ++veces; });
+    a.Listar->setEnabled(true);
+    EXPECT_TRUE(Boton("Listar")->isEnabled());
+    Pulsa(Boton("Listar"));
+    Tecla(Qt::Key_L);
+    int enMenus = 0;
+    for (QAction* m : ventana->findChildren<QAction*>())
+        if (m->text().contains("mprimir listados")) {
+            EXPECT_TRUE(m->isEnabled());
+            m->trigger();
+            ++enMenus;
+        }
+    EXPECT_EQ(enMenus, 2); // the menu bar's and the pop-up's
+    EXPECT_EQ(veces, 4);
 }
 
 TEST(VentanaSinDibujos, StartsWithPlainSurfacesAndNamesWhatIsMissing)

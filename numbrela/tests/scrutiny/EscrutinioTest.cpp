@@ -2,7 +2,7 @@
 // the tally of the results window.
 #include <gtest/gtest.h>
 
-#include "../MotorPruebas.h"
+#include "../comun/MotorDePrueba.h"
 #include "generation/ApuestaMultiple.h"
 #include "scrutiny/EntradaSorteo.h"
 #include "scrutiny/Escrutinio.h"
@@ -192,7 +192,7 @@ TEST(Escrutinio, AMultipleNotOfItsSizeCountsNothing)
 // Seven numbers chosen; ranks 1 and 7 of C(7, 6) are positions 1..6 and 2..7.
 TEST(Escrutinio, ReducedSystemScoresEachCombination)
 {
-    pruebas::MotorPruebas motor;
+    prueba::MotorDePrueba motor;
     motor.Sistemas[{7, 1}] = {1, 7};
     TConjuntoApuestas c(&motor);
     c.Cabecera.Tipo = 3;

@@ -1,7 +1,7 @@
 // The listing's pages and rows, and the lines of its printed document.
 #include <gtest/gtest.h>
 
-#include "../MotorPruebas.h"
+#include "../comun/MotorDePrueba.h"
 #include "generation/ApuestaMultiple.h"
 #include "scrutiny/DocumentoListado.h"
 #include "scrutiny/Escrutinio.h"
@@ -205,7 +205,7 @@ TEST(DocumentoListado, MultipleBeforeAndAfterAScrutiny)
 
 TEST(DocumentoListado, ReducedSystemBeforeAndAfterAScrutiny)
 {
-    pruebas::MotorPruebas motor;
+    prueba::MotorDePrueba motor;
     motor.Sistemas[{7, 1}] = {1, 7};
     TConjuntoApuestas c(&motor);
     c.Cabecera.Tipo = 3;

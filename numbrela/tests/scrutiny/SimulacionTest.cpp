@@ -3,7 +3,7 @@
 
 #include <set>
 
-#include "../MotorPruebas.h"
+#include "../comun/MotorDePrueba.h"
 #include "generation/ApuestaMultiple.h"
 #include "scrutiny/EstadoEntradaSorteo.h"
 #include "scrutiny/Simulacion.h"
@@ -140,7 +140,7 @@ TEST(Simulacion, AMultipleCountsOnceADrawAsAWhole)
 
 TEST(Simulacion, ReducedSystemCountsEveryCombination)
 {
-    pruebas::MotorPruebas motor;
+    prueba::MotorDePrueba motor;
     motor.Sistemas[{7, 1}] = {1, 2, 3, 4, 5, 6, 7}; // all seven combinations of 1..7
     TConjuntoApuestas c(&motor);
     c.Cabecera.Tipo = 3;

@@ -118,5 +118,66 @@ TEST(ColorJuego, GreenBlueBlack)
     EXPECT_EQ(ColorJuego(2), 0x000000u);
 }
 
+TEST(ColumnasBoleto, BetNumbersAndObjectsOfTheSlipOnScreen)
+{
+    TConjuntoApuestas c = Simples(11);
+    ASSERT_TRUE(c.VeAlBoletoSiguiente());
+    const auto col = ColumnasBoleto(c);
+    ASSERT_EQ(col.size(), 3u); // bets 9..11 on the second slip
+    EXPECT_EQ(col[0].Apuesta, 9);
+    EXPECT_EQ(col[2].Apuesta, 11);
+    EXPECT_EQ(col[2].Indice, 10u);
+    EXPECT_EQ(col[0].Aciertos, ""); // no scrutiny yet
+    c.Apuestas[10].Aciertos = 5;
+    c.Apuestas[10].ConComplementario = 1;
+    c.EscrutadoHecho = true;
+    EXPECT_EQ(ColumnasBoleto(c)[2].Aciertos, "Aciertos: 5 +C");
+
+    // A header that claims bets its kind or its list does not hold shows none of them.
+    TConjuntoApuestas sinTipo = Simples(5);
+    sinTipo.Cabecera.Tipo = 0;
+    EXPECT_TRUE(ColumnasBoleto(sinTipo).empty());
+    EXPECT_EQ(ApuestaEnColumna(sinTipo, 0).Error, "-Error: No está creada esa apuesta");
+    TConjuntoApuestas corta = Simples(5);
+    corta.Apuestas.resize(2);
+    EXPECT_EQ(ColumnasBoleto(corta).size(), 2u);
+    EXPECT_FALSE(ApuestaEnColumna(corta, 2).Error.empty());
+}
+
+TEST(EstadoOrdenes, EachKindAllowsItsCommands)
+{
+    struct Caso {
+        std::uint8_t tipo;
+        int fijos;
+        bool apuestas, reducir, numeros;
+    };
+    for (const Caso& k : {Caso{1, 0, true, false, false}, Caso{2, 0, false, false, false},
+                          Caso{3, 0, false, true, true}, Caso{3, 2, false, false, true},
+                          Caso{0, 0, false, false, false}}) {
+        TConjuntoApuestas c;
+        c.Cabecera.Tipo = k.tipo;
+        c.Cabecera.TotalFijos = k.fijos;
+        const TEstadoOrdenes e = EstadoOrdenes(c);
+        EXPECT_EQ(e.Apuestas, k.apuestas) << int(k.tipo) << "/" << k.fijos;
+        EXPECT_EQ(e.Reducir, k.reducir) << int(k.tipo) << "/" << k.fijos;
+        EXPECT_EQ(e.Numeros, k.numeros) << int(k.tipo) << "/" << k.fijos;
+    }
+}
+
+TEST(NavegacionBoletos, MovesStayInsideTheSet)
+{
+    TConjuntoApuestas c = Simples(17);  // three slips
+    EXPECT_FALSE(c.VeAlPrimerBoleto()); // already there
+    EXPECT_FALSE(c.VeAlBoletoAnterior());
+    EXPECT_TRUE(c.VeAlUltimoBoleto());
+    EXPECT_EQ(c.BoletoActual, 2);
+    EXPECT_FALSE(c.VeAlBoletoSiguiente());
+    EXPECT_FALSE(c.VeAlBoleto(3));
+    EXPECT_TRUE(c.VeAlBoleto(1));
+    TConjuntoApuestas vacio = Simples(0); // no slip at all
+    EXPECT_FALSE(vacio.VeAlUltimoBoleto());
+    EXPECT_EQ(vacio.BoletoActual, 0);
+}
+
 } // namespace
 } // namespace numbrela

@@ -1,4 +1,4 @@
-#include "files/EscrituraSegura.h"
+#include "model/EscrituraSegura.h"
 
 #include <system_error>
 #include <unistd.h>
@@ -55,6 +55,13 @@ bool EscrituraSegura::Confirma()
         return false;
     hecho_ = true;
     return true;
+}
+
+bool EscrituraSegura::EscribeTodo(const std::filesystem::path& destino,
+                                  std::span<const std::uint8_t> bytes)
+{
+    EscrituraSegura f(destino);
+    return f.Abre() && f.Escribe(bytes) && f.Confirma();
 }
 
 } // namespace numbrela

@@ -1,7 +1,7 @@
 #pragma once
 // Writing a file so that a crash or a full disk never destroys what was there: the bytes
-// go to a temporary file in the same folder, which is flushed and then renamed over the
-// old one.
+// go to a temporary file in the same folder, which is flushed to the disk (fsync) and then
+// renamed over the old one. Every file the planner writes goes through it.
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
@@ -21,6 +21,10 @@ public:
     bool Escribe(std::span<const std::uint8_t> bytes);
     // Flushes, closes and renames the temporary file over the destination.
     bool Confirma();
+
+    // The whole of `bytes` as the new contents of `destino`, in one call.
+    static bool EscribeTodo(const std::filesystem::path& destino,
+                            std::span<const std::uint8_t> bytes);
 
 private:
     std::filesystem::path destino_;
