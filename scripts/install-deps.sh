@@ -9,6 +9,7 @@ packages=(
   fonts-dejavu-core                  # a font for the offscreen window tests and printing
   ghostscript                        # reads printed PDFs back into pixels in the window tests
   poppler-utils                      # pdftotext reads the printed listing back in the window tests
+  cups printer-driver-cups-pdf       # a private print server and PDF queue for the printing tests
   xvfb xauth dbus at-spi2-core python3-pyatspi  # the main window read over the accessibility bus
 )
 missing=()

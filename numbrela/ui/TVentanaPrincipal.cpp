@@ -7,6 +7,7 @@
 
 #include "files/FicheroApuestas.h"
 #include "generation/ApuestaMultiple.h"
+#include "printing/TImpresora.h"
 #include "scrutiny/OrdenesEscrutinio.h"
 #include "ui/AccionesVentana.h"
 #include "ui/FlujoReducidas.h"
@@ -53,6 +54,7 @@ TVentanaPrincipal::TVentanaPrincipal(const std::filesystem::path& carpeta, QWidg
     acciones_->CreaMenus(menuBar(), popup_);
     ConectaAcciones();
     ConectaEscrutinio(*this);
+    ConectaImpresion(*this);
     setMinimumSize(800, 572 + menuBar()->sizeHint().height());
     Nueva();
 }

@@ -10,7 +10,7 @@ import pyatspi
 # The buttons of a new set (one empty simple bet) and whether each is enabled.
 ESPERADOS = {
     "Tipo": True, "Apuestas": True, "Reducir": False, "Números": False,
-    "Listar": True, "Rellenar": True, "Escrutar": True, "Imprimir": False,
+    "Listar": True, "Rellenar": True, "Escrutar": True, "Imprimir": True,
     "Primer boleto": True, "Boleto anterior": True, "Ir a boleto": True,
     "Boleto siguiente": True, "Último boleto": True, "Información": True,
     "Salir": True, "1": True, "Sin Nombre": True,
