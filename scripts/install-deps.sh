@@ -8,6 +8,7 @@ packages=(
   tzdata                             # the system time-zone database the world clock reads
   fonts-dejavu-core                  # a font for the offscreen window tests and printing
   ghostscript                        # reads printed PDFs back into pixels in the window tests
+  xvfb xauth trayer xdotool          # the tray icon test: an X server, a tray host, real clicks
 )
 missing=()
 for p in "${packages[@]}"; do
