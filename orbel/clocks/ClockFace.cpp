@@ -122,6 +122,11 @@ std::int32_t LimitFontHeight(std::int32_t h, bool analog, std::int32_t w, std::i
     return std::max(h, 1);
 }
 
+std::int32_t TextRoom(std::int32_t w)
+{
+    return std::max(w - 2 * std::max(w / 24, 1), 0);
+}
+
 std::int32_t SmallFontHeight(std::int32_t h)
 {
     return std::max<std::int32_t>(static_cast<std::int32_t>(std::int64_t{h} * 75 / 100), 1);
@@ -237,6 +242,11 @@ DialGeometry AnalogDial(const Rect& band)
     const std::int32_t third = (d.inner.bottom - d.inner.top) / 3;
     d.designatorBox = {d.inner.left, d.inner.top + third, d.inner.right, d.inner.bottom};
     return d;
+}
+
+std::int32_t DesignatorHeight(std::int32_t smallHeight, const DialGeometry& dial)
+{
+    return std::max({smallHeight, dial.r1 / 3, 1});
 }
 
 TickDraw PlanTick(const DateTime& lastDrawn, const DateTime& now, const DisplayBits& b)

@@ -50,6 +50,9 @@ DateTime SampleTime();
 // `bandHeight`, at least 1. Analog clocks take the band height (at least 1).
 std::int32_t LimitFontHeight(std::int32_t bandHeight, bool analog, std::int32_t areaWidth,
                              std::int32_t probeTextHeight, std::int32_t probeSampleWidth);
+// The width a digital clock's text may take in an area: a little room is kept at each side
+// so the times of neighbouring clocks never touch.
+std::int32_t TextRoom(std::int32_t areaWidth);
 // The small font's height.
 std::int32_t SmallFontHeight(std::int32_t mainHeight);
 // Where digital times with seconds start inside an area, so that they do not wobble.
@@ -91,6 +94,9 @@ struct DialGeometry {
     Rect designatorBox;       // lower two thirds of the inner square
 };
 DialGeometry AnalogDial(const Rect& band);
+// The height of the AM/PM text on a dial: the small font's, but never less than a third of
+// the hands' radius, so a dial without name and date (whose font height is 1) still reads.
+std::int32_t DesignatorHeight(std::int32_t smallHeight, const DialGeometry& dial);
 // The 60 positions: 0 at the top, clockwise.
 Point HandEnd(const Point& centre, std::int32_t length, int position);
 int HourPosition(int hour, int minute);

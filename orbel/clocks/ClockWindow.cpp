@@ -107,11 +107,20 @@ void ClockWindow::LayOut()
             ClockTimeText(SampleTime(), bits_, env_.timeSeparator, env_.locale);
         const QFontMetrics probe(FontFromRecord(record, 32));
         const int sampleWidth = probe.horizontalAdvance(Q(sample));
-        h = LimitFontHeight(h, bits_.analog, static_cast<std::int32_t>(first.Width()),
+        h = LimitFontHeight(h, bits_.analog, TextRoom(static_cast<std::int32_t>(first.Width())),
                             probe.height(), sampleWidth);
         fontHeight_ = h;
-        main_ = FontFromRecord(record, h);
-        small_ = FontFromRecord(record, SmallFontHeight(h));
+        // Heights are cell heights (the line's full height, as the probe measured it); Qt
+        // sizes fonts by their em, so scale by the probe's ratio.
+        const auto cell = [&](std::int32_t height) {
+            return std::max(1, height * 32 / std::max(probe.height(), 1));
+        };
+        main_ = FontFromRecord(record, cell(h));
+        small_ = FontFromRecord(record, cell(SmallFontHeight(h)));
+        const DialGeometry dial = AnalogDial(
+            {first.left, first.top, first.right,
+             first.top + TimeBandHeight(static_cast<std::int32_t>(first.Height()), bits_)});
+        designator_ = FontFromRecord(record, cell(DesignatorHeight(SmallFontHeight(h), dial)));
         fixedOffset_ = 0;
         if (!bits_.analog && bits_.seconds)
             fixedOffset_ = FixedLeftOffset(static_cast<std::int32_t>(first.Width()),
@@ -281,7 +290,7 @@ void ClockWindow::PaintHands(QPainter& p, std::size_t i, const DateTime& t)
         return QPointF(e.x + o.x() + 0.5, e.y + o.y() + 0.5);
     };
     if (!bits_.hour24) {
-        p.setFont(small_);
+        p.setFont(designator_);
         p.setPen(Slot(kColourTime2));
         p.drawText(ToQ(d.designatorBox), Qt::AlignCenter | Qt::TextSingleLine,
                    Q(c.hour < 12 ? env_.locale.am : env_.locale.pm));
@@ -294,6 +303,10 @@ void ClockWindow::PaintHands(QPainter& p, std::size_t i, const DateTime& t)
         p.setPen(QPen(Slot(kColourTime2), 1.0, Qt::SolidLine, Qt::RoundCap));
         p.drawLine(centre, end(d.secondLength, c.second));
     }
+    // A small hub where the hands meet.
+    p.setPen(Qt::NoPen);
+    p.setBrush(Slot(kColourTime1));
+    p.drawEllipse(centre, pen * 0.75, pen * 0.75);
 }
 
 void ClockWindow::PaintFrame(QPainter& p)

@@ -95,7 +95,7 @@ private:
     std::vector<Rect> areas_;
     std::vector<Face> faces_;
     DisplayBits bits_;
-    QFont main_, small_;
+    QFont main_, small_, designator_;
     int fontHeight_ = 1;
     int fixedOffset_ = 0;
     int lastPaintHour_ = -1;

@@ -71,6 +71,9 @@ TEST(ClockLayout, TimeBandAndFontHeightForEachCombination)
     EXPECT_EQ(LimitFontHeight(0, true, 64, 37, 130), 1);
     EXPECT_EQ(LimitFontHeight(36, false, 0, 37, 130), 1);
     EXPECT_EQ(SmallFontHeight(36), 27);
+    EXPECT_EQ(TextRoom(96), 88); // 4 pixels each side
+    EXPECT_EQ(TextRoom(20), 18);
+    EXPECT_EQ(TextRoom(1), 0);
     EXPECT_EQ(FixedLeftOffset(64, 50), 7);
 }
 
@@ -120,6 +123,9 @@ TEST(AnalogDial, SixtyOnePixelClockHasTwelvePixelMarks)
     EXPECT_EQ(d.secondLength, 21); // 23 - (3 + 1) / 2
     EXPECT_EQ(d.handPen, 2);       // 2 * 3 / 3
     EXPECT_EQ(d.inner, (Rect{7, 7, 54, 54}));
+    // Without name and date the font height is 1: AM/PM takes a third of r1 instead.
+    EXPECT_EQ(DesignatorHeight(1, d), 7);
+    EXPECT_EQ(DesignatorHeight(12, d), 12);
 }
 
 TEST(AnalogDial, LargeDialHasSixtyCirclesAndTheOddSquareIsCentred)
