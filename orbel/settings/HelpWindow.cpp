@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include "settings/AppSettings.h"
@@ -38,7 +39,10 @@ HelpWindow::HelpWindow(QWidget* owner) : QDialog(owner)
     layout->addWidget(text_);
     layout->addLayout(row);
     const QFontMetrics fm(fixed);
-    resize(fm.horizontalAdvance(QLatin1Char('x')) * 96, fm.height() * 30);
+    // The texts' lines hold at most 92 characters: all of them fit without scrolling sideways.
+    resize(fm.horizontalAdvance(QString(92, QLatin1Char('x'))) +
+               style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 48,
+           fm.height() * 32);
 }
 
 HelpWindow* HelpWindow::Open(QWidget* owner, const std::string& name, bool extend,
