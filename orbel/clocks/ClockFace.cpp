@@ -271,6 +271,17 @@ int TimerIntervalMs(std::uint32_t seconds)
     return static_cast<int>(std::clamp<std::uint32_t>(seconds, 1, 3600)) * 1000;
 }
 
+Rect CentreOnDesktop(const Rect& stored, const Rect& desktop)
+{
+    const auto w = static_cast<std::int32_t>(
+        std::clamp<std::int64_t>(stored.Width(), 16, std::max<std::int64_t>(desktop.Width(), 16)));
+    const auto h = static_cast<std::int32_t>(std::clamp<std::int64_t>(
+        stored.Height(), 16, std::max<std::int64_t>(desktop.Height(), 16)));
+    const auto left = static_cast<std::int32_t>(desktop.left + (desktop.Width() - w) / 2);
+    const auto top = static_cast<std::int32_t>(desktop.top + (desktop.Height() - h) / 2);
+    return {left, top, left + w, top + h};
+}
+
 Rect DefaultWindowRect(std::int32_t fontHeight, const Rect& desktop)
 {
     const auto h = static_cast<std::int32_t>(

@@ -117,6 +117,9 @@ bool PaintRedrawsAll(int lastPaintHour, int hourNow);
 // The update interval in milliseconds: at least one second, at most an hour.
 int TimerIntervalMs(std::uint32_t storedSeconds);
 
+// A stored placement that no screen shows any more: the same size (at most the desktop's),
+// centred on the desktop.
+Rect CentreOnDesktop(const Rect& stored, const Rect& desktop);
 // The default window size from the font height (12 x 3 heights), centred on a desktop.
 Rect DefaultWindowRect(std::int32_t fontHeight, const Rect& desktop);
 

@@ -276,7 +276,7 @@ void ClockShell::PlaceWindow()
         shown = shown || s->availableGeometry().intersects(
                              QRect(r.left, r.top, r.right - r.left, r.bottom - r.top));
     if (!shown)
-        r = KeepOnDesktop(r, desktop, 16, 16);
+        r = CentreOnDesktop(r, desktop);
     window_->setGeometry(r.left, r.top, r.right - r.left, r.bottom - r.top);
 }
 

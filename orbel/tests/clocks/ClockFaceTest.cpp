@@ -215,6 +215,10 @@ TEST(ClockWindowPlacement, DefaultSizeIsTwelveByThreeHeightsCentred)
 {
     EXPECT_EQ(DefaultWindowRect(16, {0, 0, 1024, 768}), (Rect{416, 360, 608, 408}));
     EXPECT_EQ(DefaultWindowRect(-16, {0, 0, 1024, 768}), (Rect{416, 360, 608, 408}));
+    // A placement far off every screen comes back centred, no larger than the desktop.
+    EXPECT_EQ(CentreOnDesktop({-50000, -50000, -49000, -49950}, {0, 0, 1024, 768}),
+              (Rect{12, 359, 1012, 409}));
+    EXPECT_EQ(CentreOnDesktop({5000, 0, 9000, 1}, {0, 0, 1024, 768}), (Rect{0, 376, 1024, 392}));
 }
 
 } // namespace
