@@ -8,6 +8,7 @@
 #include "clocks/ClockListing.h"
 #include "settings/FileRegistryStore.h"
 #include "settings/SettingsStartup.h"
+#include "zones/LocaleAdapter.h"
 
 namespace orbel::app {
 
@@ -32,8 +33,10 @@ std::optional<int> RunClockAction(const Options& options, std::ostream& out, std
     std::error_code ec;
     const std::string program = std::filesystem::read_symlink("/proc/self/exe", ec).string();
     SettingsPlatform platform = SystemSettingsPlatform(options.dataDir);
+    ApplyLocaleTexts(platform, UserLocaleTexts());
     CAppSettings settings(store, platform, program);
-    const StartupLoad load = LoadSettingsAtStart(settings);
+    // A listing reads and reports: a damaged file stays where it is.
+    const StartupLoad load = LoadSettingsAtStart(settings, BadSettingsFile::LeaveInPlace);
     if (!load.ok) {
         err << load.message << "\n";
         return 1;

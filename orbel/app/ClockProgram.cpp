@@ -10,6 +10,7 @@
 #include "settings/FileRegistryStore.h"
 #include "sync/LinuxSystemClock.h"
 #include "sync/ServerSetting.h"
+#include "zones/LocaleAdapter.h"
 
 namespace orbel::app {
 
@@ -39,7 +40,11 @@ int RunClockProgram(int argc, char** argv, const Options& options)
                               toLocal = config.platform.unixToLocal] {
         return toLocal(static_cast<std::int64_t>(utcNow().ToUnixSeconds()));
     };
-    config.window.timeSeparator = config.platform.timeSeparator;
+    // Every date and time text of the window in the user's locale.
+    const LocaleTexts texts = UserLocaleTexts();
+    ApplyLocaleTexts(config.platform, texts);
+    config.window.locale = texts;
+    config.window.timeSeparator = texts.timeSeparator;
 
     ClockShell shell(std::move(config));
     const StartResult started = shell.Start();

@@ -46,8 +46,7 @@ std::string HelpText()
            "  --help             show this help\n"
            "  --version          show the version\n"
            "  --data-dir FOLDER  use FOLDER instead of the program folder for every file\n"
-           "                     the program reads or writes\n"
-           "  --clocks           each clock of the settings: name and current time\n";
+           "                     the program reads or writes\n";
 }
 
 } // namespace orbel::app

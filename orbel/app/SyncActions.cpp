@@ -16,6 +16,7 @@
 #include "sync/LinuxSystemClock.h"
 #include "sync/ServerSetting.h"
 #include "sync/SocketErrors.h"
+#include "zones/LocaleAdapter.h"
 
 namespace orbel::app {
 namespace {
@@ -70,8 +71,10 @@ std::optional<std::string> ParseRequest(const std::vector<std::string>& args, Sy
 
 void PrintFields(const SyncRecord& record, SystemClock& clock)
 {
+    // The page's texts in the user's locale, as the window shows them.
     const AdjustTimeFields f =
-        AdjustTimePageFields(record, DateTimeFromCalendar(clock.LocalNow()), DateTime::Null(), 0);
+        AdjustTimePageFields(record, DateTimeFromCalendar(clock.LocalNow()), DateTime::Null(), 0,
+                             LocaleFormatter(UserLocaleTexts()));
     std::cout << "UTC: " << f.utc << "\nLocal: " << f.local << "\nThis PC: " << f.thisPc
               << "\nDifference: " << f.difference << "\n";
 }
@@ -98,9 +101,12 @@ std::optional<int> RunSyncAction(int argc, char** argv, const Options& options)
     std::error_code ec;
     const std::string program = std::filesystem::read_symlink("/proc/self/exe", ec).string();
     SettingsPlatform platform = SystemSettingsPlatform(options.dataDir);
-    platform.defaultServer = DefaultServerSetting();
+    ApplyLocaleTexts(platform, UserLocaleTexts());
     CAppSettings settings(store, platform, program);
-    const StartupLoad load = LoadSettingsAtStart(settings);
+    // A query reads and reports: a damaged file stays where it is. An adjustment saves the
+    // settings, so it starts as the program does.
+    const StartupLoad load = LoadSettingsAtStart(
+        settings, request.adjust ? BadSettingsFile::MoveAside : BadSettingsFile::LeaveInPlace);
     if (!load.ok) {
         std::cerr << load.message << "\n";
         return 1;
@@ -143,8 +149,9 @@ std::optional<int> RunSyncAction(int argc, char** argv, const Options& options)
     bool modified = false;
     const AdjustResult adjusted =
         AdjustClock(request.mode, {record, settings.lastAdjusted, modified}, clock);
-    if (adjusted == AdjustFailed) {
-        std::cerr << "The clock was not set: " << clock.LastErrorText() << "\n";
+    if (adjusted == AdjustFailed || adjusted == AdjustBusy) {
+        std::cerr << "The clock was not set: "
+                  << (adjusted == AdjustBusy ? AdjustBusyText() : clock.LastErrorText()) << "\n";
         return 2;
     }
     if (adjusted == AdjustChanged) {

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <ctime>
 
+#include "zones/LocaleAdapter.h"
 #include "zones/TransitionText.h"
 #include "zones/ZoneDatabase.h"
 #include "zones/ZoneTime.h"
@@ -114,10 +115,11 @@ std::optional<int> RunZoneAction(const Options& options, std::ostream& out, std:
     BuildZoneList(list, usage, sources);
 
     if (zones) {
+        const LocaleTexts locale = UserLocaleTexts();
         for (const auto& z : list)
             out << z->keyName << '\t' << z->displayName << '\t'
-                << DescribeTransition(z.get(), TransitionKind::DaylightStart, year) << '\t'
-                << DescribeTransition(z.get(), TransitionKind::StandardStart, year) << '\n';
+                << DescribeTransition(z.get(), TransitionKind::DaylightStart, year, locale) << '\t'
+                << DescribeTransition(z.get(), TransitionKind::StandardStart, year, locale) << '\n';
         return 0;
     }
     CRegTimeZone probe;

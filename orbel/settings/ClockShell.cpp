@@ -75,7 +75,7 @@ ClockShell::ClockShell(ShellConfig config) : config_(std::move(config))
         bool modified = false;
         AdjustClock(AdjustMinutesSeconds,
                     {settings_->syncRecord, settings_->lastAdjusted, modified},
-                    *config_.systemClock);
+                    *config_.systemClock, AdjustOrigin::Automatic); // nobody is asked
         if (modified)
             settings_->SetModified();
     };

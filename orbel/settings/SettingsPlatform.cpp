@@ -5,6 +5,7 @@
 #include <ctime>
 #include <vector>
 
+#include "sync/ServerSetting.h"
 #include "zones/FileBytes.h"
 #include "zones/PosixTzRule.h"
 #include "zones/SystemZones.h"
@@ -100,6 +101,8 @@ SettingsPlatform SystemSettingsPlatform(std::filesystem::path dataFolder)
     p.defaultGuiFont.height = kDefaultGuiFontHeight;
     p.defaultGuiFont.weight = 400;
     p.defaultGuiFont.SetFace("Sans Serif");
+    // The first line of the built-in server list, so that defaults never hold an empty server.
+    p.defaultServer = DefaultServerSetting();
     return p;
 }
 

@@ -4,7 +4,7 @@
 
 namespace orbel {
 
-StartupLoad LoadSettingsAtStart(CAppSettings& settings)
+StartupLoad LoadSettingsAtStart(CAppSettings& settings, BadSettingsFile bad)
 {
     settings.SetDefaults();
     const LoadResult r = settings.Load();
@@ -16,6 +16,10 @@ StartupLoad LoadSettingsAtStart(CAppSettings& settings)
     const std::string error = r.error.empty() ? "An unexpected error occurred while reading " +
                                                     settings.SettingsFilePath().string() + "."
                                               : r.error;
+    if (bad == BadSettingsFile::LeaveInPlace) {
+        out.message = error;
+        return out;
+    }
     out.message = BadSettingsMessage(error, CAppSettings::kAppName);
     out.movedTo = RetireBadSettingsFile(settings.SettingsFilePath(), settings.storedVersion);
     return out;

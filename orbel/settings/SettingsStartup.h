@@ -14,11 +14,17 @@ struct StartupLoad {
     std::filesystem::path movedTo; // where the unreadable file went, if it could be moved
 };
 
+// What happens to a settings file that cannot be read: the program's start moves it aside;
+// actions that only read and report (listing the clocks, asking a server) leave it alone.
+enum class BadSettingsFile { MoveAside, LeaveInPlace };
+
 // Defaults, then the registry values and the settings file. When the file cannot be read,
 // the result carries the closing message and the file has been moved to the backup name of
 // the stored version, so that the next start begins from defaults; the caller shows the
-// message and ends the program with exit code 1.
-StartupLoad LoadSettingsAtStart(CAppSettings& settings);
+// message and ends the program with exit code 1. With LeaveInPlace the file stays where it
+// is and the message is the reading error alone.
+StartupLoad LoadSettingsAtStart(CAppSettings& settings,
+                                BadSettingsFile bad = BadSettingsFile::MoveAside);
 
 // In Merge mode, the clocks take the corrected zone records at start (the clock window
 // does this when it is created): a zone list is built for Merge and the clocks refreshed

@@ -2,7 +2,6 @@
 
 #include <cmath>
 #include <cstdio>
-#include <ctime>
 
 namespace orbel {
 namespace {
@@ -25,15 +24,11 @@ constexpr std::string_view kDownloadCaptions = "Down&load\nCance&l";
 
 } // namespace
 
-std::string FormatDateTimeC(DateTime value, const char* format)
+DateTimeFormatter LocaleFormatter(LocaleTexts locale)
 {
-    CalendarTime c;
-    if (!value.ToCalendar(c))
-        return {};
-    const std::tm tm = ToTm(c);
-    char buffer[128];
-    const std::size_t n = std::strftime(buffer, sizeof buffer, format, &tm);
-    return std::string(buffer, n);
+    return [locale = std::move(locale)](DateTime value, const char* format) {
+        return FormatDateTime(value, format, locale);
+    };
 }
 
 std::string DifferenceText(DateTime pcLocal, DateTime serverLocal)

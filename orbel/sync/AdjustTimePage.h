@@ -10,14 +10,16 @@
 
 #include "sync/SyncRecord.h"
 #include "zones/DateTime.h"
+#include "zones/DateTimeFormat.h"
 
 namespace orbel {
 
 // Formats a date-time with strftime-style conversions ("%X %x" or "%x").
 using DateTimeFormatter = std::function<std::string(DateTime, const char* format)>;
 
-// strftime in the current C locale; empty for a value that is not valid.
-std::string FormatDateTimeC(DateTime value, const char* format);
+// FormatDateTime with the user's locale texts (from LocaleTextsFromQLocale); empty for a
+// value that is not valid.
+DateTimeFormatter LocaleFormatter(LocaleTexts locale);
 
 struct AdjustTimeFields {
     std::string utc, local, thisPc, difference;
@@ -35,9 +37,10 @@ bool AdjustButtonsEnabled(const SyncRecord& record);
 
 AdjustTimeFields AdjustTimePageFields(const SyncRecord& record, DateTime nowLocal,
                                       DateTime lastAdjusted, std::uint32_t intervalSeconds,
-                                      const DateTimeFormatter& format = FormatDateTimeC);
+                                      const DateTimeFormatter& format = LocaleFormatter({}));
 
-// The Download button's caption: "Down&load", or "Cance&l" while a transfer runs.
+// The Download button's caption once a transfer has started: "Cance&l" while it runs,
+// "Down&load" after it ended (the page opens with AdjustTimeText::kDownload).
 std::string DownloadCaption(bool transferRunning);
 
 // The "Every ... day(s)" box: a whole number from 1 to 365, else nothing.
@@ -54,6 +57,7 @@ inline constexpr const char* kUtc = "UTC:";
 inline constexpr const char* kLocal = "Local:";
 inline constexpr const char* kThisPc = "This PC:";
 inline constexpr const char* kDifference = "Difference:";
+inline constexpr const char* kDownload = "&Download"; // the caption the page opens with
 inline constexpr const char* kSetToLocalTime = "Set to Local &Time";
 inline constexpr const char* kAdjustMinSec = "Adjust Min. && &Sec. Only";
 inline constexpr const char* kAutomaticGroup = "Automatic time adjustment";

@@ -1,8 +1,7 @@
 #include "sync/CHostSocket.h"
 
 #include <QCoreApplication>
-#include <QHostAddress>
-#include <QHostInfo>
+#include <QPointer>
 #include <QSocketNotifier>
 
 #include <arpa/inet.h>
@@ -11,6 +10,7 @@
 #include <netdb.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
+#include <thread>
 #include <unistd.h>
 
 #include "sync/SocketErrors.h"
@@ -26,6 +26,33 @@ std::map<int, CHostSocket*>& LookupTable()
 }
 
 int g_lastPlatformError = 0;
+int g_nextLookupHandle = 1;
+
+// getaddrinfo for IPv4 stream sockets, on the calling thread.
+LookupReply Resolve(int handle, const std::string& host)
+{
+    LookupReply reply;
+    reply.handle = handle;
+    addrinfo hints{};
+    hints.ai_family = AF_INET;
+    hints.ai_socktype = SOCK_STREAM;
+    addrinfo* found = nullptr;
+    errno = 0;
+    reply.result = ::getaddrinfo(host.c_str(), nullptr, &hints, &found);
+    reply.errnoValue = errno;
+    if (reply.result == 0) {
+        for (const addrinfo* a = found; a; a = a->ai_next) {
+            if (a->ai_family != AF_INET)
+                continue;
+            char text[INET_ADDRSTRLEN] = {};
+            const auto* in = reinterpret_cast<const sockaddr_in*>(a->ai_addr);
+            if (::inet_ntop(AF_INET, &in->sin_addr, text, sizeof text))
+                reply.addresses.push_back(text);
+        }
+        ::freeaddrinfo(found);
+    }
+    return reply;
+}
 
 } // namespace
 
@@ -68,10 +95,20 @@ void CHostSocket::Start(const std::string& host)
         return;
     }
     CancelLookup();
-    lookupHandle_ = QHostInfo::lookupHost(
-        QString::fromStdString(host), QCoreApplication::instance(),
-        [](const QHostInfo& reply) { CHostSocket::OnLookupReply(reply.lookupId(), reply); });
+    // The resolver blocks, so it runs on a thread of its own; its answer comes back to the
+    // event loop's thread by task handle, and is dropped there when the transfer has gone.
+    lookupHandle_ = g_nextLookupHandle++;
+    if (g_nextLookupHandle < 0)
+        g_nextLookupHandle = 1;
     LookupTable()[lookupHandle_] = this;
+    QPointer<QCoreApplication> app = QCoreApplication::instance();
+    std::thread([app, handle = lookupHandle_, host] {
+        const LookupReply reply = Resolve(handle, host);
+        if (app)
+            QMetaObject::invokeMethod(
+                app.data(), [reply] { CHostSocket::OnLookupReply(reply.handle, reply); },
+                Qt::QueuedConnection);
+    }).detach();
 }
 
 void CHostSocket::Cancel()
@@ -91,7 +128,7 @@ void CHostSocket::ReportLater(int code)
         Qt::QueuedConnection);
 }
 
-void CHostSocket::OnLookupReply(int taskHandle, const QHostInfo& reply)
+void CHostSocket::OnLookupReply(int taskHandle, const LookupReply& reply)
 {
     auto& table = LookupTable();
     const auto it = table.find(taskHandle);
@@ -115,45 +152,25 @@ int CHostSocket::PendingLookups()
     return static_cast<int>(LookupTable().size());
 }
 
-int CHostSocket::LookupErrorCode(const QHostInfo& reply)
+int CHostSocket::LookupErrorCode(const LookupReply& reply)
 {
-    switch (reply.error()) {
-    case QHostInfo::NoError:
-        return 0;
-    case QHostInfo::HostNotFound:
-        return SocketError::HostNotFound;
-    default:
-        break;
-    }
-    // Qt passes the resolver's own text on; find which failure it names.
-    for (int eai : {EAI_AGAIN, EAI_FAIL, EAI_MEMORY, EAI_FAMILY, EAI_SOCKTYPE, EAI_SERVICE,
-#ifdef EAI_NODATA
-                    EAI_NODATA,
-#endif
-#ifdef EAI_ADDRFAMILY
-                    EAI_ADDRFAMILY,
-#endif
-                    EAI_NONAME}) {
-        if (reply.errorString() == QString::fromLocal8Bit(::gai_strerror(eai)))
-            return SocketErrorFromLookup(eai, 0);
-    }
-    return SocketError::NoRecovery;
+    if (reply.result == 0)
+        return reply.addresses.empty() ? SocketError::NoData : 0;
+    return SocketErrorFromLookup(reply.result, reply.errnoValue);
 }
 
-void CHostSocket::OnHostResolved(int e, const QHostInfo& reply)
+void CHostSocket::OnHostResolved(int e, const LookupReply& reply)
 {
     if (e != 0 || error_ != 0) {
         ReportError(e != 0 ? e : error_);
         return;
     }
-    // The socket speaks IPv4: the first IPv4 address of the answer is the one tried.
-    for (const QHostAddress& address : reply.addresses()) {
-        if (address.protocol() == QAbstractSocket::IPv4Protocol) {
-            ConnectTo(0, address.toString().toStdString());
-            return;
-        }
+    // The socket speaks IPv4: the first address of the answer is the one tried.
+    if (reply.addresses.empty()) {
+        ReportError(SocketError::NoData);
+        return;
     }
-    ReportError(SocketError::NoData);
+    ConnectTo(0, reply.addresses.front());
 }
 
 void CHostSocket::ConnectTo(int e, const std::string& address)
@@ -312,7 +329,7 @@ void CHostSocket::CancelLookup()
 {
     if (lookupHandle_ < 0)
         return;
-    QHostInfo::abortHostLookup(lookupHandle_);
+    // The resolver's thread cannot be stopped; its answer finds no entry and is dropped.
     LookupTable().erase(lookupHandle_);
     lookupHandle_ = -1;
 }

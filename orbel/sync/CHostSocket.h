@@ -1,26 +1,32 @@
 #pragma once
 // An asynchronous stream socket started with a host name or a dotted address. Everything
 // runs on the thread of the windows' event loop: the socket's readiness arrives through
-// socket notifiers and the name lookup's answer as a queued call, routed by its task
-// handle through a process-wide lookup table. The owner learns of the end through a
-// notification delivered synchronously, before the transfer deletes itself.
+// socket notifiers and the name lookup (the resolver on a thread of its own) answers as a
+// queued call, routed by its task handle through a process-wide lookup table. The owner learns of
+// the end through a notification delivered synchronously, before the transfer deletes itself.
 #include <QObject>
 #include <QString>
 
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
-class QHostInfo;
+#include "sync/TransferRoute.h"
+
 class QSocketNotifier;
 
 namespace orbel {
 
 class CHostSocket;
 
-enum TransferNotifyKind : int {
-    TransferFinished = 0, // a reading was taken
-    TransferFailed = 1,   // failed with the code
+// The answer of a name lookup: the resolver's own result code (getaddrinfo's EAI_*, with
+// errno for EAI_SYSTEM) and the IPv4 addresses found, dotted.
+struct LookupReply {
+    int handle = -1;
+    int result = 0;
+    int errnoValue = 0;
+    std::vector<std::string> addresses;
 };
 
 // The four-field block a notification carries.
@@ -66,16 +72,16 @@ public:
 
     // Routes a lookup reply to its socket by task handle. A handle that matches no
     // pending lookup is ignored and leaves 10022 as the last platform error.
-    static void OnLookupReply(int taskHandle, const QHostInfo& reply);
+    static void OnLookupReply(int taskHandle, const LookupReply& reply);
     static int LastPlatformError();
     static int PendingLookups();
 
-    // A lookup's failure as the transfer's error code.
-    static int LookupErrorCode(const QHostInfo& reply);
+    // A lookup's failure as the transfer's error code, from the resolver's result code.
+    static int LookupErrorCode(const LookupReply& reply);
 
 protected:
     virtual void ConnectTo(int error, const std::string& address);
-    virtual void OnHostResolved(int error, const QHostInfo& reply);
+    virtual void OnHostResolved(int error, const LookupReply& reply);
     virtual void Notify(int kind, int code, int extra);
     virtual void NotifyError(int code);
     virtual void OnConnect(int error);

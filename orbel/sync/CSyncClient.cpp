@@ -42,16 +42,11 @@ StartDownloadResult CSyncClient::StartDownload(int mode, const std::string& serv
 
 void CSyncClient::Notified(const TransferNotification& n)
 {
-    if (n.kind != TransferFinished && n.kind != TransferFailed)
-        return;
-    if (n.transfer && n.transfer->IsAutomatic()) {
-        // An automatic failure is dropped: the next change of the hour tries again.
-        if (n.kind == TransferFailed)
-            return;
-        if (onAutomaticSuccess)
-            onAutomaticSuccess(n);
-    }
-    if (onNotification)
+    const TransferEndRoute route =
+        RouteTransferEnd(n.kind, n.transfer && n.transfer->IsAutomatic());
+    if (route.adjustAutomatically && onAutomaticSuccess)
+        onAutomaticSuccess(n);
+    if (route.tellPage && onNotification)
         onNotification(n);
 }
 

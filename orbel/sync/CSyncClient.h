@@ -33,8 +33,9 @@ public:
     // Why the last server setting could not be used (empty when it could).
     const std::string& SettingProblem() const { return settingProblem_; }
 
-    // A successful automatic transfer: adjust the minutes and seconds (run before the page
-    // hears of it).
+    // A successful automatic transfer: adjust the minutes and seconds, with
+    // AdjustClock(AdjustMinutesSeconds, ..., AdjustOrigin::Automatic) so that nobody is
+    // asked for authorisation (run before the page hears of it).
     std::function<void(const TransferNotification&)> onAutomaticSuccess;
     // The Adjust Time page while it is open (or the command line): manual transfers' ends
     // and automatic successes.

@@ -5,12 +5,10 @@
 #include "sync/SocketErrors.h"
 #include "sync/SystemClock.h"
 #include "sync/TimeAnswer.h"
+#include "sync/TransferRoute.h"
 
 namespace orbel {
 namespace {
-
-// The millisecond tick taken when the connection was established (one transfer at a time).
-std::uint64_t g_connectTick = 0;
 
 std::uint64_t TickMs()
 {
@@ -30,7 +28,7 @@ CTimeSocket::CTimeSocket(CHostSocket** ownerSlot, bool selfDeleting, TransferRec
 void CTimeSocket::OnStart()
 {
     value_ = 0;
-    haveValue_ = false;
+    connectTick_ = 0;
 }
 
 void CTimeSocket::OnConnect(int e)
@@ -39,23 +37,8 @@ void CTimeSocket::OnConnect(int e)
         ReportError(e != 0 ? e : ErrorCode());
         return;
     }
-    g_connectTick = TickMs();
-    unsigned char bytes[4];
-    int error = 0;
-    const long got = Read(bytes, sizeof bytes, error);
-    if (got < 0) {
-        if (error == SocketError::WouldBlock)
-            WaitForRead();
-        else
-            ReportError(error);
-        return;
-    }
-    if (got != 4) {
-        ReportError(SocketError::NoData);
-        return;
-    }
-    value_ = TimeValueFromNetworkBytes(bytes);
-    haveValue_ = true;
+    connectTick_ = TickMs();
+    // The answer may already be there; else OnReceive waits for it.
     OnReceive(0);
 }
 
@@ -65,34 +48,23 @@ void CTimeSocket::OnReceive(int e)
         ReportError(e != 0 ? e : ErrorCode());
         return;
     }
-    if (!haveValue_) {
-        unsigned char bytes[4];
-        int error = 0;
-        const long got = Read(bytes, sizeof bytes, error);
-        if (got < 0 && error == SocketError::WouldBlock) {
-            WaitForRead(); // woken with nothing to read: keep waiting
-            return;
-        }
-        if (got < 0) {
-            ReportError(error); // a reset connection says so, not "no data"
-            return;
-        }
-        // The four bytes must come in this one read: three, or one at a time, or nothing
-        // before the end of the stream, is not an answer.
-        if (got != 4) {
-            ReportError(SocketError::NoData);
-            return;
-        }
+    unsigned char bytes[4] = {};
+    int error = 0;
+    const long got = Read(bytes, sizeof bytes, error);
+    const AnswerStep step =
+        ReadAnswerStep(got, error, bytes, got == 4 && MoreDataWaiting(), connectTick_, TickMs());
+    switch (step.kind) {
+    case AnswerStep::Wait:
+        WaitForRead();
+        return;
+    case AnswerStep::Failed:
+        ReportError(step.error);
+        return;
+    case AnswerStep::Answered:
         value_ = TimeValueFromNetworkBytes(bytes);
-        haveValue_ = true;
-    }
-    // A Time Protocol server sends four bytes and closes. More bytes already waiting mean
-    // another kind of server (an HTTP reply's "HTTP" would read as a date in 1938).
-    if (MoreDataWaiting()) {
-        ReportError(SocketError::NoData);
+        ProcessAnswer(step.seconds);
         return;
     }
-    ProcessAnswer(value_ + HalfDelaySeconds(g_connectTick, TickMs()));
 }
 
 void CTimeSocket::ProcessAnswer(std::uint32_t seconds)

@@ -27,11 +27,10 @@ protected:
     void OnReceive(int error) override;
 
 private:
-    void AnswerRead();
     void ProcessAnswer(std::uint32_t seconds);
 
     std::uint32_t value_ = 0;
-    bool haveValue_ = false;
+    std::uint64_t connectTick_ = 0; // the millisecond tick when the connection was made
     SyncRecord* record_ = nullptr;
     SystemClock& clock_;
 };

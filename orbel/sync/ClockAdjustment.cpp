@@ -20,10 +20,33 @@ bool SameInstant(const CalendarTime& a, const CalendarTime& b)
            a.minute == b.minute && a.second == b.second && a.millisecond == b.millisecond;
 }
 
+bool g_adjusting = false;
+
+class AdjustingScope {
+public:
+    AdjustingScope() { g_adjusting = true; }
+    ~AdjustingScope() { g_adjusting = false; }
+    AdjustingScope(const AdjustingScope&) = delete;
+    AdjustingScope& operator=(const AdjustingScope&) = delete;
+};
+
 } // namespace
 
-AdjustResult AdjustClock(int mode, AdjustTarget s, SystemClock& clock)
+bool ClockAdjustmentRunning()
 {
+    return g_adjusting;
+}
+
+std::string AdjustBusyText()
+{
+    return "The clock is already being set; this adjustment was not made.";
+}
+
+AdjustResult AdjustClock(int mode, AdjustTarget s, SystemClock& clock, AdjustOrigin origin)
+{
+    if (g_adjusting)
+        return AdjustBusy;
+    const AdjustingScope adjusting;
     SyncRecord& r = s.record;
     if (r.status != 0)
         return AdjustFailed;
@@ -61,7 +84,7 @@ AdjustResult AdjustClock(int mode, AdjustTarget s, SystemClock& clock)
         s.modified = true;
         return AdjustNothingToChange;
     }
-    if (!clock.SetLocalTimeWithPrivilege(result))
+    if (!clock.SetLocalTimeWithPrivilege(result, origin == AdjustOrigin::User))
         return AdjustFailed;
 
     if (mode == AdjustFull) {

@@ -65,10 +65,10 @@ CalendarTime LinuxSystemClock::UtcNow()
     return FromTm(tm, ts.tv_nsec);
 }
 
-bool LinuxSystemClock::SetLocalTimeWithPrivilege(const CalendarTime& local)
+bool LinuxSystemClock::SetLocalTimeWithPrivilege(const CalendarTime& local, bool mayAsk)
 {
     lastError_.clear();
-    std::tm tm = ToTm(local);  // the zone's rules decide daylight saving, as for any local time
+    std::tm tm = ToTm(local); // the zone's rules decide daylight saving, as for any local time
     errno = 0;
     const std::time_t seconds = std::mktime(&tm);
     if (seconds == static_cast<std::time_t>(-1) && errno != 0) {
@@ -79,7 +79,7 @@ bool LinuxSystemClock::SetLocalTimeWithPrivilege(const CalendarTime& local)
     const bool ok = SetWithCapability(seconds, local.millisecond, tried);
     if (tried)
         return ok;
-    return SetThroughTimedated(seconds, local.millisecond);
+    return SetThroughTimedated(seconds, local.millisecond, mayAsk);
 }
 
 bool LinuxSystemClock::SetWithCapability(long long unixSeconds, int ms, bool& tried)
@@ -112,7 +112,7 @@ bool LinuxSystemClock::SetWithCapability(long long unixSeconds, int ms, bool& tr
     return ok;
 }
 
-bool LinuxSystemClock::SetThroughTimedated(long long unixSeconds, int ms)
+bool LinuxSystemClock::SetThroughTimedated(long long unixSeconds, int ms, bool mayAsk)
 {
     QDBusConnection bus = QDBusConnection::systemBus();
     if (!bus.isConnected()) {
@@ -125,15 +125,15 @@ bool LinuxSystemClock::SetThroughTimedated(long long unixSeconds, int ms)
         QDBusMessage::createMethodCall("org.freedesktop.timedate1", "/org/freedesktop/timedate1",
                                        "org.freedesktop.timedate1", "SetTime");
     // SetTime(usec_utc, relative, interactive)
-    call << static_cast<qint64>(unixSeconds * 1000000LL + ms * 1000LL) << false << true;
-    call.setInteractiveAuthorizationAllowed(true);
+    call << static_cast<qint64>(unixSeconds * 1000000LL + ms * 1000LL) << false << mayAsk;
+    call.setInteractiveAuthorizationAllowed(mayAsk);
     // The user may take a while to answer the authorisation prompt; the windows keep
-    // repainting meanwhile instead of freezing for as long as the prompt is open.
+    // repainting meanwhile instead of freezing for as long as the prompt is open
+    // (AdjustClock refuses a second adjustment started from that nested event loop).
     const QDBusMessage reply = bus.call(call, QDBus::BlockWithGui, 120000);
     if (reply.type() == QDBusMessage::ErrorMessage) {
-        lastError_ = reply.errorMessage().toStdString();
-        if (lastError_.empty())
-            lastError_ = reply.errorName().toStdString();
+        lastError_ = TimedatedRefusalText(reply.errorName().toStdString(),
+                                          reply.errorMessage().toStdString());
         return false;
     }
     return true;

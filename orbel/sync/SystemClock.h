@@ -16,9 +16,16 @@ public:
     virtual CalendarTime UtcNow() = 0;
     // Sets the clock to a local calendar time, raising and restoring whatever right that
     // takes; true on success. On failure LastErrorText() says why in the system's words.
-    virtual bool SetLocalTimeWithPrivilege(const CalendarTime& local) = 0;
+    // mayAsk: the system may ask the user for authorisation (never for an automatic
+    // adjustment, which nobody is there to answer).
+    virtual bool SetLocalTimeWithPrivilege(const CalendarTime& local, bool mayAsk) = 0;
     virtual std::string LastErrorText() const = 0;
 };
+
+// The words for a refusal of systemd-timedated (its D-Bus error name and message): network
+// time synchronisation and a needed but unasked authorisation said plainly, anything else
+// in the service's own message.
+std::string TimedatedRefusalText(const std::string& errorName, const std::string& message);
 
 // A calendar time (milliseconds included) as a date-time value.
 DateTime DateTimeFromCalendar(const CalendarTime& c);

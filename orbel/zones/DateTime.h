@@ -1,8 +1,8 @@
 #pragma once
 // The world clock's calendar value: days since 1899-12-30 00:00 as a double, the time of day
 // in the fraction, with a status. A span is a difference of two values in days.
-#include <cstdint>
 #include <compare>
+#include <cstdint>
 #include <ctime>
 
 namespace orbel {
@@ -22,7 +22,9 @@ class DateTimeSpan {
 public:
     constexpr DateTimeSpan() = default;
     constexpr explicit DateTimeSpan(double days, DateTimeStatus status = DateTimeStatus::Valid)
-        : days_(days), status_(status) {}
+        : days_(days), status_(status)
+    {
+    }
     static DateTimeSpan FromDHMS(long days, int hours, int minutes, int seconds);
     static DateTimeSpan FromMinutes(long minutes) { return DateTimeSpan(minutes / 1440.0); }
     static DateTimeSpan FromSeconds(double seconds) { return DateTimeSpan(seconds / 86400.0); }
@@ -44,9 +46,11 @@ private:
 
 class DateTime {
 public:
-    constexpr DateTime() = default;  // valid, 1899-12-30 00:00
+    constexpr DateTime() = default; // valid, 1899-12-30 00:00
     constexpr explicit DateTime(double days, DateTimeStatus status = DateTimeStatus::Valid)
-        : days_(days), status_(status) {}
+        : days_(days), status_(status)
+    {
+    }
 
     // A calendar date and time; Invalid when a field is out of range (year 100..9999).
     static DateTime FromCalendar(int year, int month, int day, int hour = 0, int minute = 0,
@@ -68,7 +72,7 @@ public:
 
     // The value broken down, rounded to the nearest second. False when not valid.
     bool ToCalendar(CalendarTime& out) const;
-    CalendarTime Calendar() const;  // zeroes when not valid
+    CalendarTime Calendar() const; // zeroes when not valid
     // Day of week counted 1 = Sunday .. 7 = Saturday.
     int WeekdayNumber() const;
     double ToUnixSeconds() const;
@@ -97,7 +101,7 @@ private:
     DateTimeStatus status_ = DateTimeStatus::Valid;
 };
 
-// A calendar time as the C library's broken-down time, for mktime and strftime; whether
+// A calendar time as the C library's broken-down time, for mktime; whether
 // daylight saving is in force is left to the local rules (tm_isdst = -1).
 std::tm ToTm(const CalendarTime& c);
 

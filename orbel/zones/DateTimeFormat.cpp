@@ -23,7 +23,7 @@ bool HasDesignator(std::string_view picture)
     for (char c : picture) {
         if (c == '\'')
             quoted = !quoted;
-        else if (!quoted && (c == 'A' || c == 'a' || c == 't'))
+        else if (!quoted && (c == 'A' || c == 'a'))
             return true;
     }
     return false;
@@ -89,14 +89,17 @@ std::string Picture(const CalendarTime& c, std::string_view p, const LocaleTexts
             out += run == 1 ? std::to_string(c.second) : Number(c.second, 2);
             break;
         case 't':
-            out += run == 1 ? designator.substr(0, 1) : designator;
-            break;
+            break; // the zone's name: not known to a date-time
         case 'A':
         case 'a': {
+            // As Qt writes it: A and AP in capitals, a and ap in small letters.
             std::string d = designator;
-            if (ch == 'a')
-                for (char& x : d)
-                    x = static_cast<char>(x >= 'A' && x <= 'Z' ? x - 'A' + 'a' : x);
+            for (char& x : d) {
+                if (ch == 'a' && x >= 'A' && x <= 'Z')
+                    x = static_cast<char>(x - 'A' + 'a');
+                else if (ch == 'A' && x >= 'a' && x <= 'z')
+                    x = static_cast<char>(x - 'a' + 'A');
+            }
             out += d;
             // "AP" / "ap": the P is part of the designator.
             if (run == 1 && i + 1 < p.size() && (p[i + 1] == 'P' || p[i + 1] == 'p'))
@@ -210,6 +213,126 @@ std::string FormatDateTime(const DateTime& value, std::string_view f, const Loca
         i = j;
     }
     return out;
+}
+
+} // namespace orbel
+
+namespace orbel {
+namespace {
+
+// Blanks around a typed time, the no-break spaces that locales put before a designator
+// included.
+std::string_view TrimBlanks(std::string_view s)
+{
+    auto blankAt = [&](std::size_t i, bool back) -> std::size_t {
+        static constexpr std::string_view kBlanks[] = {" ", "\t", "\xC2\xA0", "\xE2\x80\xAF"};
+        for (std::string_view b : kBlanks)
+            if (s.size() >= b.size() &&
+                (back ? s.substr(s.size() - b.size()) : s.substr(i, b.size())) == b)
+                return b.size();
+        return 0;
+    };
+    for (std::size_t n; !s.empty() && (n = blankAt(0, false)) != 0;)
+        s.remove_prefix(n);
+    for (std::size_t n; !s.empty() && (n = blankAt(0, true)) != 0;)
+        s.remove_suffix(n);
+    return s;
+}
+
+// A designator as typed or as the locale writes it, without blanks and dots and in lower
+// case, so that "p. m.", "P.M." and "pm" compare equal.
+std::string DesignatorKey(std::string_view s)
+{
+    std::string out;
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        const char c = s[i];
+        if (c == ' ' || c == '.' || c == '\t')
+            continue;
+        if (c == '\xC2' && i + 1 < s.size() && s[i + 1] == '\xA0') {
+            ++i;
+            continue;
+        }
+        if (c == '\xE2' && i + 2 < s.size() && s[i + 1] == '\x80' && s[i + 2] == '\xAF') {
+            i += 2;
+            continue;
+        }
+        out += static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    }
+    return out;
+}
+
+// 0 for a morning designator, 12 for an afternoon one, -1 for anything else.
+int DesignatorHours(std::string_view typed, const LocaleTexts& l)
+{
+    const std::string key = DesignatorKey(typed);
+    if (key.empty())
+        return -1;
+    if (key == DesignatorKey(l.am) || key == "am" || key == "a")
+        return 0;
+    if (key == DesignatorKey(l.pm) || key == "pm" || key == "p")
+        return 12;
+    return -1;
+}
+
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+} // namespace
+
+std::optional<TimeOfDay> ParseTimeOfDay(std::string_view text, const LocaleTexts& l)
+{
+    text = TrimBlanks(text);
+    const std::size_t first = text.find_first_of("0123456789");
+    const std::size_t last = text.find_last_of("0123456789");
+    if (first == std::string_view::npos)
+        return std::nullopt;
+    const std::string_view before = TrimBlanks(text.substr(0, first));
+    const std::string_view after = TrimBlanks(text.substr(last + 1));
+    if (!before.empty() && !after.empty())
+        return std::nullopt;
+    int designator = -1;
+    if (!before.empty() || !after.empty()) {
+        designator = DesignatorHours(before.empty() ? after : before, l);
+        if (designator < 0)
+            return std::nullopt;
+    }
+    // The numbers: one or two digits each, between them the locale's separator or ":".
+    std::string_view numbers = text.substr(first, last - first + 1);
+    int fields[3] = {0, 0, 0};
+    int count = 0;
+    while (true) {
+        std::size_t digits = 0;
+        while (digits < numbers.size() && IsDigit(numbers[digits]))
+            ++digits;
+        if (digits == 0 || digits > 2 || count == 3)
+            return std::nullopt;
+        fields[count++] = std::stoi(std::string(numbers.substr(0, digits)));
+        numbers.remove_prefix(digits);
+        if (numbers.empty())
+            break;
+        if (!l.timeSeparator.empty() &&
+            numbers.substr(0, l.timeSeparator.size()) == l.timeSeparator)
+            numbers.remove_prefix(l.timeSeparator.size());
+        else if (numbers.front() == ':')
+            numbers.remove_prefix(1);
+        else
+            return std::nullopt;
+    }
+    if (count == 1 && designator < 0)
+        return std::nullopt;
+    TimeOfDay t{fields[0], fields[1], fields[2]};
+    if (t.minute > 59 || t.second > 59)
+        return std::nullopt;
+    if (designator >= 0) {
+        if (t.hour < 1 || t.hour > 12)
+            return std::nullopt;
+        t.hour = t.hour % 12 + designator;
+    } else if (t.hour > 23) {
+        return std::nullopt;
+    }
+    return t;
 }
 
 } // namespace orbel

@@ -30,6 +30,12 @@ const CRegTimeZone* CRegTimeZoneList::FindZone(const CRegTimeZone& zone, std::ui
     for (const auto& z : zones_)
         if (PassesZoneFilter(*z, filter) && IsSameZone(zone, z.get(), keyOnly))
             return z.get();
+    const auto renamed = oldNames.find(zone.keyName);
+    if (renamed == oldNames.end())
+        return nullptr;
+    for (const auto& z : zones_)
+        if (PassesZoneFilter(*z, filter) && z->keyName == renamed->second)
+            return z.get();
     return nullptr;
 }
 
@@ -44,7 +50,10 @@ std::vector<const CRegTimeZone*> CRegTimeZoneList::PickerOrder(std::uint32_t fil
     for (const auto& z : zones_)
         if (PassesZoneFilter(*z, filter))
             out.push_back(z.get());
+    // West first: the larger the Bias (UTC = local + Bias), the further west.
     std::stable_sort(out.begin(), out.end(), [](const CRegTimeZone* a, const CRegTimeZone* b) {
+        if (a->info.Bias != b->info.Bias)
+            return a->info.Bias > b->info.Bias;
         return a->displayName < b->displayName;
     });
     return out;

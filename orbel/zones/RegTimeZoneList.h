@@ -2,6 +2,7 @@
 // An owning list of zone records in insertion order, with the header the zone database
 // file keeps (title, header flags, save time). Each user of a zone list builds its own.
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -30,6 +31,9 @@ public:
     std::string title;
     std::uint32_t headerFlags = 0;
     DateTime saveTime = DateTime::Null();
+    // Old key names of zones, each with the key name the list holds it under (the tz
+    // database's links: Europe/Kiev -> Europe/Kyiv). Not stored.
+    std::map<std::string, std::string> oldNames;
 
     CRegTimeZoneList() = default;
     CRegTimeZoneList(const CRegTimeZoneList&) = delete;
@@ -45,17 +49,23 @@ public:
     auto end() const { return zones_.end(); }
 
     CRegTimeZone& Add(CRegTimeZone zone);
-    void Clear() { zones_.clear(); }
+    void Clear()
+    {
+        zones_.clear();
+        oldNames.clear();
+    }
     // Removes every record that does not pass the filter.
     void KeepOnly(std::uint32_t filter);
 
     // The first record in list order that passes the filter and IsSameZone as `zone`
-    // (only the key name when kZoneFilterKeyOnly is set); nullptr when none.
+    // (only the key name when kZoneFilterKeyOnly is set); when none is, the record held
+    // under the zone's new name if its key name is an old one; nullptr when none.
     const CRegTimeZone* FindZone(const CRegTimeZone& zone, std::uint32_t filter) const;
     CRegTimeZone* FindZone(const CRegTimeZone& zone, std::uint32_t filter);
 
-    // What a zone picker shows: the records that pass the filter, in the alphabetical
-    // order of their display names (the picker is a sorted list), ties in list order.
+    // What a zone picker shows: the records that pass the filter, by offset from west to
+    // east (standard time, the Bias of the display name), then by display name, ties in
+    // list order.
     std::vector<const CRegTimeZone*> PickerOrder(std::uint32_t filter) const;
 
     // The stored form of the zone database file. Store recomputes header bit 0 from the

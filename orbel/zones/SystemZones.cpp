@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <map>
 #include <set>
 #include <sstream>
 
@@ -126,14 +127,13 @@ bool ValidZoneName(const std::string& name)
     });
 }
 
-std::vector<std::string> ZoneNames(const std::filesystem::path& folder)
+// The zone names of one zone table (third column), or nothing when it cannot be read.
+void ReadZoneTable(const std::filesystem::path& file, std::set<std::string>& names)
 {
     std::vector<std::uint8_t> bytes;
     std::string error;
-    if (!ReadWholeFile(folder / "zone1970.tab", 1 << 20, bytes, error) &&
-        !ReadWholeFile(folder / "zone.tab", 1 << 20, bytes, error))
-        return {};
-    std::set<std::string> names;
+    if (!ReadWholeFile(file, 1 << 20, bytes, error))
+        return;
     std::istringstream in(std::string(bytes.begin(), bytes.end()));
     std::string line;
     while (std::getline(in, line)) {
@@ -149,10 +149,56 @@ std::vector<std::string> ZoneNames(const std::filesystem::path& folder)
                 names.insert(name);
         }
     }
+}
+
+// Every zone a user may live in: zone1970.tab merges the zones that agree since 1970
+// (Oslo into Berlin), zone.tab keeps one per country and city, so both are read.
+std::vector<std::string> ZoneNames(const std::filesystem::path& folder)
+{
+    std::set<std::string> names;
+    ReadZoneTable(folder / "zone1970.tab", names);
+    ReadZoneTable(folder / "zone.tab", names);
     return {names.begin(), names.end()};
 }
 
 } // namespace
+
+std::map<std::string, std::string> ReadOldZoneNames(const std::filesystem::path& folder,
+                                                    const std::set<std::string>& listed)
+{
+    std::map<std::string, std::string> links;
+    std::vector<std::uint8_t> bytes;
+    std::string error;
+    if (!ReadWholeFile(folder / "tzdata.zi", 4 << 20, bytes, error))
+        return {};
+    std::istringstream in(std::string(bytes.begin(), bytes.end()));
+    std::string line;
+    while (std::getline(in, line)) {
+        // "L TARGET LINK": LINK is another name of TARGET.
+        if (line.size() < 2 || line[0] != 'L' || line[1] != ' ')
+            continue;
+        std::istringstream fields(line.substr(2));
+        std::string target, link;
+        if (fields >> target >> link && ValidZoneName(target) && ValidZoneName(link))
+            links[link] = target;
+    }
+    std::map<std::string, std::string> out;
+    for (const auto& [link, first] : links) {
+        if (listed.count(link))
+            continue; // a listed zone is found under its own name
+        // Follow a chain of links (a few steps at most) to a listed zone.
+        std::string target = first;
+        for (int step = 0; step < 8 && !listed.count(target); ++step) {
+            const auto next = links.find(target);
+            if (next == links.end())
+                break;
+            target = next->second;
+        }
+        if (listed.count(target))
+            out[link] = target;
+    }
+    return out;
+}
 
 std::string ZoneDisplayName(int bias, const std::string& keyName)
 {
@@ -252,6 +298,10 @@ void ReadSystemZones(CRegTimeZoneList& list, const std::filesystem::path& folder
         zone.mapId = name; // unique, so no two zones pass IsSameZone's bias/map-id test
         list.Add(std::move(zone));
     }
+    std::set<std::string> listed;
+    for (const auto& z : list)
+        listed.insert(z->keyName);
+    list.oldNames = ReadOldZoneNames(folder, listed);
 }
 
 } // namespace orbel

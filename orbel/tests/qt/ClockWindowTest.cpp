@@ -205,13 +205,15 @@ class FakeClock : public SystemClock {
 public:
     CalendarTime LocalNow() override { return At(11); }
     CalendarTime UtcNow() override { return At(10); }
-    bool SetLocalTimeWithPrivilege(const CalendarTime& t) override
+    bool SetLocalTimeWithPrivilege(const CalendarTime& t, bool mayAsk) override
     {
         set.push_back(t);
+        asked.push_back(mayAsk);
         return true;
     }
     std::string LastErrorText() const override { return {}; }
     std::vector<CalendarTime> set;
+    std::vector<bool> asked; // whether each setting might have asked the user
 
 private:
     static CalendarTime At(int hour)
@@ -267,6 +269,7 @@ TEST_F(ClockWindowTest, TheHourlyScheduleAdjustsTheClockFromALoopbackServer)
     EXPECT_EQ(clock.set[0].minute, 2);
     EXPECT_EQ(clock.set[0].second, 5);
     EXPECT_EQ(clock.set[0].day, 8);
+    EXPECT_FALSE(clock.asked[0]); // an automatic adjustment never asks the user
     EXPECT_TRUE(s.IsModified());
     ASSERT_TRUE(QTest::qWaitFor([&] { return !shell.Sync()->TransferExists(); }, 5000));
     // The next hour's check finds the interval not run out: no second transfer.

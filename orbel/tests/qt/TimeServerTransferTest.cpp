@@ -2,14 +2,16 @@
 // loopback. Nothing here leaves 127.0.0.0/8.
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QHostInfo>
 #include <QPointer>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTest>
 #include <QTimer>
 
+#include <netdb.h>
 #include <sys/socket.h>
+
+#include <cerrno>
 
 #include <functional>
 #include <vector>
@@ -38,7 +40,7 @@ class FixedClock : public SystemClock {
 public:
     CalendarTime LocalNow() override { return Cal(2026, 12, 8, 21, 0, 0, 700); }
     CalendarTime UtcNow() override { return Cal(2026, 12, 8, 20, 0, 0, 700); }
-    bool SetLocalTimeWithPrivilege(const CalendarTime&) override { return false; }
+    bool SetLocalTimeWithPrivilege(const CalendarTime&, bool) override { return false; }
     std::string LastErrorText() const override { return {}; }
 };
 
@@ -198,11 +200,37 @@ TEST_F(Transfer, DottedAddressWithACommentNeedsNoLookup)
 
 TEST_F(Transfer, LookupReplyForAnUnknownHandleIsIgnored)
 {
-    QHostInfo reply(987654);
+    LookupReply reply;
+    reply.handle = 987654;
     CHostSocket::OnLookupReply(987654, reply);
     EXPECT_EQ(CHostSocket::LastPlatformError(), 10022);
     EXPECT_TRUE(seen.empty());
     EXPECT_EQ(record.status, 0);
+}
+
+// The resolver's own codes decide the error number, whatever language its texts are in.
+TEST(LookupErrors, ResolverCodesGiveTheTransfersNumbers)
+{
+    struct Case {
+        int result, errnoValue;
+        bool withAddress;
+        int code;
+    } cases[] = {
+        {EAI_NONAME, 0, false, 11001}, // no such host
+        {EAI_AGAIN, 0, false, 11002},  // try again
+        {EAI_FAIL, 0, false, 11003},   // the name server failed for good
+        {EAI_SYSTEM, ECONNREFUSED, false, 10061},
+        {0, 0, false, 11004}, // a name without an IPv4 address
+        {0, 0, true, 0},
+    };
+    for (const Case& c : cases) {
+        LookupReply reply;
+        reply.result = c.result;
+        reply.errnoValue = c.errnoValue;
+        if (c.withAddress)
+            reply.addresses.push_back("127.0.0.1");
+        EXPECT_EQ(CHostSocket::LookupErrorCode(reply), c.code) << c.result;
+    }
 }
 
 struct BadServer {

@@ -66,3 +66,26 @@ TEST(SettingsPlatform, ComputerZoneComesFromTheZoneNamedByTz)
 
 } // namespace
 } // namespace orbel
+
+#include "settings/AppSettings.h"
+#include "settings/RegistryStore.h"
+#include "sync/ServerSetting.h"
+
+namespace orbel {
+namespace {
+
+// The window program saves whatever its defaults hold: the server must be a usable one.
+TEST(SettingsPlatform, DefaultsOfTheRunningComputerHoldAUsableServer)
+{
+    MemoryRegistryStore store;
+    CAppSettings settings(store, SystemSettingsPlatform(std::filesystem::temp_directory_path()),
+                          "/p");
+    settings.SetDefaults();
+    ASSERT_FALSE(settings.server.empty());
+    const ServerAddress address = ParseServerSetting(settings.server);
+    EXPECT_EQ(address.error, 0);
+    EXPECT_FALSE(address.host.empty());
+}
+
+} // namespace
+} // namespace orbel

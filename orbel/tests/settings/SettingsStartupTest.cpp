@@ -20,6 +20,18 @@ TEST(SettingsStartup, UnreadableFileIsMovedAsideAndTheNextStartIsFresh)
     // The first four bytes say 0x00020000, a format this release does not know.
     std::ofstream(folder / "Orbel.dat", std::ios::binary).write("\x00\x00\x02\x00xyz", 7);
 
+    // An action that only reads (its store read-only too) reports the damage and leaves the
+    // file where it is.
+    store.SetReadOnly(true);
+    CAppSettings reader(store, test::FixedPlatform(folder), "/p");
+    const StartupLoad reported = LoadSettingsAtStart(reader, BadSettingsFile::LeaveInPlace);
+    EXPECT_FALSE(reported.ok);
+    EXPECT_EQ(reported.message, (folder / "Orbel.dat").string() + " has a bad format.");
+    EXPECT_TRUE(reported.movedTo.empty());
+    EXPECT_TRUE(std::filesystem::exists(folder / "Orbel.dat"));
+    EXPECT_FALSE(std::filesystem::exists(folder / "Orbel.dat.3.0.bak"));
+    store.SetReadOnly(false);
+
     CAppSettings first(store, test::FixedPlatform(folder), "/p");
     const StartupLoad bad = LoadSettingsAtStart(first);
     EXPECT_FALSE(bad.ok);

@@ -14,7 +14,7 @@ DateTime At(int y, int mo, int d, int h, int mi, int s, int ms = 0)
 // A fixed format instead of the locale's, so the test reads the same everywhere.
 std::string Iso(DateTime t, const char* format)
 {
-    return FormatDateTimeC(t, std::string(format) == "%x" ? "%Y-%m-%d" : "%Y-%m-%d %H:%M:%S");
+    return FormatDateTime(t, std::string(format) == "%x" ? "%Y-%m-%d" : "%Y-%m-%d %H:%M:%S");
 }
 
 TEST(AdjustTimePage, DifferenceTexts)
@@ -117,8 +117,8 @@ TEST(AdjustTimePage, IntervalDaysAndCaptions)
 TEST(AdjustTimePage, DefaultFormatUsesTheLocalesTimeThenDate)
 {
     // The C locale's %X is %H:%M:%S and %x is %m/%d/%y.
-    EXPECT_EQ(FormatDateTimeC(At(2026, 12, 8, 9, 5, 7), "%X %x"), "09:05:07 12/08/26");
-    EXPECT_EQ(FormatDateTimeC(DateTime::Null(), "%X %x"), "");
+    EXPECT_EQ(FormatDateTime(At(2026, 12, 8, 9, 5, 7), "%X %x"), "09:05:07 12/08/26");
+    EXPECT_EQ(FormatDateTime(DateTime::Null(), "%X %x"), "");
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 // Setting the computer's clock from a reading, with a clock of the test's own.
+#include <functional>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -27,11 +28,17 @@ public:
     CalendarTime now;
     bool refuse = false;
     std::vector<CalendarTime> set;
+    std::vector<bool> mayAsk;
+    // Runs while the clock is being set, as a window's events run during the wait.
+    std::function<void()> whileSetting;
 
     CalendarTime LocalNow() override { return now; }
     CalendarTime UtcNow() override { return now; }
-    bool SetLocalTimeWithPrivilege(const CalendarTime& t) override
+    bool SetLocalTimeWithPrivilege(const CalendarTime& t, bool mayAsk) override
     {
+        this->mayAsk.push_back(mayAsk);
+        if (whileSetting)
+            whileSetting();
         if (refuse)
             return false;
         set.push_back(t);
@@ -164,6 +171,51 @@ TEST_F(Adjusting, RefusalOrNoFreshReadingChangesNothing)
     }
     EXPECT_TRUE(clock.set.empty());
     EXPECT_TRUE(last.null());
+}
+
+// The hourly adjustment runs with nobody there: the system may not ask for authorisation.
+// A tick or a click while the system is being asked starts no second adjustment.
+TEST_F(Adjusting, AutomaticAdjustmentsNeverAskAndNoSecondOneStartsWhileWaiting)
+{
+    SyncRecord r = Reading(At(2026, 12, 8, 12, 2, 0), At(2026, 12, 8, 11, 0, 0));
+    clock.now = Cal(2026, 12, 8, 11, 0, 30, 0);
+    SyncRecord second = r;
+    DateTime secondLast = DateTime::Null();
+    bool secondModified = false;
+    AdjustResult inner = AdjustChanged;
+    clock.whileSetting = [&] {
+        EXPECT_TRUE(ClockAdjustmentRunning());
+        inner = AdjustClock(AdjustFull, {second, secondLast, secondModified}, clock);
+    };
+    EXPECT_EQ(
+        AdjustClock(AdjustMinutesSeconds, {r, last, modified}, clock, AdjustOrigin::Automatic),
+        AdjustChanged);
+    EXPECT_EQ(inner, AdjustBusy);
+    EXPECT_EQ(second.status, 0); // untouched
+    EXPECT_FALSE(secondLast.valid());
+    ASSERT_EQ(clock.mayAsk, std::vector<bool>{false}); // one request, without a prompt
+    EXPECT_FALSE(ClockAdjustmentRunning());
+
+    // The user's own adjustment may ask.
+    clock.whileSetting = nullptr;
+    SyncRecord manual = Reading(At(2026, 12, 8, 12, 2, 0), At(2026, 12, 8, 11, 0, 0));
+    EXPECT_EQ(Run(manual, AdjustFull), AdjustChanged);
+    EXPECT_EQ(clock.mayAsk.back(), true);
+}
+
+TEST(TimedatedRefusal, NetworkTimeAndMissingAuthorisationInPlainWords)
+{
+    EXPECT_NE(TimedatedRefusalText("org.freedesktop.timedate1.AutomaticTimeSyncEnabled",
+                                   "Automatic time synchronization is enabled")
+                  .find("network time synchronisation, which is switched on"),
+              std::string::npos);
+    EXPECT_NE(TimedatedRefusalText("org.freedesktop.DBus.Error.InteractiveAuthorizationRequired",
+                                   "Interactive authentication required.")
+                  .find("automatic adjustment does not ask"),
+              std::string::npos);
+    EXPECT_EQ(TimedatedRefusalText("org.freedesktop.DBus.Error.AccessDenied", "Access denied"),
+              "Access denied");
+    EXPECT_EQ(TimedatedRefusalText("org.example.Error.Odd", ""), "org.example.Error.Odd");
 }
 
 } // namespace

@@ -30,13 +30,16 @@ TEST(DateTimeFormat, LocalePictures)
     es.timeFormat = "H:mm:ss";
     const DateTime t = DateTime::FromCalendar(2026, 3, 29, 3, 0, 0);
     EXPECT_EQ(FormatDateTime(t, "%#c", es), "domingo, 29 de marzo de 2026, 3:00:00");
-    // Twelve-hour pictures (with the designator, as both locale sources write it).
+    // Twelve-hour pictures (with the designator).
     LocaleTexts us;
     us.timeFormat = "h:mm:ss AP";
     EXPECT_EQ(FormatDateTime(DateTime::FromCalendar(2026, 3, 29, 15, 4, 5), "%X", us),
               "3:04:05 PM");
-    us.timeFormat = "hh:mm tt";
-    EXPECT_EQ(FormatDateTime(DateTime::FromCalendar(2026, 3, 29, 0, 4, 5), "%X", us), "12:04 AM");
+    // t is the zone's name in Qt's pictures, never the designator.
+    us.timeFormat = "hh:mm AP t";
+    EXPECT_EQ(FormatDateTime(DateTime::FromCalendar(2026, 3, 29, 0, 4, 5), "%X", us), "12:04 AM ");
+    us.timeFormat = "HH:mm t";
+    EXPECT_EQ(FormatDateTime(DateTime::FromCalendar(2026, 3, 29, 15, 4, 5), "%X", us), "15:04 ");
     us.timeFormat = "h:mm ap";
     EXPECT_EQ(FormatDateTime(DateTime::FromCalendar(2026, 3, 29, 12, 0), "%X", us), "12:00 pm");
     EXPECT_EQ(FormatPicture(t, "dd/MM/yyyy 'o''clock' ddd MMM"), "29/03/2026 o'clock Sun Mar");

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "ZoneTestFiles.h"
+#include "clocks/ClockList.h"
 #include "zones/FileBytes.h"
 #include "zones/SystemZones.h"
 #include "zones/TzifFile.h"
@@ -180,6 +181,75 @@ TEST(SystemZones, ReadsTheFolderSortedAndSkipsDamagedFiles)
     // Reading again empties the list first; a folder without zone tables gives nothing.
     ReadSystemZones(list, folder.path() / "nowhere", 2026);
     EXPECT_TRUE(list.empty());
+}
+
+// zone.tab adds the zones zone1970.tab merges (Oslo); the links of tzdata.zi give the old
+// names a lookup still accepts; pickers run from west to east.
+TEST(SystemZones, BothZoneTablesOldNamesAndPickerOrder)
+{
+    TempFolder folder;
+    folder.Write("zone1970.tab", "DE,DK,NO,SE,SJ\t+5230+01322\tEurope/Berlin\n"
+                                 "US\t+404251-0740023\tAmerica/New_York\tEastern (most areas)\n"
+                                 "CA\t+4734-05243\tAmerica/St_Johns\n"
+                                 "NP\t+2743+08519\tAsia/Kathmandu\n"
+                                 "UA\t+5026+03031\tEurope/Kyiv\n");
+    folder.Write("zone.tab", "NO\t+5955+01045\tEurope/Oslo\n"
+                             "DE\t+5230+01322\tEurope/Berlin\n"
+                             "UA\t+5026+03031\tEurope/Kyiv\n");
+    folder.Write("tzdata.zi", "Z Europe/Kyiv 2:2:4 - LMT 1880\n"
+                              "L Europe/Kyiv Europe/Kiev\n"
+                              "L America/New_York US/Eastern\n"
+                              "L US/Eastern Old/Chain\n"
+                              "L Europe/Berlin Europe/Oslo\n"
+                              "L Nowhere/Listed Old/Lost\n");
+    const std::string central = "CET-1CEST,M3.5.0,M10.5.0/3";
+    folder.Write("Europe/Berlin", Tzif(central));
+    folder.Write("Europe/Oslo", Tzif(central));
+    folder.Write("Europe/Kyiv", Tzif("EET-2EEST,M3.5.0/3,M10.5.0/4"));
+    folder.Write("America/New_York", Tzif("EST5EDT,M3.2.0,M11.1.0"));
+    folder.Write("America/St_Johns", Tzif("NST3:30NDT,M3.2.0,M11.1.0"));
+    folder.Write("Asia/Kathmandu", Tzif("<+0545>-5:45"));
+
+    CRegTimeZoneList list;
+    ReadSystemZones(list, folder.path(), 2026);
+    ASSERT_EQ(list.size(), 6u);
+    // Oslo is a zone of its own, so it is no old name of Berlin.
+    EXPECT_EQ(list.oldNames.count("Europe/Oslo"), 0u);
+    EXPECT_EQ(list.oldNames.at("Old/Chain"), "America/New_York");
+    EXPECT_EQ(list.oldNames.count("Old/Lost"), 0u);
+
+    CRegTimeZone probe;
+    probe.keyName = "Europe/Kiev";
+    const CRegTimeZone* kyiv = list.FindZone(probe, kZoneFilterAll | kZoneFilterKeyOnly);
+    ASSERT_NE(kyiv, nullptr);
+    EXPECT_EQ(kyiv->keyName, "Europe/Kyiv");
+    probe.keyName = "Europe/Oslo";
+    EXPECT_EQ(list.FindZone(probe, kZoneFilterAll | kZoneFilterKeyOnly)->keyName, "Europe/Oslo");
+
+    // UTC-05:00, UTC-03:30, then the two at UTC+01:00 by name, UTC+02:00, UTC+05:45.
+    std::vector<std::string> shown;
+    for (const CRegTimeZone* z : list.PickerOrder(kZoneFilterAll))
+        shown.push_back(z->keyName);
+    EXPECT_EQ(shown,
+              (std::vector<std::string>{"America/New_York", "America/St_Johns", "Europe/Berlin",
+                                        "Europe/Oslo", "Europe/Kyiv", "Asia/Kathmandu"}));
+
+    // A clock stored under the old name finds its zone and takes the current record; a
+    // clock whose zone is gone keeps its own zone information and nothing is reported.
+    CClockList clocks;
+    CClock& old = clocks.Add();
+    old.zone.keyName = old.zone.mapId = "Europe/Kiev";
+    old.zone.displayName = "(UTC+02:00) Europe/Kiev";
+    old.zone.info.Bias = -120; // stored before daylight saving rules were known
+    CClock& gone = clocks.Add();
+    gone.zone.keyName = gone.zone.mapId = "Atlantis/Capital";
+    gone.zone.info.Bias = 300;
+    EXPECT_TRUE(clocks.RefreshZones(list));
+    EXPECT_EQ(clocks.At(0).zone.keyName, "Europe/Kyiv");
+    EXPECT_TRUE(clocks.At(0).zone.HasDaylightSaving());
+    EXPECT_EQ(clocks.At(1).zone.keyName, "Atlantis/Capital");
+    EXPECT_EQ(clocks.At(1).zone.info.Bias, 300);
+    EXPECT_FALSE(clocks.At(1).zone.HasDaylightSaving());
 }
 
 TEST(SystemZones, DisplayNames)
