@@ -2,7 +2,9 @@
 // layouts read back from the pixels, what a tick repaints, the title at midnight, the hourly
 // adjustment against a loopback time server, and the program saving its settings on SIGTERM.
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QPaintEvent>
 #include <QProcess>
@@ -319,6 +321,64 @@ TEST_F(ClockWindowTest, KeysMoveAndResizeTheWindow)
     w->resize(16, 16);
     QTest::keyClick(w.get(), Qt::Key_Left, Qt::ShiftModifier);
     EXPECT_EQ(w->size(), QSize(16, 16));
+}
+
+TEST_F(ClockWindowTest, TheMenuOpensAtThePointerOrFromTheKeyboardAtTheCorner)
+{
+    Configure(2, 0x5100);
+    settings.borderless = 0;
+    auto w = Show(200, 50);
+    QPoint shownAt;
+    w->showMenu = [&](const QPoint& at) { shownAt = at; };
+    QContextMenuEvent key(QContextMenuEvent::Keyboard, QPoint(0, 0));
+    QApplication::sendEvent(w.get(), &key);
+    // 5 pixels right of and below the client area's corner, inside the 4-pixel border.
+    EXPECT_EQ(shownAt, w->mapToGlobal(QPoint(4 + 5, 4 + 5)));
+    QContextMenuEvent mouse(QContextMenuEvent::Mouse, QPoint(30, 20), QPoint(730, 420));
+    QApplication::sendEvent(w.get(), &mouse);
+    EXPECT_EQ(shownAt, QPoint(730, 420));
+}
+
+TEST_F(ClockWindowTest, AHiddenStartWithoutATrayStillShowsTheWindow)
+{
+    FakeClock clock;
+    ShellConfig config;
+    config.platform = Platform(dir.path(), time);
+    config.store = &store;
+    config.systemClock = &clock;
+    config.window = time.Env();
+    config.useTray = false;
+    settings.SetDefaults(); // stored hidden
+    settings.visible = 0;
+    settings.SetModified();
+    ASSERT_TRUE(settings.Save().ok);
+    ClockShell shell(config);
+    ASSERT_EQ(shell.Start(), StartResult::Running);
+    EXPECT_TRUE(shell.Window()->isVisible());
+    EXPECT_EQ(shell.Action(kCmdShowHide)->text(), QStringLiteral("Hid&e\tV"));
+}
+
+TEST_F(ClockWindowTest, ADamagedSettingsFileIsMovedAsideWithItsMessage)
+{
+    QFile dat(dir.path() + "/Orbel.dat");
+    ASSERT_TRUE(dat.open(QIODevice::WriteOnly));
+    dat.write("this is no settings file");
+    dat.close();
+    FakeClock clock;
+    ShellConfig config;
+    config.platform = Platform(dir.path(), time);
+    config.store = &store;
+    config.systemClock = &clock;
+    config.window = time.Env();
+    config.useTray = false;
+    std::string shown;
+    config.showError = [&](const std::string& text) { shown = text; };
+    ClockShell shell(config);
+    EXPECT_EQ(shell.Start(), StartResult::BadSettings);
+    EXPECT_EQ(StartExitStatus(StartResult::BadSettings), 1);
+    EXPECT_FALSE(shown.empty());
+    EXPECT_EQ(shell.Window(), nullptr); // no window was made
+    EXPECT_FALSE(QFile::exists(dir.path() + "/Orbel.dat"));
 }
 
 // The program itself: started, ended by SIGTERM, its settings saved and read back.
