@@ -142,6 +142,7 @@ void ClockWindow::LayOut()
     }
     InvalidateAll();
     RefreshTitle();
+    DescribeClocks();
 }
 
 void ClockWindow::InvalidateAll()
@@ -163,6 +164,21 @@ void ClockWindow::StartTimer()
     const int ms = TimerIntervalMs(settings_.updateInterval);
     if (!timer_.isActive() || timer_.interval() != ms)
         timer_.start(ms);
+}
+
+void ClockWindow::DescribeClocks()
+{
+    // What a screen reader says of the window: each clock's name and time to the minute.
+    DisplayBits minutes = bits_;
+    minutes.seconds = false;
+    QStringList parts;
+    for (std::size_t i = 0; i < faces_.size(); ++i)
+        if (const CClock* c = settings_.clocks.NthActive(i))
+            parts << Q(c->name + " " +
+                       ClockTimeText(c->lastDrawn, minutes, env_.timeSeparator, env_.locale));
+    const QString text = parts.join(QStringLiteral(", "));
+    if (text != accessibleDescription())
+        setAccessibleDescription(text);
 }
 
 void ClockWindow::Tick()
@@ -203,6 +219,7 @@ void ClockWindow::Tick()
         }
         }
     }
+    DescribeClocks();
 }
 
 void ClockWindow::PaintNameAndDate(QPainter& p, std::size_t i, const QRect& area)

@@ -86,6 +86,7 @@ private:
     void PaintNameAndDate(QPainter& p, std::size_t i, const QRect& area);
     void PaintFrame(QPainter& p);
     void RefreshTitle();
+    void DescribeClocks();
     Qt::Edges EdgesAt(const QPoint& pos) const;
     void InvalidateAll();
 
