@@ -9,6 +9,8 @@
 #include <QScreen>
 #include <QWindow>
 
+#include <chrono>
+
 #include "settings/AppSettings.h"
 
 namespace orbel {
@@ -162,8 +164,19 @@ void ClockWindow::RefreshTitle()
 void ClockWindow::StartTimer()
 {
     const int ms = TimerIntervalMs(settings_.updateInterval);
-    if (!timer_.isActive() || timer_.interval() != ms)
-        timer_.start(ms);
+    if (timer_.isActive() && timer_.interval() == ms)
+        return;
+    // Ticks fall just after the computer's second changes, so every tick shows a new second
+    // and none is skipped as the timer drifts.
+    const auto now = std::chrono::system_clock::now().time_since_epoch();
+    const auto intoSecond =
+        std::chrono::duration_cast<std::chrono::milliseconds>(now).count() % 1000;
+    timer_.stop();
+    QTimer::singleShot(static_cast<int>(1000 - intoSecond + 15), Qt::PreciseTimer, this,
+                       [this, ms] {
+                           timer_.start(ms);
+                           Tick();
+                       });
 }
 
 void ClockWindow::DescribeClocks()
