@@ -70,6 +70,22 @@ QRect EmbeddedIcon()
     return {};
 }
 
+// The icon's place once the tray host has stopped moving its panel: two readings 200 ms
+// apart agree and the icon lies on the screen; empty when that does not happen in 5 s.
+QRect SettledIcon()
+{
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    QRect last;
+    for (int i = 0; i < 25; ++i) {
+        const QRect now = EmbeddedIcon();
+        if (!now.isEmpty() && now == last && screen.contains(now))
+            return now;
+        last = now;
+        QTest::qWait(200);
+    }
+    return {};
+}
+
 void Shot(const char* name)
 {
     const QString folder = qEnvironmentVariable("ORBEL_SHOT_DIR");
@@ -103,6 +119,8 @@ TEST(TrayIcon, EmbeddedWithItsTipAndMenuAndHidesTheWindow)
     ASSERT_TRUE(QTest::qWaitFor([&] { return !(icon = EmbeddedIcon()).isEmpty(); }, 5000))
         << "the icon never appeared inside trayer's panel";
     EXPECT_LE(icon.width(), 64);
+    icon = SettledIcon();
+    ASSERT_FALSE(icon.isEmpty()) << "the tray host never settled the icon on the screen";
     const QString x = QString::number(icon.center().x()), y = QString::number(icon.center().y());
 
     // The tip shows when the pointer rests on the icon.
