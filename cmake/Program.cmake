@@ -13,6 +13,7 @@ function(program_tests name)
   file(GLOB_RECURSE core_tests CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tests/*.cpp)
   list(FILTER core_tests EXCLUDE REGEX "/tests/qt/")
   list(FILTER core_tests EXCLUDE REGEX "/tests/fuzz/")
+  list(FILTER core_tests EXCLUDE REGEX "/tests/xserver/") # tests that need a real X server
   if(core_tests)
     add_executable(${name}_core_tests ${core_tests})
     target_link_libraries(${name}_core_tests PRIVATE ${name}_core GTest::gtest_main GTest::gmock)

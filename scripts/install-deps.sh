@@ -11,6 +11,7 @@ packages=(
   poppler-utils                      # pdftotext reads the printed listing back in the window tests
   cups printer-driver-cups-pdf       # a private print server and PDF queue for the printing tests
   xvfb xauth dbus at-spi2-core python3-pyatspi  # the main window read over the accessibility bus
+  trayer xdotool                     # the tray icon test: a tray host and real clicks
 )
 missing=()
 for p in "${packages[@]}"; do

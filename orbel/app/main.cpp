@@ -2,9 +2,10 @@
 #include <iostream>
 
 #include "app/ClockActions.h"
+#include "app/ClockProgram.h"
 #include "app/CommandLine.h"
-#include "app/ZoneActions.h"
 #include "app/SyncActions.h"
+#include "app/ZoneActions.h"
 
 int main(int argc, char** argv)
 {
@@ -29,10 +30,5 @@ int main(int argc, char** argv)
         return *code;
     if (auto code = RunSyncAction(argc, argv, options))
         return *code;
-    // The windows are not built yet: say plainly what this build can do.
-    std::cout << "Orbel v3.1\n"
-                 "This build has no windows yet; it works from the command line:\n\n"
-              << HelpText() << ZoneActionsHelp() << ClockActionsHelp() << SyncActionsHelpText()
-              << "\nData folder: " << options.dataDir.string() << "\n";
-    return 0;
+    return RunClockProgram(argc, argv, options);
 }

@@ -1,0 +1,56 @@
+#include "app/ClockProgram.h"
+
+#include <QApplication>
+
+#include <iostream>
+#include <system_error>
+
+#include "settings/ClockShell.h"
+#include "settings/Display.h"
+#include "settings/FileRegistryStore.h"
+#include "sync/LinuxSystemClock.h"
+#include "sync/ServerSetting.h"
+#include "zones/LocaleAdapter.h"
+
+namespace orbel::app {
+
+int RunClockProgram(int argc, char** argv, const Options& options)
+{
+    if (!HasDisplay()) {
+        std::cerr << NoDisplayMessage() << "\n";
+        return 1;
+    }
+    // A termination signal ends the program as Close does, settings saved.
+    ClockShell::InstallTerminationHandler();
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Orbel"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Orbel"));
+
+    FileRegistryStore store(FileRegistryStore::DefaultFolder());
+    std::error_code ec;
+    ShellConfig config;
+    config.platform = SystemSettingsPlatform(options.dataDir);
+    config.platform.defaultServer = DefaultServerSetting();
+    config.store = &store;
+    config.programPath = std::filesystem::read_symlink("/proc/self/exe", ec).string();
+    LinuxSystemClock clock;
+    config.systemClock = &clock;
+    config.window.utcNow = config.platform.utcNow;
+    config.window.localNow = [utcNow = config.platform.utcNow,
+                              toLocal = config.platform.unixToLocal] {
+        return toLocal(static_cast<std::int64_t>(utcNow().ToUnixSeconds()));
+    };
+    // Every date and time text of the window in the user's locale.
+    const LocaleTexts texts = UserLocaleTexts();
+    ApplyLocaleTexts(config.platform, texts);
+    config.window.locale = texts;
+    config.window.timeSeparator = texts.timeSeparator;
+
+    ClockShell shell(std::move(config));
+    const StartResult started = shell.Start();
+    if (started != StartResult::Running)
+        return StartExitStatus(started);
+    return app.exec();
+}
+
+} // namespace orbel::app

@@ -1,0 +1,116 @@
+#include "settings/HelpWindow.h"
+
+#include <QDialogButtonBox>
+#include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <QVBoxLayout>
+
+#include "settings/AppSettings.h"
+#include "settings/ProgramIcon.h"
+#include "settings/Shell.h"
+
+namespace orbel {
+
+QPointer<HelpWindow> HelpWindow::current_;
+
+HelpWindow::HelpWindow(QWidget* owner) : QDialog(owner)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowIcon(ProgramIcon());
+    text_ = new QPlainTextEdit(this);
+    text_->setReadOnly(true);
+    text_->setObjectName(QStringLiteral("helpText")); // id 100
+    text_->setAccessibleName(QStringLiteral("Help text"));
+    text_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // The texts line their columns up with blanks.
+    QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    text_->setFont(fixed);
+    auto* close = new QPushButton(QStringLiteral("&Close"), this);
+    close->setAccessibleName(QStringLiteral("Close"));
+    connect(close, &QPushButton::clicked, this, &QDialog::close);
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    row->addWidget(close);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(text_);
+    layout->addLayout(row);
+    const QFontMetrics fm(fixed);
+    // The texts' lines hold at most 92 characters: all of them fit without scrolling sideways.
+    resize(fm.horizontalAdvance(QString(92, QLatin1Char('x'))) +
+               style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 48,
+           fm.height() * 32);
+}
+
+HelpWindow* HelpWindow::Open(QWidget* owner, const std::string& name, bool extend,
+                             const std::string& page)
+{
+    const std::string ownerCaption =
+        owner && extend ? owner->windowTitle().toStdString() : std::string();
+    const QString title =
+        QString::fromStdString(HelpWindowTitle(CAppSettings::kAppName, extend, ownerCaption, page));
+    if (!current_)
+        current_ = new HelpWindow(owner);
+    current_->Show(name, title);
+    return current_;
+}
+
+void HelpWindow::Show(const std::string& name, const QString& title)
+{
+    setWindowTitle(title);
+    const std::string_view text = HelpTextOf(name);
+    text_->setPlainText(
+        text.empty() ? QStringLiteral("This help text is missing: ") + QString::fromStdString(name)
+                     : QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    show();
+    raise();
+    activateWindow();
+}
+
+QString HelpWindow::Text() const
+{
+    return text_->toPlainText();
+}
+
+QDialog* OpenAboutBox(QWidget* owner)
+{
+    static QPointer<QDialog> box;
+    if (!box) {
+        const ProgramIdentity id;
+        box = new QDialog(owner);
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->setWindowTitle(QString::fromStdString(AboutTitle(CAppSettings::kAppName)));
+        box->setWindowIcon(ProgramIcon());
+        auto* icon = new QLabel(box);
+        icon->setPixmap(ProgramIcon().pixmap(48, 48));
+        icon->setAccessibleName(QStringLiteral("Orbel icon"));
+        auto* version = new QLabel(QString::fromStdString(AboutVersionLine(id)), box);
+        QFont bold = version->font();
+        bold.setBold(true);
+        bold.setPointSizeF(bold.pointSizeF() * 1.2);
+        version->setFont(bold);
+        auto* description = new QLabel(QString::fromStdString(id.fileDescription), box);
+        auto* texts = new QVBoxLayout;
+        texts->addWidget(version);
+        texts->addWidget(description);
+        auto* top = new QHBoxLayout;
+        top->addWidget(icon, 0, Qt::AlignTop);
+        top->addSpacing(12);
+        top->addLayout(texts);
+        auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, box);
+        QObject::connect(buttons, &QDialogButtonBox::accepted, box.data(), &QDialog::accept);
+        auto* layout = new QVBoxLayout(box);
+        layout->addLayout(top);
+        layout->addWidget(buttons);
+        layout->setSizeConstraint(QLayout::SetFixedSize);
+    }
+    box->show();
+    box->raise();
+    box->activateWindow();
+    return box;
+}
+
+} // namespace orbel

@@ -1,0 +1,32 @@
+#pragma once
+// The help window: one stored help text, read only, and a Close button. Only one exists at a
+// time; asking for another brings the shown one forward with the new text.
+#include <QDialog>
+#include <QPointer>
+
+class QPlainTextEdit;
+
+namespace orbel {
+
+class HelpWindow : public QDialog {
+    Q_OBJECT
+public:
+    // Opens (or brings forward) the help window with the text of `name`. `extendTitle`: the
+    // title names the window and page it was opened from.
+    static HelpWindow* Open(QWidget* owner, const std::string& name, bool extendTitle,
+                            const std::string& pageCaption = {});
+    static HelpWindow* Current() { return current_; }
+    QString Text() const;
+
+private:
+    explicit HelpWindow(QWidget* owner);
+    void Show(const std::string& name, const QString& title);
+
+    QPlainTextEdit* text_;
+    static QPointer<HelpWindow> current_;
+};
+
+// The about box ("About Orbel"): the icon, "Orbel v3.1", "World clock" and OK. One at a time.
+QDialog* OpenAboutBox(QWidget* owner);
+
+} // namespace orbel
