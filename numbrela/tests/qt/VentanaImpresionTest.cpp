@@ -3,6 +3,7 @@
 // middle of a long run, and the main window's entries that open it.
 #include <QAction>
 #include <QDir>
+#include <QRegularExpression>
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -368,10 +369,10 @@ TEST_F(VentanaImpresion, AbortarStopsALongRunAtOnceAndRestoresTheOrigin)
 
 TEST_F(VentanaImpresion, APrinterThatFailsInTheMiddleStopsTheRunAndSaysSo)
 {
-    const TConjuntoApuestas c = Simples(Apuestas(24));
+    const TConjuntoApuestas c = Simples(Apuestas(80));
     Abre(c);
     EligeRango("TodosLosBoletos");
-    // The folder of the output disappears once the first slip is out.
+    // The folder of the output disappears once the first of the ten slips is out.
     const QString sub = carpeta.filePath("sub");
     QDir().mkpath(sub);
     dialogos.Fichero = sub + "/boletos.pdf";
@@ -384,11 +385,13 @@ TEST_F(VentanaImpresion, APrinterThatFailsInTheMiddleStopsTheRunAndSaysSo)
     sondeo.start();
     Pulsa(Boton("Imprimir"));
     sondeo.stop();
-    EXPECT_EQ(
-        servicios.Ultimo(),
-        QString::fromUtf8(
-            "La impresora no ha aceptado el trabajo; 1 de 3 boletos impresos, los demás no se han "
-            "enviado."));
+    // The jobs are drawn on their own thread, so a few more slips may be out when the
+    // folder goes, but never all ten.
+    const QRegularExpression esperado(QString::fromUtf8(
+        "^La impresora no ha aceptado el trabajo; [1-9] de 10 boletos impresos, los demás no "
+        "se han enviado\\.$"));
+    EXPECT_TRUE(esperado.match(servicios.Ultimo()).hasMatch())
+        << servicios.Ultimo().toStdString();
     EXPECT_FALSE(QDir(sub).exists());
     EXPECT_EQ(impresora.Geometria().PosY, 24);
 }
