@@ -20,7 +20,7 @@ struct Peticion {
     std::string Fichero;
     std::string Pdf;
     std::string Boletos = "all";
-    int Ppp = 300;  // device units per inch: there the default geometry is the slip's own
+    int Ppp = 300; // device units per inch: there the default geometry is the slip's own
 };
 
 std::optional<std::string> Analiza(const std::vector<std::string>& resto, Peticion& p)
@@ -66,7 +66,7 @@ std::optional<TPeticionImpresion> Rango(const std::string& texto)
     } else if (texto == "calibrate") {
         r.Rango = TRangoImpresion::CuadrarBoleto;
     } else {
-        const auto guion = texto.find('-', 1);  // "-1-3" keeps its sign for the range check
+        const auto guion = texto.find('-', 1); // "-1-3" keeps its sign for the range check
         if (guion == std::string::npos)
             return std::nullopt;
         r.Rango = TRangoImpresion::RangoDeA;
@@ -94,7 +94,8 @@ std::unique_ptr<QGuiApplication> AplicacionSinVentanas()
 
 std::string AyudaImprimirBoletos()
 {
-    return "  --print-slips FICHERO.apu --pdf SALIDA.pdf [--slips all|screen|A-B|calibrate] [--dpi D]\n"
+    return "  --print-slips FICHERO.apu --pdf SALIDA.pdf [--slips all|screen|A-B|calibrate] [--dpi "
+           "D]\n"
            "                     imprime los boletos del fichero en un PDF, un boleto por página,\n"
            "                     con la geometría de fábrica; D puntos por pulgada (300 si no se\n"
            "                     indica: ahí la geometría cae a la escala del boleto real)\n";
@@ -123,7 +124,7 @@ std::optional<int> AccionImprimirBoletos(const Opciones& opciones)
         std::cerr << apertura.Error << "\n";
         return 1;
     }
-    conjunto.BoletoActual = 0;  // the slip on screen after opening is the first
+    conjunto.BoletoActual = 0; // the slip on screen after opening is the first
 
     // Check the range before the printer opens, so a wrong range writes no PDF at all.
     std::vector<int> boletos;
@@ -138,7 +139,7 @@ std::optional<int> AccionImprimirBoletos(const Opciones& opciones)
     impresora.setOutputFormat(QPrinter::PdfFormat);
     impresora.setOutputFileName(QString::fromStdString(p.Pdf));
     impresora.setResolution(p.Ppp);
-    impresora.setFullPage(true);  // device origin at the paper's corner
+    impresora.setFullPage(true); // device origin at the paper's corner
     // US Letter is a whole number of dots at any even resolution, so the PDF's units fall
     // on whole dots when it is printed or rendered.
     impresora.setPageSize(QPageSize(QPageSize::Letter));

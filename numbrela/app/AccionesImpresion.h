@@ -1,6 +1,7 @@
 #pragma once
 // The command line's slip printing: a bet file's slips onto a PDF printer.
-//   numbrela --print-slips FICHERO.apu --pdf SALIDA.pdf [--slips all|screen|A-B|calibrate] [--dpi D]
+//   numbrela --print-slips FICHERO.apu --pdf SALIDA.pdf [--slips all|screen|A-B|calibrate] [--dpi
+//   D]
 #include <optional>
 #include <string>
 

@@ -11,8 +11,8 @@ namespace numbrela::app {
 struct Opciones {
     bool Ayuda = false;
     bool Version = false;
-    std::filesystem::path CarpetaDatos;  // the program folder unless --data-dir
-    std::vector<std::string> Resto;      // everything else, in order
+    std::filesystem::path CarpetaDatos; // the program folder unless --data-dir
+    std::vector<std::string> Resto;     // everything else, in order
 };
 
 // Parses argv. Returns the message to print when the line is wrong.

@@ -26,7 +26,8 @@ std::filesystem::path gCarpetaPrograma;
 std::filesystem::path CarpetaTrabajo()
 {
     static const auto c = [] {
-        auto p = std::filesystem::temp_directory_path() / ("numbrela-bench-" + std::to_string(::getpid()));
+        auto p = std::filesystem::temp_directory_path() /
+                 ("numbrela-bench-" + std::to_string(::getpid()));
         std::filesystem::create_directories(p);
         return p;
     }();
@@ -55,7 +56,8 @@ CabeceraApuestas Cabecera(int n, int k, const std::vector<std::uint8_t>& fijos)
 std::vector<std::uint8_t> Fijos(int n, int cuantos)
 {
     // The middle of the chosen numbers, then the last and the first.
-    const std::vector<std::uint8_t> todos{static_cast<std::uint8_t>(n / 2), static_cast<std::uint8_t>(n), 1};
+    const std::vector<std::uint8_t> todos{static_cast<std::uint8_t>(n / 2),
+                                          static_cast<std::uint8_t>(n), 1};
     std::vector<std::uint8_t> f(todos.begin(), todos.begin() + cuantos);
     std::sort(f.begin(), f.end());
     return f;
@@ -79,7 +81,8 @@ void Rapido(benchmark::State& st)
     const auto c = Cabecera(n, k, f);
     std::int64_t apuestas = 0;
     for (auto _ : st) {
-        const auto g = GeneraReducidaConFijos(CarpetaTrabajo(), c, f, [](std::int64_t) { return true; });
+        const auto g =
+            GeneraReducidaConFijos(CarpetaTrabajo(), c, f, [](std::int64_t) { return true; });
         if (!g.Hecha)
             st.SkipWithError(g.Mensaje.c_str());
         apuestas = g.Apuestas;
@@ -118,8 +121,11 @@ BENCHMARK(Lento)->Apply(Pares)->Unit(benchmark::kMillisecond);
 BENCHMARK(Busqueda)->Apply(Pares)->Unit(benchmark::kMillisecond);
 BENCHMARK(Rapido)->Args({24, 5, 1})->Unit(benchmark::kMillisecond);
 BENCHMARK(Rapido)
-    ->Args({49, 5, 1})->Args({49, 5, 2})->Args({49, 5, 3})
-    ->Args({49, 4, 1})->Args({49, 3, 1})
+    ->Args({49, 5, 1})
+    ->Args({49, 5, 2})
+    ->Args({49, 5, 3})
+    ->Args({49, 4, 1})
+    ->Args({49, 3, 1})
     ->Unit(benchmark::kMillisecond);
 
 // Loading the largest delivered system into a bet set.
@@ -141,8 +147,8 @@ BENCHMARK(CargaCom49Al5)->Unit(benchmark::kMillisecond);
 // Keeps each run's time so that the ratio slow / fast can be printed at the end.
 class Informe : public benchmark::ConsoleReporter {
 public:
-    std::map<std::string, double> tiempos;  // "n/k/f" -> ms
-    std::map<std::string, double> lento, rapido;  // the reference and the fast search
+    std::map<std::string, double> tiempos;       // "n/k/f" -> ms
+    std::map<std::string, double> lento, rapido; // the reference and the fast search
     void ReportRuns(const std::vector<Run>& runs) override
     {
         ConsoleReporter::ReportRuns(runs);
@@ -161,15 +167,16 @@ public:
 
 int main(int argc, char** argv)
 {
-    gCarpetaPrograma = std::filesystem::absolute(argv[0]).parent_path().parent_path() / "numbrela-bin";
+    gCarpetaPrograma =
+        std::filesystem::absolute(argv[0]).parent_path().parent_path() / "numbrela-bin";
     benchmark::Initialize(&argc, argv);
     Informe informe;
     benchmark::RunSpecifiedBenchmarks(&informe);
     std::printf("\nreference / fast search, real time (n/k/fixed):\n");
     for (const auto& [args, ms] : informe.lento)
         if (informe.rapido.count(args) && informe.rapido[args] > 0)
-            std::printf("  %-10s %10.2f ms / %8.3f ms = %8.0fx\n", args.c_str(), ms, informe.rapido[args],
-                        ms / informe.rapido[args]);
+            std::printf("  %-10s %10.2f ms / %8.3f ms = %8.0fx\n", args.c_str(), ms,
+                        informe.rapido[args], ms / informe.rapido[args]);
     std::error_code ec;
     std::filesystem::remove_all(CarpetaTrabajo(), ec);
     benchmark::Shutdown();

@@ -21,7 +21,10 @@ class MotorTabla : public TMotorReducidas {
 public:
     bool PrimitivaReducida(TConjuntoApuestas&, std::string&) override { return false; }
     void Calcular(int n) override { tabla_.Calcular(n); }
-    void TomarCombinacion(std::uint32_t r, std::uint8_t p[6]) const override { tabla_.TomarCombinacion(r, p); }
+    void TomarCombinacion(std::uint32_t r, std::uint8_t p[6]) const override
+    {
+        tabla_.TomarCombinacion(r, p);
+    }
 
 private:
     TablaRangos tabla_;

@@ -28,7 +28,8 @@ bool Escribe(const std::filesystem::path& ruta, const std::vector<std::uint8_t>&
     temporal += ".tmp";
     {
         std::ofstream f(temporal, std::ios::binary | std::ios::trunc);
-        f.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        f.write(reinterpret_cast<const char*>(bytes.data()),
+                static_cast<std::streamsize>(bytes.size()));
         f.flush();
         if (!f)
             return false;
@@ -87,7 +88,7 @@ std::vector<std::uint8_t> Azarix()
     const std::int64_t registros = ultimo + numbrela::kMaxApuestasSimples;
     std::vector<std::uint8_t> bytes;
     bytes.reserve(static_cast<std::size_t>(registros) * 4);
-    TAzar azar(0x417A61726978ull);  // "Azarix"
+    TAzar azar(0x417A61726978ull); // "Azarix"
     while (static_cast<std::int64_t>(bytes.size()) < registros * 4) {
         std::array<bool, 50> tomado{};
         std::array<int, 6> c{};
@@ -129,8 +130,10 @@ std::vector<std::uint8_t> Biorritmos()
     for (int anio = numbrela::kPrimerAnioBiorritmo; anio <= numbrela::kUltimoAnioBiorritmo; ++anio)
         for (int mes = 1; mes <= 12; ++mes) {
             const auto b = numbrela::DesplazamientosBiorritmo("", mes, anio);
-            const std::int64_t ultimo = b.Barras[static_cast<std::size_t>(b.Dias - 1)].Desplazamiento;
-            maximo = std::max(maximo, ultimo + 255 * static_cast<std::int64_t>(numbrela::kMaxNombreUsuario));
+            const std::int64_t ultimo =
+                b.Barras[static_cast<std::size_t>(b.Dias - 1)].Desplazamiento;
+            maximo = std::max(
+                maximo, ultimo + 255 * static_cast<std::int64_t>(numbrela::kMaxNombreUsuario));
         }
     const std::size_t tam = static_cast<std::size_t>((maximo + 1 + 1023) / 1024 * 1024);
     std::vector<std::uint8_t> bytes(tam);
@@ -138,10 +141,12 @@ std::vector<std::uint8_t> Biorritmos()
     const int medio = numbrela::kAlturaMaximaBarra / 2;
     for (std::size_t i = 0; i < tam; ++i) {
         const auto d = static_cast<std::int64_t>(i);
-        const std::int64_t mezcla = 5 * Seno(d % 23 * 360000 / 23) + 3 * Seno(d % 28 * 360000 / 28) +
-                                    2 * Seno(d % 33 * 360000 / 33);  // -10000..10000
+        const std::int64_t mezcla = 5 * Seno(d % 23 * 360000 / 23) +
+                                    3 * Seno(d % 28 * 360000 / 28) +
+                                    2 * Seno(d % 33 * 360000 / 33); // -10000..10000
         const std::int64_t h = medio + mezcla * medio / 10000;
-        bytes[i] = static_cast<std::uint8_t>(std::clamp<std::int64_t>(h, 0, numbrela::kAlturaMaximaBarra));
+        bytes[i] =
+            static_cast<std::uint8_t>(std::clamp<std::int64_t>(h, 0, numbrela::kAlturaMaximaBarra));
     }
     return bytes;
 }
@@ -152,7 +157,7 @@ std::vector<std::uint8_t> Suerte()
     // bytes are read there.
     const std::size_t tam = static_cast<std::size_t>((12 + numbrela::kMaxAnioUsuario + 31) / 3 + 3);
     std::vector<std::uint8_t> bytes;
-    TAzar azar(0x4C55434B59ull);  // "LUCKY"
+    TAzar azar(0x4C55434B59ull); // "LUCKY"
     while (bytes.size() < tam) {
         const int n = azar.Uniforme(1, 49);
         const std::size_t k = bytes.size();
@@ -174,8 +179,8 @@ int main(int argc, char** argv)
     const std::filesystem::path carpeta = argv[1];
     std::error_code ec;
     std::filesystem::create_directories(carpeta, ec);
-    if (!Escribe(carpeta / "AZARIX.DAT", Azarix()) || !Escribe(carpeta / "BRMO.DAT", Biorritmos()) ||
-        !Escribe(carpeta / "LUCKY.DAT", Suerte())) {
+    if (!Escribe(carpeta / "AZARIX.DAT", Azarix()) ||
+        !Escribe(carpeta / "BRMO.DAT", Biorritmos()) || !Escribe(carpeta / "LUCKY.DAT", Suerte())) {
         std::cerr << "no se pudieron escribir los datos en " << carpeta << "\n";
         return 1;
     }

@@ -10,8 +10,9 @@
 //  - al 5 for n from 31 to 49, where the rank-order greedy gives other sizes: the same
 //    first-fit greedy over a pseudo-random order of the ranks (a fixed bijection of the
 //    ranks built from xor-shifts and odd multipliers, keyed by n; see Permutacion), which
-//    covers with fewer bets than the table; then the smallest ranks not yet taken are added until the count is exactly the
-//    table's (more bets keep the guarantee). The file holds the ranks in ascending order.
+//    covers with fewer bets than the table; then the smallest ranks not yet taken are added until
+//    the count is exactly the table's (more bets keep the guarantee). The file holds the ranks in
+//    ascending order.
 // Every count is checked against the table; a mismatch fails the build.
 //
 // Usage: numbrela_genera_reducciones FOLDER [K...]   (default: 3 4 5)
@@ -134,7 +135,7 @@ std::vector<std::uint32_t> VorazAlCincoBarajado(int n, std::uint32_t objetivo)
         }
     }
     if (elegidas.size() > objetivo)
-        return elegidas;  // the caller reports the mismatch
+        return elegidas; // the caller reports the mismatch
     std::sort(elegidas.begin(), elegidas.end());
     // Complete with the smallest ranks not taken yet.
     std::vector<std::uint32_t> todas;
@@ -197,11 +198,12 @@ int main(int argc, char** argv)
         for (const TFilaReduccion& fila : kTablaReducciones) {
             const int n = fila.Numeros;
             const std::uint32_t objetivo = fila.Apuestas(k);
-            const auto rangos = (k == 5 && n > 30) ? VorazAlCincoBarajado(n, objetivo)
-                                                   : VorazEnOrdenDeRango(n, k);
+            const auto rangos =
+                (k == 5 && n > 30) ? VorazAlCincoBarajado(n, objetivo) : VorazEnOrdenDeRango(n, k);
             const std::string nombre = NombreRlv(n, k);
             if (rangos.size() != objetivo) {
-                std::cerr << nombre << ": " << rangos.size() << " apuestas, la tabla dice " << objetivo << "\n";
+                std::cerr << nombre << ": " << rangos.size() << " apuestas, la tabla dice "
+                          << objetivo << "\n";
                 return 1;
             }
             if (!Escribe(carpeta, nombre, rangos)) {

@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <fstream>
 
-#include "model/EscrituraSegura.h"
 #include "files/UltimoFichero.h"
 #include "generation/ApuestaMultiple.h"
 #include "generation/Reducidas.h"
 #include "model/Cp1252.h"
+#include "model/EscrituraSegura.h"
 
 namespace numbrela {
 namespace {

@@ -3,8 +3,8 @@
 #include <fstream>
 #include <iterator>
 
-#include "model/EscrituraSegura.h"
 #include "model/Cp1252.h"
+#include "model/EscrituraSegura.h"
 
 namespace numbrela {
 

@@ -26,13 +26,15 @@ public:
     {
         if (hasta <= desde)
             return desde;
-        const std::uint64_t rango = static_cast<std::uint64_t>(static_cast<std::int64_t>(hasta) - desde) + 1;
+        const std::uint64_t rango =
+            static_cast<std::uint64_t>(static_cast<std::int64_t>(hasta) - desde) + 1;
         const std::uint64_t limite = (std::uint64_t{1} << 32) - ((std::uint64_t{1} << 32) % rango);
         std::uint64_t x;
         do {
             x = Siguiente();
         } while (x >= limite);
-        return static_cast<int>(static_cast<std::int64_t>(desde) + static_cast<std::int64_t>(x % rango));
+        return static_cast<int>(static_cast<std::int64_t>(desde) +
+                                static_cast<std::int64_t>(x % rango));
     }
 
 private:

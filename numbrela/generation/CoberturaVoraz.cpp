@@ -45,8 +45,8 @@ bool CoberturaVoraz(int n, int k, std::span<const std::uint8_t> fijos, const TEl
         if (!esFijo[p])
             libre.push_back(static_cast<std::uint8_t>(p));
     const int m = static_cast<int>(libre.size());
-    const int s = 6 - f;   // free positions of a candidate
-    const int u = k - f;   // free positions it must share with a kept one
+    const int s = 6 - f; // free positions of a candidate
+    const int u = k - f; // free positions it must share with a kept one
 
     TablaRangos tabla;
     tabla.Calcular(n);
@@ -63,7 +63,7 @@ bool CoberturaVoraz(int n, int k, std::span<const std::uint8_t> fijos, const TEl
         return tabla.Rango(p);
     };
 
-    std::array<int, 6> q{};  // free indices 0..m-1 of the candidate, ascending
+    std::array<int, 6> q{}; // free indices 0..m-1 of the candidate, ascending
     for (int i = 0; i < s; ++i)
         q[i] = i;
     if (u <= 0) {

@@ -22,16 +22,18 @@ using TPasoGeneracion = std::function<bool(std::int64_t apuestas)>;
 struct TGeneracion {
     bool Hecha = false;
     std::int64_t Apuestas = 0;
-    std::string Nombre;             // "COM34-4-25-41.RLF"
-    std::filesystem::path Fichero;  // in the folder given
-    std::string Mensaje;            // success, interruption or "Error creando el archivo ..."
+    std::string Nombre;            // "COM34-4-25-41.RLF"
+    std::filesystem::path Fichero; // in the folder given
+    std::string Mensaje;           // success, interruption or "Error creando el archivo ..."
 };
 
 // The system for the header's chosen numbers (n = TotalReducidos, ListaReducidos), the
 // guarantee of its TipoReduccion and the fixed numbers given (ascending, each among the
 // chosen ones), written into `carpeta`.
-TGeneracion GeneraReducidaConFijos(const std::filesystem::path& carpeta, const CabeceraApuestas& cabecera,
-                                   std::span<const std::uint8_t> fijos, const TPasoGeneracion& paso);
+TGeneracion GeneraReducidaConFijos(const std::filesystem::path& carpeta,
+                                   const CabeceraApuestas& cabecera,
+                                   std::span<const std::uint8_t> fijos,
+                                   const TPasoGeneracion& paso);
 
 // With one, two or three fixed numbers.
 TGeneracion CreaCombFijos(const std::filesystem::path& carpeta, const CabeceraApuestas& cabecera,
@@ -45,7 +47,7 @@ TGeneracion CreaCombFijos3(const std::filesystem::path& carpeta, const CabeceraA
 // Generates the system for the set's parameters (CreaCombFijos, 2 or 3 by its count of
 // fixed numbers) into the engine's folder and opens it (AbreConFijo). `mensaje` receives
 // the generation's message; on failure `error` holds what to show.
-bool GeneraYAbreConFijos(TReducidas& motor, TConjuntoApuestas& conjunto, const TPasoGeneracion& paso,
-                         std::string& mensaje, std::string& error);
+bool GeneraYAbreConFijos(TReducidas& motor, TConjuntoApuestas& conjunto,
+                         const TPasoGeneracion& paso, std::string& mensaje, std::string& error);
 
 } // namespace numbrela

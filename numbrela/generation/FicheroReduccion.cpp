@@ -21,7 +21,8 @@ std::int64_t Tamano(const std::filesystem::path& fichero)
     return ec ? -1 : static_cast<std::int64_t>(t);
 }
 
-TFalloLectura LeeRangos(std::ifstream& f, std::int64_t cuantos, int n, std::vector<std::uint32_t>& rangos)
+TFalloLectura LeeRangos(std::ifstream& f, std::int64_t cuantos, int n,
+                        std::vector<std::uint32_t>& rangos)
 {
     try {
         rangos.resize(static_cast<std::size_t>(cuantos));
@@ -36,8 +37,9 @@ TFalloLectura LeeRangos(std::ifstream& f, std::int64_t cuantos, int n, std::vect
     const std::uint32_t total = kBinomio(n, 6);
     for (std::size_t i = 0; i < rangos.size(); ++i) {
         const unsigned char* b = bytes + 4 * i;
-        const std::uint32_t r = static_cast<std::uint32_t>(b[0]) | static_cast<std::uint32_t>(b[1]) << 8 |
-                                static_cast<std::uint32_t>(b[2]) << 16 | static_cast<std::uint32_t>(b[3]) << 24;
+        const std::uint32_t r =
+            static_cast<std::uint32_t>(b[0]) | static_cast<std::uint32_t>(b[1]) << 8 |
+            static_cast<std::uint32_t>(b[2]) << 16 | static_cast<std::uint32_t>(b[3]) << 24;
         if (r == 0 || r > total)
             return TFalloLectura::Ilegible;
         rangos[i] = r;
@@ -66,7 +68,8 @@ bool ListaDeBanderas(const std::array<std::uint8_t, kNumeros>& banderas,
 
 bool CabeceraReducidaCoherente(const CabeceraApuestas& c)
 {
-    if (c.Tipo != static_cast<std::uint8_t>(TipoApuesta::Reducida) || GarantiaDeTipo(c.TipoReduccion) == 0)
+    if (c.Tipo != static_cast<std::uint8_t>(TipoApuesta::Reducida) ||
+        GarantiaDeTipo(c.TipoReduccion) == 0)
         return false;
     if (c.TotalReducidos < kMinReducidos || c.TotalReducidos > kMaxReducidos)
         return false;
@@ -131,7 +134,8 @@ bool AnalizaNombreRlf(const std::filesystem::path& fichero, int& n, int& garanti
                       std::vector<std::uint8_t>& fijos)
 {
     std::string s = fichero.filename().string();
-    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char ch) { return std::toupper(ch); });
+    std::transform(s.begin(), s.end(), s.begin(),
+                   [](unsigned char ch) { return std::toupper(ch); });
     if (s.size() < 8 || s.compare(0, 3, "COM") != 0 || s.compare(s.size() - 4, 4, ".RLF") != 0)
         return false;
     const std::string medio = s.substr(3, s.size() - 7);
@@ -141,7 +145,8 @@ bool AnalizaNombreRlf(const std::filesystem::path& fichero, int& n, int& garanti
         const std::size_t fin = std::min(medio.find('-', i), medio.size());
         const std::string pieza = medio.substr(i, fin - i);
         if (pieza.empty() || pieza.size() > 2 ||
-            !std::all_of(pieza.begin(), pieza.end(), [](unsigned char ch) { return std::isdigit(ch); }))
+            !std::all_of(pieza.begin(), pieza.end(),
+                         [](unsigned char ch) { return std::isdigit(ch); }))
             return false;
         partes.push_back(std::stoi(pieza));
         i = fin + 1;

@@ -18,7 +18,7 @@ enum class TFalloLectura { Ninguno, NoExiste, Ilegible, Memoria };
 
 struct TReduccionLeida {
     std::vector<std::uint32_t> Rangos;
-    CabeceraApuestas Cabecera;  // ".RLF" only: the trailing header
+    CabeceraApuestas Cabecera; // ".RLF" only: the trailing header
 };
 
 // A ".RLV" for n positions: a whole number of ranks, at least one, each in 1..C(n, 6).

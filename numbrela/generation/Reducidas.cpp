@@ -9,8 +9,10 @@
 namespace numbrela {
 namespace {
 
-constexpr const char* kErrorMemoria = "Error de memoria. Esta apuesta es muy grande y no cabe en la memoria de tu PC";
-constexpr const char* kErrorMemoriaFijo = "Apuesta con Fijo muy grande para la memoria RAM disponible";
+constexpr const char* kErrorMemoria =
+    "Error de memoria. Esta apuesta es muy grande y no cabe en la memoria de tu PC";
+constexpr const char* kErrorMemoriaFijo =
+    "Apuesta con Fijo muy grande para la memoria RAM disponible";
 
 std::vector<std::uint8_t> FijosDe(const CabeceraApuestas& c)
 {
@@ -141,7 +143,8 @@ bool TReducidas::AveriguaEnDisco(TConjuntoApuestas& conjunto, std::string& error
     return true;
 }
 
-bool TReducidas::LeeConFijo(const std::filesystem::path& fichero, TReduccionLeida& leida, std::string& error) const
+bool TReducidas::LeeConFijo(const std::filesystem::path& fichero, TReduccionLeida& leida,
+                            std::string& error) const
 {
     switch (LeeRlf(fichero, leida)) {
     case TFalloLectura::Ninguno:
@@ -158,14 +161,16 @@ bool TReducidas::LeeConFijo(const std::filesystem::path& fichero, TReduccionLeid
     int n = 0, garantia = 0;
     std::vector<std::uint8_t> fijos;
     if (AnalizaNombreRlf(fichero, n, garantia, fijos) &&
-        (n != h.TotalReducidos || garantia != GarantiaDeTipo(h.TipoReduccion) || fijos != FijosDe(h))) {
+        (n != h.TotalReducidos || garantia != GarantiaDeTipo(h.TipoReduccion) ||
+         fijos != FijosDe(h))) {
         error = kErrorLectura;
         return false;
     }
     return true;
 }
 
-bool TReducidas::AbreConFijo(TConjuntoApuestas& conjunto, const std::filesystem::path& fichero, std::string& error)
+bool TReducidas::AbreConFijo(TConjuntoApuestas& conjunto, const std::filesystem::path& fichero,
+                             std::string& error)
 {
     TReduccionLeida leida;
     if (!LeeConFijo(fichero, leida, error))
@@ -179,7 +184,7 @@ void TReducidas::InstalaConFijo(TConjuntoApuestas& conjunto, TReduccionLeida&& l
     const CabeceraApuestas& h = leida.Cabecera;
     const std::uint8_t juego = conjunto.Cabecera.Juego;
     conjunto.Cabecera = h;
-    conjunto.Cabecera.Juego = juego;  // the game is the player's choice, not the file's
+    conjunto.Cabecera.Juego = juego; // the game is the player's choice, not the file's
     Calcular(h.TotalReducidos);
     Instala(conjunto, std::move(leida.Rangos));
 }

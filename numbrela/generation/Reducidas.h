@@ -49,7 +49,8 @@ public:
     // live one (the game being played is kept), the tables for the header's n, and the
     // first slip. Used for a file just generated (AbreConFijo) and for one the user picks.
     // When the file's name has the form COMn-k-f.RLF it must agree with the header.
-    bool AbreConFijo(TConjuntoApuestas& conjunto, const std::filesystem::path& fichero, std::string& error);
+    bool AbreConFijo(TConjuntoApuestas& conjunto, const std::filesystem::path& fichero,
+                     std::string& error);
 
     // The dialogue that takes over when the ".RLF" for the set's parameters is missing:
     // returns whether the set now holds a system (opened or generated).
@@ -61,7 +62,8 @@ public:
 
 private:
     // Reads and checks a ".RLF" (header against itself and against a COMn-k-f name).
-    bool LeeConFijo(const std::filesystem::path& fichero, TReduccionLeida& leida, std::string& error) const;
+    bool LeeConFijo(const std::filesystem::path& fichero, TReduccionLeida& leida,
+                    std::string& error) const;
     // Puts a read ".RLF" into the set with its header.
     void InstalaConFijo(TConjuntoApuestas& conjunto, TReduccionLeida&& leida);
 

@@ -12,7 +12,8 @@ namespace numbrela {
 
 inline constexpr const char* kMsgFaltanFechaYUsuario =
     "Antes debes introducir la Fecha del Sorteo y el usuario en el menú AZARIX";
-inline constexpr const char* kMsgReducidaAlAzar = "No se puede rellenar una apuesta REDUCIDA al azar!!!";
+inline constexpr const char* kMsgReducidaAlAzar =
+    "No se puede rellenar una apuesta REDUCIDA al azar!!!";
 inline constexpr const char* kTituloRelleno = "Rellenado de apuestas....";
 inline constexpr const char* kTextoAlAzar = "Completamente al azar";
 inline constexpr const char* kTextoAzarix = "Azarix";

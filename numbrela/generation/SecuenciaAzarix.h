@@ -10,7 +10,7 @@ namespace numbrela {
 inline constexpr const char* kTituloVentanaAzarix = "Generar apuestas con Azarix";
 inline constexpr const char* kCabeceraAzarix = "Azarix";
 inline constexpr const char* kMarcaAzarix = "®";
-constexpr int kPrimerIntervaloAzarix = 1000;  // ms
+constexpr int kPrimerIntervaloAzarix = 1000; // ms
 constexpr int kMinIntervaloAzarix = 1000;
 constexpr int kMaxIntervaloAzarix = 9499;
 

@@ -84,7 +84,8 @@ void TraducirCombinacion(const CabeceraApuestas& cabecera, const std::uint8_t po
 
 namespace {
 
-void Filtra(const std::array<std::uint8_t, kNumeros>& banderas, std::array<std::uint8_t, kNumeros>& lista)
+void Filtra(const std::array<std::uint8_t, kNumeros>& banderas,
+            std::array<std::uint8_t, kNumeros>& lista)
 {
     lista.fill(0);
     int k = 0;

@@ -39,7 +39,7 @@ public:
     // so the tables are always safe to walk).
     void Calcular(int n);
     int N() const { return n_; }
-    std::uint32_t Total() const { return total_; }  // C(n, 6)
+    std::uint32_t Total() const { return total_; } // C(n, 6)
 
     // C(n - r - t + 1, 6 - t), worked out as the program always has: the falling product
     // divided by (6 - t)!, 1 for the last column.

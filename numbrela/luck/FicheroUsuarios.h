@@ -11,7 +11,7 @@
 namespace numbrela {
 
 inline constexpr const char* kFicheroUsuarios = "USUARIOS.DB";
-constexpr int kMaxUsuarios = 255;  // the count is one byte
+constexpr int kMaxUsuarios = 255; // the count is one byte
 
 inline constexpr const char* kMsgErrorCreandoUsuarios =
     "El archivo de usuarios no existía y se produjo un error durante su creación -USUARIOS.DB-";

@@ -19,7 +19,8 @@ TNumerosSuerte CalculaNumerosSuerte(const TUsuario& usuario, const std::filesyst
         return r;
     }
     for (int i = 0; i < 3; ++i)
-        r.Textos[static_cast<std::size_t>(i)] = std::to_string((*datos)[static_cast<std::size_t>(d + i)]);
+        r.Textos[static_cast<std::size_t>(i)] =
+            std::to_string((*datos)[static_cast<std::size_t>(d + i)]);
     return r;
 }
 

@@ -15,16 +15,17 @@ inline constexpr const char* kFicheroSuerte = "LUCKY.DAT";
 inline constexpr const char* kMsgSinUsuarioSuerte =
     "No ha escogido un usuario. Vaya a AZARIX->DATOS DE USUARIO y escoja uno";
 inline constexpr const char* kMsgErrorSuerte = "Ha habido un error cargando el archivo LUCKY.DAT";
-inline constexpr const char* kTextoInicialSuerte = "49";  // what the boxes show at first
-constexpr int kIntervaloCuentaAtras = 150;                // ms between two ticks
+inline constexpr const char* kTextoInicialSuerte = "49"; // what the boxes show at first
+constexpr int kIntervaloCuentaAtras = 150;               // ms between two ticks
 constexpr std::uintmax_t kMaxSuerte = 16u << 20;
 
 // (month + year + day) div 3 of the date of birth.
 std::int64_t DesplazamientoSuerte(const TUsuario& usuario);
 
 struct TNumerosSuerte {
-    std::array<std::string, 3> Textos{kTextoInicialSuerte, kTextoInicialSuerte, kTextoInicialSuerte};
-    std::string Error;  // when set the boxes keep their first text
+    std::array<std::string, 3> Textos{kTextoInicialSuerte, kTextoInicialSuerte,
+                                      kTextoInicialSuerte};
+    std::string Error; // when set the boxes keep their first text
 };
 
 // Reads the data file from `carpeta` and takes the three bytes at the user's offset. A

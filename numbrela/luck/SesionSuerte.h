@@ -8,7 +8,7 @@
 namespace numbrela {
 
 struct TSesionSuerte {
-    TUsuario UsuarioActual;           // empty name, day and year 0 at start
+    TUsuario UsuarioActual; // empty name, day and year 0 at start
     bool UsuarioEstablecido = false;
     TFechaSorteo FechaSorteo;
     bool FechaEstablecida = false;

@@ -6,13 +6,13 @@
 namespace numbrela {
 
 constexpr int kNumeros = 49;          // numbers run 1..49
-constexpr int kNumerosPorApuesta = 6;  // a simple bet has six crosses
-constexpr int kMaxCruces = 11;         // the largest multiple
+constexpr int kNumerosPorApuesta = 6; // a simple bet has six crosses
+constexpr int kMaxCruces = 11;        // the largest multiple
 
 // One bet. Arrays keep a spare slot 0 so that the program's 1-based indices read as they
 // are written ("Marcas[i]" is the mark of number i). 65 bytes, so a million bets fit.
 struct TApuestas {
-    std::array<std::uint8_t, kNumeros + 1> Marcas{};            // 0, or the number itself
+    std::array<std::uint8_t, kNumeros + 1> Marcas{};             // 0, or the number itself
     std::array<std::uint8_t, kMaxCruces + 1> NumerosOrdenados{}; // packed ascending, rest 0
     std::uint8_t Cruces = 0;
     std::uint8_t Aciertos = 0;

@@ -11,15 +11,15 @@
 namespace numbrela {
 
 constexpr std::size_t kTamCabecera = 532;
-constexpr std::size_t kMaxNombre = 100;   // characters of Nombre kept in the file
-constexpr std::size_t kMaxLeyenda = 200;  // characters of Leyenda kept in the file
+constexpr std::size_t kMaxNombre = 100;  // characters of Nombre kept in the file
+constexpr std::size_t kMaxLeyenda = 200; // characters of Leyenda kept in the file
 
 enum class TipoApuesta : std::uint8_t { Ninguno = 0, Simple = 1, Multiple = 2, Reducida = 3 };
 
 struct CabeceraApuestas {
-    std::string Nombre;                 // UTF-8 in memory, at most 100 characters stored
-    std::uint8_t Tipo = 0;              // TipoApuesta
-    std::uint8_t TipoReduccion = 0;     // 1 al TRES, 2 al CUATRO, 3 al CINCO
+    std::string Nombre;             // UTF-8 in memory, at most 100 characters stored
+    std::uint8_t Tipo = 0;          // TipoApuesta
+    std::uint8_t TipoReduccion = 0; // 1 al TRES, 2 al CUATRO, 3 al CINCO
     std::int32_t TotalReducidos = 0;
     std::int32_t TotalFijos = 0;
     std::array<std::uint8_t, kNumeros> Reducidos{};      // [i-1] = i when i is chosen
@@ -30,8 +30,8 @@ struct CabeceraApuestas {
     std::int32_t UltimoBoleto = 0;
     std::uint8_t CodigoMultiple = 0;
     TSorteo Sorteo;
-    std::string Leyenda;                // UTF-8 in memory, at most 200 characters stored
-    std::uint8_t Juego = 0;             // 0 PRIMITIVA, 1 BONOLOTO, 2 EL GORDO
+    std::string Leyenda;    // UTF-8 in memory, at most 200 characters stored
+    std::uint8_t Juego = 0; // 0 PRIMITIVA, 1 BONOLOTO, 2 EL GORDO
 
     TipoApuesta Clase() const { return static_cast<TipoApuesta>(Tipo); }
 };

@@ -10,7 +10,7 @@
 namespace numbrela {
 
 struct TTextoHoja {
-    TPunto Posicion;  // top-left corner of the text
+    TPunto Posicion; // top-left corner of the text
     std::string Texto;
 };
 
@@ -20,13 +20,13 @@ struct TMarcoHoja {
 };
 
 struct THojaBoleto {
-    std::string Titulo;                 // the print job's title; empty: none set
-    int Boleto = 0;                     // slip index (0-based); -1 for the calibration
+    std::string Titulo; // the print job's title; empty: none set
+    int Boleto = 0;     // slip index (0-based); -1 for the calibration
     int GrosorPluma = kGrosorPluma;
     int PuntosLetra = kPuntosLetraCabecera;
     std::vector<TTextoHoja> Textos;
-    std::vector<TPunto> Marcas;         // top-left corners of 30 x 18 black boxes
-    std::optional<TMarcoHoja> Marco;    // the calibration outline
+    std::vector<TPunto> Marcas;      // top-left corners of 30 x 18 black boxes
+    std::optional<TMarcoHoja> Marco; // the calibration outline
 };
 
 // Where the jobs go: a printer, a PDF or an image. Returns false when the job could not

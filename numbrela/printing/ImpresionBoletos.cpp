@@ -46,7 +46,8 @@ int ApuestasDelBoleto(const TConjuntoApuestas& c, int k)
     if (c.Tipo() == TipoApuesta::Multiple)
         return k == 0 ? 1 : 0;
     const std::int64_t desde = std::int64_t{kApuestasPorBoleto} * k;
-    const std::int64_t hasta = std::min<std::int64_t>(desde + kApuestasPorBoleto, c.Cabecera.TotalApuestas);
+    const std::int64_t hasta =
+        std::min<std::int64_t>(desde + kApuestasPorBoleto, c.Cabecera.TotalApuestas);
     return static_cast<int>(std::max<std::int64_t>(0, hasta - desde));
 }
 
@@ -64,15 +65,15 @@ std::string MensajeNumeroNoValido(const std::string& texto)
     return "'" + texto + "' no es un valor entero válido";
 }
 
-bool BoletosDelRango(const TConjuntoApuestas& c, const TPeticionImpresion& p, std::vector<int>& boletos,
-                     std::string& error)
+bool BoletosDelRango(const TConjuntoApuestas& c, const TPeticionImpresion& p,
+                     std::vector<int>& boletos, std::string& error)
 {
     boletos.clear();
     error.clear();
     if (c.Tipo() == TipoApuesta::Ninguno || p.Rango == TRangoImpresion::CuadrarBoleto)
         return true;
     if (c.Tipo() == TipoApuesta::Multiple) {
-        boletos.push_back(0);  // the multiple's one slip, whatever the range
+        boletos.push_back(0); // the multiple's one slip, whatever the range
         return true;
     }
     const int total = NumeroDeBoletos(c);
@@ -97,10 +98,11 @@ bool BoletosDelRango(const TConjuntoApuestas& c, const TPeticionImpresion& p, st
             return false;
         }
         if (*de <= 0 || *a > total) {
-            error = "Valores no correctos. El rango correcto está entre 1 y " + std::to_string(total);
+            error =
+                "Valores no correctos. El rango correcto está entre 1 y " + std::to_string(total);
             return false;
         }
-        for (long long k = *de; k <= *a; ++k)  // "de" above "a" prints nothing
+        for (long long k = *de; k <= *a; ++k) // "de" above "a" prints nothing
             boletos.push_back(static_cast<int>(k - 1));
         return true;
     }
@@ -116,11 +118,13 @@ std::vector<int> NumerosParaImprimir(const TConjuntoApuestas& c, std::int64_t in
     switch (c.Tipo()) {
     case TipoApuesta::Simple:
     case TipoApuesta::Multiple: {
-        const std::size_t objeto = c.Tipo() == TipoApuesta::Multiple ? 0 : static_cast<std::size_t>(indice);
+        const std::size_t objeto =
+            c.Tipo() == TipoApuesta::Multiple ? 0 : static_cast<std::size_t>(indice);
         if (indice < 0 || objeto >= c.Apuestas.size())
             return numeros;
         // Entries 1..size of the packed list: the marked numbers, ascending.
-        const int plazas = c.Tipo() == TipoApuesta::Multiple ? c.CrucesPorApuesta : kNumerosPorApuesta;
+        const int plazas =
+            c.Tipo() == TipoApuesta::Multiple ? c.CrucesPorApuesta : kNumerosPorApuesta;
         const TApuestas& a = c.Apuestas[objeto];
         for (int n = 1; n <= kNumeros && static_cast<int>(numeros.size()) < plazas; ++n)
             if (a.Marcas[n] != 0)
@@ -129,12 +133,12 @@ std::vector<int> NumerosParaImprimir(const TConjuntoApuestas& c, std::int64_t in
     }
     case TipoApuesta::Reducida: {
         const int n = c.Cabecera.TotalReducidos;
-        if (c.Motor() == nullptr || indice < 0 || static_cast<std::size_t>(indice) >= c.BufferRangos.size() ||
-            n < 6 || n > kNumeros)
+        if (c.Motor() == nullptr || indice < 0 ||
+            static_cast<std::size_t>(indice) >= c.BufferRangos.size() || n < 6 || n > kNumeros)
             return numeros;
         const std::uint32_t rango = c.BufferRangos[static_cast<std::size_t>(indice)];
         if (rango < 1 || rango > Combinaciones6(n))
-            return numeros;  // a damaged rank has no combination
+            return numeros; // a damaged rank has no combination
         c.Motor()->Calcular(n);
         std::uint8_t pos[kNumerosPorApuesta];
         c.Motor()->TomarCombinacion(rango, pos);
@@ -149,16 +153,16 @@ std::vector<int> NumerosParaImprimir(const TConjuntoApuestas& c, std::int64_t in
     return numeros;
 }
 
-THojaBoleto ComponeBoleto(const TConjuntoApuestas& c, TGeometriaImpresion& g, int k, const std::string& titulo,
-                          int* incompletas)
+THojaBoleto ComponeBoleto(const TConjuntoApuestas& c, TGeometriaImpresion& g, int k,
+                          const std::string& titulo, int* incompletas)
 {
     GuardaOrigen guarda(g);
     THojaBoleto hoja;
     hoja.Titulo = titulo;
     hoja.Boleto = k;
     hoja.Textos.push_back({{g.PosX + 631, g.PosY}, CortaUtf8(c.Cabecera.Nombre, 10)});
-    hoja.Textos.push_back(
-        {{g.PosX + 631, g.PosY + 25}, std::to_string(k + 1) + " de " + std::to_string(NumeroDeBoletos(c))});
+    hoja.Textos.push_back({{g.PosX + 631, g.PosY + 25},
+                           std::to_string(k + 1) + " de " + std::to_string(NumeroDeBoletos(c))});
     const int plazas = c.Tipo() == TipoApuesta::Multiple ? c.CrucesPorApuesta : kNumerosPorApuesta;
     const int cuantas = ApuestasDelBoleto(c, k);
     for (int j = 0; j < cuantas; ++j) {
@@ -188,7 +192,8 @@ THojaBoleto ComponeCalibracion(const TGeometriaImpresion& g)
 {
     THojaBoleto hoja;
     hoja.Boleto = -1;
-    hoja.Marco = TMarcoHoja{{g.PosX, g.PosY}, {g.PosX + kAnchoMarcoCalibracion, g.PosY + kAltoMarcoCalibracion}};
+    hoja.Marco = TMarcoHoja{{g.PosX, g.PosY},
+                            {g.PosX + kAnchoMarcoCalibracion, g.PosY + kAltoMarcoCalibracion}};
     hoja.Marcas = ImprimePrimeraLinea(g, g.OrigenRejilla());
     return hoja;
 }
@@ -222,13 +227,15 @@ TResultadoImpresion ImprimirBoletos(const TConjuntoApuestas& c, TGeometriaImpres
     std::vector<int> boletos;
     if (!BoletosDelRango(c, p, boletos, r.Error))
         return r;
-    const bool conTitulo = p.Rango == TRangoImpresion::TodosLosBoletos || p.Rango == TRangoImpresion::RangoDeA;
+    const bool conTitulo =
+        p.Rango == TRangoImpresion::TodosLosBoletos || p.Rango == TRangoImpresion::RangoDeA;
     for (int k : boletos) {
         if (continuar && !continuar()) {
             r.Abortado = true;
             break;
         }
-        const std::string titulo = conTitulo ? "Numbrela: Boleto " + std::to_string(k + 1) : std::string();
+        const std::string titulo =
+            conTitulo ? "Numbrela: Boleto " + std::to_string(k + 1) : std::string();
         if (!lienzo.Imprime(ComponeBoleto(c, g, k, titulo, &r.ApuestasIncompletas))) {
             r.Abortado = true;
             break;

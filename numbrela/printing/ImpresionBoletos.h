@@ -27,15 +27,15 @@ inline constexpr const char* kBotonAyuda = "Ayuda";
 
 struct TPeticionImpresion {
     TRangoImpresion Rango = TRangoImpresion::CuadrarBoleto;
-    std::string De = "1";  // "Rango de-a" fields, slips counted from 1
+    std::string De = "1"; // "Rango de-a" fields, slips counted from 1
     std::string A;
 };
 
 struct TResultadoImpresion {
-    std::string Error;             // message to show; nothing was printed
-    int Trabajos = 0;              // jobs completed
-    bool Abortado = false;         // a job was cancelled: no further slip was printed
-    int ApuestasIncompletas = 0;   // bets printed with fewer numbers than their crosses
+    std::string Error;           // message to show; nothing was printed
+    int Trabajos = 0;            // jobs completed
+    bool Abortado = false;       // a job was cancelled: no further slip was printed
+    int ApuestasIncompletas = 0; // bets printed with fewer numbers than their crosses
 };
 
 // "Rango de-a" fields at opening: "1" and the number of slips.
@@ -67,7 +67,8 @@ THojaBoleto ComponeCalibracion(const TGeometriaImpresion& geometria);
 std::vector<TPunto> ImprimePrimeraLinea(const TGeometriaImpresion& geometria, TPunto origen);
 
 // The three messages shown before the calibration print.
-std::vector<std::string> MensajesCalibracion(int altoImprimible, int anchoImprimible, bool vertical);
+std::vector<std::string> MensajesCalibracion(int altoImprimible, int anchoImprimible,
+                                             bool vertical);
 
 // The caption of the orientation button.
 const char* TextoBotonOrientacion(bool vertical);
@@ -75,7 +76,8 @@ const char* TextoBotonOrientacion(bool vertical);
 // "Imprimir": sends one job per slip of the range to `lienzo`. `continuar` runs between
 // jobs (the window lets "Abortar" be pressed); returning false ends the command like a
 // cancelled job. PosX and PosY hold their values again afterwards, however it ended.
-TResultadoImpresion ImprimirBoletos(const TConjuntoApuestas& conjunto, TGeometriaImpresion& geometria,
+TResultadoImpresion ImprimirBoletos(const TConjuntoApuestas& conjunto,
+                                    TGeometriaImpresion& geometria,
                                     const TPeticionImpresion& peticion, TLienzoBoleto& lienzo,
                                     const std::function<bool()>& continuar = {});
 

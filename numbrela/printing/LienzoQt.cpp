@@ -6,7 +6,9 @@
 
 namespace numbrela {
 
-TLienzoQt::TLienzoQt(QPaintDevice& dispositivo, Modo modo) : dispositivo_(dispositivo), modo_(modo) {}
+TLienzoQt::TLienzoQt(QPaintDevice& dispositivo, Modo modo) : dispositivo_(dispositivo), modo_(modo)
+{
+}
 
 TLienzoQt::~TLienzoQt()
 {
@@ -37,8 +39,9 @@ void TLienzoQt::Dibuja(QPainter& p, const THojaBoleto& hoja)
         p.setFont(letra);
         p.setPen(Qt::black);
         const QFontMetrics medidas(letra, p.device());
-        for (const TTextoHoja& t : hoja.Textos)  // the point is the text's top-left corner
-            p.drawText(t.Posicion.X, t.Posicion.Y + medidas.ascent(), QString::fromStdString(t.Texto));
+        for (const TTextoHoja& t : hoja.Textos) // the point is the text's top-left corner
+            p.drawText(t.Posicion.X, t.Posicion.Y + medidas.ascent(),
+                       QString::fromStdString(t.Texto));
     }
     p.restore();
 }
@@ -56,7 +59,8 @@ bool TLienzoQt::Imprime(const THojaBoleto& hoja)
             return false;
         Dibuja(p, hoja);
         const bool bien = p.end();
-        return bien && !abortado_ && (impresora == nullptr || impresora->printerState() != QPrinter::Aborted);
+        return bien && !abortado_ &&
+               (impresora == nullptr || impresora->printerState() != QPrinter::Aborted);
     }
     if (!documento_) {
         if (impresora != nullptr && !hoja.Titulo.empty())

@@ -1,8 +1,8 @@
 #pragma once
 // The printing engine: draws the slips' jobs on any Qt paint device, a printer, a PDF or
 // an image, in the device's own units.
-#include <QPainter>
 #include <QPaintDevice>
+#include <QPainter>
 #include <memory>
 
 #include "printing/HojaBoleto.h"
@@ -12,8 +12,8 @@ namespace numbrela {
 class TLienzoQt : public TLienzoBoleto {
 public:
     enum class Modo {
-        TrabajoPorBoleto,  // a printer: every slip is its own print job, under its title
-        PaginaPorBoleto,   // one document (a PDF): every slip is a page of it
+        TrabajoPorBoleto, // a printer: every slip is its own print job, under its title
+        PaginaPorBoleto,  // one document (a PDF): every slip is a page of it
     };
 
     TLienzoQt(QPaintDevice& dispositivo, Modo modo);
@@ -32,7 +32,7 @@ public:
 private:
     QPaintDevice& dispositivo_;
     Modo modo_;
-    std::unique_ptr<QPainter> documento_;  // PaginaPorBoleto, once the first page began
+    std::unique_ptr<QPainter> documento_; // PaginaPorBoleto, once the first page began
     bool abortado_ = false;
 };
 

@@ -11,7 +11,8 @@ bool HayPantalla()
     if (plataforma.startsWith("offscreen") || plataforma.startsWith("minimal") ||
         plataforma.startsWith("vnc"))
         return true;
-    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+    return !qEnvironmentVariableIsEmpty("DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
 }
 
 std::string MensajeSinPantalla()

@@ -11,8 +11,8 @@ namespace orbel::app {
 struct Options {
     bool help = false;
     bool version = false;
-    std::filesystem::path dataDir;  // the program folder unless --data-dir
-    std::vector<std::string> rest;  // everything else, in order
+    std::filesystem::path dataDir; // the program folder unless --data-dir
+    std::vector<std::string> rest; // everything else, in order
 };
 
 // Parses argv. Returns the message to print when the line is wrong.

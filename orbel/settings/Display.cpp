@@ -8,9 +8,11 @@ namespace orbel {
 bool HasDisplay()
 {
     const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
-    if (platform.startsWith("offscreen") || platform.startsWith("minimal") || platform.startsWith("vnc"))
+    if (platform.startsWith("offscreen") || platform.startsWith("minimal") ||
+        platform.startsWith("vnc"))
         return true;
-    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+    return !qEnvironmentVariableIsEmpty("DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
 }
 
 std::string NoDisplayMessage()

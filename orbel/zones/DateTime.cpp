@@ -138,7 +138,7 @@ bool DateTime::ToCalendar(CalendarTime& c) const
         return false;
     const double linear = Linear();
     if (!std::isfinite(linear) || linear < -657434.0 || linear > 2958466.0)
-        return false;  // outside years 100..9999
+        return false; // outside years 100..9999
     const std::int64_t totalSeconds = std::llround(linear * kSecondsPerDay);
     std::int64_t dayNumber = totalSeconds / 86400;
     std::int64_t secondOfDay = totalSeconds % 86400;

@@ -34,11 +34,12 @@ TEST(DatosAzarix, CoverTheLastDateWithTheLargestSetOfValidRanks)
     motor.Calcular(49);
     for (std::size_t i = 0; i < bytes.size() / 4; ++i) {
         const std::uint32_t r = std::uint32_t{bytes[4 * i]} | std::uint32_t{bytes[4 * i + 1]} << 8 |
-                                std::uint32_t{bytes[4 * i + 2]} << 16 | std::uint32_t{bytes[4 * i + 3]} << 24;
+                                std::uint32_t{bytes[4 * i + 2]} << 16 |
+                                std::uint32_t{bytes[4 * i + 3]} << 24;
         ASSERT_GE(r, 1u) << i;
         ASSERT_LE(r, 13983816u) << i;
         if (i > 50000)
-            continue;  // the shape of the draws is checked on the first records
+            continue; // the shape of the draws is checked on the first records
         std::uint8_t c[6];
         motor.TomarCombinacion(r, c);
         int suma = 0, impares = 0;
@@ -105,13 +106,15 @@ TEST(DatosSuerte, EveryBirthDateReadsThreeDistinctNumbersFrom1To49)
     TUsuario u;
     u.Dia = 31;
     u.Mes = 12;
-    u.Anio = 9999;  // the largest year the four-digit field takes
+    u.Anio = 9999; // the largest year the four-digit field takes
     ASSERT_GE(static_cast<std::int64_t>(bytes.size()), DesplazamientoSuerte(u) + 3);
     for (std::size_t i = 0; i < bytes.size(); ++i) {
         ASSERT_GE(bytes[i], 1) << i;
         ASSERT_LE(bytes[i], 49) << i;
         if (i >= 2)
-            ASSERT_TRUE(bytes[i] != bytes[i - 1] && bytes[i] != bytes[i - 2] && bytes[i - 1] != bytes[i - 2]) << i;
+            ASSERT_TRUE(bytes[i] != bytes[i - 1] && bytes[i] != bytes[i - 2] &&
+                        bytes[i - 1] != bytes[i - 2])
+                << i;
     }
     const TNumerosSuerte n = CalculaNumerosSuerte(u, kPrograma);
     EXPECT_TRUE(n.Error.empty());

@@ -16,7 +16,8 @@ namespace {
 const std::filesystem::path& Carpeta()
 {
     static const std::filesystem::path carpeta = [] {
-        auto c = std::filesystem::temp_directory_path() / ("numbrela_fuzz_usuarios_" + std::to_string(getpid()));
+        auto c = std::filesystem::temp_directory_path() /
+                 ("numbrela_fuzz_usuarios_" + std::to_string(getpid()));
         std::filesystem::create_directories(c);
         return c;
     }();
@@ -56,7 +57,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t tam
     if (anadido != (usuarios.size() < 255) || despues.size() != usuarios.size() + (anadido ? 1 : 0))
         std::abort();
     for (std::size_t i = 0; i < usuarios.size(); ++i)
-        if (despues[i].NombreCompleto != usuarios[i].NombreCompleto || despues[i].Anio != usuarios[i].Anio)
+        if (despues[i].NombreCompleto != usuarios[i].NombreCompleto ||
+            despues[i].Anio != usuarios[i].Anio)
             std::abort();
 
     // The same bytes as the data files, read for every stored user.
@@ -68,7 +70,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t tam
         sesion.UsuarioActual = u;
         const TBiorritmo b = CalculaBiorritmo(sesion, 1 + u.Mes % 12, 1998 + u.Dia % 13, Carpeta());
         for (const auto& barra : b.Barras)
-            if (barra.Visible && (barra.Desplazamiento < 0 || barra.Desplazamiento >= static_cast<std::int64_t>(tam)))
+            if (barra.Visible && (barra.Desplazamiento < 0 ||
+                                  barra.Desplazamiento >= static_cast<std::int64_t>(tam)))
                 std::abort();
         CalculaNumerosSuerte(u, Carpeta());
     }

@@ -16,7 +16,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     using namespace numbrela;
     static const std::filesystem::path carpeta = [] {
-        auto p = std::filesystem::temp_directory_path() / ("numbrela-fuzz-" + std::to_string(::getpid()));
+        auto p = std::filesystem::temp_directory_path() /
+                 ("numbrela-fuzz-" + std::to_string(::getpid()));
         std::filesystem::create_directories(p);
         return p;
     }();

@@ -48,7 +48,7 @@ TEST(ImpresionReducidaMotorReal, PrintsTheNumbersOfTheLoadedSystem)
     TReducidas motor(kPrograma);
     TConjuntoApuestas c(&motor);
     c.Cabecera.Tipo = static_cast<std::uint8_t>(TipoApuesta::Reducida);
-    c.Cabecera.TipoReduccion = 2;  // al CUATRO
+    c.Cabecera.TipoReduccion = 2; // al CUATRO
     c.Cabecera.TotalReducidos = 9;
     const std::uint8_t elegidos[] = {4, 8, 15, 16, 23, 29, 34, 42, 48};
     for (int i = 0; i < 9; ++i) {
@@ -57,7 +57,7 @@ TEST(ImpresionReducidaMotorReal, PrintsTheNumbersOfTheLoadedSystem)
     }
     std::string error;
     ASSERT_TRUE(c.ActualizaApuestas(error)) << error;
-    ASSERT_EQ(c.Cabecera.TotalApuestas, 3);  // 9 numbers al CUATRO: three bets
+    ASSERT_EQ(c.Cabecera.TotalApuestas, 3); // 9 numbers al CUATRO: three bets
 
     struct Lienzo : TLienzoBoleto {
         std::vector<THojaBoleto> Hojas;

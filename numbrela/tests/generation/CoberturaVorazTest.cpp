@@ -28,9 +28,16 @@ std::vector<std::vector<std::uint8_t>> FijosDePrueba(int n)
 {
     const auto u = static_cast<std::uint8_t>(n);
     const auto m = static_cast<std::uint8_t>(n / 2);
-    return {{1}, {u}, {m}, {1, u}, {m, static_cast<std::uint8_t>(m + 1)}, {2, m},
-            {1, 2, 3}, {static_cast<std::uint8_t>(u - 2), static_cast<std::uint8_t>(u - 1), u},
-            {1, m, u}, {3, static_cast<std::uint8_t>(m + 1), static_cast<std::uint8_t>(u - 1)}};
+    return {{1},
+            {u},
+            {m},
+            {1, u},
+            {m, static_cast<std::uint8_t>(m + 1)},
+            {2, m},
+            {1, 2, 3},
+            {static_cast<std::uint8_t>(u - 2), static_cast<std::uint8_t>(u - 1), u},
+            {1, m, u},
+            {3, static_cast<std::uint8_t>(m + 1), static_cast<std::uint8_t>(u - 1)}};
 }
 
 class IgualQueLaReferencia : public ::testing::TestWithParam<std::tuple<int, int>> {};
@@ -70,9 +77,8 @@ TEST(CoberturaVoraz, HandWorkedSmallCases)
 TEST(CoberturaVoraz, StopsWhenAsked)
 {
     int llamadas = 0;
-    EXPECT_FALSE(CoberturaVoraz(20, 5, std::vector<std::uint8_t>{3}, [&](std::uint32_t) {
-        return ++llamadas < 4;
-    }));
+    EXPECT_FALSE(CoberturaVoraz(20, 5, std::vector<std::uint8_t>{3},
+                                [&](std::uint32_t) { return ++llamadas < 4; }));
     EXPECT_EQ(llamadas, 4);
 }
 
@@ -91,13 +97,16 @@ TEST(CoberturaVoraz, RefusesArgumentsOutOfRange)
 // kept ones share k.
 TEST(CoberturaVoraz, LargerNKeepsItsGuarantee)
 {
-    struct Caso { int n, k; std::vector<std::uint8_t> fijos; };
+    struct Caso {
+        int n, k;
+        std::vector<std::uint8_t> fijos;
+    };
     const Caso casos[] = {{25, 5, {1}}, {30, 4, {25, 30}}, {32, 3, {32}}, {28, 5, {5, 14, 27}}};
     for (const Caso& c : casos) {
         const auto elegidas = Rapido(c.n, c.k, c.fijos);
         TablaRangos t;
         t.Calcular(c.n);
-        std::vector<std::uint64_t> bets;  // position masks
+        std::vector<std::uint64_t> bets; // position masks
         for (std::uint32_t r : elegidas) {
             std::uint8_t p[6];
             t.TomarCombinacion(r, p);

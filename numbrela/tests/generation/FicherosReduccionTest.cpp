@@ -16,9 +16,9 @@
 #include <vector>
 
 #include "generation/NombresReduccion.h"
-#include "tests/generation/CoberturaIndependiente.h"
 #include "generation/TablaRangos.h"
 #include "generation/TablaReducciones.h"
+#include "tests/generation/CoberturaIndependiente.h"
 
 #if defined(__SANITIZE_ADDRESS__)
 #define BAJO_SANITIZADORES 1
@@ -75,7 +75,8 @@ TEST_P(FicheroRlv, CountsDistinctRanksAndGuarantee)
         ASSERT_EQ(rangos.size(), FilaReduccion(n)->Apuestas(k)) << nombre;
         auto ordenados = rangos;
         std::sort(ordenados.begin(), ordenados.end());
-        ASSERT_EQ(std::adjacent_find(ordenados.begin(), ordenados.end()), ordenados.end()) << nombre;
+        ASSERT_EQ(std::adjacent_find(ordenados.begin(), ordenados.end()), ordenados.end())
+            << nombre;
         ASSERT_GE(ordenados.front(), 1u) << nombre;
         ASSERT_LE(ordenados.back(), Combinaciones(n, 6)) << nombre;
         if (n <= kMaxNVerificado) {

@@ -12,7 +12,8 @@
 
 namespace numbrela::referencia {
 
-inline std::vector<std::uint32_t> CreaCombFijosLento(int n, int k, const std::vector<std::uint8_t>& fijos)
+inline std::vector<std::uint32_t> CreaCombFijosLento(int n, int k,
+                                                     const std::vector<std::uint8_t>& fijos)
 {
     TablaRangos tabla;
     tabla.Calcular(n);

@@ -38,7 +38,7 @@ std::vector<int> Numeros(const TApuestas& a)
     std::vector<int> v;
     for (int n = 1; n <= 49; ++n) {
         if (a.Marcas[n] != 0) {
-            EXPECT_EQ(a.Marcas[n], n);  // a mark holds its number
+            EXPECT_EQ(a.Marcas[n], n); // a mark holds its number
             v.push_back(n);
         }
     }
@@ -88,7 +88,7 @@ TEST(Relleno, RefusedBeforeTheDialogWithoutDateOrUser)
 TEST(Relleno, TenRandomBetsHoldSixDistinctNumbersEach)
 {
     TConjuntoApuestas c = Simples(10);
-    c.Apuestas[3].Marca(2);  // old marks are overwritten
+    c.Apuestas[3].Marca(2); // old marks are overwritten
     TAzar azar(2026);
     EXPECT_FALSE(RellenaAlAzar(c, azar));
     for (const TApuestas& a : c.Apuestas) {
@@ -143,7 +143,8 @@ TEST(Relleno, AMultipleOfEightGetsEightNumbersAndReducedIsRefused)
     EXPECT_EQ(RellenaAlAzar(r, azar).value_or(""), kMsgReducidaAlAzar);
     prueba::MotorDePrueba motor;
     CarpetaTemporal carpeta;
-    EXPECT_EQ(RellenaConAzarix(r, {15, 3, 1999}, carpeta.Ruta(), motor).value_or(""), kMsgReducidaAzarix);
+    EXPECT_EQ(RellenaConAzarix(r, {15, 3, 1999}, carpeta.Ruta(), motor).value_or(""),
+              kMsgReducidaAzarix);
 }
 
 // A data file whose records from `desde` on hold the given combinations, the rest rank 1.
@@ -156,7 +157,8 @@ void EscribeAzarix(const CarpetaTemporal& c, std::size_t registros, std::size_t 
     for (std::size_t i = 0; i < combinaciones.size(); ++i) {
         const std::uint32_t r = prueba::Rango(49, combinaciones[i].data());
         for (int k = 0; k < 4; ++k)
-            bytes[4 * (desde + i) + static_cast<std::size_t>(k)] = static_cast<std::uint8_t>(r >> (8 * k));
+            bytes[4 * (desde + i) + static_cast<std::size_t>(k)] =
+                static_cast<std::uint8_t>(r >> (8 * k));
     }
     c.Escribe("AZARIX.DAT", bytes);
 }
@@ -171,7 +173,8 @@ TEST(Azarix, RecordNumberFromTheDrawDate)
 TEST(Azarix, FillsTheBetsWithTheCombinationsAtTheDatesRecord)
 {
     CarpetaTemporal carpeta;
-    const std::vector<std::array<int, 6>> combis{{1, 2, 3, 4, 5, 6}, {44, 45, 46, 47, 48, 49}, {3, 11, 19, 27, 35, 43}};
+    const std::vector<std::array<int, 6>> combis{
+        {1, 2, 3, 4, 5, 6}, {44, 45, 46, 47, 48, 49}, {3, 11, 19, 27, 35, 43}};
     EscribeAzarix(carpeta, 7000, 6430, combis);
     prueba::MotorDePrueba motor;
     TConjuntoApuestas c = Simples(3);
@@ -186,7 +189,7 @@ TEST(Azarix, FillsTheBetsWithTheCombinationsAtTheDatesRecord)
     EXPECT_FALSE(RellenaConAzarix(otra, {15, 3, 1999}, carpeta.Ruta(), motor));
     EXPECT_EQ(Numeros(otra.Apuestas[1]), Numeros(c.Apuestas[1]));
     EXPECT_FALSE(RellenaConAzarix(otra, {16, 3, 1999}, carpeta.Ruta(), motor));
-    EXPECT_EQ(Numeros(otra.Apuestas[0]), (std::vector<int>{1, 2, 3, 4, 5, 6}));  // rank 1 there
+    EXPECT_EQ(Numeros(otra.Apuestas[0]), (std::vector<int>{1, 2, 3, 4, 5, 6})); // rank 1 there
     EXPECT_NE(Numeros(otra.Apuestas[1]), Numeros(c.Apuestas[1]));
 }
 
@@ -196,23 +199,28 @@ TEST(Azarix, AShortMissingOrDamagedFileLeavesTheBets)
     prueba::MotorDePrueba motor;
     TConjuntoApuestas c = Simples(3);
     c.Apuestas[0].Marca(17);
-    EXPECT_EQ(RellenaConAzarix(c, {15, 3, 1999}, carpeta.Ruta(), motor).value_or(""), kMsgErrorAzarix);
-    EscribeAzarix(carpeta, 6432, 6430, {{1, 2, 3, 4, 5, 6}, {1, 2, 3, 4, 5, 7}});  // one record short
-    EXPECT_EQ(RellenaConAzarix(c, {15, 3, 1999}, carpeta.Ruta(), motor).value_or(""), kMsgErrorAzarix);
+    EXPECT_EQ(RellenaConAzarix(c, {15, 3, 1999}, carpeta.Ruta(), motor).value_or(""),
+              kMsgErrorAzarix);
+    EscribeAzarix(carpeta, 6432, 6430,
+                  {{1, 2, 3, 4, 5, 6}, {1, 2, 3, 4, 5, 7}}); // one record short
+    EXPECT_EQ(RellenaConAzarix(c, {15, 3, 1999}, carpeta.Ruta(), motor).value_or(""),
+              kMsgErrorAzarix);
     EXPECT_EQ(Numeros(c.Apuestas[0]), std::vector<int>{17});
     EXPECT_EQ(c.Cabecera.TotalReducidos, 0);
     // A rank of 0 is no combination.
     std::vector<std::uint8_t> bytes(7000 * 4, 1);
     bytes[4 * 6431] = bytes[4 * 6431 + 1] = bytes[4 * 6431 + 2] = bytes[4 * 6431 + 3] = 0;
     carpeta.Escribe("AZARIX.DAT", bytes);
-    EXPECT_EQ(RellenaConAzarix(c, {15, 3, 1999}, carpeta.Ruta(), motor).value_or(""), kMsgErrorAzarix);
+    EXPECT_EQ(RellenaConAzarix(c, {15, 3, 1999}, carpeta.Ruta(), motor).value_or(""),
+              kMsgErrorAzarix);
     EXPECT_EQ(Numeros(c.Apuestas[0]), std::vector<int>{17});
 }
 
 TEST(Azarix, AMultipleTakesItsSizeFromConsecutiveCombinations)
 {
     CarpetaTemporal carpeta;
-    EscribeAzarix(carpeta, 7000, 6430, {{1, 2, 3, 4, 5, 6}, {1, 2, 3, 4, 5, 7}, {10, 20, 30, 40, 41, 42}});
+    EscribeAzarix(carpeta, 7000, 6430,
+                  {{1, 2, 3, 4, 5, 6}, {1, 2, 3, 4, 5, 7}, {10, 20, 30, 40, 41, 42}});
     prueba::MotorDePrueba motor;
     TConjuntoApuestas m = Multiple(9, 84);
     EXPECT_FALSE(RellenaConAzarix(m, {15, 3, 1999}, carpeta.Ruta(), motor));

@@ -60,7 +60,7 @@ TEST(TablaRangos, CountTableHoldsTheCompletions)
         EXPECT_EQ(t.CalculaValor(1, c), fila1[c - 1]) << c;
         EXPECT_EQ(t.CalculaValor(5, c), 1u) << c;
     }
-    EXPECT_EQ(t.CalculaValor(2, 1), 56u);  // C(8, 5)
+    EXPECT_EQ(t.CalculaValor(2, 1), 56u); // C(8, 5)
 }
 
 TEST(TablaRangos, SevenNumbers)
@@ -88,8 +88,12 @@ TEST(TablaRangos, FirstAndLastRankForEveryN)
         EXPECT_EQ(t.Rango(primera.data()), 1u) << n;
         EXPECT_EQ(t.Rango(ultima.data()), t.Total()) << n;
         // The last combination that starts with 1 closes the first block of C(n-1, 5).
-        const Seis finUno{1, static_cast<std::uint8_t>(u - 4), static_cast<std::uint8_t>(u - 3),
-                          static_cast<std::uint8_t>(u - 2), static_cast<std::uint8_t>(u - 1), u};
+        const Seis finUno{1,
+                          static_cast<std::uint8_t>(u - 4),
+                          static_cast<std::uint8_t>(u - 3),
+                          static_cast<std::uint8_t>(u - 2),
+                          static_cast<std::uint8_t>(u - 1),
+                          u};
         EXPECT_EQ(Unrank(t, static_cast<std::uint32_t>(Combinaciones(n - 1, 5))), finUno) << n;
     }
 }
@@ -162,7 +166,8 @@ TEST(TablaRangos, TranslationAndFilter)
     const std::uint8_t pos[6] = {1, 2, 4, 5, 7, 8};
     std::uint8_t num[6];
     TraducirCombinacion(c, pos, num);
-    EXPECT_EQ(std::vector<std::uint8_t>(num, num + 6), (std::vector<std::uint8_t>{3, 9, 17, 25, 41, 48}));
+    EXPECT_EQ(std::vector<std::uint8_t>(num, num + 6),
+              (std::vector<std::uint8_t>{3, 9, 17, 25, 41, 48}));
 }
 
 } // namespace

@@ -26,11 +26,11 @@ TEST(RegistroUsuario, PutsEachFieldAtItsOffset)
 {
     const auto b = EscribeUsuario(Usuario("Íñigo", 15, 6, 1970));
     ASSERT_EQ(b.size(), 208u);
-    EXPECT_EQ(b[0], 5);                       // five Windows-1252 characters
-    EXPECT_EQ(b[1], 0xCD);                    // Í
-    EXPECT_EQ(b[2], 0xF1);                    // ñ
+    EXPECT_EQ(b[0], 5);    // five Windows-1252 characters
+    EXPECT_EQ(b[1], 0xCD); // Í
+    EXPECT_EQ(b[2], 0xF1); // ñ
     EXPECT_EQ(b[5], 'o');
-    EXPECT_EQ(b[6], 0);                       // nothing past the name
+    EXPECT_EQ(b[6], 0); // nothing past the name
     EXPECT_EQ(b[201], 15);
     EXPECT_EQ(b[202], 6);
     EXPECT_EQ(b[203], 0);
@@ -48,11 +48,11 @@ TEST(RegistroUsuario, CutsLongNamesAndDamagedLengths)
     const auto b = EscribeUsuario(Usuario(std::string(250, 'x'), 1, 1, 2000));
     EXPECT_EQ(b[0], 200);
     EXPECT_EQ(b[200], 'x');
-    EXPECT_EQ(b[201], 1);  // the day is not overwritten by the name
+    EXPECT_EQ(b[201], 1); // the day is not overwritten by the name
 
     std::array<std::uint8_t, 208> roto{};
     roto.fill('a');
-    roto[0] = 255;  // longer than the field
+    roto[0] = 255; // longer than the field
     EXPECT_EQ(LeeUsuario(roto).NombreCompleto.size(), 200u);
 }
 
@@ -91,9 +91,9 @@ TEST(FicheroUsuarios, TwoUsersAddedInARowAreRecordsZeroAndOne)
     const auto bytes = c.Lee("USUARIOS.DB");
     ASSERT_EQ(bytes.size(), 1u + 2 * 208);
     EXPECT_EQ(bytes[0], 2);
-    EXPECT_EQ(bytes[1], 3);                     // record 0: "Ana"
+    EXPECT_EQ(bytes[1], 3); // record 0: "Ana"
     EXPECT_EQ(bytes[2], 'A');
-    EXPECT_EQ(bytes[1 + 208], 4);               // record 1: "Luis"
+    EXPECT_EQ(bytes[1 + 208], 4); // record 1: "Luis"
     EXPECT_EQ(bytes[1 + 208 + 1], 'L');
     EXPECT_EQ(bytes[1 + 208 + 202], 6);
     const auto lista = f.Usuarios();
@@ -112,7 +112,7 @@ TEST(FicheroUsuarios, CountLargerThanTheRecordsIsLoweredToThem)
     std::vector<std::uint8_t> bytes{5};
     const auto r = EscribeUsuario(Usuario("Ana", 3, 4, 1975));
     bytes.insert(bytes.end(), r.begin(), r.end());
-    bytes.insert(bytes.end(), r.begin(), r.begin() + 100);  // a second record cut short
+    bytes.insert(bytes.end(), r.begin(), r.begin() + 100); // a second record cut short
     c.Escribe("USUARIOS.DB", bytes);
     TFicheroUsuarios f(c.Ruta());
     EXPECT_EQ(f.Usuarios().size(), 1u);
@@ -156,7 +156,8 @@ TEST(FicheroUsuarios, RecordsTheCountLeavesOutAreKeptAfterTheNewOne)
     EXPECT_EQ(lista[1].NombreCompleto, "Eva");
     const auto despues = c.Lee("USUARIOS.DB");
     ASSERT_EQ(despues.size(), 1u + 3 * 208);
-    EXPECT_EQ(LeeUsuario(std::span<const std::uint8_t, 208>(despues.data() + 1 + 2 * 208, 208)).NombreCompleto,
+    EXPECT_EQ(LeeUsuario(std::span<const std::uint8_t, 208>(despues.data() + 1 + 2 * 208, 208))
+                  .NombreCompleto,
               "Oculto");
 }
 
@@ -210,11 +211,13 @@ TEST(FormularioUsuario, NeedsEveryFieldAndANumericYear)
     TFormularioUsuario bien{"Ana", 3, 4, "1975"};
     ASSERT_TRUE(UsuarioDelFormulario(bien));
     EXPECT_EQ(UsuarioDelFormulario(bien)->Anio, 1975);
-    for (TFormularioUsuario mal : {TFormularioUsuario{"", 3, 4, "1975"}, TFormularioUsuario{"Ana", 0, 4, "1975"},
-                                   TFormularioUsuario{"Ana", 3, 0, "1975"}, TFormularioUsuario{"Ana", 3, 4, ""},
-                                   TFormularioUsuario{"Ana", 3, 4, "    "}, TFormularioUsuario{"Ana", 3, 4, "19x5"},
-                                   TFormularioUsuario{"Ana", 3, 4, "-197"}, TFormularioUsuario{"Ana", 3, 4, "19755"}})
-        EXPECT_FALSE(UsuarioDelFormulario(mal)) << mal.Nombre << "/" << mal.Dia << "/" << mal.Mes << "/" << mal.Anio;
+    for (TFormularioUsuario mal :
+         {TFormularioUsuario{"", 3, 4, "1975"}, TFormularioUsuario{"Ana", 0, 4, "1975"},
+          TFormularioUsuario{"Ana", 3, 0, "1975"}, TFormularioUsuario{"Ana", 3, 4, ""},
+          TFormularioUsuario{"Ana", 3, 4, "    "}, TFormularioUsuario{"Ana", 3, 4, "19x5"},
+          TFormularioUsuario{"Ana", 3, 4, "-197"}, TFormularioUsuario{"Ana", 3, 4, "19755"}})
+        EXPECT_FALSE(UsuarioDelFormulario(mal))
+            << mal.Nombre << "/" << mal.Dia << "/" << mal.Mes << "/" << mal.Anio;
     EXPECT_EQ(UsuarioDelFormulario({"Ana", 3, 4, "75  "})->Anio, 75);
 }
 
@@ -232,7 +235,7 @@ TEST(SesionSuerte, AcceptingTheUserWindowSetsTheCurrentUser)
 TEST(SesionSuerte, DrawDateTakesWhatTheListsSay)
 {
     TSesionSuerte s;
-    EXPECT_FALSE(s.AceptaFecha(31, 2, 2001));  // 31 "Febrero" is accepted as chosen
+    EXPECT_FALSE(s.AceptaFecha(31, 2, 2001)); // 31 "Febrero" is accepted as chosen
     EXPECT_TRUE(s.FechaEstablecida);
     EXPECT_EQ(s.FechaSorteo.Dia, 31);
     EXPECT_EQ(s.FechaSorteo.Mes, 2);

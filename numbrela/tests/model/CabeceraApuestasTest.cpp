@@ -8,7 +8,8 @@ namespace {
 
 std::uint32_t Entero(const std::array<std::uint8_t, kTamCabecera>& b, std::size_t off)
 {
-    return b[off] | b[off + 1] << 8 | b[off + 2] << 16 | static_cast<std::uint32_t>(b[off + 3]) << 24;
+    return b[off] | b[off + 1] << 8 | b[off + 2] << 16 |
+           static_cast<std::uint32_t>(b[off + 3]) << 24;
 }
 
 CabeceraApuestas CabeceraLlena()
@@ -50,20 +51,20 @@ TEST(CabeceraApuestas, EveryFieldSitsAtItsOffset)
     EXPECT_EQ(b[3], 0xF1);
     EXPECT_EQ(b[4], 'a');
     EXPECT_EQ(b[5], 0);
-    EXPECT_EQ(b[101], 3);  // Tipo
-    EXPECT_EQ(b[102], 2);  // TipoReduccion
-    EXPECT_EQ(b[103], 0);  // reserved
+    EXPECT_EQ(b[101], 3); // Tipo
+    EXPECT_EQ(b[102], 2); // TipoReduccion
+    EXPECT_EQ(b[103], 0); // reserved
     EXPECT_EQ(Entero(b, 104), 10u);
     EXPECT_EQ(Entero(b, 108), 2u);
-    EXPECT_EQ(b[112 + 2], 3);    // Reducidos: number 3 at byte 2
+    EXPECT_EQ(b[112 + 2], 3); // Reducidos: number 3 at byte 2
     EXPECT_EQ(b[112 + 48], 49);
     EXPECT_EQ(b[112 + 3], 0);
-    EXPECT_EQ(b[161 + 24], 25);  // Fijos
+    EXPECT_EQ(b[161 + 24], 25); // Fijos
     EXPECT_EQ(b[161 + 40], 41);
-    EXPECT_EQ(b[210], 3);        // ListaReducidos
+    EXPECT_EQ(b[210], 3); // ListaReducidos
     EXPECT_EQ(b[219], 49);
     EXPECT_EQ(b[220], 0);
-    EXPECT_EQ(b[259], 25);       // ListaFijos
+    EXPECT_EQ(b[259], 25); // ListaFijos
     EXPECT_EQ(b[260], 41);
     // TotalApuestas 0x01020304 little-endian.
     EXPECT_EQ(b[308], 0x04);
@@ -76,14 +77,14 @@ TEST(CabeceraApuestas, EveryFieldSitsAtItsOffset)
     EXPECT_EQ(b[315], 0x00);
     for (std::size_t i = 316; i < 320; ++i)
         EXPECT_EQ(b[i], 0) << i;
-    EXPECT_EQ(b[320], 6);        // CodigoMultiple
+    EXPECT_EQ(b[320], 6); // CodigoMultiple
     const std::uint8_t sorteo[] = {1, 3, 7, 12, 30, 45, 9};
     for (int i = 0; i < 7; ++i)
         EXPECT_EQ(b[321 + i], sorteo[i]);
-    EXPECT_EQ(b[328], 7);        // Leyenda length
+    EXPECT_EQ(b[328], 7); // Leyenda length
     EXPECT_EQ(b[329], 'L');
     EXPECT_EQ(b[335], 'a');
-    EXPECT_EQ(b[529], 2);        // Juego
+    EXPECT_EQ(b[529], 2); // Juego
     EXPECT_EQ(b[530], 0);
     EXPECT_EQ(b[531], 0);
 }
@@ -110,22 +111,22 @@ TEST(CabeceraApuestas, AccentedNameRoundTripsThroughWindows1252)
     CabeceraApuestas c;
     c.Nombre = "Quiniela de Begoña: «€ y Ü»";
     const auto b = EscribeCabecera(c);
-    EXPECT_EQ(b[0], 27);  // one byte a character
+    EXPECT_EQ(b[0], 27); // one byte a character
     EXPECT_EQ(LeeCabecera(b).Nombre, c.Nombre);
 }
 
 TEST(CabeceraApuestas, LongTextsAreStoredCut)
 {
     CabeceraApuestas c;
-    c.Nombre = std::string(99, 'a') + "ñÑÑ";  // 102 characters, 105 UTF-8 bytes
+    c.Nombre = std::string(99, 'a') + "ñÑÑ"; // 102 characters, 105 UTF-8 bytes
     c.Leyenda = std::string(250, 'x');
     const auto b = EscribeCabecera(c);
     EXPECT_EQ(b[0], 100);
-    EXPECT_EQ(b[100], 0xF1);  // the 100th character is the ñ
-    EXPECT_EQ(b[101], 0);     // Tipo untouched by the name
+    EXPECT_EQ(b[100], 0xF1); // the 100th character is the ñ
+    EXPECT_EQ(b[101], 0);    // Tipo untouched by the name
     EXPECT_EQ(b[328], 200);
     EXPECT_EQ(b[528], 'x');
-    EXPECT_EQ(b[529], 0);     // Juego untouched by the legend
+    EXPECT_EQ(b[529], 0); // Juego untouched by the legend
     const CabeceraApuestas r = LeeCabecera(b);
     EXPECT_EQ(r.Nombre, std::string(99, 'a') + "ñ");
     EXPECT_EQ(r.Leyenda.size(), 200u);
@@ -134,12 +135,12 @@ TEST(CabeceraApuestas, LongTextsAreStoredCut)
 TEST(CabeceraApuestas, DamagedLengthBytesStayInsideTheirField)
 {
     std::array<std::uint8_t, kTamCabecera> b{};
-    b[0] = 255;    // a name longer than its field
+    b[0] = 255; // a name longer than its field
     b[1] = 'Z';
     b[101] = 1;
-    b[328] = 255;  // a legend longer than its field
+    b[328] = 255; // a legend longer than its field
     const CabeceraApuestas r = LeeCabecera(b);
-    EXPECT_EQ(r.Nombre.size(), 100u);  // 'Z' and 99 zero bytes, never Tipo
+    EXPECT_EQ(r.Nombre.size(), 100u); // 'Z' and 99 zero bytes, never Tipo
     EXPECT_EQ(r.Nombre[0], 'Z');
     EXPECT_EQ(r.Leyenda.size(), 200u);
     EXPECT_EQ(r.Tipo, 1);

@@ -182,8 +182,9 @@ TEST(Leyenda, DescribesEveryKind)
     r.Cabecera.ListaFijos[0] = 25;
     r.Cabecera.ListaFijos[1] = 41;
     r.Cabecera.TipoReduccion = 1;
-    EXPECT_EQ(r.CambiaLeyenda().Leyenda,
-              "Tipo de apuesta: Reducida de 10 números, al TRES, Números fijos: -25-41. Apuestas: 5");
+    EXPECT_EQ(
+        r.CambiaLeyenda().Leyenda,
+        "Tipo de apuesta: Reducida de 10 números, al TRES, Números fijos: -25-41. Apuestas: 5");
     r.Cabecera.TipoReduccion = 3;
     EXPECT_NE(r.CambiaLeyenda().Leyenda.find(" al CINCO, "), std::string::npos);
 
@@ -222,7 +223,7 @@ TEST(Limite, ASetAboveAMillionBetsIsRefusedAndThePreviousSetKept)
 
     EXPECT_TRUE(c.AnadeSimples(kMaxApuestasSimples - 12, error, t));
     EXPECT_EQ(c.Apuestas.size(), static_cast<std::size_t>(kMaxApuestasSimples));
-    EXPECT_LE(sizeof(TApuestas), 80u);  // a million bets stay below 80 MB
+    EXPECT_LE(sizeof(TApuestas), 80u); // a million bets stay below 80 MB
 }
 
 TEST(Limite, AddingKeepsTheMarksOfExistingBets)
@@ -302,11 +303,11 @@ TEST(Visita, AMultipleStandsForEverySixSubset)
     std::array<std::uint8_t, 6> anterior{};
     c.VisitaApuestasSimples([&](const TApuestaSimple& a) {
         EXPECT_TRUE(std::is_sorted(a.Numeros.begin(), a.Numeros.end()));
-        EXPECT_LT(anterior, a.Numeros);  // lexicographic order
+        EXPECT_LT(anterior, a.Numeros); // lexicographic order
         anterior = a.Numeros;
         vistas.insert(a.Numeros);
     });
-    EXPECT_EQ(vistas.size(), 28u);  // C(8, 6)
+    EXPECT_EQ(vistas.size(), 28u); // C(8, 6)
 }
 
 TEST(Visita, AFiveCrossMultipleTakesEachOfTheOther44)

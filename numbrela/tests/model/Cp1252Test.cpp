@@ -27,14 +27,17 @@ TEST(Cp1252, CharactersOutsideWindows1252BecomeQuestionMarks)
     EXPECT_EQ(Utf8ACp1252("Ω"), "?");
     EXPECT_EQ(Utf8ACp1252("a中b"), "a?b");
     EXPECT_EQ(Utf8ACp1252("😀"), "?");
-    EXPECT_EQ(Utf8ACp1252("Peña"), "Pe\xF1" "a");
+    EXPECT_EQ(Utf8ACp1252("Peña"), "Pe\xF1"
+                                   "a");
 }
 
 TEST(Cp1252, MalformedUtf8NeverReadsPastTheEnd)
 {
-    EXPECT_EQ(Utf8ACp1252("\xC3"), "?");          // a sequence cut short
-    EXPECT_EQ(Utf8ACp1252("\xE2\x82"), "??");     // two stray bytes
-    EXPECT_EQ(Utf8ACp1252("a\xFF" "b"), "a?b");   // a byte that starts nothing
+    EXPECT_EQ(Utf8ACp1252("\xC3"), "?");      // a sequence cut short
+    EXPECT_EQ(Utf8ACp1252("\xE2\x82"), "??"); // two stray bytes
+    EXPECT_EQ(Utf8ACp1252("a\xFF"
+                          "b"),
+              "a?b"); // a byte that starts nothing
 }
 
 TEST(Cp1252, CutsCountCharactersNotBytes)

@@ -10,7 +10,7 @@ namespace {
 
 struct LienzoQueGuarda : TLienzoBoleto {
     std::vector<THojaBoleto> Hojas;
-    int FallaEn = -1;  // job index that the printer cancels
+    int FallaEn = -1; // job index that the printer cancels
     std::vector<TPunto> OrigenVisto;
     TGeometriaImpresion* Geometria = nullptr;
     bool Imprime(const THojaBoleto& hoja) override
@@ -48,7 +48,7 @@ Lugar LugarDe(TPunto p)
     const int y = p.Y - 34;
     const int bloque = y / 221;
     const int fila = (y - 221 * bloque) / 45;
-    const int columna = (p.X - 229) / 59;  // 0 = highest number of the row
+    const int columna = (p.X - 229) / 59; // 0 = highest number of the row
     return {bloque, 10 * fila + 9 - columna};
 }
 
@@ -162,13 +162,14 @@ TEST(ImpresionBoletos, EveryNumberOfABetLandsInItsCell)
     std::vector<std::pair<int, int>> vistos;
     for (const TPunto& p : lienzo.Hojas[0].Marcas)
         vistos.push_back({LugarDe(p).Bloque, LugarDe(p).Numero});
-    const std::vector<std::pair<int, int>> esperados{{0, 1}, {0, 9},  {0, 10}, {0, 19}, {0, 40}, {0, 49},
-                                                     {1, 5}, {1, 15}, {1, 25}, {1, 33}, {1, 35}, {1, 45}};
+    const std::vector<std::pair<int, int>> esperados{{0, 1},  {0, 9},  {0, 10}, {0, 19},
+                                                     {0, 40}, {0, 49}, {1, 5},  {1, 15},
+                                                     {1, 25}, {1, 33}, {1, 35}, {1, 45}};
     EXPECT_EQ(vistos, esperados);
     EXPECT_EQ(lienzo.Hojas[0].Marcas[0], (TPunto{701, 34}));
     EXPECT_EQ(lienzo.Hojas[0].Marcas[5], (TPunto{229, 214}));
-    EXPECT_EQ(lienzo.Hojas[0].Marcas[6], (TPunto{229 + 4 * 59, 34 + 221}));  // 5 in block 2
-    EXPECT_TRUE(lienzo.Hojas[0].Titulo.empty());  // single-slip modes set no title
+    EXPECT_EQ(lienzo.Hojas[0].Marcas[6], (TPunto{229 + 4 * 59, 34 + 221})); // 5 in block 2
+    EXPECT_TRUE(lienzo.Hojas[0].Titulo.empty()); // single-slip modes set no title
 }
 
 TEST(ImpresionBoletos, ScreenSlipIsTheOneShown)
@@ -250,11 +251,12 @@ TEST_P(MultipleDeOnce, PrintsElevenMarksInBlockOneWhateverTheRange)
     EXPECT_EQ(lienzo.Hojas[0].Textos[1].Texto, "1 de 1");
 }
 
-INSTANTIATE_TEST_SUITE_P(Rangos, MultipleDeOnce,
-                         ::testing::Values(TPeticionImpresion{TRangoImpresion::BoletoEnPantalla, "", ""},
-                                           TPeticionImpresion{TRangoImpresion::TodosLosBoletos, "", ""},
-                                           TPeticionImpresion{TRangoImpresion::RangoDeA, "0", "9"},
-                                           TPeticionImpresion{TRangoImpresion::RangoDeA, "x", "y"}));
+INSTANTIATE_TEST_SUITE_P(
+    Rangos, MultipleDeOnce,
+    ::testing::Values(TPeticionImpresion{TRangoImpresion::BoletoEnPantalla, "", ""},
+                      TPeticionImpresion{TRangoImpresion::TodosLosBoletos, "", ""},
+                      TPeticionImpresion{TRangoImpresion::RangoDeA, "0", "9"},
+                      TPeticionImpresion{TRangoImpresion::RangoDeA, "x", "y"}));
 
 TEST(ImpresionBoletos, CalibrationDrawsTheOutlineAndTheFirstLinePattern)
 {
@@ -275,7 +277,8 @@ TEST(ImpresionBoletos, CalibrationDrawsTheOutlineAndTheFirstLinePattern)
     EXPECT_EQ(h.Marcas[9], (TPunto{229, 34 + 45}));
     EXPECT_EQ(h.Marcas.back(), (TPunto{229 + 3 * 59, 34 + 8 * 45}));
     EXPECT_EQ(MensajesCalibracion(3300, 2400, true),
-              (std::vector<std::string>{"Page Height : 3300", "Page Width : 2400", "imprimiendo en vertical PORTRAIT"}));
+              (std::vector<std::string>{"Page Height : 3300", "Page Width : 2400",
+                                        "imprimiendo en vertical PORTRAIT"}));
     EXPECT_EQ(MensajesCalibracion(1, 2, false)[2], "Imprimiendo en LANDSCAPE");
 }
 
@@ -300,11 +303,11 @@ TEST(ImpresionBoletos, OriginIsGivenBackAfterEveryPrint)
     EXPECT_EQ(g.PosY, 70);
     {
         LienzoQueGuarda lienzo;
-        lienzo.FallaEn = 1;  // "Abortar" during the second job
+        lienzo.FallaEn = 1; // "Abortar" during the second job
         const auto r = ImprimirBoletos(c, g, {TRangoImpresion::TodosLosBoletos, "", ""}, lienzo);
         EXPECT_TRUE(r.Abortado);
         EXPECT_EQ(r.Trabajos, 1);
-        EXPECT_EQ(lienzo.Hojas.size(), 1u);  // no further slip after the cancelled one
+        EXPECT_EQ(lienzo.Hojas.size(), 1u); // no further slip after the cancelled one
     }
     EXPECT_EQ(g.PosX, 150);
     EXPECT_EQ(g.PosY, 70);
@@ -320,7 +323,8 @@ TEST(ImpresionBoletos, OriginIsGivenBackAfterEveryPrint)
     {
         LienzoQueGuarda lienzo;
         lienzo.FallaEn = 0;
-        EXPECT_TRUE(ImprimirBoletos(c, g, {TRangoImpresion::CuadrarBoleto, "", ""}, lienzo).Abortado);
+        EXPECT_TRUE(
+            ImprimirBoletos(c, g, {TRangoImpresion::CuadrarBoleto, "", ""}, lienzo).Abortado);
     }
     EXPECT_EQ(g.PosX, 150);
     EXPECT_EQ(g.PosY, 70);
@@ -350,7 +354,7 @@ TEST(ImpresionBoletos, ReducedBetsPrintTheirRanksNumbers)
     c.Cabecera.TotalReducidos = 9;
     const std::uint8_t elegidos[] = {3, 7, 12, 18, 22, 30, 35, 41, 47};
     std::copy(std::begin(elegidos), std::end(elegidos), c.Cabecera.ListaReducidos.begin());
-    c.BufferRangos = {1, 84, 2, 0};  // the last rank is damaged
+    c.BufferRangos = {1, 84, 2, 0}; // the last rank is damaged
     c.Cabecera.TotalApuestas = 4;
     c.RecalculaBoletos();
     TGeometriaImpresion g;
@@ -362,9 +366,9 @@ TEST(ImpresionBoletos, ReducedBetsPrintTheirRanksNumbers)
         porBloque[static_cast<std::size_t>(LugarDe(p).Bloque)].push_back(LugarDe(p).Numero);
     for (auto& b : porBloque)
         std::sort(b.begin(), b.end());
-    EXPECT_EQ(porBloque[0], (std::vector<int>{3, 7, 12, 18, 22, 30}));    // positions 1..6
-    EXPECT_EQ(porBloque[1], (std::vector<int>{18, 22, 30, 35, 41, 47}));  // rank 84: 4..9
-    EXPECT_EQ(porBloque[2], (std::vector<int>{3, 7, 12, 18, 22, 35}));    // rank 2: 1..5, 7
+    EXPECT_EQ(porBloque[0], (std::vector<int>{3, 7, 12, 18, 22, 30}));   // positions 1..6
+    EXPECT_EQ(porBloque[1], (std::vector<int>{18, 22, 30, 35, 41, 47})); // rank 84: 4..9
+    EXPECT_EQ(porBloque[2], (std::vector<int>{3, 7, 12, 18, 22, 35}));   // rank 2: 1..5, 7
     EXPECT_TRUE(porBloque[3].empty());
     EXPECT_EQ(r.ApuestasIncompletas, 1);
 }

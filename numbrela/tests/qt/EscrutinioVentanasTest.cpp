@@ -17,7 +17,6 @@
 #include <fstream>
 #include <sstream>
 
-#include "tests/comun/MotorDePrueba.h"
 #include "Usuario.h"
 #include "files/FicheroApuestas.h"
 #include "generation/ApuestaMultiple.h"
@@ -27,6 +26,7 @@
 #include "scrutiny/TVentanaEntradaSorteo.h"
 #include "scrutiny/TVentanaListado.h"
 #include "scrutiny/TVentanaResultados.h"
+#include "tests/comun/MotorDePrueba.h"
 #include "ui/TPanel.h"
 #include "ui/TVentanaPrincipal.h"
 

@@ -44,8 +44,8 @@ QString GrabaFichero(const QString& carpeta, const std::vector<std::array<int, 6
             c.Apuestas[i].Marca(n);
     c.FijaNombre("Prueba de impresión");
     const QString ruta = carpeta + "/prueba.apu";
-    EXPECT_TRUE(FicheroApuestas::Graba(c, ruta.toStdString(), ModoGrabacion::GrabarComo, carpeta.toStdString(),
-                                       error))
+    EXPECT_TRUE(FicheroApuestas::Graba(c, ruta.toStdString(), ModoGrabacion::GrabarComo,
+                                       carpeta.toStdString(), error))
         << error;
     return ruta;
 }
@@ -69,7 +69,8 @@ TEST_F(ImprimirBoletosLinea, EverySlipIsAPageWithItsBoxesInPlace)
     const Salida s = Ejecuta({"--print-slips", apu, "--pdf", pdf});
     ASSERT_EQ(s.Codigo, 0) << s.Errores.toStdString();
     EXPECT_EQ(Paginas(pdf), 3);
-    CompruebaBoleto(Renderiza(pdf, 1, 300, carpeta.path()), {apuestas.begin(), apuestas.begin() + 8});
+    CompruebaBoleto(Renderiza(pdf, 1, 300, carpeta.path()),
+                    {apuestas.begin(), apuestas.begin() + 8});
     CompruebaBoleto(Renderiza(pdf, 3, 300, carpeta.path()), {apuestas[16]});
 }
 
@@ -80,14 +81,19 @@ TEST_F(ImprimirBoletosLinea, RangeAndScreenSlipAndAnotherResolution)
     const QString pdf = carpeta.path() + "/rango.pdf";
     ASSERT_EQ(Ejecuta({"--print-slips", apu, "--pdf", pdf, "--slips", "2-3"}).Codigo, 0);
     EXPECT_EQ(Paginas(pdf), 2);
-    CompruebaBoleto(Renderiza(pdf, 1, 300, carpeta.path()), {apuestas.begin() + 8, apuestas.begin() + 16});
+    CompruebaBoleto(Renderiza(pdf, 1, 300, carpeta.path()),
+                    {apuestas.begin() + 8, apuestas.begin() + 16});
 
     const QString pantalla = carpeta.path() + "/pantalla.pdf";
-    ASSERT_EQ(Ejecuta({"--print-slips", apu, "--pdf", pantalla, "--slips", "screen", "--dpi", "600"}).Codigo, 0);
+    ASSERT_EQ(
+        Ejecuta({"--print-slips", apu, "--pdf", pantalla, "--slips", "screen", "--dpi", "600"})
+            .Codigo,
+        0);
     EXPECT_EQ(Paginas(pantalla), 1);
     // At 600 dots per inch a device unit is 1/600 inch: rendered at 600 the boxes keep
     // their numbers, rendered at 300 every unit is half a pixel.
-    CompruebaBoleto(Renderiza(pantalla, 1, 600, carpeta.path()), {apuestas.begin(), apuestas.begin() + 8});
+    CompruebaBoleto(Renderiza(pantalla, 1, 600, carpeta.path()),
+                    {apuestas.begin(), apuestas.begin() + 8});
     const QImage mitad = Renderiza(pantalla, 1, 300, carpeta.path());
     ASSERT_FALSE(mitad.isNull());
     // Bet 1 holds 2, whose box is at (642, 34): half that at 300, and nothing at 300's place.
@@ -102,7 +108,8 @@ TEST_F(ImprimirBoletosLinea, AWrongRangeOrFileWritesNoPdf)
     for (const QString& rango : {QString("0-2"), QString("1-4")}) {
         const Salida s = Ejecuta({"--print-slips", apu, "--pdf", pdf, "--slips", rango});
         EXPECT_EQ(s.Codigo, 1);
-        EXPECT_TRUE(s.Errores.contains("Valores no correctos. El rango correcto está entre 1 y 3")) << s.Errores.toStdString();
+        EXPECT_TRUE(s.Errores.contains("Valores no correctos. El rango correcto está entre 1 y 3"))
+            << s.Errores.toStdString();
         EXPECT_FALSE(QFile::exists(pdf));
     }
     const Salida letras = Ejecuta({"--print-slips", apu, "--pdf", pdf, "--slips", "a-2"});
@@ -126,9 +133,9 @@ TEST_F(ImprimirBoletosLinea, CalibrationPrintsTheMessagesAndThePattern)
     EXPECT_TRUE(s.Texto.contains("imprimiendo en vertical PORTRAIT"));
     const QImage img = Renderiza(pdf, 1, 300, carpeta.path());
     ASSERT_FALSE(img.isNull());
-    EXPECT_LT(qGray(img.pixel(229 + 8 * 59 + 15, 34 + 9)), 128);   // ninth box of the first row
-    EXPECT_GT(qGray(img.pixel(229 + 4 * 59 + 15, 34 + 45 + 9)), 128);  // only four on the next
-    EXPECT_LT(qGray(img.pixel(210, 900)), 128);                     // the outline's left edge
+    EXPECT_LT(qGray(img.pixel(229 + 8 * 59 + 15, 34 + 9)), 128);      // ninth box of the first row
+    EXPECT_GT(qGray(img.pixel(229 + 4 * 59 + 15, 34 + 45 + 9)), 128); // only four on the next
+    EXPECT_LT(qGray(img.pixel(210, 900)), 128);                       // the outline's left edge
 }
 
 } // namespace
@@ -162,12 +169,13 @@ TEST_F(ImprimirBoletosLinea, AMultipleAndAReducedSystemFromTheirFiles)
     int negras = 0;
     for (int n = 1; n <= 49; ++n) {
         const int fila = n / 10;
-        const bool negra = qGray(img.pixel(229 + (10 * fila + 9 - n) * 59 + 15, 34 + 45 * fila + 9)) < 128;
+        const bool negra =
+            qGray(img.pixel(229 + (10 * fila + 9 - n) * 59 + 15, 34 + 45 * fila + 9)) < 128;
         EXPECT_EQ(negra, std::find(once.begin(), once.end(), n) != once.end()) << n;
         negras += negra;
     }
     EXPECT_EQ(negras, 11);
-    EXPECT_GT(qGray(img.pixel(229 + 15, 34 + 221 + 9)), 128);  // block 2 is empty
+    EXPECT_GT(qGray(img.pixel(229 + 15, 34 + 221 + 9)), 128); // block 2 is empty
 
     // A reduced system of 9 numbers al CUATRO is read again from COM9-4.RLV: three bets.
     TConjuntoApuestas r;
@@ -176,8 +184,10 @@ TEST_F(ImprimirBoletosLinea, AMultipleAndAReducedSystemFromTheirFiles)
     r.Cabecera.TotalReducidos = 9;
     const int elegidos[9] = {4, 8, 15, 16, 23, 29, 34, 42, 48};
     for (int i = 0; i < 9; ++i) {
-        r.Cabecera.ListaReducidos[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(elegidos[i]);
-        r.Cabecera.Reducidos[static_cast<std::size_t>(elegidos[i] - 1)] = static_cast<std::uint8_t>(elegidos[i]);
+        r.Cabecera.ListaReducidos[static_cast<std::size_t>(i)] =
+            static_cast<std::uint8_t>(elegidos[i]);
+        r.Cabecera.Reducidos[static_cast<std::size_t>(elegidos[i] - 1)] =
+            static_cast<std::uint8_t>(elegidos[i]);
     }
     r.Cabecera.TotalApuestas = 3;
     r.RecalculaBoletos();
@@ -195,11 +205,13 @@ TEST_F(ImprimirBoletosLinea, AMultipleAndAReducedSystemFromTheirFiles)
         int cajas = 0;
         for (int n = 1; n <= 49; ++n) {
             const int fila = n / 10;
-            const bool negra =
-                qGray(imgRed.pixel(229 + (10 * fila + 9 - n) * 59 + 15, 34 + 221 * b + 45 * fila + 9)) < 128;
+            const bool negra = qGray(imgRed.pixel(229 + (10 * fila + 9 - n) * 59 + 15,
+                                                  34 + 221 * b + 45 * fila + 9)) < 128;
             cajas += negra;
             if (negra)
-                EXPECT_NE(std::find(std::begin(elegidos), std::end(elegidos), n), std::end(elegidos)) << n;
+                EXPECT_NE(std::find(std::begin(elegidos), std::end(elegidos), n),
+                          std::end(elegidos))
+                    << n;
         }
         EXPECT_EQ(cajas, b < 3 ? 6 : 0) << "block " << b;
     }

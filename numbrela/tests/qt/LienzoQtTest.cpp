@@ -14,7 +14,7 @@
 namespace numbrela {
 namespace {
 
-constexpr int kPuntosPorMetro300 = 11811;  // 300 dots per inch
+constexpr int kPuntosPorMetro300 = 11811; // 300 dots per inch
 
 QImage Blanca(int ancho, int alto)
 {
@@ -34,8 +34,9 @@ bool Negro(const QImage& imagen, int x, int y)
 // expected 30 x 18 boxes.
 void CompruebaCajas(const QImage& imagen, const std::vector<TPunto>& cajas, int hastaX)
 {
-    std::vector<std::vector<bool>> dentro(static_cast<std::size_t>(imagen.height()),
-                                          std::vector<bool>(static_cast<std::size_t>(hastaX), false));
+    std::vector<std::vector<bool>> dentro(
+        static_cast<std::size_t>(imagen.height()),
+        std::vector<bool>(static_cast<std::size_t>(hastaX), false));
     for (const TPunto& c : cajas)
         for (int y = c.Y; y < c.Y + 18; ++y)
             for (int x = c.X; x < c.X + 30; ++x)
@@ -43,10 +44,13 @@ void CompruebaCajas(const QImage& imagen, const std::vector<TPunto>& cajas, int 
     int errores = 0;
     for (int y = 0; y < imagen.height(); ++y)
         for (int x = 0; x < hastaX; ++x)
-            if (Negro(imagen, x, y) != dentro[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)] &&
+            if (Negro(imagen, x, y) !=
+                    dentro[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)] &&
                 ++errores < 5)
                 ADD_FAILURE() << "pixel (" << x << ", " << y << ") should be "
-                              << (dentro[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)] ? "black" : "white");
+                              << (dentro[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)]
+                                      ? "black"
+                                      : "white");
     EXPECT_EQ(errores, 0);
 }
 
@@ -76,14 +80,16 @@ TPunto CajaA_Mano(int bloque, int n)
 
 TEST(LienzoQt, SlipOnAnImageHasItsBoxesWhereTheGeometrySays)
 {
-    TConjuntoApuestas c = Simples({{1, 9, 10, 25, 40, 49}, {3, 14, 22, 31, 38, 47}, {5, 6, 7, 8, 11, 12}});
+    TConjuntoApuestas c =
+        Simples({{1, 9, 10, 25, 40, 49}, {3, 14, 22, 31, 38, 47}, {5, 6, 7, 8, 11, 12}});
     TGeometriaImpresion g;
     QImage imagen = Blanca(1000, 900);
     TLienzoQt lienzo(imagen, TLienzoQt::Modo::TrabajoPorBoleto);
     const auto r = ImprimirBoletos(c, g, {TRangoImpresion::BoletoEnPantalla, "", ""}, lienzo);
     EXPECT_EQ(r.Trabajos, 1);
     std::vector<TPunto> esperadas;
-    const int apuestas[3][6] = {{1, 9, 10, 25, 40, 49}, {3, 14, 22, 31, 38, 47}, {5, 6, 7, 8, 11, 12}};
+    const int apuestas[3][6] = {
+        {1, 9, 10, 25, 40, 49}, {3, 14, 22, 31, 38, 47}, {5, 6, 7, 8, 11, 12}};
     for (int b = 0; b < 3; ++b)
         for (int n : apuestas[b])
             esperadas.push_back(CajaA_Mano(b, n));
@@ -147,9 +153,15 @@ TEST(LienzoQt, PdfPagesCarryEachSlipsBoxesAtTheirPlace)
     QTemporaryDir carpeta;
     ASSERT_TRUE(carpeta.isValid());
     // Nine bets: the second slip holds bet 9 alone, in block 1.
-    TConjuntoApuestas c = Simples({{1, 2, 3, 4, 5, 6}, {7, 8, 9, 10, 11, 12}, {13, 14, 15, 16, 17, 18},
-                                   {19, 20, 21, 22, 23, 24}, {25, 26, 27, 28, 29, 30}, {31, 32, 33, 34, 35, 36},
-                                   {37, 38, 39, 40, 41, 42}, {43, 44, 45, 46, 47, 48}, {1, 12, 23, 34, 45, 49}});
+    TConjuntoApuestas c = Simples({{1, 2, 3, 4, 5, 6},
+                                   {7, 8, 9, 10, 11, 12},
+                                   {13, 14, 15, 16, 17, 18},
+                                   {19, 20, 21, 22, 23, 24},
+                                   {25, 26, 27, 28, 29, 30},
+                                   {31, 32, 33, 34, 35, 36},
+                                   {37, 38, 39, 40, 41, 42},
+                                   {43, 44, 45, 46, 47, 48},
+                                   {1, 12, 23, 34, 45, 49}});
     const QString pdf = carpeta.path() + "/boletos.pdf";
     {
         QPrinter impresora(QPrinter::HighResolution);
@@ -167,7 +179,7 @@ TEST(LienzoQt, PdfPagesCarryEachSlipsBoxesAtTheirPlace)
     }
     const QImage pagina2 = RenderizaPdf(pdf, 2, carpeta.path());
     ASSERT_FALSE(pagina2.isNull());
-    EXPECT_EQ(pagina2.width(), 2550);  // 8.5 inches at 300 dots per inch
+    EXPECT_EQ(pagina2.width(), 2550); // 8.5 inches at 300 dots per inch
     std::vector<TPunto> esperadas;
     for (int n : {1, 12, 23, 34, 45, 49})
         esperadas.push_back(CajaA_Mano(0, n));
@@ -183,8 +195,14 @@ TEST(LienzoQt, PdfPagesCarryEachSlipsBoxesAtTheirPlace)
 
 TEST(LienzoQt, AnAbortedJobEndsThePrintAndKeepsTheOrigin)
 {
-    TConjuntoApuestas c = Simples({{1, 2, 3, 4, 5, 6}, {1, 2, 3, 4, 5, 6}, {1, 2, 3, 4, 5, 6}, {1, 2, 3, 4, 5, 6},
-                                   {1, 2, 3, 4, 5, 6}, {1, 2, 3, 4, 5, 6}, {1, 2, 3, 4, 5, 6}, {1, 2, 3, 4, 5, 6},
+    TConjuntoApuestas c = Simples({{1, 2, 3, 4, 5, 6},
+                                   {1, 2, 3, 4, 5, 6},
+                                   {1, 2, 3, 4, 5, 6},
+                                   {1, 2, 3, 4, 5, 6},
+                                   {1, 2, 3, 4, 5, 6},
+                                   {1, 2, 3, 4, 5, 6},
+                                   {1, 2, 3, 4, 5, 6},
+                                   {1, 2, 3, 4, 5, 6},
                                    {1, 2, 3, 4, 5, 6}});
     QImage imagen = Blanca(1000, 900);
     TLienzoQt lienzo(imagen, TLienzoQt::Modo::TrabajoPorBoleto);
@@ -192,7 +210,7 @@ TEST(LienzoQt, AnAbortedJobEndsThePrintAndKeepsTheOrigin)
     int trabajos = 0;
     const auto r = ImprimirBoletos(c, g, {TRangoImpresion::TodosLosBoletos, "", ""}, lienzo, [&] {
         if (++trabajos == 2)
-            lienzo.Aborta();  // "Abortar" pressed while the first job spooled
+            lienzo.Aborta(); // "Abortar" pressed while the first job spooled
         return true;
     });
     EXPECT_TRUE(r.Abortado);

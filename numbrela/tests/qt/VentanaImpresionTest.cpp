@@ -3,10 +3,10 @@
 // middle of a long run, and the main window's entries that open it.
 #include <QAction>
 #include <QDir>
-#include <QRegularExpression>
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <gtest/gtest.h>
@@ -198,7 +198,8 @@ TEST_F(VentanaImpresion, ArrowsMoveTheOriginAndTheFrameAndActivarValoresTakesThe
     ventana.reset();
     Abre(c);
     EXPECT_EQ(Campos(), QStringList({"61", "45", "210", "24"}));
-    EXPECT_EQ(ventana->findChild<TCuadroBoleto*>()->Marco().topLeft(), marco.topLeft() + QPoint(0, -1));
+    EXPECT_EQ(ventana->findChild<TCuadroBoleto*>()->Marco().topLeft(),
+              marco.topLeft() + QPoint(0, -1));
 }
 
 TEST_F(VentanaImpresion, ABadGeometryFieldKeepsItAndTheFieldsAfterIt)
@@ -257,7 +258,7 @@ TEST_F(VentanaImpresion, WrongRangesAreRefusedBeforeThePrinterDialog)
     // A set with no bets says so and prints nothing.
     ventana.reset();
     TConjuntoApuestas vacio;
-    vacio.Cabecera.Tipo = 0;  // no kind: no bets
+    vacio.Cabecera.Tipo = 0; // no kind: no bets
     vacio.Cabecera.TotalApuestas = 0;
     Abre(vacio);
     Pulsa(Boton("Imprimir"));
@@ -390,8 +391,7 @@ TEST_F(VentanaImpresion, APrinterThatFailsInTheMiddleStopsTheRunAndSaysSo)
     const QRegularExpression esperado(QString::fromUtf8(
         "^La impresora no ha aceptado el trabajo; [1-9] de 10 boletos impresos, los demás no "
         "se han enviado\\.$"));
-    EXPECT_TRUE(esperado.match(servicios.Ultimo()).hasMatch())
-        << servicios.Ultimo().toStdString();
+    EXPECT_TRUE(esperado.match(servicios.Ultimo()).hasMatch()) << servicios.Ultimo().toStdString();
     EXPECT_FALSE(QDir(sub).exists());
     EXPECT_EQ(impresora.Geometria().PosY, 24);
 }

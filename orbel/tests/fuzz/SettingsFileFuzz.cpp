@@ -17,7 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     try {
         again = WriteSettingsBytes(content);
     } catch (const ArchiveError&) {
-        return 0;  // a text too long to store cannot come from a file this small
+        return 0; // a text too long to store cannot come from a file this small
     }
     SettingsFileContent back;
     if (ReadSettingsBytes(again.data(), again.size(), back).status !=
