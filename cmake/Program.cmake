@@ -16,6 +16,7 @@ function(program_tests name)
   if(core_tests)
     add_executable(${name}_core_tests ${core_tests})
     target_link_libraries(${name}_core_tests PRIVATE ${name}_core GTest::gtest_main GTest::gmock)
+    program_precompile(${name}_core_tests ${TEST_PRECOMPILED_HEADERS})
     target_compile_definitions(${name}_core_tests PRIVATE
       TEST_BUILD_DIR="${CMAKE_CURRENT_BINARY_DIR}"
       TEST_PROGRAM_DIR="${${name}_PROGRAM_DIR}")
@@ -27,6 +28,7 @@ function(program_tests name)
     if(qt_tests)
       add_executable(${name}_qt_tests ${qt_tests} ${PROJECT_SOURCE_DIR}/cmake/qt_test_main.cpp)
       target_link_libraries(${name}_qt_tests PRIVATE ${name}_qt Qt6::Test GTest::gtest GTest::gmock)
+      program_precompile(${name}_qt_tests ${QT_PRECOMPILED_HEADERS} ${TEST_PRECOMPILED_HEADERS})
       target_compile_definitions(${name}_qt_tests PRIVATE
         TEST_PROGRAM_DIR="${${name}_PROGRAM_DIR}")
       gtest_discover_tests(${name}_qt_tests DISCOVERY_TIMEOUT 60
