@@ -8,6 +8,7 @@ packages=(
   tzdata                             # the system time-zone database the world clock reads
   fonts-dejavu-core                  # a font for the offscreen window tests and printing
   ghostscript                        # reads printed PDFs back into pixels in the window tests
+  clang-format                       # the formatting check (scripts/check-format.sh)
 )
 missing=()
 for p in "${packages[@]}"; do
