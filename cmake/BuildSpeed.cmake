@@ -60,3 +60,12 @@ function(program_precompile target)
   endif()
   target_precompile_headers(${target} PRIVATE ${ARGN})
 endfunction()
+
+# A target with few files of its own uses the precompiled headers of the window library it
+# links (same compile flags), since compiling its own would cost more than it saves.
+function(program_reuse_precompiled target from)
+  if(NOT PRECOMPILED_HEADERS)
+    return()
+  endif()
+  target_precompile_headers(${target} REUSE_FROM ${from})
+endfunction()

@@ -28,7 +28,7 @@ function(program_tests name)
     if(qt_tests)
       add_executable(${name}_qt_tests ${qt_tests} ${PROJECT_SOURCE_DIR}/cmake/qt_test_main.cpp)
       target_link_libraries(${name}_qt_tests PRIVATE ${name}_qt Qt6::Test GTest::gtest GTest::gmock)
-      program_precompile(${name}_qt_tests ${QT_PRECOMPILED_HEADERS} ${TEST_PRECOMPILED_HEADERS})
+      program_reuse_precompiled(${name}_qt_tests ${name}_qt)
       target_compile_definitions(${name}_qt_tests PRIVATE
         TEST_PROGRAM_DIR="${${name}_PROGRAM_DIR}")
       gtest_discover_tests(${name}_qt_tests DISCOVERY_TIMEOUT 60
