@@ -42,17 +42,19 @@ elseif(NOT DEBUG_INFO STREQUAL "")
   message(FATAL_ERROR "DEBUG_INFO must be empty, lines or none, not ${DEBUG_INFO}")
 endif()
 
-# Precompiled headers: the heavy library headers every file of a target includes (Qt and
-# GoogleTest). Off with -DPRECOMPILED_HEADERS=OFF, to check that every file includes what
+# Precompiled headers: the heavy headers most files of a target include (the standard
+# library's in the cores, Qt's and GoogleTest's). Off with -DPRECOMPILED_HEADERS=OFF, to check that every file includes what
 # it uses.
-option(PRECOMPILED_HEADERS "Precompile Qt's and GoogleTest's headers" ON)
+option(PRECOMPILED_HEADERS "Precompile the standard library's, Qt's and GoogleTest's headers" ON)
 set(QT_PRECOMPILED_HEADERS
   <algorithm> <functional> <memory> <string> <vector>
   <QtCore/QString> <QtCore/QTimer> <QtCore/QCoreApplication>
   <QtGui/QImage> <QtGui/QPainter> <QtGui/QMouseEvent> <QtGui/QKeyEvent>
   <QtWidgets/QApplication> <QtWidgets/QWidget> <QtWidgets/QDialog> <QtWidgets/QLabel>
   <QtWidgets/QLineEdit>)
-set(TEST_PRECOMPILED_HEADERS <gtest/gtest.h> <gmock/gmock.h>)
+set(CORE_PRECOMPILED_HEADERS
+  <algorithm> <array> <cstdint> <filesystem> <functional> <optional> <string> <vector>)
+set(TEST_PRECOMPILED_HEADERS ${CORE_PRECOMPILED_HEADERS} <gtest/gtest.h> <gmock/gmock.h>)
 
 function(program_precompile target)
   if(NOT PRECOMPILED_HEADERS)

@@ -5,6 +5,7 @@
 function(program_core_library name)
   add_library(${name}_core STATIC)
   target_include_directories(${name}_core PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+  program_precompile(${name}_core ${CORE_PRECOMPILED_HEADERS})
 endfunction()
 
 # Tests: every tests/<subsystem>/*.cpp is a core test linked against the core alone;
