@@ -9,6 +9,7 @@ packages=(
   fonts-dejavu-core                  # a font for the offscreen window tests and printing
   ghostscript                        # reads printed PDFs back into pixels in the window tests
   clang-format                       # the formatting check (scripts/check-format.sh)
+  desktop-file-utils appstream groff-base libxml2-utils  # validators of desktop/ files
 )
 missing=()
 for p in "${packages[@]}"; do
