@@ -18,7 +18,10 @@ cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDEBUG_INFO=none
 cmake --build build -j "$jobs"
 ctest --test-dir build --output-on-failure -j "$jobs"
 
-cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCORE_ONLY=OFF -DSANITIZE=ON \
+# SANITIZED=core limits the sanitizer build to the core libraries and their tests.
+core_only=OFF
+if [ "${SANITIZED:-all}" = core ]; then core_only=ON; fi
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCORE_ONLY=$core_only -DSANITIZE=ON \
   -DBUILD_BENCHMARKS=OFF -DDEBUG_INFO=lines >/dev/null
 cmake --build build-asan -j "$jobs"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
