@@ -5,6 +5,7 @@
 function(program_core_library name)
   add_library(${name}_core STATIC)
   target_include_directories(${name}_core PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+  program_precompile(${name}_core ${CORE_PRECOMPILED_HEADERS})
 endfunction()
 
 # Tests: every tests/<subsystem>/*.cpp is a core test linked against the core alone;
@@ -17,6 +18,7 @@ function(program_tests name)
   if(core_tests)
     add_executable(${name}_core_tests ${core_tests})
     target_link_libraries(${name}_core_tests PRIVATE ${name}_core GTest::gtest_main GTest::gmock)
+    program_precompile(${name}_core_tests ${TEST_PRECOMPILED_HEADERS})
     target_compile_definitions(${name}_core_tests PRIVATE
       TEST_BUILD_DIR="${CMAKE_CURRENT_BINARY_DIR}"
       TEST_PROGRAM_DIR="${${name}_PROGRAM_DIR}")
@@ -28,6 +30,7 @@ function(program_tests name)
     if(qt_tests)
       add_executable(${name}_qt_tests ${qt_tests} ${PROJECT_SOURCE_DIR}/cmake/qt_test_main.cpp)
       target_link_libraries(${name}_qt_tests PRIVATE ${name}_qt Qt6::Test GTest::gtest GTest::gmock)
+      program_reuse_precompiled(${name}_qt_tests ${name}_qt)
       target_compile_definitions(${name}_qt_tests PRIVATE
         TEST_PROGRAM_DIR="${${name}_PROGRAM_DIR}")
       gtest_discover_tests(${name}_qt_tests DISCOVERY_TIMEOUT 60

@@ -1,0 +1,23 @@
+# cmake -DPROGRAM=EXE -DMAN_PAGE=FILE.1 -P CheckManPage.cmake: fails when an option that
+# "EXE --help" lists is missing from the manual page, so the page follows the program.
+execute_process(COMMAND ${PROGRAM} --help OUTPUT_VARIABLE help RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "${PROGRAM} --help failed: ${status}")
+endif()
+file(READ ${MAN_PAGE} page)
+# In roff a hyphen of an option is written \-.
+string(REPLACE "\\-" "-" page "${page}")
+string(REGEX MATCHALL "--[a-z][a-z-]*" options "${help}")
+list(REMOVE_DUPLICATES options)
+set(missing)
+foreach(option ${options})
+  string(FIND "${page}" "${option}" at)
+  if(at EQUAL -1)
+    list(APPEND missing ${option})
+  endif()
+endforeach()
+if(missing)
+  message(FATAL_ERROR "${MAN_PAGE} does not name these options of ${PROGRAM} --help: ${missing}")
+endif()
+list(LENGTH options count)
+message(STATUS "${MAN_PAGE} names all ${count} options of --help")
