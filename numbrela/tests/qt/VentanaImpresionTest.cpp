@@ -114,6 +114,8 @@ protected:
         EXPECT_TRUE(Muestra(*ventana));
         return *ventana;
     }
+    // The window keeps a reference to its set: a temporary would be gone before a click.
+    TVentanaImpresion& Abre(TConjuntoApuestas&&) = delete;
     template <class T> T* Control(const char* nombre) const
     {
         T* c = ventana->findChild<T*>(nombre);
@@ -204,7 +206,8 @@ TEST_F(VentanaImpresion, ArrowsMoveTheOriginAndTheFrameAndActivarValoresTakesThe
 
 TEST_F(VentanaImpresion, ABadGeometryFieldKeepsItAndTheFieldsAfterIt)
 {
-    Abre(Simples(Apuestas(3)));
+    const TConjuntoApuestas abierto = Simples(Apuestas(3));
+    Abre(abierto);
     // Digits only, three at most: letters and signs never reach the field.
     QLineEdit* a = Campo("DistanciaA");
     a->clear();
@@ -226,7 +229,8 @@ TEST_F(VentanaImpresion, ABadGeometryFieldKeepsItAndTheFieldsAfterIt)
 
 TEST_F(VentanaImpresion, WrongRangesAreRefusedBeforeThePrinterDialog)
 {
-    Abre(Simples(Apuestas(17)));
+    const TConjuntoApuestas abierto = Simples(Apuestas(17));
+    Abre(abierto);
     EXPECT_EQ(Campo("A")->text(), "3");
     // Clicking into a field chooses "Rango de-a" and selects the field's text.
     QTest::mouseClick(Campo("A"), Qt::LeftButton);
@@ -307,7 +311,8 @@ TEST_F(VentanaImpresion, EverySlipIsItsOwnJobWithItsTitleAndItsBoxesInPlace)
 
 TEST_F(VentanaImpresion, CalibrationSaysThePageAndItsOrientationAndPrintsThePattern)
 {
-    Abre(Simples(Apuestas(3)));
+    const TConjuntoApuestas abierto = Simples(Apuestas(3));
+    Abre(abierto);
     Pulsa(Boton("Imprimir")); // "Cuadrar boleto" is chosen at opening
     EXPECT_EQ(servicios.Avisos, QStringList({"Page Height : 3300", "Page Width : 2550",
                                              "imprimiendo en vertical PORTRAIT"}));
