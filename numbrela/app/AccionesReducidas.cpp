@@ -13,8 +13,8 @@
 namespace numbrela::app {
 namespace {
 
-// "3,17,25" -> {3, 17, 25}; false on anything that is not a list of numbers 1..49.
-bool LeeLista(const std::string& texto, std::vector<int>& numeros)
+// "--numbers 3,17,25": any whole numbers, so the check can say which one is wrong.
+bool LeeEnteros(const std::string& texto, std::vector<int>& numeros)
 {
     numeros.clear();
     std::size_t i = 0;
@@ -24,11 +24,22 @@ bool LeeLista(const std::string& texto, std::vector<int>& numeros)
         const char* a = texto.data() + i;
         const char* b = texto.data() + fin;
         const auto [p, ec] = std::from_chars(a, b, v);
-        if (a == b || ec != std::errc{} || p != b || v < 1 || v > kNumeros)
+        if (a == b || ec != std::errc{} || p != b)
             return false;
         numeros.push_back(v);
         i = fin + 1;
     }
+    return true;
+}
+
+// "3,17,25" -> {3, 17, 25}; false on anything that is not a list of numbers 1..49.
+bool LeeLista(const std::string& texto, std::vector<int>& numeros)
+{
+    if (!LeeEnteros(texto, numeros))
+        return false;
+    for (int v : numeros)
+        if (v < 1 || v > kNumeros)
+            return false;
     return true;
 }
 
@@ -101,25 +112,6 @@ int ReduceCompacta(const std::vector<int>& numeros, int garantia,
     salida << Lineas(conjunto);
     salida.flush();
     return salida ? 0 : 1;
-}
-
-// "--numbers 3,17,25": any whole numbers, so the check can say which one is wrong.
-bool LeeEnteros(const std::string& texto, std::vector<int>& numeros)
-{
-    numeros.clear();
-    std::size_t i = 0;
-    while (i <= texto.size()) {
-        const std::size_t fin = std::min(texto.find(',', i), texto.size());
-        int v = 0;
-        const char* a = texto.data() + i;
-        const char* b = texto.data() + fin;
-        const auto [p, ec] = std::from_chars(a, b, v);
-        if (a == b || ec != std::errc{} || p != b)
-            return false;
-        numeros.push_back(v);
-        i = fin + 1;
-    }
-    return true;
 }
 
 int Verifica(const std::vector<std::string>& args, const std::filesystem::path& carpeta,

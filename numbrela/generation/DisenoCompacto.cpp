@@ -90,11 +90,8 @@ void TCoberturaSeis::Extiende(int* s, int m, TMascara actual, TMascara prohibido
     }
 }
 
-void TCoberturaSeis::Recorre(TMascara base, TMascara universo,
-                             const std::function<void(TMascara)>& f) const
+TMascara TCoberturaSeis::Prohibidos(TMascara base, int* s, int& m) const
 {
-    int s[6];
-    int m = 0;
     TMascara p = 0;
     for (TMascara b = base; b; b &= b - 1) {
         const int x = Bajo(b);
@@ -106,6 +103,15 @@ void TCoberturaSeis::Recorre(TMascara base, TMascara universo,
         }
         s[m++] = x;
     }
+    return p;
+}
+
+void TCoberturaSeis::Recorre(TMascara base, TMascara universo,
+                             const std::function<void(TMascara)>& f) const
+{
+    int s[6];
+    int m = 0;
+    const TMascara p = Prohibidos(base, s, m);
     if (p & base)
         return; // base itself holds a marked k-subset
     Extiende(s, m, base, p, universo & ~base & todas_, f);
@@ -116,17 +122,7 @@ std::int64_t TCoberturaSeis::Cuenta(TMascara base, TMascara universo) const
     std::int64_t c = 0;
     int s[6];
     int m = 0;
-    TMascara p = 0;
-    for (TMascara b = base; b; b &= b - 1) {
-        const int x = Bajo(b);
-        for (std::uint8_t sub : subconjuntos_[m]) {
-            TMascara t = TMascara{1} << x;
-            for (unsigned r = sub; r; r &= r - 1)
-                t |= TMascara{1} << s[Bajo(r)];
-            p |= siguientes_[Indice(t)];
-        }
-        s[m++] = x;
-    }
+    const TMascara p = Prohibidos(base, s, m);
     if (p & base)
         return 0;
     if (m == 5) { // one position left: count them at once

@@ -54,6 +54,9 @@ private:
     // positions from `universo` and holds no marked k-subset.
     void Recorre(TMascara base, TMascara universo, const std::function<void(TMascara)>& f) const;
     std::int64_t Cuenta(TMascara base, TMascara universo) const;
+    // Lists the positions of `base` into s (m of them) and returns the positions that would
+    // complete a marked k-subset together with some of them.
+    TMascara Prohibidos(TMascara base, int* s, int& m) const;
     template <class F>
     void Extiende(int* s, int m, TMascara actual, TMascara prohibidos, TMascara candidatos,
                   F& f) const;
