@@ -22,7 +22,8 @@ NOMBRES = ("Numbrela Pro 1.36", "numbrela")
 
 
 def aplicacion():
-    for _ in range(100):
+    # Up to a minute: the sanitizer build starts slowly on a loaded machine.
+    for _ in range(300):
         try:
             escritorio = pyatspi.Registry.getDesktop(0)
         except Exception as e:  # the registry itself is unreachable
