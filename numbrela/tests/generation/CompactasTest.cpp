@@ -16,14 +16,6 @@
 #include "tests/comun/CarpetaTemporal.h"
 #include "tests/generation/CoberturaIndependiente.h"
 
-#if defined(__SANITIZE_ADDRESS__)
-#define BAJO_SANITIZADORES 1
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define BAJO_SANITIZADORES 1
-#endif
-#endif
-
 namespace numbrela {
 namespace {
 
