@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs the whole test suite: the normal
-# build (core and window tests, windows on Qt's offscreen platform), then everything again
-# under AddressSanitizer and UndefinedBehaviorSanitizer (core and window tests).
+# build (core tests, the programs' command-line actions, the Debian packages unpacked and
+# run), everything again under AddressSanitizer and UndefinedBehaviorSanitizer (core and
+# window tests, windows on Qt's offscreen platform, every file reader's fuzzer for a few
+# seconds over its corpus), and a short robustness run of each program's windows.
 # Neither build carries full debug information (the sanitizer build keeps line tables for
-# its reports), which keeps the compile short; ccache is used when it is installed.
+# its reports) nor the benchmarks, which this run does not run; ccache is used when it is
+# installed.
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/install-deps.sh
@@ -13,17 +16,31 @@ if [ "${CHECK_FORMAT:-on}" = on ]; then scripts/check-format.sh; fi
 jobs=$(nproc)
 export QT_QPA_PLATFORM=offscreen
 
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDEBUG_INFO=none >/dev/null
+# The window tests are built and run once, in the sanitizer build below (SANITIZED=core
+# builds and runs them here instead).
+window_tests=OFF
+if [ "${SANITIZED:-all}" = core ]; then window_tests=ON; fi
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDEBUG_INFO=none \
+  -DBUILD_BENCHMARKS=OFF -DWINDOW_TESTS=$window_tests >/dev/null
 cmake --build build -j "$jobs"
 ctest --test-dir build --output-on-failure -j "$jobs"
 
-# The windows are built again too and their tests run under the sanitizers;
-# SANITIZED=core keeps this build to the core and its tests.
+# Everything again under the sanitizers, the window tests and every file reader's fuzzer
+# (its kept corpus, then FUZZ_SECONDS of random changes) included; SANITIZED=core keeps this
+# build to the core and its tests.
 core_only=OFF
 if [ "${SANITIZED:-all}" = core ]; then core_only=ON; fi
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCORE_ONLY=$core_only -DSANITIZE=ON \
-  -DBUILD_BENCHMARKS=OFF -DDEBUG_INFO=lines >/dev/null
+  -DBUILD_BENCHMARKS=OFF -DDEBUG_INFO=lines -DFUZZ_SECONDS="${FUZZ_SECONDS:-3}" >/dev/null
 cmake --build build-asan -j "$jobs"
+export LSAN_OPTIONS=suppressions=$PWD/scripts/lsan-suppressions.txt
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-  LSAN_OPTIONS=suppressions=$PWD/scripts/lsan-suppressions.txt \
   ctest --test-dir build-asan --output-on-failure -j "$jobs"
+
+# A short robustness run of each program's windows in the sanitizer build: a bounded number
+# of random clicks and keys with a fixed seed (ROBUSTNESS_EVENTS, 0 skips it).
+if [ "$core_only" = OFF ] && [ "${ROBUSTNESS_EVENTS:-300}" != 0 ]; then
+  for program in numbrela orbel; do
+    scripts/robustness-run.sh "build-asan/$program-bin/$program" "${ROBUSTNESS_EVENTS:-300}" 60 1
+  done
+fi

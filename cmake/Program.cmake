@@ -25,7 +25,7 @@ function(program_tests name)
     gtest_discover_tests(${name}_core_tests DISCOVERY_TIMEOUT 60
       PROPERTIES LABELS core)
   endif()
-  if(NOT CORE_ONLY)
+  if(NOT CORE_ONLY AND WINDOW_TESTS)
     file(GLOB_RECURSE qt_tests CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tests/qt/*.cpp)
     if(qt_tests)
       add_executable(${name}_qt_tests ${qt_tests} ${PROJECT_SOURCE_DIR}/cmake/qt_test_main.cpp)
@@ -54,19 +54,29 @@ function(program_benchmarks name)
   endforeach()
 endfunction()
 
-# Fuzzers: every tests/fuzz/*.cpp defines LLVMFuzzerTestOneInput and becomes a libFuzzer
-# executable, built only with FUZZ=ON and clang (scripts/fuzz.sh).
+# Fuzzers: every tests/fuzz/*.cpp defines LLVMFuzzerTestOneInput. With FUZZ=ON and clang
+# each becomes a libFuzzer executable (scripts/fuzz.sh). In a sanitizer build without FUZZ
+# each is linked with cmake/fuzz_replay_main.cpp instead and a test runs it over its kept
+# corpus, tests/fuzz/corpus/<name>/, and then on random changes of those inputs for
+# FUZZ_SECONDS seconds.
+set(FUZZ_SECONDS 3 CACHE STRING "Seconds of random changes each fuzzer's test runs")
 function(program_fuzzers name)
-  if(NOT FUZZ)
-    return()
-  endif()
   file(GLOB fuzzers CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tests/fuzz/*.cpp)
   foreach(src ${fuzzers})
     get_filename_component(stem ${src} NAME_WE)
-    add_executable(${name}_fuzz_${stem} ${src})
+    if(FUZZ)
+      add_executable(${name}_fuzz_${stem} ${src})
+      target_compile_options(${name}_fuzz_${stem} PRIVATE -fsanitize=fuzzer)
+      target_link_options(${name}_fuzz_${stem} PRIVATE -fsanitize=fuzzer)
+    elseif(SANITIZE)
+      add_executable(${name}_fuzz_${stem} ${src} ${PROJECT_SOURCE_DIR}/cmake/fuzz_replay_main.cpp)
+      add_test(NAME ${name}_fuzz_${stem} COMMAND ${name}_fuzz_${stem} ${FUZZ_SECONDS}
+        ${CMAKE_CURRENT_SOURCE_DIR}/tests/fuzz/corpus/${stem})
+      set_tests_properties(${name}_fuzz_${stem} PROPERTIES LABELS fuzz TIMEOUT 300)
+    else()
+      continue()
+    endif()
     target_link_libraries(${name}_fuzz_${stem} PRIVATE ${name}_core)
-    target_compile_options(${name}_fuzz_${stem} PRIVATE -fsanitize=fuzzer)
-    target_link_options(${name}_fuzz_${stem} PRIVATE -fsanitize=fuzzer)
     set_target_properties(${name}_fuzz_${stem} PROPERTIES
       RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/fuzz)
   endforeach()

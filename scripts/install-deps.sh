@@ -14,6 +14,8 @@ packages=(
   trayer xdotool                     # the tray icon test: a tray host and real clicks
   clang-format                       # the formatting check (scripts/check-format.sh)
   desktop-file-utils appstream groff-base libxml2-utils  # validators of desktop/ files
+  file                               # CPack finds the executables to ask dpkg-shlibdeps about
+  shared-mime-info libglib2.0-bin    # the package test opens a bet file by its MIME type (gio)
 )
 missing=()
 for p in "${packages[@]}"; do

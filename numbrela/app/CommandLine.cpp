@@ -1,12 +1,15 @@
 #include "app/CommandLine.h"
 
+#include <cstdlib>
 #include <system_error>
+
+#include "files/CarpetaUsuario.h"
 
 namespace numbrela::app {
 
 std::optional<std::string> AnalizaLinea(int argc, char** argv, Opciones& o)
 {
-    o.CarpetaDatos = CarpetaDelPrograma(argc > 0 ? argv[0] : "");
+    bool carpetaElegida = false;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
         if (a == "--help" || a == "-h") {
@@ -17,12 +20,19 @@ std::optional<std::string> AnalizaLinea(int argc, char** argv, Opciones& o)
             if (i + 1 >= argc || std::string(argv[i + 1]).empty())
                 return "Error: --data-dir necesita una carpeta";
             o.CarpetaDatos = argv[++i];
+            carpetaElegida = true;
             std::error_code ec;
             if (!std::filesystem::is_directory(o.CarpetaDatos, ec))
                 return "Error: la carpeta de datos no existe: " + o.CarpetaDatos.string();
         } else {
             o.Resto.push_back(a);
         }
+    }
+    if (!carpetaElegida) {
+        const TCarpetaDatos d = CarpetaDeDatos(CarpetaDelPrograma(argc > 0 ? argv[0] : ""),
+                                               std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
+        o.CarpetaDatos = d.Carpeta;
+        o.AvisoCarpeta = d.Aviso;
     }
     return std::nullopt;
 }

@@ -11,7 +11,8 @@ namespace numbrela::app {
 struct Opciones {
     bool Ayuda = false;
     bool Version = false;
-    std::filesystem::path CarpetaDatos; // the program folder unless --data-dir
+    std::filesystem::path CarpetaDatos; // see CarpetaDeDatos, unless --data-dir
+    std::string AvisoCarpeta;           // why the user's data folder could not be used
     std::vector<std::string> Resto;     // everything else, in order
 };
 

@@ -9,6 +9,7 @@
 #include "ui/OrdenesSuerte.h"
 #include "ui/Pantalla.h"
 #include "ui/TPrimeraActivacion.h"
+#include "ui/TServicios.h"
 #include "ui/TVentanaPrincipal.h"
 #include "ui/TextosVentanas.h"
 
@@ -32,6 +33,9 @@ int ArrancaVentanas(int argc, char** argv, const Opciones& opciones)
     // Without a window manager nobody else gives the window the focus it starts with.
     ventana.activateWindow();
     QTimer::singleShot(0, &ventana, [&ventana, &opciones] {
+        if (!opciones.AvisoCarpeta.empty())
+            ui::TServicios::Actuales().Avisa(&ventana,
+                                             QString::fromStdString(opciones.AvisoCarpeta));
         ventana.AvisaDibujosQueFaltan();
         // A bet file named on the command line opens once the window is set up.
         if (!opciones.Resto.empty())

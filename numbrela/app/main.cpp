@@ -16,6 +16,8 @@ int main(int argc, char** argv)
         std::cerr << *error << "\n";
         return 2;
     }
+    if (!opciones.AvisoCarpeta.empty())
+        std::cerr << opciones.AvisoCarpeta << "\n";
     if (opciones.Ayuda) {
         std::cout << TextoAyuda() << TextoAyudaReducidas() << TextoAyudaApuestas()
                   << AyudaImprimirBoletos();

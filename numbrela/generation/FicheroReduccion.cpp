@@ -4,6 +4,7 @@
 #include <cctype>
 #include <fstream>
 #include <new>
+#include <sstream>
 
 #include "generation/NombresReduccion.h"
 #include "generation/TablaRangos.h"
@@ -21,7 +22,7 @@ std::int64_t Tamano(const std::filesystem::path& fichero)
     return ec ? -1 : static_cast<std::int64_t>(t);
 }
 
-TFalloLectura LeeRangos(std::ifstream& f, std::int64_t cuantos, int n,
+TFalloLectura LeeRangos(std::istream& f, std::int64_t cuantos, int n,
                         std::vector<std::uint32_t>& rangos)
 {
     try {
@@ -87,34 +88,25 @@ bool CabeceraReducidaCoherente(const CabeceraApuestas& c)
     return true;
 }
 
-TFalloLectura LeeRlv(const std::filesystem::path& fichero, int n, TReduccionLeida& leida)
+namespace {
+
+// The checks of a ".RLV" of tam bytes read from f, shared by the file and the bytes in memory.
+TFalloLectura LeeRlvDe(std::istream& f, std::int64_t tam, int n, TReduccionLeida& leida)
 {
     if (n < kMinReducidos || n > kMaxReducidos)
         return TFalloLectura::Ilegible;
-    const std::int64_t tam = Tamano(fichero);
-    if (tam < 0)
-        return TFalloLectura::NoExiste;
     // No system has more bets than combinations; a larger file is damaged, and is refused
     // before anything is allocated for it.
     if (tam == 0 || tam % 4 != 0 || tam / 4 > static_cast<std::int64_t>(kBinomio(n, 6)))
         return TFalloLectura::Ilegible;
-    std::ifstream f(fichero, std::ios::binary);
-    if (!f)
-        return TFalloLectura::NoExiste;
     return LeeRangos(f, tam / 4, n, leida.Rangos);
 }
 
-TFalloLectura LeeRlf(const std::filesystem::path& fichero, TReduccionLeida& leida)
+TFalloLectura LeeRlfDe(std::istream& f, std::int64_t tam, TReduccionLeida& leida)
 {
-    const std::int64_t tam = Tamano(fichero);
-    if (tam < 0)
-        return TFalloLectura::NoExiste;
     const auto cabecera = static_cast<std::int64_t>(kTamCabecera);
     if (tam < cabecera + 4 || (tam - cabecera) % 4 != 0)
         return TFalloLectura::Ilegible;
-    std::ifstream f(fichero, std::ios::binary);
-    if (!f)
-        return TFalloLectura::NoExiste;
     std::array<std::uint8_t, kTamCabecera> bloque{};
     f.seekg(tam - cabecera);
     if (!f.read(reinterpret_cast<char*>(bloque.data()), cabecera))
@@ -128,6 +120,44 @@ TFalloLectura LeeRlf(const std::filesystem::path& fichero, TReduccionLeida& leid
         return TFalloLectura::Ilegible;
     f.seekg(0);
     return LeeRangos(f, cuantos, n, leida.Rangos);
+}
+
+} // namespace
+
+TFalloLectura LeeRlv(const std::filesystem::path& fichero, int n, TReduccionLeida& leida)
+{
+    if (n < kMinReducidos || n > kMaxReducidos)
+        return TFalloLectura::Ilegible;
+    const std::int64_t tam = Tamano(fichero);
+    if (tam < 0)
+        return TFalloLectura::NoExiste;
+    std::ifstream f(fichero, std::ios::binary);
+    if (!f)
+        return TFalloLectura::NoExiste;
+    return LeeRlvDe(f, tam, n, leida);
+}
+
+TFalloLectura LeeRlf(const std::filesystem::path& fichero, TReduccionLeida& leida)
+{
+    const std::int64_t tam = Tamano(fichero);
+    if (tam < 0)
+        return TFalloLectura::NoExiste;
+    std::ifstream f(fichero, std::ios::binary);
+    if (!f)
+        return TFalloLectura::NoExiste;
+    return LeeRlfDe(f, tam, leida);
+}
+
+TFalloLectura LeeRlvBytes(std::string_view bytes, int n, TReduccionLeida& leida)
+{
+    std::istringstream f{std::string(bytes)};
+    return LeeRlvDe(f, static_cast<std::int64_t>(bytes.size()), n, leida);
+}
+
+TFalloLectura LeeRlfBytes(std::string_view bytes, TReduccionLeida& leida)
+{
+    std::istringstream f{std::string(bytes)};
+    return LeeRlfDe(f, static_cast<std::int64_t>(bytes.size()), leida);
 }
 
 bool AnalizaNombreRlf(const std::filesystem::path& fichero, int& n, int& garantia,

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "model/CabeceraApuestas.h"
@@ -28,6 +29,10 @@ TFalloLectura LeeRlv(const std::filesystem::path& fichero, int n, TReduccionLeid
 // header that agrees with itself (see CabeceraReducidaCoherente), and ranks valid for the
 // header's n.
 TFalloLectura LeeRlf(const std::filesystem::path& fichero, TReduccionLeida& leida);
+
+// The same two readers over a file's bytes already in memory (NoExiste never comes back).
+TFalloLectura LeeRlvBytes(std::string_view bytes, int n, TReduccionLeida& leida);
+TFalloLectura LeeRlfBytes(std::string_view bytes, TReduccionLeida& leida);
 
 // The header of a reduced system with fixed numbers that can be trusted: kind 3, a
 // guarantee 1..4, n in 7..49 equal to the chosen flags and to the list, 1..3 fixed

@@ -1,12 +1,15 @@
 #include "app/CommandLine.h"
 
+#include <cstdlib>
 #include <system_error>
+
+#include "settings/UserFolder.h"
 
 namespace orbel::app {
 
 std::optional<std::string> ParseCommandLine(int argc, char** argv, Options& o)
 {
-    o.dataDir = ProgramFolder(argc > 0 ? argv[0] : "");
+    bool chosen = false;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
         if (a == "--help" || a == "-h") {
@@ -17,12 +20,19 @@ std::optional<std::string> ParseCommandLine(int argc, char** argv, Options& o)
             if (i + 1 >= argc || std::string(argv[i + 1]).empty())
                 return "--data-dir needs a folder";
             o.dataDir = argv[++i];
+            chosen = true;
             std::error_code ec;
             if (!std::filesystem::is_directory(o.dataDir, ec))
                 return "The data folder does not exist: " + o.dataDir.string();
         } else {
             o.rest.push_back(a);
         }
+    }
+    if (!chosen) {
+        const DataFolder d = ResolveDataFolder(ProgramFolder(argc > 0 ? argv[0] : ""),
+                                               std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
+        o.dataDir = d.folder;
+        o.dataDirWarning = d.warning;
     }
     return std::nullopt;
 }

@@ -11,7 +11,8 @@ namespace orbel::app {
 struct Options {
     bool help = false;
     bool version = false;
-    std::filesystem::path dataDir; // the program folder unless --data-dir
+    std::filesystem::path dataDir; // see ResolveDataFolder, unless --data-dir
+    std::string dataDirWarning;    // why the user's folder could not be used
     std::vector<std::string> rest; // everything else, in order
 };
 

@@ -15,6 +15,8 @@ int main(int argc, char** argv)
         std::cerr << *error << "\n";
         return 2;
     }
+    if (!options.dataDirWarning.empty())
+        std::cerr << options.dataDirWarning << "\n";
     if (options.help) {
         std::cout << HelpText() << ZoneActionsHelp() << ClockActionsHelp() << SyncActionsHelpText();
         return 0;
