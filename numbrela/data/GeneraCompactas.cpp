@@ -55,6 +55,15 @@ std::uint64_t Movimientos(int n, int k)
     }
 }
 
+// The moves on the five groups' triples: fewer per number from 32 on, where a move costs
+// more and the shared machine allowed less time.
+std::uint64_t MovimientosGrupos(int n, int k)
+{
+    if (k != 3 || n < kDesdeCincoGrupos)
+        return 0;
+    return (n < 32 ? 600000ull : 200000ull) * static_cast<std::uint64_t>(n - 6);
+}
+
 bool Escribe(const std::filesystem::path& carpeta, const std::string& nombre,
              const std::vector<std::uint32_t>& rangos)
 {
@@ -132,7 +141,7 @@ int main(int argc, char** argv)
             p.Recalienta = k == 3 && n >= 30; // where the annealing gets stuck at one size
             p.Movimientos = Movimientos(n, k);
             p.CincoGrupos = k == 3 && n >= kDesdeCincoGrupos;
-            p.MovimientosGrupos = p.CincoGrupos ? 600000ull * static_cast<std::uint64_t>(n - 6) : 0;
+            p.MovimientosGrupos = MovimientosGrupos(n, k);
             const std::clock_t t0 = std::clock();
             const TResultadoBusqueda r = BuscaDisenoCompacto(n, k, p);
             const double segundos = static_cast<double>(std::clock() - t0) / CLOCKS_PER_SEC;
