@@ -28,8 +28,8 @@ TMascara AlAzarDentro(TMascara m, TAzar& azar)
     return TMascara{1} << Enesimo(m, azar.Uniforme(0, std::popcount(m) - 1));
 }
 
-// Whether m holds at least r positions (r <= 6), without a population count: this
-// machine's build has no popcount instruction and the library call costs more than this.
+// Whether m holds at least r positions (r <= 6), without a population count: the build
+// targets plain x86-64, where std::popcount is a library call that costs more than this.
 bool AlMenos(TMascara m, int r)
 {
     for (; r > 1; --r)

@@ -89,7 +89,7 @@ struct TParametrosBusqueda {
     std::int64_t UmbralLista = 300000;   // keep the list of uncovered combinations below this
     double Temperatura = 1.0;            // starting temperature of the annealing, in draws
     bool Recalienta = false;             // back to Temperatura whenever it has cooled down
-    bool CincoGrupos = false;            // al 3, start from bets built on five groups
+    bool CincoGrupos = false;            // al 3 from 10 numbers on, start from CincoGrupos
     std::uint64_t MovimientosGrupos = 0; // moves of the start on five groups
 };
 
