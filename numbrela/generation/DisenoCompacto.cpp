@@ -1,7 +1,6 @@
 #include "generation/DisenoCompacto.h"
 
 #include <algorithm>
-#include <array>
 #include <bit>
 #include <cmath>
 
