@@ -11,6 +11,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 
 #include "clocks/ClockWindow.h"
 #include "settings/AppSettings.h"
@@ -83,6 +84,8 @@ private:
     void BuildActions();
     void UpdateMenu();
     void Run(int id);
+    void OpenConvert();
+    void OpenTimeInZone();
     bool eventFilter(QObject* watched, QEvent* e) override;
 
     ShellConfig config_;
@@ -95,6 +98,8 @@ private:
     std::unique_ptr<CSyncClient> sync_;
     std::unique_ptr<TimeChangeWatch> timeWatch_;
     bool ended_ = false;
+    // Where the last double-click on the clock window was (it opens Convert).
+    std::optional<QPoint> doubleClickAt_;
 };
 
 } // namespace orbel

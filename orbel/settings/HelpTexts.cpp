@@ -32,8 +32,7 @@ Help (F1)             this text.
 About Orbel...        the program's version.
 Close (Alt+F4)        ends Orbel. The settings are saved when they changed.
 
-Convert, Time in Zone and Options are greyed while this version of Orbel does not have
-those windows.
+Options is greyed while this version of Orbel does not have that window.
 
 POINTING DEVICE (MOUSE) INTERFACE
 
@@ -173,6 +172,11 @@ OPTIONS
 
 Type a time in one row; the other row shows the time its clock shows at that moment, with
 its date. A time that cannot be read shows "Undefined".
+
+Clock       the first row starts on the clock of this computer's own zone, the second on
+            the clock you double-clicked (or the next clock when opened from the menu).
+            Choosing another clock in a row recomputes that row from the other one.
+Reset       puts the current time of the first row's clock back into it.
 )";
 
 constexpr std::string_view kTimeInZone = R"(INTRODUCTION
