@@ -3,6 +3,8 @@
 #include <climits>
 
 #include "sync/AdjustTimePage.h"
+#include "sync/ServerSetting.h"
+#include "sync/SocketErrors.h"
 #include "zones/StringTable.h"
 
 namespace orbel {
@@ -10,6 +12,7 @@ namespace {
 
 // The boxes the focus returns to.
 constexpr int kEveryBox = 3093;
+constexpr int kServerBox = 3081;
 constexpr int kUpdateBox = 3010;
 constexpr int kTitleBox = 3016;
 constexpr int kSupplementBox = 3017;
@@ -240,6 +243,10 @@ PageCheck StoreAdjustTimePage(CAppSettings& s, const AdjustTimePageValues& v,
     const std::optional<int> days = ParseIntervalDays(v.everyDays);
     if (!days)
         return Refused(IntervalDaysRangeMessage(), kEveryBox);
+    // A name longer than the name service takes can never be asked: it is not stored, so
+    // the automatic adjustment does not fail on it hour after hour.
+    if (ParseServerSetting(v.server).error == SocketError::NameTooLong)
+        return Refused(TooManyCharactersMessage(static_cast<int>(kMaxHostNameLength)), kServerBox);
     s.SetModified();
     const bool automatic = (s.displayFlags & kOptionAutoAdjust) != 0;
     if (v.automatic != automatic) {

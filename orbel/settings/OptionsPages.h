@@ -113,7 +113,8 @@ struct AdjustTimePageValues {
     std::string everyDays;
 };
 AdjustTimePageValues LoadAdjustTimePage(const CAppSettings& settings);
-// "Storing values": the days must be 1..365; then the settings are marked modified, the
+// "Storing values": the days must be 1..365 and the server's name (before any port or
+// comment) at most 255 characters; then the settings are marked modified, the
 // automatic flag follows the box (the first interval starting now when there was no
 // adjustment yet), the interval becomes days x 86400 and the server the typed text.
 PageCheck StoreAdjustTimePage(CAppSettings& settings, const AdjustTimePageValues& values,

@@ -1,5 +1,8 @@
 #include "sync/AdjustTimePage.h"
 
+#include "sync/ServerSetting.h"
+
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -78,6 +81,27 @@ AdjustTimeFields AdjustTimePageFields(const SyncRecord& r, DateTime now, DateTim
     }
     f.setToLocalTimeEnabled = f.adjustMinSecEnabled = AdjustButtonsEnabled(r);
     return f;
+}
+
+std::vector<ReadingRow> ReadingRows(const AdjustTimeFields& f)
+{
+    return {{AdjustTimeText::kUtc, f.utc},
+            {AdjustTimeText::kLocal, f.local},
+            {AdjustTimeText::kThisPc, f.thisPc},
+            {AdjustTimeText::kDifference, f.difference}};
+}
+
+std::vector<std::string> ServerBoxItems()
+{
+    std::vector<std::string> items;
+    const std::string& list = BuiltInServerList();
+    for (std::size_t start = 0; start <= list.size();) {
+        const std::size_t nl = std::min(list.find('\n', start), list.size());
+        if (nl > start)
+            items.push_back(list.substr(start, nl - start));
+        start = nl + 1;
+    }
+    return items;
 }
 
 std::string DownloadCaption(bool transferRunning)

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "sync/SyncRecord.h"
 #include "zones/DateTime.h"
@@ -27,6 +28,17 @@ struct AdjustTimeFields {
     bool setToLocalTimeEnabled = false;
     bool adjustMinSecEnabled = false;
 };
+
+// The page's read-only rows, top to bottom, as the window shows them: caption and text
+// (UTC, Local, This PC, Difference).
+struct ReadingRow {
+    std::string caption;
+    std::string text;
+};
+std::vector<ReadingRow> ReadingRows(const AdjustTimeFields& fields);
+
+// The lines the server box offers, in order (the first is the default server).
+std::vector<std::string> ServerBoxItems();
 
 // "%H:%M:%S", then " & N day(s)" when a whole day or more, then OK, behind or ahead:
 // "00:00:05 behind", "01:00:00 & 1 day(s) ahead", "00:00:00 OK".
