@@ -105,6 +105,8 @@ ClockShell::ClockShell(ShellConfig config) : config_(std::move(config))
 
 ClockShell::~ClockShell()
 {
+    if (options_)
+        options_->PressCancel();
     if (!ended_ && window_)
         EndProgram(*this, EndReason::Closed);
     delete tray_; // before the menu it shows
@@ -123,6 +125,8 @@ void ClockShell::Quit(EndReason why)
     if (ended_)
         return;
     ended_ = true;
+    if (options_)
+        options_->PressCancel(); // what was not applied is dropped, as with Cancel
     if (window_)
         EndProgram(*this, why);
     if (window_)
@@ -132,7 +136,9 @@ void ClockShell::Quit(EndReason why)
 
 void ClockShell::BuildActions()
 {
-    for (const MenuEntry& e : CommandMenu(ShellState{})) {
+    ShellState built;
+    built.optionsBuilt = true;
+    for (const MenuEntry& e : CommandMenu(built)) {
         if (e.separator) {
             menu_.addSeparator();
             continue;
@@ -155,6 +161,7 @@ void ClockShell::UpdateMenu()
     ShellState s;
     s.windowHidden = !window_ || !window_->isVisible();
     s.trayAvailable = tray_ != nullptr;
+    s.optionsBuilt = true;
     for (const MenuEntry& e : CommandMenu(s)) {
         if (e.separator)
             continue;
@@ -180,9 +187,35 @@ void ClockShell::Run(int id)
     case kCmdExit:
         Quit(EndReason::Closed);
         break;
-    default: // Options, Convert and Time in Zone have no window yet
+    case kCmdOptions:
+        OpenOptions();
+        break;
+    default: // Convert and Time in Zone have no window yet
         break;
     }
+}
+
+OptionsEnvironment ClockShell::OptionsEnv()
+{
+    OptionsEnvironment env;
+    env.settings = settings_.get();
+    env.clockWindow = window_.get();
+    env.sync = sync_.get();
+    env.systemClock = config_.systemClock;
+    env.zoneSources.programFolder = config_.platform.dataFolder;
+    env.zoneSources.referenceYear = config_.window.utcNow().Calendar().year;
+    env.utcNow = config_.window.utcNow;
+    env.localNow = config_.window.localNow;
+    env.locale = config_.window.locale;
+    env.showMessage = config_.showMessage;
+    return env;
+}
+
+CPSOptions* ClockShell::OpenOptions()
+{
+    if (!window_)
+        return nullptr;
+    return OpenOptionsSheet(options_, OptionsEnv(), &sheetRect_, window_.get());
 }
 
 void ClockShell::ToggleWindow()
