@@ -110,6 +110,8 @@ ClockShell::ClockShell(ShellConfig config) : config_(std::move(config))
 
 ClockShell::~ClockShell()
 {
+    if (options_)
+        options_->PressCancel();
     if (!ended_ && window_)
         EndProgram(*this, EndReason::Closed);
     delete tray_; // before the menu it shows
@@ -128,6 +130,8 @@ void ClockShell::Quit(EndReason why)
     if (ended_)
         return;
     ended_ = true;
+    if (options_)
+        options_->PressCancel(); // what was not applied is dropped, as with Cancel
     if (window_)
         EndProgram(*this, why);
     if (window_)
@@ -137,7 +141,9 @@ void ClockShell::Quit(EndReason why)
 
 void ClockShell::BuildActions()
 {
-    for (const MenuEntry& e : CommandMenu(ShellState{})) {
+    ShellState built;
+    built.optionsBuilt = true;
+    for (const MenuEntry& e : CommandMenu(built)) {
         if (e.separator) {
             menu_.addSeparator();
             continue;
@@ -162,6 +168,7 @@ void ClockShell::UpdateMenu()
     s.trayAvailable = tray_ != nullptr;
     s.convertBuilt = true;
     s.timeInZoneBuilt = true;
+    s.optionsBuilt = true;
     for (const MenuEntry& e : CommandMenu(s)) {
         if (e.separator)
             continue;
@@ -193,7 +200,10 @@ void ClockShell::Run(int id)
     case kCmdTimeInZone:
         OpenTimeInZone();
         break;
-    default: // Options has no window yet
+    case kCmdOptions:
+        OpenOptions();
+        break;
+    default:
         break;
     }
 }
@@ -224,6 +234,29 @@ void ClockShell::OpenTimeInZone()
     TimeInZoneWindow window(std::move(zones), config_.window.utcNow, config_.window.locale,
                             window_.get());
     window.exec();
+}
+
+OptionsEnvironment ClockShell::OptionsEnv()
+{
+    OptionsEnvironment env;
+    env.settings = settings_.get();
+    env.clockWindow = window_.get();
+    env.sync = sync_.get();
+    env.systemClock = config_.systemClock;
+    env.zoneSources.programFolder = config_.platform.dataFolder;
+    env.zoneSources.referenceYear = config_.window.utcNow().Calendar().year;
+    env.utcNow = config_.window.utcNow;
+    env.localNow = config_.window.localNow;
+    env.locale = config_.window.locale;
+    env.showMessage = config_.showMessage;
+    return env;
+}
+
+CPSOptions* ClockShell::OpenOptions()
+{
+    if (!window_)
+        return nullptr;
+    return OpenOptionsSheet(options_, OptionsEnv(), &sheetRect_, window_.get());
 }
 
 void ClockShell::ToggleWindow()

@@ -1,5 +1,7 @@
 // The help texts of every window, in English, as the help window shows them.
+#include <algorithm>
 #include <array>
+#include <cctype>
 #include <utility>
 
 #include "settings/Shell.h"
@@ -31,8 +33,6 @@ Options... (O)        the clocks, their look, their colours and fonts, time zone
 Help (F1)             this text.
 About Orbel...        the program's version.
 Close (Alt+F4)        ends Orbel. The settings are saved when they changed.
-
-Options is greyed while this version of Orbel does not have that window.
 
 POINTING DEVICE (MOUSE) INTERFACE
 
@@ -203,8 +203,16 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 8> kTexts = 
 
 std::string_view HelpTextOf(std::string_view name)
 {
+    // Names are matched without regard to case ("CPPClocks" is CPPCLOCKS).
+    const auto same = [](std::string_view a, std::string_view b) {
+        return a.size() == b.size() &&
+               std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+                   return std::toupper(static_cast<unsigned char>(x)) ==
+                          std::toupper(static_cast<unsigned char>(y));
+               });
+    };
     for (const auto& [n, text] : kTexts)
-        if (n == name)
+        if (same(n, name))
             return text;
     return {};
 }
