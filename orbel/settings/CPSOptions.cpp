@@ -13,8 +13,10 @@
 #include "clocks/ClockWindow.h"
 #include "settings/AppSettings.h"
 #include "settings/CPPClocks.h"
+#include "settings/CPPDST.h"
 #include "settings/CPPFormat.h"
 #include "settings/CPPStyle.h"
+#include "settings/CPPSynch.h"
 #include "settings/HelpWindow.h"
 
 namespace orbel {
@@ -33,9 +35,9 @@ CPPParent* MakePage(int index, CPSOptions& sheet)
     case 2:
         return new CPPStyle(sheet);
     case 3:
-        return new PlaceholderPage(sheet, "CPPSynch", QStringLiteral("Adjust Time"));
+        return new CPPSynch(sheet);
     case 4:
-        return new PlaceholderPage(sheet, "CPPDST", QStringLiteral("TZI"));
+        return new CPPDST(sheet);
     default:
         return nullptr;
     }
