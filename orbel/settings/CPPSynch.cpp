@@ -191,6 +191,10 @@ void CPPSynch::ShowReading()
     }
     while (rows_.size() < rows.size()) {
         Row r{new QLabel(this), ReadOnly(this, {})};
+        // Wide enough for the longest difference without scrolling.
+        r.field->setMinimumWidth(r.field->fontMetrics().horizontalAdvance(
+                                     QStringLiteral("00:00:00 & 3650 day(s) behind")) +
+                                 12);
         readings_->addRow(r.label, r.field);
         rows_.push_back(r);
     }

@@ -309,8 +309,22 @@ TEST_F(ConversionWindows, DISABLED_ShotSettings)
         c.name = name;
         CopyZone(c.zone, Zone(zone));
     }
+    // A time server started by hand: loopback_time_server.py --port 3737 --offset 3725
+    s.server = "127.0.0.1:3737 loopback";
     s.SetModified();
     EXPECT_TRUE(s.Save().ok);
+    // And a corrected database: Madrid corrected, Tokyo replaced.
+    CRegTimeZoneList file;
+    for (const char* key : {"Europe/Madrid", "Asia/Tokyo"}) {
+        CRegTimeZone r = Zone(key);
+        r.flags = std::string(key) == "Asia/Tokyo" ? 3u : CRegTimeZone::kCorrectionFlag;
+        r.info.DaylightBias = -60;
+        r.info.DaylightDate = {0, 4, 0, 1, 2, 0, 0, 0};
+        r.info.StandardDate = {0, 9, 0, 5, 3, 0, 0, 0};
+        file.Add(r);
+    }
+    std::string error;
+    EXPECT_TRUE(SaveZoneDatabase(file, config.platform.dataFolder, utc, error)) << error;
 }
 
 } // namespace
