@@ -62,6 +62,8 @@ CPPClocks::CPPClocks(CPSOptions& sheet) : CPPParent(sheet, "CPPClocks", QStringL
     zone_->setAccessibleName(QStringLiteral("Time zone"));
     zone_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     zone_->setMinimumContentsLength(32);
+    // A list of twenty lines under the box, not one that covers the screen.
+    zone_->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
     zone_->setMaxVisibleItems(20);
     SetControlId(zone_, 3034);
     daylight_ =
