@@ -42,6 +42,7 @@ public:
 
     // A page's changed state moved: Apply follows it.
     void PageChanged();
+    QPushButton* OkButton() { return ok_; }
     QPushButton* CancelButton() { return cancel_; }
     QPushButton* ApplyButton() { return apply_; }
 
