@@ -14,6 +14,7 @@ packages=(
   trayer xdotool                     # the tray icon test: a tray host and real clicks
   clang-format                       # the formatting check (scripts/check-format.sh)
   desktop-file-utils appstream groff-base libxml2-utils  # validators of desktop/ files
+  chrony libcap2-bin                 # a real NTP server on loopback; capsh drops the clock right
 )
 missing=()
 for p in "${packages[@]}"; do
@@ -27,5 +28,33 @@ if [ ${#missing[@]} -gt 0 ]; then
   fi
   export DEBIAN_FRONTEND=noninteractive
   apt-get update -q
-  apt-get install -y -q --no-install-recommends "${missing[@]}"
+  # chrony's package starts its time service, which would steer this machine's clock; the
+  # tests start chronyd themselves. A policy that refuses every service start covers the
+  # installation (an existing policy is left as it is).
+  policy=/usr/sbin/policy-rc.d
+  own_policy=0
+  if [ ! -e "$policy" ]; then
+    printf '#!/bin/sh\nexit 101\n' >"$policy"
+    chmod 755 "$policy"
+    own_policy=1
+  fi
+  status=0
+  apt-get install -y -q --no-install-recommends "${missing[@]}" || status=$?
+  if [ "$own_policy" -eq 1 ]; then rm -f "$policy"; fi
+  [ "$status" -eq 0 ] || exit "$status"
+fi
+# Whatever installed it, chrony's service stays off: under systemd it is disabled and
+# stopped, elsewhere its start-up links are removed and a running daemon is stopped.
+if dpkg-query -W -f='${Status}' chrony 2>/dev/null | grep -q "install ok installed" &&
+  [ "$(id -u)" -eq 0 ]; then
+  if [ -d /run/systemd/system ]; then
+    systemctl disable --now chrony.service >/dev/null 2>&1 || true
+  else
+    # Off for a later boot too, whichever init system it is.
+    if command -v systemctl >/dev/null; then systemctl disable chrony.service >/dev/null 2>&1 || true; fi
+    update-rc.d chrony disable >/dev/null 2>&1 || true
+    if [ -r /run/chrony/chronyd.pid ] && kill -0 "$(cat /run/chrony/chronyd.pid)" 2>/dev/null; then
+      kill "$(cat /run/chrony/chronyd.pid)"
+    fi
+  fi
 fi

@@ -1,12 +1,14 @@
 // Compact reductions: one move of the search (a position of a bet swapped for another and
 // back, with the counts and the list of uncovered draws kept) on the delivered designs
-// with one bet taken out, the guarantee check of a design, and reading a delivered file
+// with one bet taken out, one move of the search on five groups' triples (al 3), the
+// guarantee check of a design, and reading a delivered file
 // with its check (what --reduce --compact does before printing).
 //
 //   build/bench/numbrela_bench_Compactas [--benchmark_repetitions=5 ...]
 #include <benchmark/benchmark.h>
 
 #include <bit>
+#include <ctime>
 #include <filesystem>
 #include <vector>
 
@@ -68,21 +70,53 @@ void Movimiento(benchmark::State& st)
             entra = TMascara{1} << azar.Uniforme(0, n - 1);
         while (entra & antes);
         const TMascara despues = (antes & ~sale) | entra;
-        c.Quita(antes);
-        c.Pon(despues);
+        c.Cambia(antes, despues);
         benchmark::DoNotOptimize(c.SinCubrir());
-        c.Quita(despues);
-        c.Pon(antes);
+        c.Cambia(despues, antes);
     }
     st.counters["sin_cubrir"] = static_cast<double>(c.SinCubrir());
     st.SetLabel("two moves per iteration (there and back)");
 }
+// Al 3 only below 18 numbers: from there on the search moves on five groups' triples (the
+// designs are much tighter, and one bet less uncovers thousands of draws).
 BENCHMARK(Movimiento)
-    ->Args({20, 3})
-    ->Args({49, 3})
+    ->Args({12, 3})
+    ->Args({17, 3})
     ->Args({30, 4})
     ->Args({49, 4})
     ->Args({30, 5})
+    ->Unit(benchmark::kMicrosecond);
+
+double SegundosDeProceso()
+{
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
+}
+
+// The moves are inside one call, after its greedy start: the processor time of a call with
+// a million moves less that of the same call with none, per move (the reported time).
+void MovimientoCincoGrupos(benchmark::State& st)
+{
+    const int n = static_cast<int>(st.range(0));
+    const std::uint64_t movimientos = 1000000;
+    for (auto _ : st) {
+        const double t0 = SegundosDeProceso();
+        TAzar a(1);
+        benchmark::DoNotOptimize(CincoGrupos(n, 8, 0, a));
+        const double t1 = SegundosDeProceso();
+        TAzar b(1);
+        benchmark::DoNotOptimize(CincoGrupos(n, 8, movimientos, b));
+        const double t2 = SegundosDeProceso();
+        st.SetIterationTime(((t2 - t1) - (t1 - t0)) / static_cast<double>(movimientos));
+    }
+    st.SetLabel("processor time per move");
+}
+BENCHMARK(MovimientoCincoGrupos)
+    ->Arg(30)
+    ->Arg(49)
+    ->UseManualTime()
+    ->Iterations(1)
     ->Unit(benchmark::kMicrosecond);
 
 void Comprobacion(benchmark::State& st)

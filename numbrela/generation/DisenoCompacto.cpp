@@ -22,6 +22,20 @@ int Enesimo(TMascara m, int i)
     return Bajo(m);
 }
 
+TMascara AlAzarDentro(TMascara m, TAzar& azar)
+{
+    return TMascara{1} << Enesimo(m, azar.Uniforme(0, std::popcount(m) - 1));
+}
+
+// Whether m holds at least r positions (r <= 6), without a population count: the build
+// targets plain x86-64, where std::popcount is a library call that costs more than this.
+bool AlMenos(TMascara m, int r)
+{
+    for (; r > 1; --r)
+        m &= m - 1;
+    return r <= 0 || m != 0;
+}
+
 // The k-subsets of the six positions of a bet, as masks.
 template <class F> void SubconjuntosDe(TMascara apuesta, int k, F&& f)
 {
@@ -46,7 +60,8 @@ TCoberturaSeis::TCoberturaSeis(int n, int k)
     : n_(n), k_(k), todas_(n >= 64 ? ~TMascara{0} : (TMascara{1} << n) - 1),
       sinCubrir_(static_cast<std::int64_t>(Combinaciones(n, 6))),
       cuenta_(static_cast<std::size_t>(Combinaciones(n, k)), 0),
-      siguientes_(static_cast<std::size_t>(Combinaciones(n, k - 1)), 0)
+      siguientes_(k == 3 ? std::size_t{64 * 64} : static_cast<std::size_t>(Combinaciones(n, k - 1)),
+                  0)
 {
     for (int m = 0; m <= 6; ++m)
         for (unsigned s = 0; s < (1u << m); ++s)
@@ -72,12 +87,25 @@ void TCoberturaSeis::Extiende(int* s, int m, TMascara actual, TMascara prohibido
         return;
     }
     TMascara c = candidatos & ~prohibidos;
+    if (m == 5) { // prohibidos already holds every x that would complete a marked k-subset
+        for (; c; c &= c - 1)
+            f(actual | (c & -c));
+        return;
+    }
     while (c) {
         const int x = Bajo(c);
         c &= c - 1;
-        if (std::popcount(c) < 5 - m)
+        if (!AlMenos(c, 5 - m))
             return;
         TMascara p = prohibidos;
+        if (k_ == 3) { // the pairs x makes, straight from the pair table
+            const TMascara* fila = &siguientes_[static_cast<std::size_t>(x) * 64];
+            for (int j = 0; j < m; ++j)
+                p |= fila[s[j]];
+            s[m] = x;
+            Extiende(s, m + 1, actual | (TMascara{1} << x), p, c, f);
+            continue;
+        }
         // The (k-1)-subsets that x makes with what is already there.
         for (std::uint8_t sub : subconjuntos_[m]) {
             TMascara t = TMascara{1} << x;
@@ -95,6 +123,12 @@ TMascara TCoberturaSeis::Prohibidos(TMascara base, int* s, int& m) const
     TMascara p = 0;
     for (TMascara b = base; b; b &= b - 1) {
         const int x = Bajo(b);
+        if (k_ == 3) {
+            for (int j = 0; j < m; ++j)
+                p |= siguientes_[static_cast<std::size_t>(x) * 64 + static_cast<std::size_t>(s[j])];
+            s[m++] = x;
+            continue;
+        }
         for (std::uint8_t sub : subconjuntos_[m]) {
             TMascara t = TMascara{1} << x;
             for (unsigned r = sub; r; r &= r - 1)
@@ -142,14 +176,29 @@ void TCoberturaSeis::Marca(TMascara ksub)
         });
     else
         sinCubrir_ -= Cuenta(ksub, todas_);
-    for (TMascara r = ksub; r; r &= r - 1)
-        siguientes_[Indice(ksub & ~(r & -r))] |= r & -r;
+    Senala(ksub, true);
+}
+
+void TCoberturaSeis::Senala(TMascara ksub, bool marcado)
+{
+    for (TMascara r = ksub; r; r &= r - 1) {
+        const TMascara x = r & -r, resto = ksub & ~x;
+        if (k_ == 3) { // both orders of the pair, so a walk reads one row
+            const auto a = static_cast<std::size_t>(Bajo(resto)),
+                       b = static_cast<std::size_t>(63 - std::countl_zero(resto));
+            siguientes_[a * 64 + b] =
+                marcado ? siguientes_[a * 64 + b] | x : siguientes_[a * 64 + b] & ~x;
+            siguientes_[b * 64 + a] = siguientes_[a * 64 + b];
+        } else {
+            auto& s = siguientes_[Indice(resto)];
+            s = marcado ? s | x : s & ~x;
+        }
+    }
 }
 
 void TCoberturaSeis::Desmarca(TMascara ksub)
 {
-    for (TMascara r = ksub; r; r &= r - 1)
-        siguientes_[Indice(ksub & ~(r & -r))] &= ~(r & -r);
+    Senala(ksub, false);
     if (conLista_)
         Recorre(ksub, todas_, [&](TMascara seis) {
             AnadeALista(seis);
@@ -173,6 +222,12 @@ void TCoberturaSeis::Quita(TMascara apuesta)
         if (--cuenta_[Indice(sub)] == 0)
             Desmarca(sub);
     });
+}
+
+void TCoberturaSeis::Cambia(TMascara antes, TMascara despues)
+{
+    Pon(despues);
+    Quita(antes);
 }
 
 std::int64_t TCoberturaSeis::Ganancia(TMascara apuesta) const
@@ -251,11 +306,6 @@ TMascara TCoberturaSeis::SinCubrirAlAzar(TAzar& azar) const
 
 namespace {
 
-TMascara AlAzarDentro(TMascara m, TAzar& azar)
-{
-    return TMascara{1} << Enesimo(m, azar.Uniforme(0, std::popcount(m) - 1));
-}
-
 // A bet that covers `seis`: j of its positions (k..6 at random, and at least 12 - n so
 // that enough positions remain outside it) and others at random.
 TMascara Candidata(TMascara seis, int k, int n, TAzar& azar)
@@ -272,7 +322,195 @@ TMascara Candidata(TMascara seis, int k, int n, TAzar& azar)
     return b;
 }
 
+// The triples the start on five groups must cover (see CincoGrupos), each with the number
+// of bets holding it, and the list of those no bet holds.
+class TTriplesCincoGrupos {
+public:
+    explicit TTriplesCincoGrupos(int n)
+        : cuenta_(kBinomio(n, 3), 0), necesaria_(kBinomio(n, 3), 0), lugar_(kBinomio(n, 3), -1)
+    {
+        auto grupo = [n](int x) { return x * 5 / n; };
+        for (int a = 0; a < n; ++a)
+            for (int b = a + 1; b < n; ++b)
+                for (int c = b + 1; c < n; ++c) {
+                    const int ga = grupo(a), gb = grupo(b), gc = grupo(c);
+                    // Sorted positions: two in one group means a, b or b, c share it.
+                    if ((ga == gb && gb == gc) || (ga == gb && gc == (ga + 1) % 5) ||
+                        (gb == gc && ga == (gb + 1) % 5)) {
+                        const std::uint32_t t = Indice(a, b, c);
+                        necesaria_[t] = 1;
+                        lugar_[t] = static_cast<std::int32_t>(faltan_.size());
+                        faltan_.push_back(t);
+                    }
+                }
+    }
+
+    std::size_t Faltan() const { return faltan_.size(); }
+    // A triple still uncovered, at random, as a mask.
+    TMascara FaltaAlAzar(TAzar& azar) const
+    {
+        std::uint32_t t = faltan_[static_cast<std::size_t>(
+            azar.Uniforme(0, static_cast<int>(faltan_.size()) - 1))];
+        // Undo the colex index: the largest c with C(c, 3) <= t, and so on.
+        TMascara m = 0;
+        for (int j = 3; j >= 1; --j) {
+            int x = j - 1;
+            while (kBinomio(x + 1, j) <= t)
+                ++x;
+            t -= kBinomio(x, j);
+            m |= TMascara{1} << x;
+        }
+        return m;
+    }
+    // Uncovered triples x would complete with two positions of `bet`.
+    int Completa(TMascara apuesta, int x) const
+    {
+        int g = 0;
+        for (TMascara a = apuesta; a; a &= a - 1)
+            for (TMascara b = a & (a - 1); b; b &= b - 1) {
+                const std::uint32_t t = Indice(x, Bajo(a), Bajo(b));
+                g += necesaria_[t] && cuenta_[t] == 0;
+            }
+        return g;
+    }
+    void Pon(TMascara apuesta) { Triples(apuesta, +1); }
+    void Quita(TMascara apuesta) { Triples(apuesta, -1); }
+
+private:
+    static std::uint32_t Indice(int a, int b, int c)
+    {
+        if (a > b)
+            std::swap(a, b);
+        if (b > c)
+            std::swap(b, c);
+        if (a > b)
+            std::swap(a, b);
+        return kBinomio(a, 1) + kBinomio(b, 2) + kBinomio(c, 3);
+    }
+    void Triples(TMascara apuesta, int d)
+    {
+        int e[6], m = 0;
+        for (TMascara a = apuesta; a; a &= a - 1)
+            e[m++] = Bajo(a);
+        for (int i = 0; i < m; ++i)
+            for (int j = i + 1; j < m; ++j)
+                for (int l = j + 1; l < m; ++l) {
+                    const std::uint32_t t = Indice(e[i], e[j], e[l]);
+                    if (!necesaria_[t])
+                        continue;
+                    if (d > 0 && cuenta_[t]++ == 0) {
+                        const auto i0 = static_cast<std::size_t>(lugar_[t]);
+                        faltan_[i0] = faltan_.back();
+                        lugar_[faltan_[i0]] = static_cast<std::int32_t>(i0);
+                        faltan_.pop_back();
+                        lugar_[t] = -1;
+                    } else if (d < 0 && --cuenta_[t] == 0) {
+                        lugar_[t] = static_cast<std::int32_t>(faltan_.size());
+                        faltan_.push_back(t);
+                    }
+                }
+    }
+
+    std::vector<std::uint16_t> cuenta_;   // bets holding each triple
+    std::vector<std::uint8_t> necesaria_; // the triples to cover
+    std::vector<std::int32_t> lugar_;     // a needed triple's place in faltan_, or -1
+    std::vector<std::uint32_t> faltan_;   // the needed triples no bet holds
+};
+
+// How many positions two masks share, for masks of at most six.
+int Comunes(TMascara a, TMascara b)
+{
+    int r = 0;
+    for (TMascara m = a & b; m; m &= m - 1)
+        ++r;
+    return r;
+}
+
 } // namespace
+
+std::vector<TMascara> CincoGrupos(int n, int intentos, std::uint64_t movimientos, TAzar& azar)
+{
+    TTriplesCincoGrupos t(n);
+    const TMascara todas = (TMascara{1} << n) - 1;
+    std::vector<TMascara> apuestas;
+    while (t.Faltan() > 0) {
+        const TMascara triple = t.FaltaAlAzar(azar);
+        TMascara mejor = 0;
+        int ganancia = -1;
+        for (int i = 0; i < intentos; ++i) {
+            TMascara apuesta = triple;
+            int g = 1;
+            while (!AlMenos(apuesta, 6)) {
+                int mejorX = -1, mejorG = -1, empates = 0;
+                for (TMascara fuera = todas & ~apuesta; fuera; fuera &= fuera - 1) {
+                    const int x = Bajo(fuera);
+                    const int gx = t.Completa(apuesta, x);
+                    if (gx > mejorG) {
+                        mejorG = gx;
+                        mejorX = x;
+                        empates = 1;
+                    } else if (gx == mejorG && azar.Uniforme(0, empates++) == 0) {
+                        mejorX = x;
+                    }
+                }
+                g += mejorG;
+                apuesta |= TMascara{1} << mejorX;
+            }
+            if (g > ganancia) {
+                ganancia = g;
+                mejor = apuesta;
+            }
+        }
+        t.Pon(mejor);
+        apuestas.push_back(mejor);
+    }
+
+    // Remove and repair, on the triples.
+    std::vector<TMascara> mejores = apuestas;
+    std::uint64_t hechos = 0;
+    const double temperatura = 0.3; // in triples; a constant one did best here
+    while (hechos < movimientos && apuestas.size() > 1) {
+        if (t.Faltan() == 0) {
+            mejores = apuestas;
+            const auto j =
+                static_cast<std::size_t>(azar.Uniforme(0, static_cast<int>(apuestas.size()) - 1));
+            t.Quita(apuestas[j]);
+            apuestas[j] = apuestas.back();
+            apuestas.pop_back();
+        }
+        ++hechos;
+        const TMascara triple = t.FaltaAlAzar(azar);
+        std::size_t elegida = 0;
+        int mejorComun = -1, empates = 0;
+        for (std::size_t j = 0; j < apuestas.size(); ++j) {
+            const int comun = Comunes(apuestas[j], triple);
+            if (comun > mejorComun) {
+                mejorComun = comun;
+                elegida = j;
+                empates = 1;
+            } else if (comun == mejorComun && azar.Uniforme(0, empates++) == 0) {
+                elegida = j;
+            }
+        }
+        const TMascara antes = apuestas[elegida];
+        const TMascara despues =
+            (antes & ~AlAzarDentro(antes & ~triple, azar)) | AlAzarDentro(triple & ~antes, azar);
+        const auto f0 = static_cast<std::int64_t>(t.Faltan());
+        t.Pon(despues);
+        t.Quita(antes);
+        const std::int64_t d = static_cast<std::int64_t>(t.Faltan()) - f0;
+        if (d <= 0 || static_cast<double>(azar.Siguiente()) <
+                          4294967296.0 * std::exp(-static_cast<double>(d) / temperatura)) {
+            apuestas[elegida] = despues;
+        } else {
+            t.Pon(antes);
+            t.Quita(despues);
+        }
+    }
+    if (t.Faltan() == 0 && apuestas.size() < mejores.size())
+        mejores = apuestas;
+    return mejores;
+}
 
 TResultadoBusqueda BuscaDisenoCompacto(int n, int k, const TParametrosBusqueda& p)
 {
@@ -281,7 +519,12 @@ TResultadoBusqueda BuscaDisenoCompacto(int n, int k, const TParametrosBusqueda& 
     TCoberturaSeis c(n, k);
     std::vector<TMascara> apuestas;
 
-    // Greedy start.
+    if (k == 3 && p.CincoGrupos && n >= 10)
+        for (TMascara a : CincoGrupos(n, p.Candidatos, p.MovimientosGrupos, azar)) {
+            c.Pon(a);
+            apuestas.push_back(a);
+        }
+    // Greedy start (or its completion: the five groups already cover everything).
     while (c.SinCubrir() > 0) {
         if (!c.ConLista() && c.SinCubrir() <= p.UmbralLista)
             c.SigueLista();
@@ -355,8 +598,7 @@ TResultadoBusqueda BuscaDisenoCompacto(int n, int k, const TParametrosBusqueda& 
             const TMascara entra = AlAzarDentro(seis & ~antes, azar);
             const TMascara despues = (antes & ~sale) | entra;
             const std::int64_t u0 = c.SinCubrir();
-            c.Quita(antes);
-            c.Pon(despues);
+            c.Cambia(antes, despues);
             const std::int64_t d = c.SinCubrir() - u0;
             const bool acepta =
                 d <= 0 || static_cast<double>(azar.Siguiente()) <
@@ -364,8 +606,7 @@ TResultadoBusqueda BuscaDisenoCompacto(int n, int k, const TParametrosBusqueda& 
             if (acepta) {
                 apuestas[elegida] = despues;
             } else {
-                c.Quita(despues);
-                c.Pon(antes);
+                c.Cambia(despues, antes);
             }
             // Cools; with Recalienta it warms up again once cold, so a search stuck at one
             // size keeps moving instead of circling in one valley.

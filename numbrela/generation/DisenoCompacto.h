@@ -34,6 +34,9 @@ public:
 
     void Pon(TMascara apuesta);
     void Quita(TMascara apuesta);
+    // One bet becomes another: the new one is put first, so the k-subsets both hold never
+    // pass through zero and only those that differ cost a walk.
+    void Cambia(TMascara antes, TMascara despues);
     // How many uncovered combinations `apuesta` would cover, without adding it.
     std::int64_t Ganancia(TMascara apuesta) const;
     bool Cubierta(TMascara seis) const;
@@ -50,6 +53,8 @@ private:
     std::uint32_t Indice(TMascara m) const;
     void Marca(TMascara ksub);
     void Desmarca(TMascara ksub);
+    // Records in siguientes_ that ksub is marked or no longer is.
+    void Senala(TMascara ksub, bool marcado);
     // Calls f(combination) for every combination of six that holds `base`, takes its other
     // positions from `universo` and holds no marked k-subset.
     void Recorre(TMascara base, TMascara universo, const std::function<void(TMascara)>& f) const;
@@ -67,7 +72,9 @@ private:
     TMascara todas_;
     std::int64_t sinCubrir_;
     std::vector<std::uint16_t> cuenta_; // bets holding each k-subset
-    std::vector<TMascara> siguientes_;  // per (k-1)-subset T: the x with T + x marked
+    // Per (k-1)-subset T: the x with T + x marked. Al 3 a T is a pair {a, b}, kept at
+    // a * 64 + b and at b * 64 + a; otherwise at T's colex index.
+    std::vector<TMascara> siguientes_;
     std::vector<std::uint8_t>
         subconjuntos_[7]; // per size m: the (k-2)-subsets of 0..m-1 as bit masks
     bool conLista_ = false;
@@ -77,11 +84,13 @@ private:
 
 struct TParametrosBusqueda {
     std::uint64_t Semilla = 1;
-    int Candidatos = 40;               // candidates weighed at each greedy step
-    std::uint64_t Movimientos = 0;     // local-search moves, all sizes together
-    std::int64_t UmbralLista = 300000; // keep the list of uncovered combinations below this
-    double Temperatura = 1.0;          // starting temperature of the annealing, in draws
-    bool Recalienta = false;           // back to Temperatura whenever it has cooled down
+    int Candidatos = 40;                 // candidates weighed at each greedy step
+    std::uint64_t Movimientos = 0;       // local-search moves, all sizes together
+    std::int64_t UmbralLista = 300000;   // keep the list of uncovered combinations below this
+    double Temperatura = 1.0;            // starting temperature of the annealing, in draws
+    bool Recalienta = false;             // back to Temperatura whenever it has cooled down
+    bool CincoGrupos = false;            // al 3 from 10 numbers on, start from CincoGrupos
+    std::uint64_t MovimientosGrupos = 0; // moves of the start on five groups
 };
 
 struct TResultadoBusqueda {
@@ -90,12 +99,27 @@ struct TResultadoBusqueda {
     std::uint64_t MovimientosHechos = 0;
 };
 
-// Greedy start: while something is uncovered, draw an uncovered combination, weigh
-// `Candidatos` bets that cover it (part of it plus other positions, and itself) and keep
-// the one that covers most uncovered combinations. Then remove and repair: take out the
-// bet whose loss uncovers least, and anneal (move one position of a bet that is one short
-// of an uncovered combination into it) until everything is covered again; repeat while
-// moves remain. Returns the smallest covering found. Same arguments, same bets.
+// Al 3, a design built on five groups of positions (0..n-1 cut into five runs as equal as
+// possible). Six numbers spread over five groups put three in one group, or two in some
+// group and at least one in the next (cyclically): when no group holds three, the groups
+// holding two are one more than the empty ones (2 t2 + t1 = 6 and t0 + t1 + t2 = 5), and
+// an empty group follows only one group, so some group holding two is followed by one
+// that is not empty. So bets that hold every triple inside a group and every pair of a
+// group with every position of the next give the guarantee, and covering those triples
+// is a far smaller problem than the draws themselves: a move changes twenty counts.
+// Greedy first (around a random triple still uncovered a bet grows one position at a
+// time, each time the one that completes most uncovered triples; the best of `intentos`
+// such bets is kept), then remove and repair on the triples (a bet that shares most with
+// a random uncovered triple takes one of its positions in place of another, accepted at
+// a constant temperature) for `movimientos` moves. Returns the smallest design found.
+std::vector<TMascara> CincoGrupos(int n, int intentos, std::uint64_t movimientos, TAzar& azar);
+
+// Greedy start (al 3 with CincoGrupos, from its design): while something is uncovered, draw an
+// uncovered combination, weigh `Candidatos` bets that cover it (part of it plus other positions,
+// and itself) and keep the one that covers most uncovered combinations. Then remove and repair:
+// take out the bet whose loss uncovers least, and anneal (move one position of a bet that is one
+// short of an uncovered combination into it) until everything is covered again; repeat while moves
+// remain. Returns the smallest covering found. Same arguments, same bets.
 TResultadoBusqueda BuscaDisenoCompacto(int n, int k, const TParametrosBusqueda& p);
 
 } // namespace numbrela

@@ -77,6 +77,8 @@ void PrintFields(const SyncRecord& record, SystemClock& clock)
                              LocaleFormatter(UserLocaleTexts()));
     std::cout << "UTC: " << f.utc << "\nLocal: " << f.local << "\nThis PC: " << f.thisPc
               << "\nDifference: " << f.difference << "\n";
+    if (!f.offset.empty())
+        std::cout << "Offset: " << f.offset << "\nDelay: " << f.delay << "\n";
 }
 
 } // namespace
@@ -177,7 +179,9 @@ std::string SyncActionsHelpText()
     return "  --query [SERVER] [--timeout S]\n"
            "                     ask a time server (RFC 868) for the time and show it beside\n"
            "                     this computer's; SERVER is host, host:port or a.b.c.d[:port]\n"
-           "                     (default: the server of the settings);\n"
+           "                     (default: the server of the settings), or ntp://host[:port]\n"
+           "                     for a network time server (SNTP), whose offset and delay\n"
+           "                     are shown to the millisecond;\n"
            "                     the transfer is cancelled after S seconds (default 10)\n"
            "  --adjust full|minsec [SERVER] [--timeout S]\n"
            "                     ask, then set this computer's clock fully or only its\n"

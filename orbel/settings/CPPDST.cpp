@@ -10,6 +10,7 @@
 
 #include "clocks/ClockWindow.h"
 #include "settings/AppSettings.h"
+#include "settings/CPPClocks.h"
 #include "settings/CPSOptions.h"
 #include "zones/ZonePicker.h"
 
@@ -122,6 +123,9 @@ void CPPDST::ReadFields()
         const QSignalBlocker quiet(zone_);
         FillZonePicker(*zone_, *change.tziPickerZones, change.tziPickerFilter);
     }
+    // The Clocks page offers the new zones too.
+    if (auto* clocks = dynamic_cast<CPPClocks*>(Sheet().Page(0)))
+        clocks->TakeZones(std::move(change.zones));
     if (Env().clockWindow) {
         Env().clockWindow->LayOut();
         Env().clockWindow->update();

@@ -15,6 +15,7 @@
 
 #include "settings/AppSettings.h"
 #include "settings/CPSOptions.h"
+#include "settings/SpinEdit.h"
 #include "sync/AdjustTimePage.h"
 #include "sync/CSyncClient.h"
 #include "sync/ClockAdjustment.h"
@@ -85,8 +86,10 @@ CPPSynch::CPPSynch(CPSOptions& sheet) : CPPParent(sheet, "CPPSynch", QString::fr
     adjust_ = new QCheckBox(Q(T::kAdjust), group);
     adjust_->setAccessibleName(QStringLiteral("Adjust automatically"));
     SetControlId(adjust_, kAdjustId);
-    every_ = new QLineEdit(group);
-    every_->setAccessibleName(QStringLiteral("Every (days)"));
+    // An edit with arrows: what is typed reaches the range check.
+    everyBox_ =
+        new SpinEdit(kMinIntervalDays, kMaxIntervalDays, QStringLiteral("Every (days)"), group);
+    every_ = everyBox_->Edit();
     every_->setMaxLength(8);
     every_->setFixedWidth(every_->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 12);
     SetControlId(every_, kEveryId);
@@ -98,7 +101,7 @@ CPPSynch::CPPSynch(CPSOptions& sheet) : CPPParent(sheet, "CPPSynch", QString::fr
     groupGrid->addWidget(adjust_, 0, 0);
     auto* everyRow = new QHBoxLayout;
     everyRow->addWidget(everyLabel);
-    everyRow->addWidget(every_);
+    everyRow->addWidget(everyBox_);
     everyRow->addWidget(new QLabel(Q(T::kDays), group));
     everyRow->addStretch();
     groupGrid->addLayout(everyRow, 0, 1);
@@ -133,10 +136,10 @@ CPPSynch::CPPSynch(CPSOptions& sheet) : CPPParent(sheet, "CPPSynch", QString::fr
     ShowReading();
 
     connect(server_, &QComboBox::editTextChanged, this, [this] { SetModified(); });
-    connect(every_, &QLineEdit::textEdited, this, [this] { SetModified(); });
+    connect(everyBox_, &SpinEdit::edited, this, [this] { SetModified(); });
     connect(adjust_, &QCheckBox::toggled, this, [this](bool on) {
         SetModified();
-        every_->setEnabled(on);
+        everyBox_->setEnabled(on);
     });
     connect(download_, &QPushButton::clicked, this, &CPPSynch::OnDownload);
     connect(setFull_, &QPushButton::clicked, this, [this] { OnAdjust(AdjustFull); });

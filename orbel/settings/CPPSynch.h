@@ -17,6 +17,8 @@ class QPushButton;
 
 namespace orbel {
 
+class SpinEdit;
+
 class CPPSynch : public CPPParent {
     Q_OBJECT
 public:
@@ -58,7 +60,8 @@ private:
     QPushButton* setFull_;
     QPushButton* setMinSec_;
     QCheckBox* adjust_;
-    QLineEdit* every_;
+    SpinEdit* everyBox_;
+    QLineEdit* every_; // its edit
     QLineEdit* last_;
     QLineEdit* next_;
 };

@@ -53,7 +53,44 @@ std::string DifferenceText(DateTime pcLocal, DateTime serverLocal)
 
 bool AdjustButtonsEnabled(const SyncRecord& r)
 {
+    if (r.status == 0 && r.ntp)
+        return std::llround(r.offsetSeconds * 1000.0) != 0;
     return r.status == 0 && std::trunc((r.pcLocal - r.serverLocal).days() * 86400.0) != 0;
+}
+
+std::string NtpDifferenceText(double offsetSeconds, double delaySeconds)
+{
+    // The computer against the server: a computer behind the server has a positive offset.
+    const long long d = -std::llround(offsetSeconds * 1000.0);
+    const long long total = d < 0 ? -d : d;
+    char time[24];
+    std::snprintf(time, sizeof time, "%02lld:%02lld:%02lld.%03lld", total / 1000 % 86400 / 3600,
+                  total / 1000 % 3600 / 60, total / 1000 % 60, total % 1000);
+    std::string days;
+    if (const long long whole = total / 86400000; whole != 0)
+        days = " & " + std::to_string(whole) + " day(s)";
+    const int word = d == 0 ? 0 : (d < 0 ? 1 : 2);
+    return std::string(time) + days + " " + Item(kDifferenceWords, word) + ", delay " +
+           NtpDelayText(delaySeconds);
+}
+
+std::string NtpOffsetText(double offsetSeconds)
+{
+    const long long ms = std::llround(offsetSeconds * 1000.0);
+    const long long magnitude = ms < 0 ? -ms : ms;
+    char text[40];
+    std::snprintf(text, sizeof text, "%c%lld.%03lld s", ms < 0 ? '-' : '+', magnitude / 1000,
+                  magnitude % 1000);
+    return text;
+}
+
+std::string NtpDelayText(double delaySeconds)
+{
+    // A server's clock may step between its two timestamps: a delay below zero reads as 0.
+    const long long ms = std::max(0LL, std::llround(delaySeconds * 1000.0));
+    char text[40];
+    std::snprintf(text, sizeof text, "%lld.%03lld s", ms / 1000, ms % 1000);
+    return text;
 }
 
 AdjustTimeFields AdjustTimePageFields(const SyncRecord& r, DateTime now, DateTime lastAdjusted,
@@ -72,6 +109,11 @@ AdjustTimeFields AdjustTimePageFields(const SyncRecord& r, DateTime now, DateTim
         if (r.status == 2)
             f.difference = DifferenceText(r.pcLocal, r.serverLocal);
     }
+    if (r.ntp && (r.status == 0 || r.status == 2)) {
+        f.difference = NtpDifferenceText(r.offsetSeconds, r.delaySeconds);
+        f.offset = NtpOffsetText(r.offsetSeconds);
+        f.delay = NtpDelayText(r.delaySeconds);
+    }
     if (lastAdjusted.valid()) {
         f.last = format(lastAdjusted, kDateTime);
         DateTime next = lastAdjusted + DateTimeSpan::FromSeconds(intervalSeconds);
@@ -80,21 +122,30 @@ AdjustTimeFields AdjustTimePageFields(const SyncRecord& r, DateTime now, DateTim
         f.next = format(next, "%x");
     }
     f.setToLocalTimeEnabled = f.adjustMinSecEnabled = AdjustButtonsEnabled(r);
+    // Minutes and seconds change nothing for a network time offset below one second.
+    if (r.ntp)
+        f.adjustMinSecEnabled = r.status == 0 && std::trunc(r.offsetSeconds) != 0;
     return f;
 }
 
 std::vector<ReadingRow> ReadingRows(const AdjustTimeFields& f)
 {
-    return {{AdjustTimeText::kUtc, f.utc},
-            {AdjustTimeText::kLocal, f.local},
-            {AdjustTimeText::kThisPc, f.thisPc},
-            {AdjustTimeText::kDifference, f.difference}};
+    std::vector<ReadingRow> rows{{AdjustTimeText::kUtc, f.utc},
+                                 {AdjustTimeText::kLocal, f.local},
+                                 {AdjustTimeText::kThisPc, f.thisPc},
+                                 {AdjustTimeText::kDifference, f.difference}};
+    // A network time reading also gives its offset and delay.
+    if (!f.offset.empty())
+        rows.push_back({AdjustTimeText::kOffset, f.offset});
+    if (!f.delay.empty())
+        rows.push_back({AdjustTimeText::kDelay, f.delay});
+    return rows;
 }
 
 std::vector<std::string> ServerBoxItems()
 {
     std::vector<std::string> items;
-    const std::string& list = BuiltInServerList();
+    const std::string list = ServerChoiceList();
     for (std::size_t start = 0; start <= list.size();) {
         const std::size_t nl = std::min(list.find('\n', start), list.size());
         if (nl > start)

@@ -24,28 +24,41 @@ DateTimeFormatter LocaleFormatter(LocaleTexts locale);
 
 struct AdjustTimeFields {
     std::string utc, local, thisPc, difference;
+    // A network time (NTP) reading only: the offset (server minus this computer) to the
+    // millisecond, "+0.123 s", and the round-trip delay, "0.004 s". The difference of such a
+    // reading carries both too: "00:00:00.123 behind, delay 0.004 s".
+    std::string offset, delay;
     std::string last, next;
     bool setToLocalTimeEnabled = false;
     bool adjustMinSecEnabled = false;
 };
 
 // The page's read-only rows, top to bottom, as the window shows them: caption and text
-// (UTC, Local, This PC, Difference).
+// (UTC, Local, This PC, Difference, and for a network time reading Offset and Delay).
 struct ReadingRow {
     std::string caption;
     std::string text;
 };
 std::vector<ReadingRow> ReadingRows(const AdjustTimeFields& fields);
 
-// The lines the server box offers, in order (the first is the default server).
+// The lines the server box offers, in order: the Time Protocol servers (the first is the
+// default server), then the NTP pools.
 std::vector<std::string> ServerBoxItems();
 
 // "%H:%M:%S", then " & N day(s)" when a whole day or more, then OK, behind or ahead:
 // "00:00:05 behind", "01:00:00 & 1 day(s) ahead", "00:00:00 OK".
 std::string DifferenceText(DateTime pcLocal, DateTime serverLocal);
 
-// Both adjustment buttons: only with a fresh reading that differs by a whole second.
+// Both adjustment buttons: only with a fresh reading that differs by a whole second. A
+// network time reading enables Set to Local Time from one millisecond on.
 bool AdjustButtonsEnabled(const SyncRecord& record);
+
+// The difference of a network time reading: "%H:%M:%S.mmm" of the offset, " & N day(s)",
+// OK, behind or ahead by the millisecond, then the delay: "00:00:01.250 ahead, delay
+// 0.004 s" for a computer 1.25 seconds fast.
+std::string NtpDifferenceText(double offsetSeconds, double delaySeconds);
+std::string NtpOffsetText(double offsetSeconds); // "+0.123 s", "-1.250 s"
+std::string NtpDelayText(double delaySeconds);   // "0.004 s"
 
 AdjustTimeFields AdjustTimePageFields(const SyncRecord& record, DateTime nowLocal,
                                       DateTime lastAdjusted, std::uint32_t intervalSeconds,
@@ -69,6 +82,8 @@ inline constexpr const char* kUtc = "UTC:";
 inline constexpr const char* kLocal = "Local:";
 inline constexpr const char* kThisPc = "This PC:";
 inline constexpr const char* kDifference = "Difference:";
+inline constexpr const char* kOffset = "Offset:"; // network time readings only
+inline constexpr const char* kDelay = "Delay:";
 inline constexpr const char* kDownload = "&Download"; // the caption the page opens with
 inline constexpr const char* kSetToLocalTime = "Set to Local &Time";
 inline constexpr const char* kAdjustMinSec = "Adjust Min. && &Sec. Only";

@@ -75,7 +75,7 @@ void CHostSocket::Start(const std::string& host)
     CloseSocket();
     error_ = 0;
     OnStart();
-    fd_ = ::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    fd_ = ::socket(AF_INET, SocketType() | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
     if (fd_ < 0) {
         const int code = SocketErrorFromErrno(errno);
         ReportLater(code);
@@ -258,6 +258,58 @@ bool CHostSocket::MoreDataWaiting()
 {
     unsigned char byte = 0;
     return fd_ >= 0 && ::recv(fd_, &byte, 1, MSG_PEEK | MSG_DONTWAIT) > 0;
+}
+
+bool CHostSocket::SendDatagram(const std::string& dottedAddress, std::uint16_t port,
+                               const unsigned char* bytes, std::size_t n, int& error)
+{
+    sockaddr_in to{};
+    to.sin_family = AF_INET;
+    to.sin_port = htons(port);
+    if (fd_ < 0 || ::inet_pton(AF_INET, dottedAddress.c_str(), &to.sin_addr) != 1) {
+        error = SocketError::InvalidArgument;
+        return false;
+    }
+    const ssize_t sent =
+        ::sendto(fd_, bytes, n, MSG_DONTWAIT, reinterpret_cast<const sockaddr*>(&to), sizeof to);
+    if (sent < 0) {
+        error = SocketErrorFromErrno(errno);
+        return false;
+    }
+    if (static_cast<std::size_t>(sent) != n) {
+        error = SocketError::Unknown;
+        return false;
+    }
+    return true;
+}
+
+long CHostSocket::ReadDatagram(unsigned char* buffer, std::size_t n, std::string& fromAddress,
+                               std::uint16_t& fromPort, int& error)
+{
+    if (fd_ < 0) {
+        error = SocketError::InvalidArgument;
+        return -1;
+    }
+    sockaddr_in from{};
+    socklen_t length = sizeof from;
+    // MSG_TRUNC: the datagram's real length, even when it did not fit.
+    const ssize_t got = ::recvfrom(fd_, buffer, n, MSG_DONTWAIT | MSG_TRUNC,
+                                   reinterpret_cast<sockaddr*>(&from), &length);
+    if (got < 0) {
+        error = errno == EWOULDBLOCK ? SocketError::WouldBlock : SocketErrorFromErrno(errno);
+        return -1;
+    }
+    char text[INET_ADDRSTRLEN] = {};
+    fromAddress =
+        from.sin_family == AF_INET && ::inet_ntop(AF_INET, &from.sin_addr, text, sizeof text) ? text
+                                                                                              : "";
+    fromPort = ntohs(from.sin_port);
+    return static_cast<long>(got);
+}
+
+int CHostSocket::SocketType() const
+{
+    return SOCK_STREAM;
 }
 
 void CHostSocket::OnConnect(int) {}

@@ -88,6 +88,8 @@ protected:
     virtual void OnReceive(int error);
     // Start begins here: clear what a previous run of this transfer left.
     virtual void OnStart();
+    // SOCK_STREAM for the Time Protocol; a datagram client says SOCK_DGRAM.
+    virtual int SocketType() const;
 
     // Stores and reports a failure; the first one ends the transfer.
     void ReportError(int code);
@@ -103,6 +105,14 @@ protected:
     // Whether more bytes are already waiting to be read.
     bool MoreDataWaiting();
     void WaitForRead();
+
+    // Datagrams. Sends the whole of `bytes` to the address and port; false with the code.
+    bool SendDatagram(const std::string& dottedAddress, std::uint16_t port,
+                      const unsigned char* bytes, std::size_t n, int& error);
+    // Reads one datagram into the buffer: its full length (which may exceed n: the rest is
+    // dropped), where it came from, or -1 with the code (10035 when none is waiting).
+    long ReadDatagram(unsigned char* buffer, std::size_t n, std::string& fromAddress,
+                      std::uint16_t& fromPort, int& error);
 
 private:
     void CloseSocket();

@@ -1,5 +1,6 @@
 #include "sync/CSyncClient.h"
 
+#include "sync/CNtpSocket.h"
 #include "sync/CTimeSocket.h"
 #include "sync/ServerSetting.h"
 
@@ -22,15 +23,25 @@ StartDownloadResult CSyncClient::StartDownload(int mode, const std::string& serv
         return DownloadAlreadyRunning;
     }
     // The socket layer of Linux needs no start-up, so 3 never happens here.
-    auto* transfer = new CTimeSocket(
-        &current_, true, [this](const TransferNotification& n) { Notified(n); },
-        mode != 0 ? CHostSocket::kAutomaticFlag : 0u, clock_);
-    current_ = transfer;
-    record_.status = 1;
-    transfer->SetRecord(&record_);
-
     const ServerAddress server = ParseServerSetting(serverSetting);
     settingProblem_ = server.problem;
+    auto receiver = [this](const TransferNotification& n) { Notified(n); };
+    const std::uint32_t flags = mode != 0 ? CHostSocket::kAutomaticFlag : 0u;
+    CHostSocket* transfer = nullptr;
+    if (server.ntp) {
+        auto* ntp = new CNtpSocket(&current_, true, receiver, flags, clock_);
+        ntp->SetRecord(&record_);
+        ntp->SetServerName(server.host);
+        ntp->SetAnswerWait(ntpAnswerWaitMs);
+        transfer = ntp;
+    } else {
+        auto* time = new CTimeSocket(&current_, true, receiver, flags, clock_);
+        time->SetRecord(&record_);
+        transfer = time;
+    }
+    current_ = transfer;
+    record_.status = 1;
+
     if (server.error != 0) {
         transfer->ReportLater(server.error);
         return DownloadStarted;

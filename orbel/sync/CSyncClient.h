@@ -25,7 +25,8 @@ public:
     CSyncClient(const CSyncClient&) = delete;
     CSyncClient& operator=(const CSyncClient&) = delete;
 
-    // mode 0 manual, 3 automatic. serverSetting: host, optional ":port", optional comment.
+    // mode 0 manual, 3 automatic. serverSetting: host, optional ":port", optional comment;
+    // ntp://host[:port] asks a network time server, anything else a Time Protocol server.
     StartDownloadResult StartDownload(int mode, const std::string& serverSetting);
 
     CHostSocket* CurrentTransfer() const { return current_; }
@@ -40,6 +41,8 @@ public:
     // The Adjust Time page while it is open (or the command line): manual transfers' ends
     // and automatic successes.
     TransferReceiver onNotification;
+    // How long a network time transfer waits for its answer, in milliseconds.
+    int ntpAnswerWaitMs = 5000;
 
 private:
     void Notified(const TransferNotification& n);

@@ -74,9 +74,25 @@ AdjustResult AdjustClock(int mode, AdjustTarget s, SystemClock& clock, AdjustOri
         hourAfter = serverHour - target.Calendar().hour;
     }
     CalendarTime result;
-    if (!target.ToCalendar(result))
-        return AdjustFailed;
-    result.millisecond = nowCalendar.millisecond;
+    if (mode == AdjustFull && r.ntp) {
+        // A network time reading is good to the millisecond: the clock takes the offset's
+        // milliseconds too.
+        const std::int64_t totalMs = nowCalendar.millisecond + offsetMs;
+        std::int64_t wholeSeconds = totalMs / 1000;
+        std::int64_t ms = totalMs % 1000;
+        if (ms < 0) {
+            ms += 1000;
+            --wholeSeconds;
+        }
+        target = now + DateTimeSpan::FromSeconds(static_cast<double>(wholeSeconds));
+        if (!target.ToCalendar(result))
+            return AdjustFailed;
+        result.millisecond = static_cast<int>(ms);
+    } else {
+        if (!target.ToCalendar(result))
+            return AdjustFailed;
+        result.millisecond = nowCalendar.millisecond;
+    }
 
     const DateTime nowWithMs = DateTimeFromCalendar(nowCalendar);
     if (SameInstant(result, nowCalendar)) {
@@ -90,6 +106,14 @@ AdjustResult AdjustClock(int mode, AdjustTarget s, SystemClock& clock, AdjustOri
     if (mode == AdjustFull) {
         r.pcUtc = r.serverUtc;
         r.pcLocal = r.serverLocal;
+        r.offsetSeconds = 0.0;
+    } else if (r.ntp) {
+        // The clock moved by whole minutes and seconds; what is left of the offset (hours,
+        // days and the fraction of a second) stays in the record.
+        const DateTimeSpan moved = target - now;
+        r.pcUtc += moved;
+        r.pcLocal += moved;
+        r.offsetSeconds -= static_cast<double>(std::llround(moved.days() * 86400.0));
     } else {
         r.pcUtc = KeepHourTakeMinuteSecond(r.pcUtc, r.serverUtc);
         r.pcLocal = KeepHourTakeMinuteSecond(r.pcLocal, r.serverLocal);

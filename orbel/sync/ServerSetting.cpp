@@ -1,5 +1,8 @@
 #include "sync/ServerSetting.h"
 
+#include <cctype>
+
+#include "sync/NtpExchange.h"
 #include "sync/SocketErrors.h"
 
 namespace orbel {
@@ -33,6 +36,18 @@ ServerAddress ParseServerSetting(std::string_view setting)
     ServerAddress a;
     const std::size_t blank = setting.find(' ');
     std::string_view host = setting.substr(0, blank);
+    if (host.size() >= kNtpScheme.size()) {
+        bool scheme = true;
+        for (std::size_t i = 0; i < kNtpScheme.size(); ++i)
+            scheme = scheme && std::tolower(static_cast<unsigned char>(host[i])) == kNtpScheme[i];
+        if (scheme) {
+            a.ntp = true;
+            a.port = kNtpPort;
+            host.remove_prefix(kNtpScheme.size());
+            if (!host.empty() && host.back() == '/')
+                host.remove_suffix(1); // ntp://host/ as a browser would write it
+        }
+    }
     // One colon separates a port; more than one is an IPv6 address, left to the lookup.
     const std::size_t colon = host.find(':');
     if (colon != std::string_view::npos && host.find(':', colon + 1) == std::string_view::npos) {
@@ -89,6 +104,25 @@ std::string DefaultServerSetting()
 {
     const std::string& list = BuiltInServerList();
     return list.substr(0, list.find('\n'));
+}
+
+const std::string& BuiltInNtpServerList()
+{
+    // The NTP Pool Project's zones: volunteers' servers, the nearest ones given out by name.
+    static const std::string kList = "ntp://pool.ntp.org Worldwide (NTP Pool Project)\n"
+                                     "ntp://europe.pool.ntp.org Europe\n"
+                                     "ntp://north-america.pool.ntp.org North America\n"
+                                     "ntp://south-america.pool.ntp.org South America\n"
+                                     "ntp://asia.pool.ntp.org Asia\n"
+                                     "ntp://oceania.pool.ntp.org Oceania\n"
+                                     "ntp://africa.pool.ntp.org Africa\n"
+                                     "ntp://time.nist.gov NIST, United States";
+    return kList;
+}
+
+std::string ServerChoiceList()
+{
+    return BuiltInServerList() + "\n" + BuiltInNtpServerList();
 }
 
 } // namespace orbel

@@ -1,7 +1,9 @@
 #pragma once
 // The server setting: a host name or dotted address, optionally followed by a blank and a
 // comment ("time-a-g.nist.gov Gaithersburg, Maryland"). The host part may carry a port as
-// "name:port" or "a.b.c.d:port"; without one the Time Protocol's port 37 is used.
+// "name:port" or "a.b.c.d:port"; without one the Time Protocol's port 37 is used. A setting
+// that starts with "ntp://" names a network time server (NTP over UDP, port 123 unless one is
+// given); every other setting means the Time Protocol, as it always has.
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -16,6 +18,7 @@ struct ServerAddress {
     std::string host; // the setting cut before its first blank, port removed
     std::uint16_t port = kTimeProtocolPort;
     bool dotted = false; // host is an a.b.c.d address: connect without a lookup
+    bool ntp = false;    // written as ntp://host[:port]
     int error = 0;       // a socket error code when the setting cannot be used
     std::string problem; // a sentence saying what is wrong with it, when error != 0
 };
@@ -29,5 +32,12 @@ bool IsDottedAddress(std::string_view host);
 // the default server.
 const std::string& BuiltInServerList();
 std::string DefaultServerSetting();
+
+// The second built-in list: well-known public NTP pools, each line "ntp://host place".
+const std::string& BuiltInNtpServerList();
+// What the server box offers: the Time Protocol servers, then the NTP pools.
+std::string ServerChoiceList();
+
+constexpr std::string_view kNtpScheme = "ntp://";
 
 } // namespace orbel

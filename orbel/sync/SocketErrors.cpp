@@ -56,6 +56,23 @@ constexpr ErrorText kTexts[] = {
     {11002, "Non-authoritative host not found.  Please try again"},
     {11003, "Non-recoverable Database/DNS error"},
     {11004, "Valid name, no data record of requested type (missing A record?)"},
+    {12001, "The server's answer did not echo this request (wrong origin timestamp); it was "
+            "not used"},
+    {12002, "The server's answer was not a time packet of 48 bytes; it was not used"},
+    {12003, "An answer came from another address or port than the server asked; it was not "
+            "used"},
+    {12004, "The answer was not sent in server mode; it was not used"},
+    {12005, "The server is not synchronised (its stratum is above 15); its answer was not used"},
+    {12006, "The server says its clock is not synchronised; its answer was not used"},
+    {12007, "The server's answer carries no transmit time; it was not used"},
+    {12010, "The server asks to be asked less often (kiss code RATE); its answer was not used "
+            "and it is asked again only after a wait"},
+    {12011, "The server denies this computer access (kiss code DENY); its answer was not "
+            "used: choose another server"},
+    {12012, "The server's access rules exclude this computer (kiss code RSTR); its answer was "
+            "not used: choose another server"},
+    {12013, "The server refused to give the time (kiss of death); its answer was not used"},
+    {12020, "The time server did not answer"},
     {9999, "Unknown error"},
 };
 

@@ -21,6 +21,19 @@ constexpr int TryAgain = 11002;
 constexpr int NoRecovery = 11003;
 constexpr int NoData = 11004; // also: an answer that was not four bytes
 constexpr int Unknown = 9999;
+// A network time server's answer that fails a check, or never comes.
+constexpr int NtpNoEcho = 12001;      // the origin timestamp is not the request's
+constexpr int NtpBadSize = 12002;     // not 48 bytes (or 48 and a signature)
+constexpr int NtpWrongSource = 12003; // from another address or port
+constexpr int NtpNotServerMode = 12004;
+constexpr int NtpBadStratum = 12005;     // above 15
+constexpr int NtpUnsynchronised = 12006; // leap indicator 3
+constexpr int NtpNoTransmitTime = 12007;
+constexpr int NtpKissRate = 12010;
+constexpr int NtpKissDeny = 12011;
+constexpr int NtpKissRestricted = 12012;
+constexpr int NtpKissOther = 12013;
+constexpr int NtpNoAnswer = 12020;
 } // namespace SocketError
 
 // The text of a code; "Unknown error" for a code without one.

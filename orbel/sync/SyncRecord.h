@@ -15,6 +15,12 @@ struct SyncRecord {
     DateTime serverLocal;
     DateTime pcUtc;
     DateTime pcLocal;
+    // A reading of a network time server (NTP) keeps fractions of a second: its offset
+    // (server minus computer) and the round-trip delay, in seconds. A Time Protocol reading
+    // leaves ntp false and counts in whole seconds.
+    bool ntp = false;
+    double offsetSeconds = 0.0;
+    double delaySeconds = 0.0;
 };
 
 } // namespace orbel

@@ -34,6 +34,9 @@ void ProcessTimeAnswer(SyncRecord& record, std::uint32_t seconds, DateTime pcUtc
         serverUtc = pcUtc;
     record.serverUtc = serverUtc;
     record.serverLocal = serverUtc + (pcLocal - pcUtc);
+    record.ntp = false; // whole seconds
+    record.offsetSeconds = 0.0;
+    record.delaySeconds = 0.0;
     record.status = 0;
 }
 

@@ -99,11 +99,22 @@ TEST(DisenoCompacto, IncrementalCountsAgreeWithARecountAfterEveryChange)
             for (int paso = 0; paso < 40; ++paso) {
                 if (paso == 20)
                     c.SigueLista(); // from here on the list of uncovered ones is kept too
-                if (!puestas.empty() && azar.Uniforme(0, 2) == 0) {
+                const int accion = azar.Uniforme(0, 3);
+                if (!puestas.empty() && accion == 0) {
                     const auto i = static_cast<std::size_t>(
                         azar.Uniforme(0, static_cast<int>(puestas.size()) - 1));
                     c.Quita(puestas[i]);
                     puestas.erase(puestas.begin() + static_cast<std::ptrdiff_t>(i));
+                } else if (!puestas.empty() && accion == 1) {
+                    // One position swapped, as the search moves: k-subsets both bets hold
+                    // must keep their count and not be walked twice.
+                    auto& b = puestas[static_cast<std::size_t>(
+                        azar.Uniforme(0, static_cast<int>(puestas.size()) - 1))];
+                    std::uint64_t otra = b & (b - 1);
+                    while (std::popcount(otra) < 6)
+                        otra |= std::uint64_t{1} << azar.Uniforme(0, n - 1);
+                    c.Cambia(b, otra);
+                    b = otra;
                 } else {
                     std::uint64_t b = 0;
                     while (std::popcount(b) < 6)
@@ -137,6 +148,27 @@ TEST(DisenoCompacto, SameSeedSameDesignAndItCovers)
     EXPECT_LE(a.Apuestas.size(), a.TrasVoraz);
     EXPECT_EQ(SinCubrirUnaAUna(16, 3, a.Apuestas), 0);
     EXPECT_LT(a.Apuestas.size(), FilaReduccion(16)->Al3);
+}
+
+TEST(DisenoCompacto, FiveGroupsGiveTheGuaranteeOnTheirOwn)
+{
+    // Groups of one or two (no triple inside them), uneven groups, larger ones; the greedy
+    // start alone and after the moves that shrink it.
+    for (int n : {9, 13, 17, 22}) {
+        std::size_t voraz = 0;
+        for (std::uint64_t movimientos : {std::uint64_t{0}, std::uint64_t{20000}}) {
+            TAzar a(5), b(5);
+            const auto diseno = CincoGrupos(n, 4, movimientos, a);
+            EXPECT_EQ(diseno, CincoGrupos(n, 4, movimientos, b)) << n;
+            EXPECT_EQ(SinCubrirUnaAUna(n, 3, diseno), 0) << n << " numbers, " << movimientos;
+            if (movimientos == 0)
+                voraz = diseno.size();
+            else
+                EXPECT_LE(diseno.size(), voraz) << n;
+        }
+    }
+    TAzar azar(5);
+    EXPECT_LT(CincoGrupos(22, 4, 20000, azar).size(), FilaReduccion(22)->Al3 / 3);
 }
 
 TEST(GarantiaReduccion, HandWorkedDesigns)
