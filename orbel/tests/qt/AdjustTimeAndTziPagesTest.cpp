@@ -17,6 +17,7 @@
 
 #include "clocks/ClockWindow.h"
 #include "settings/AppSettings.h"
+#include "settings/CPPClocks.h"
 #include "settings/CPPDST.h"
 #include "settings/CPPSynch.h"
 #include "settings/CPSOptions.h"
@@ -327,6 +328,10 @@ TEST_F(Pages, SwitchingToReplaceRebuildsZonesAndClocks)
     ASSERT_EQ(page->Zone()->count(), 1);
     EXPECT_EQ(page->Zone()->currentIndex(), -1);
     EXPECT_TRUE(settings.clocks.At(0).zone.HasDaylightSaving());
+    // The Clocks page offers the same single zone.
+    auto* clocksPage = dynamic_cast<CPPClocks*>(sheet->Page(0));
+    ASSERT_NE(clocksPage, nullptr);
+    EXPECT_EQ(clocksPage->ZonePicker()->count(), 1);
     page->Zone()->setCurrentIndex(0);
     EXPECT_EQ(page->SystemStart()->text(), QStringLiteral("None"));
     EXPECT_EQ(page->OrbelStart()->text(), QStringLiteral("1st Sunday of April at 02:00:00"));
