@@ -12,6 +12,7 @@
 #include <chrono>
 
 #include "settings/AppSettings.h"
+#include "settings/OptionsPages.h"
 
 namespace orbel {
 namespace {
@@ -52,7 +53,41 @@ ClockWindow::ClockWindow(CAppSettings& settings, ClockWindowEnv env, QWidget* pa
     setAccessibleName(QStringLiteral("Clocks"));
     timer_.setTimerType(Qt::PreciseTimer);
     connect(&timer_, &QTimer::timeout, this, &ClockWindow::Tick);
+    flashTimer_.setInterval(kFlashStepMilliseconds);
+    connect(&flashTimer_, &QTimer::timeout, this, &ClockWindow::FlashStep);
     ApplyFrameFlags();
+}
+
+void ClockWindow::ApplyBorder()
+{
+    const int b = settings_.borderless ? kBorder : -kBorder;
+    const QRect now = geometry();
+    QRect next = now.adjusted(b, b, -b, -b);
+    if (next.width() < minimumWidth() || next.height() < minimumHeight())
+        next.setSize(now.size());
+    setGeometry(next);
+    LayOut();
+}
+
+void ClockWindow::Flash(std::function<void()> done)
+{
+    flashDone_ = std::move(done);
+    flashStep_ = 0;
+    flashOutline_ = false;
+    flashTimer_.start();
+    FlashStep(); // the first step at once
+}
+
+void ClockWindow::FlashStep()
+{
+    ++flashStep_;
+    flashOutline_ = FlashOutlineShown(flashStep_);
+    repaint();
+    if (flashStep_ >= kFlashSteps) {
+        flashTimer_.stop();
+        if (auto done = std::move(flashDone_))
+            done();
+    }
 }
 
 void ClockWindow::ApplyFrameFlags()
@@ -172,11 +207,12 @@ void ClockWindow::StartTimer()
     const auto intoSecond =
         std::chrono::duration_cast<std::chrono::milliseconds>(now).count() % 1000;
     timer_.stop();
-    QTimer::singleShot(static_cast<int>(1000 - intoSecond + 15), Qt::PreciseTimer, this,
-                       [this, ms] {
-                           timer_.start(ms);
-                           Tick();
-                       });
+    // The interval is read when the shot fires: a start still waiting from before must not
+    // bring back an interval changed since.
+    QTimer::singleShot(static_cast<int>(1000 - intoSecond + 15), Qt::PreciseTimer, this, [this] {
+        timer_.start(TimerIntervalMs(settings_.updateInterval));
+        Tick();
+    });
 }
 
 void ClockWindow::DescribeClocks()
@@ -389,6 +425,15 @@ void ClockWindow::paintEvent(QPaintEvent* e)
             PaintHands(p, i, c->lastDrawn);
         else
             PaintDigitalTime(p, i, c->lastDrawn);
+    }
+    if (flashOutline_) {
+        // An outline of the window, inverted so it shows on any colour.
+        p.setClipping(false);
+        p.setRenderHint(QPainter::Antialiasing, false);
+        p.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+        p.setPen(QPen(Qt::white, 3));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(rect().adjusted(1, 1, -2, -2));
     }
 }
 

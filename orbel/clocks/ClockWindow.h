@@ -36,6 +36,15 @@ public:
     void LayOut();
     // Frame options from the settings: on top, borderless, out of the task bar.
     void ApplyFrameFlags();
+    // The borderless setting changed: the window shrinks (or grows) by its border on every
+    // side, so the clocks stay where they are on the screen.
+    void ApplyBorder();
+    // "Flash Clocks": an outline inverted over the face on every odd step of the flash
+    // (kFlashSteps steps, kFlashStepMilliseconds apart); `done` runs after the last step.
+    void Flash(std::function<void()> done);
+    bool Flashing() const { return flashTimer_.isActive(); }
+    bool FlashOutlineOn() const { return flashOutline_; }
+    int FlashStepsShown() const { return flashStep_; }
     // One tick of the clock timer: what changed is redrawn. Also run at once when the
     // computer's clock is changed.
     void Tick();
@@ -92,7 +101,13 @@ private:
 
     CAppSettings& settings_;
     ClockWindowEnv env_;
+    void FlashStep();
+
     QTimer timer_;
+    QTimer flashTimer_;
+    int flashStep_ = 0;
+    bool flashOutline_ = false;
+    std::function<void()> flashDone_;
     std::vector<Rect> areas_;
     std::vector<Face> faces_;
     DisplayBits bits_;

@@ -2,8 +2,10 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCursor>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QScreen>
 #include <QSocketNotifier>
 
@@ -13,12 +15,15 @@
 #include <csignal>
 #include <iostream>
 
+#include "clocks/ConvertWindow.h"
 #include "clocks/TimeChangeWatch.h"
+#include "clocks/TimeInZoneWindow.h"
 #include "settings/HelpWindow.h"
 #include "settings/ProgramIcon.h"
 #include "settings/SettingsStartup.h"
 #include "sync/CSyncClient.h"
 #include "sync/ClockAdjustment.h"
+#include "zones/ZoneDatabase.h"
 
 namespace orbel {
 namespace {
@@ -105,6 +110,8 @@ ClockShell::ClockShell(ShellConfig config) : config_(std::move(config))
 
 ClockShell::~ClockShell()
 {
+    if (options_)
+        options_->PressCancel();
     if (!ended_ && window_)
         EndProgram(*this, EndReason::Closed);
     delete tray_; // before the menu it shows
@@ -123,6 +130,8 @@ void ClockShell::Quit(EndReason why)
     if (ended_)
         return;
     ended_ = true;
+    if (options_)
+        options_->PressCancel(); // what was not applied is dropped, as with Cancel
     if (window_)
         EndProgram(*this, why);
     if (window_)
@@ -132,7 +141,9 @@ void ClockShell::Quit(EndReason why)
 
 void ClockShell::BuildActions()
 {
-    for (const MenuEntry& e : CommandMenu(ShellState{})) {
+    ShellState built;
+    built.optionsBuilt = true;
+    for (const MenuEntry& e : CommandMenu(built)) {
         if (e.separator) {
             menu_.addSeparator();
             continue;
@@ -155,6 +166,9 @@ void ClockShell::UpdateMenu()
     ShellState s;
     s.windowHidden = !window_ || !window_->isVisible();
     s.trayAvailable = tray_ != nullptr;
+    s.convertBuilt = true;
+    s.timeInZoneBuilt = true;
+    s.optionsBuilt = true;
     for (const MenuEntry& e : CommandMenu(s)) {
         if (e.separator)
             continue;
@@ -180,9 +194,69 @@ void ClockShell::Run(int id)
     case kCmdExit:
         Quit(EndReason::Closed);
         break;
-    default: // Options, Convert and Time in Zone have no window yet
+    case kCmdConvert:
+        OpenConvert();
+        break;
+    case kCmdTimeInZone:
+        OpenTimeInZone();
+        break;
+    case kCmdOptions:
+        OpenOptions();
+        break;
+    default:
         break;
     }
+}
+
+void ClockShell::OpenConvert()
+{
+    // Where the pointer is in the clock window's client area: a double-click there chooses
+    // the clock under it for the second row.
+    std::optional<PointerInClockWindow> pointer;
+    if (window_ && window_->isVisible()) {
+        const QRect client = window_->ClientRect();
+        const QPoint at = doubleClickAt_ ? *doubleClickAt_ : window_->mapFromGlobal(QCursor::pos());
+        pointer = PointerInClockWindow{at.x() - client.left(), at.y() - client.top(),
+                                       client.width(), client.height()};
+    }
+    doubleClickAt_.reset();
+    ConvertWindow::Run(window_.get(), *settings_, config_.window, config_.platform.localZone(),
+                       pointer);
+}
+
+void ClockShell::OpenTimeInZone()
+{
+    ZoneSources sources;
+    sources.programFolder = config_.platform.dataFolder;
+    sources.referenceYear = config_.window.utcNow().Calendar().year;
+    CRegTimeZoneList zones;
+    BuildZoneList(zones, UsageFromOptions(settings_->displayFlags), sources);
+    TimeInZoneWindow window(std::move(zones), config_.window.utcNow, config_.window.locale,
+                            window_.get());
+    window.exec();
+}
+
+OptionsEnvironment ClockShell::OptionsEnv()
+{
+    OptionsEnvironment env;
+    env.settings = settings_.get();
+    env.clockWindow = window_.get();
+    env.sync = sync_.get();
+    env.systemClock = config_.systemClock;
+    env.zoneSources.programFolder = config_.platform.dataFolder;
+    env.zoneSources.referenceYear = config_.window.utcNow().Calendar().year;
+    env.utcNow = config_.window.utcNow;
+    env.localNow = config_.window.localNow;
+    env.locale = config_.window.locale;
+    env.showMessage = config_.showMessage;
+    return env;
+}
+
+CPSOptions* ClockShell::OpenOptions()
+{
+    if (!window_)
+        return nullptr;
+    return OpenOptionsSheet(options_, OptionsEnv(), &sheetRect_, window_.get());
 }
 
 void ClockShell::ToggleWindow()
@@ -257,6 +331,9 @@ bool ClockShell::eventFilter(QObject* watched, QEvent* e)
         }
         if (e->type() == QEvent::Show || e->type() == QEvent::Hide)
             UpdateMenu();
+        if (e->type() == QEvent::MouseButtonDblClick &&
+            static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton)
+            doubleClickAt_ = static_cast<QMouseEvent*>(e)->position().toPoint();
     }
     return QObject::eventFilter(watched, e);
 }

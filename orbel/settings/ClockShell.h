@@ -11,9 +11,11 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 
 #include "clocks/ClockWindow.h"
 #include "settings/AppSettings.h"
+#include "settings/CPSOptions.h"
 #include "settings/Shell.h"
 #include "sync/SyncSchedule.h"
 
@@ -33,6 +35,9 @@ struct ShellConfig {
     bool useTray = true;
     // How a message reaches the user (a message box unless a test listens).
     std::function<void(const std::string&)> showError;
+    // How the options pages show their messages (a message box over the sheet unless a
+    // test listens).
+    std::function<void(QWidget* over, const std::string&, MessageIcon)> showMessage;
 };
 
 class ClockShell : public QObject, private ShellHost {
@@ -54,6 +59,13 @@ public:
     CSyncClient* Sync() { return sync_.get(); }
     TimeChangeWatch* TimeWatch() { return timeWatch_.get(); }
     bool Ended() const { return ended_; }
+    // The open options sheet, or null.
+    CPSOptions* Options() { return options_; }
+
+    // The Options command (2000): the open sheet brought forward, or a new one.
+    CPSOptions* OpenOptions();
+    // What the options pages work on.
+    OptionsEnvironment OptionsEnv();
 
     // Show/Hide (command 1).
     void ToggleWindow();
@@ -83,6 +95,8 @@ private:
     void BuildActions();
     void UpdateMenu();
     void Run(int id);
+    void OpenConvert();
+    void OpenTimeInZone();
     bool eventFilter(QObject* watched, QEvent* e) override;
 
     ShellConfig config_;
@@ -95,6 +109,10 @@ private:
     std::unique_ptr<CSyncClient> sync_;
     std::unique_ptr<TimeChangeWatch> timeWatch_;
     bool ended_ = false;
+    // Where the last double-click on the clock window was (it opens Convert).
+    std::optional<QPoint> doubleClickAt_;
+    QPointer<CPSOptions> options_;
+    std::optional<Rect> sheetRect_; // where the sheet was last closed in this run
 };
 
 } // namespace orbel

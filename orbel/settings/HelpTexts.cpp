@@ -1,5 +1,7 @@
 // The help texts of every window, in English, as the help window shows them.
+#include <algorithm>
 #include <array>
+#include <cctype>
 #include <utility>
 
 #include "settings/Shell.h"
@@ -31,9 +33,6 @@ Options... (O)        the clocks, their look, their colours and fonts, time zone
 Help (F1)             this text.
 About Orbel...        the program's version.
 Close (Alt+F4)        ends Orbel. The settings are saved when they changed.
-
-Convert, Time in Zone and Options are greyed while this version of Orbel does not have
-those windows.
 
 POINTING DEVICE (MOUSE) INTERFACE
 
@@ -67,39 +66,58 @@ TIPS
 constexpr std::string_view kClocks = R"(INTRODUCTION
 
 The Clocks page lists the clocks in the order the window shows them, from left to right.
+Pressing Apply or OK stores what you typed into the selected clock.
 
 OPTIONS
 
-Name        the clock's title, at most 16 characters.
-Zone        the time zone the clock shows.
-Adjust for daylight saving
+Clocks      one line per clock. A checked clock is shown in the window; an unchecked one
+            is kept but hidden. Choosing another line first stores what you typed for the
+            clock chosen before.
+Title       the clock's name, at most 16 characters.
+Supplement  minutes added to the zone's time, from -1440 to 1440 (the arrows, or Up and
+            Down, step it).
+Time zone   the time zone the clock shows.
+Automatically adjust clock daylight saving changes
             the clock follows the zone's summer time; without it, the clock keeps the
-            zone's standard time all year.
-Delta       minutes added to the zone's time, from -1440 to 1440.
-Active      only active clocks are shown.
-Add, Remove, Up, Down
-            add a clock at the end, remove the selected one, or move it one place.
+            zone's standard time all year. Only a zone with summer time offers it.
+Add...      adds a clock at the end and takes you to its time zone.
+Remove      removes the selected clock.
+Move Up, Move Down
+            move the selected clock one place to the left or to the right.
 
 TIPS
 
-A clock for a place whose zone is missing can use a near zone and a Delta.
+A clock for a place whose zone is missing can use a near zone and a supplement.
 )";
 
 constexpr std::string_view kFormat = R"(INTRODUCTION
 
-The View page chooses what each clock shows.
+The View page chooses how the clock window behaves and what each clock shows. Each
+option takes effect when you press Apply or OK.
 
 OPTIONS
 
+Window
+Stay on top of other windows
+                      the clocks stay above every other window.
+Hide border           the window without its sizing border; the clocks stay where they
+                      are on the screen.
+Exclude from task bar and list
+                      no task bar button for the clock window.
+
+Time format
 Analog style          round dials with hands instead of digits.
-Show name             the clock's name under its time.
-Show date             the weekday and day of the month (or the day of the year).
-Show seconds          seconds in digital clocks, a seconds hand on the dials.
-Show date as day of year
-                      001 to 366 instead of the weekday and day.
 Use 24 hour convention
                       00:00 to 23:59; otherwise 12-hour time with AM and PM.
+Show seconds          seconds in digital clocks, a seconds hand on the dials.
+Show name             the clock's name under its time.
+Show date             the weekday and day of the month (or the day of the year).
+Show date as day of year
+                      001 to 366 instead of the weekday and day.
+
 Update clocks every   how often the clocks are redrawn, 1 to 3600 seconds.
+Flash Clocks          flashes an outline around the clock window five times, to find
+                      it on a crowded screen. The window must be shown.
 )";
 
 constexpr std::string_view kStyle = R"(INTRODUCTION
@@ -112,8 +130,9 @@ Background, Title, Date, Time 1, Time 2
             the colours of the background, the clock's name, the date, the time (with the
             hands and hour marks), and the minute marks, seconds hand and AM/PM of the
             dials. "Default" takes the desktop's own colour.
-Font        the typeface and style. Its size follows the window: the text always fills
-            the clock.
+Font        the typeface and style, shown by its name and in the preview. Browse...
+            chooses among the installed fonts. Its size follows the window: the text
+            always fills the clock.
 )";
 
 constexpr std::string_view kSynch = R"(INTRODUCTION
@@ -173,6 +192,11 @@ OPTIONS
 
 Type a time in one row; the other row shows the time its clock shows at that moment, with
 its date. A time that cannot be read shows "Undefined".
+
+Clock       the first row starts on the clock of this computer's own zone, the second on
+            the clock you double-clicked (or the next clock when opened from the menu).
+            Choosing another clock in a row recomputes that row from the other one.
+Reset       puts the current time of the first row's clock back into it.
 )";
 
 constexpr std::string_view kTimeInZone = R"(INTRODUCTION
@@ -199,8 +223,16 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 8> kTexts = 
 
 std::string_view HelpTextOf(std::string_view name)
 {
+    // Names are matched without regard to case ("CPPClocks" is CPPCLOCKS).
+    const auto same = [](std::string_view a, std::string_view b) {
+        return a.size() == b.size() &&
+               std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+                   return std::toupper(static_cast<unsigned char>(x)) ==
+                          std::toupper(static_cast<unsigned char>(y));
+               });
+    };
     for (const auto& [n, text] : kTexts)
-        if (n == name)
+        if (same(n, name))
             return text;
     return {};
 }

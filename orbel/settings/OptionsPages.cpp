@@ -1,8 +1,13 @@
 #include "settings/OptionsPages.h"
 
+#include <algorithm>
 #include <climits>
 
+#include "clocks/ClockFace.h"
+#include "settings/WindowProfile.h"
 #include "sync/AdjustTimePage.h"
+#include "sync/ServerSetting.h"
+#include "sync/SocketErrors.h"
 #include "zones/StringTable.h"
 
 namespace orbel {
@@ -10,6 +15,7 @@ namespace {
 
 // The boxes the focus returns to.
 constexpr int kEveryBox = 3093;
+constexpr int kServerBox = 3081;
 constexpr int kUpdateBox = 3010;
 constexpr int kTitleBox = 3016;
 constexpr int kSupplementBox = 3017;
@@ -96,9 +102,46 @@ std::size_t CharacterCount(std::string_view text)
     return n;
 }
 
+std::size_t StartPageIndex(std::uint32_t storedPage)
+{
+    return storedPage < kOptionsPageCount ? storedPage : 0;
+}
+
+Rect SheetRect(const std::optional<Rect>& last, std::int32_t width, std::int32_t height,
+               const Rect& desktop)
+{
+    if (last && last->left != last->right && last->top != last->bottom)
+        return KeepOnDesktop(*last, desktop, 32, 32);
+    return CentreOnDesktop({0, 0, width, height}, desktop);
+}
+
+std::string CancelButtonText(bool applied)
+{
+    return applied ? "&Close" : "Cancel";
+}
+
 const std::array<ColourChoice, kColourChoiceCount>& ColourChoices()
 {
     return kColourChoices;
+}
+
+std::string_view ColourChoiceName(std::size_t choice)
+{
+    static constexpr std::array<std::string_view, kColourChoiceCount> kNames{
+        "Default", "Black", "Maroon", "Green",  "Olive", "Navy",    "Purple", "Teal", "Gray",
+        "Silver",  "Red",   "Lime",   "Yellow", "Blue",  "Fuchsia", "Aqua",   "White"};
+    return choice < kNames.size() ? kNames[choice] : std::string_view();
+}
+
+std::int32_t FontPreviewHeight(std::int32_t pageFontHeight)
+{
+    return 2 * std::max<std::int32_t>(pageFontHeight, 1);
+}
+
+std::string FlashNeedsVisibleWindowMessage()
+{
+    return "The clocks window must be visible in order to perform this operation.\n\n"
+           "Please show the window from the Orbel menu then try again.";
 }
 
 std::optional<std::size_t> ColourChoiceIndex(std::int32_t stored)
@@ -122,7 +165,8 @@ void StoreStylePage(CAppSettings& settings, const StylePageValues& values)
     if (settings.colours.size() < values.colours.size())
         settings.colours.resize(values.colours.size(), kSystemColour);
     for (std::size_t slot = 0; slot < values.colours.size(); ++slot)
-        settings.colours[slot] = ColourOfChoice(values.colours[slot]);
+        if (values.colours[slot]) // else the slot keeps a colour the list does not hold
+            settings.colours[slot] = ColourOfChoice(values.colours[slot]);
     if (settings.fonts.empty())
         settings.fonts.push_back(settings.Font(0));
     const std::int32_t storedHeight = settings.fonts[0].height;
@@ -205,6 +249,32 @@ ClockPageStore StoreClockPage(CAppSettings& s, std::size_t index, const ClockPag
     return out;
 }
 
+bool StoreClockChecks(CAppSettings& s, const std::vector<bool>& checked)
+{
+    bool changed = false;
+    for (std::size_t i = 0; i < checked.size() && i < s.clocks.Count(); ++i) {
+        CClock& c = s.clocks.At(i);
+        if (c.IsActive() != checked[i]) {
+            SetFlag(c.flags, CClock::kActive, checked[i]);
+            changed = true;
+        }
+    }
+    if (changed)
+        s.SetModified();
+    return changed;
+}
+
+std::optional<std::size_t> ChooseClockZone(const std::vector<CRegTimeZone*>& entries,
+                                           const CRegTimeZone& clockZone)
+{
+    for (std::size_t i = entries.size(); i-- > 0;)
+        if (entries[i] && IsSameZone(*entries[i], &clockZone)) {
+            CopyZone(*entries[i], clockZone);
+            return i;
+        }
+    return std::nullopt;
+}
+
 ClockPageEnabled ClockPageEnabledState(std::optional<std::size_t> selection, std::size_t lineCount,
                                        const CRegTimeZone* chosenZone)
 {
@@ -240,6 +310,10 @@ PageCheck StoreAdjustTimePage(CAppSettings& s, const AdjustTimePageValues& v,
     const std::optional<int> days = ParseIntervalDays(v.everyDays);
     if (!days)
         return Refused(IntervalDaysRangeMessage(), kEveryBox);
+    // A name longer than the name service takes can never be asked: it is not stored, so
+    // the automatic adjustment does not fail on it hour after hour.
+    if (ParseServerSetting(v.server).error == SocketError::NameTooLong)
+        return Refused(TooManyCharactersMessage(static_cast<int>(kMaxHostNameLength)), kServerBox);
     s.SetModified();
     const bool automatic = (s.displayFlags & kOptionAutoAdjust) != 0;
     if (v.automatic != automatic) {

@@ -9,7 +9,9 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "clocks/Rect.h"
 #include "settings/AppSettings.h"
 #include "zones/TziPageModel.h"
 #include "zones/ZoneDatabase.h"
@@ -41,6 +43,18 @@ struct PageCheck {
     int control = 0;
 };
 
+// --- The sheet.
+inline constexpr std::size_t kOptionsPageCount = 5;
+// The page the sheet opens on: the stored index, or the first page when it names none.
+std::size_t StartPageIndex(std::uint32_t storedPage);
+// Where the sheet opens, `width` x `height`: at its last rectangle of the run, moved so that
+// at least 32 x 32 pixels of it stay on the desktop; centred on the desktop when there is
+// none yet (or it is empty).
+Rect SheetRect(const std::optional<Rect>& last, std::int32_t width, std::int32_t height,
+               const Rect& desktop);
+// The Cancel button's caption: "Cancel", and "&Close" once an Apply changed the settings.
+std::string CancelButtonText(bool applied);
+
 // --- Style page: the colour pickers.
 // One choice: "Default" (the slot's system colour, -1), then sixteen swatches without text.
 struct ColourChoice {
@@ -49,6 +63,8 @@ struct ColourChoice {
 };
 inline constexpr std::size_t kColourChoiceCount = 17;
 const std::array<ColourChoice, kColourChoiceCount>& ColourChoices();
+// What a screen reader says of a choice: "Default", "Black", "Maroon", ... "White".
+std::string_view ColourChoiceName(std::size_t choice);
 // The choice that holds a stored value; none for a value not in the list.
 std::optional<std::size_t> ColourChoiceIndex(std::int32_t stored);
 // The value a picker stores: its choice's value, -1 when nothing is chosen.
@@ -59,8 +75,15 @@ struct StylePageValues {
     std::array<std::optional<std::size_t>, 5> colours;
     LogFont font; // the page's copy (its height is the preview's)
 };
+// The slots the five pickers edit, in the order of StylePageValues::colours.
+inline constexpr std::array<ColourSlot, 5> kStyleSlots{kColourBackground, kColourTitle, kColourDate,
+                                                       kColourTime1, kColourTime2};
+// The preview's text and its height: twice the page's own font height.
+inline constexpr std::string_view kFontPreviewText = "012479 AaBbYyZz";
+std::int32_t FontPreviewHeight(std::int32_t pageFontHeight);
 // Stores the five colour slots and font record 0, keeping the stored font height (the
-// clock window chooses the size itself). Marks the settings modified.
+// clock window chooses the size itself). A picker without a choice (its slot holds a colour
+// that is not in the list) keeps that colour. Marks the settings modified.
 void StoreStylePage(CAppSettings& settings, const StylePageValues& values);
 
 // --- View page.
@@ -78,6 +101,16 @@ struct ViewPageStore : PageCheck {
     int timerMilliseconds = 0;
 };
 ViewPageStore StoreViewPage(CAppSettings& settings, const ViewPageValues& values);
+// "Flash Clocks": ten steps 100 ms apart; an outline is drawn on odd steps and erased on
+// even ones, so none is left after the last.
+inline constexpr int kFlashSteps = 10;
+inline constexpr int kFlashStepMilliseconds = 100;
+inline constexpr bool FlashOutlineShown(int step)
+{
+    return step % 2 == 1;
+}
+// Shown when the clock window is hidden.
+std::string FlashNeedsVisibleWindowMessage();
 
 // --- Clocks page.
 struct ClockPageValues {
@@ -94,6 +127,15 @@ struct ClockPageStore : PageCheck {
 // daylight-saving flag, active flag and, when one is chosen, the zone.
 ClockPageStore StoreClockPage(CAppSettings& settings, std::size_t clock,
                               const ClockPageValues& values);
+
+// The lines' checks: clock i is shown when line i is checked. True when a flag changed (the
+// settings are then modified).
+bool StoreClockChecks(CAppSettings& settings, const std::vector<bool>& checked);
+// Loading a clock: the picker entry of its zone, looked for from the last entry to the
+// first; the entry found first takes the clock's zone data (CopyZone). None when no entry is
+// the same zone.
+std::optional<std::size_t> ChooseClockZone(const std::vector<CRegTimeZone*>& entries,
+                                           const CRegTimeZone& clockZone);
 
 struct ClockPageEnabled {
     bool edits = false; // title, supplement and its spin, time zone, Remove
@@ -113,7 +155,8 @@ struct AdjustTimePageValues {
     std::string everyDays;
 };
 AdjustTimePageValues LoadAdjustTimePage(const CAppSettings& settings);
-// "Storing values": the days must be 1..365; then the settings are marked modified, the
+// "Storing values": the days must be 1..365 and the server's name (before any port or
+// comment) at most 255 characters; then the settings are marked modified, the
 // automatic flag follows the box (the first interval starting now when there was no
 // adjustment yet), the interval becomes days x 86400 and the server the typed text.
 PageCheck StoreAdjustTimePage(CAppSettings& settings, const AdjustTimePageValues& values,

@@ -1,5 +1,7 @@
 #include "sync/AdjustTimePage.h"
 
+#include "sync/ServerSetting.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -124,6 +126,33 @@ AdjustTimeFields AdjustTimePageFields(const SyncRecord& r, DateTime now, DateTim
     if (r.ntp)
         f.adjustMinSecEnabled = r.status == 0 && std::trunc(r.offsetSeconds) != 0;
     return f;
+}
+
+std::vector<ReadingRow> ReadingRows(const AdjustTimeFields& f)
+{
+    std::vector<ReadingRow> rows{{AdjustTimeText::kUtc, f.utc},
+                                 {AdjustTimeText::kLocal, f.local},
+                                 {AdjustTimeText::kThisPc, f.thisPc},
+                                 {AdjustTimeText::kDifference, f.difference}};
+    // A network time reading also gives its offset and delay.
+    if (!f.offset.empty())
+        rows.push_back({AdjustTimeText::kOffset, f.offset});
+    if (!f.delay.empty())
+        rows.push_back({AdjustTimeText::kDelay, f.delay});
+    return rows;
+}
+
+std::vector<std::string> ServerBoxItems()
+{
+    std::vector<std::string> items;
+    const std::string list = ServerChoiceList();
+    for (std::size_t start = 0; start <= list.size();) {
+        const std::size_t nl = std::min(list.find('\n', start), list.size());
+        if (nl > start)
+            items.push_back(list.substr(start, nl - start));
+        start = nl + 1;
+    }
+    return items;
 }
 
 std::string DownloadCaption(bool transferRunning)

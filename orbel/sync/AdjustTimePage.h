@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "sync/SyncRecord.h"
 #include "zones/DateTime.h"
@@ -31,6 +32,18 @@ struct AdjustTimeFields {
     bool setToLocalTimeEnabled = false;
     bool adjustMinSecEnabled = false;
 };
+
+// The page's read-only rows, top to bottom, as the window shows them: caption and text
+// (UTC, Local, This PC, Difference, and for a network time reading Offset and Delay).
+struct ReadingRow {
+    std::string caption;
+    std::string text;
+};
+std::vector<ReadingRow> ReadingRows(const AdjustTimeFields& fields);
+
+// The lines the server box offers, in order: the Time Protocol servers (the first is the
+// default server), then the NTP pools.
+std::vector<std::string> ServerBoxItems();
 
 // "%H:%M:%S", then " & N day(s)" when a whole day or more, then OK, behind or ahead:
 // "00:00:05 behind", "01:00:00 & 1 day(s) ahead", "00:00:00 OK".
@@ -69,6 +82,8 @@ inline constexpr const char* kUtc = "UTC:";
 inline constexpr const char* kLocal = "Local:";
 inline constexpr const char* kThisPc = "This PC:";
 inline constexpr const char* kDifference = "Difference:";
+inline constexpr const char* kOffset = "Offset:"; // network time readings only
+inline constexpr const char* kDelay = "Delay:";
 inline constexpr const char* kDownload = "&Download"; // the caption the page opens with
 inline constexpr const char* kSetToLocalTime = "Set to Local &Time";
 inline constexpr const char* kAdjustMinSec = "Adjust Min. && &Sec. Only";

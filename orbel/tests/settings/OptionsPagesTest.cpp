@@ -39,8 +39,18 @@ TEST_F(OptionsPages, AdjustTimeStoresDaysServerAndTheFirstIntervalStart)
     }
     EXPECT_EQ(settings.modified, 0u);
     EXPECT_EQ(settings.server, "time.example.org Somewhere");
-
+    // A name the name service cannot take is refused; a long comment after it is not.
     v.everyDays = "365";
+    const std::string saved = v.server;
+    v.server = std::string(256, 'a');
+    PageCheck c = StoreAdjustTimePage(settings, v, now);
+    EXPECT_EQ(c.message, "Please enter no more than 255 characters.");
+    EXPECT_EQ(c.control, 3081);
+    EXPECT_EQ(settings.modified, 0u);
+    v.server = std::string(255, 'a') + ":37 " + std::string(300, 'c');
+    EXPECT_TRUE(StoreAdjustTimePage(settings, v, now).ok);
+    v.server = saved;
+
     ASSERT_TRUE(StoreAdjustTimePage(settings, v, now).ok);
     EXPECT_EQ(settings.adjustmentInterval, 31536000u);
     EXPECT_EQ(settings.server, "127.0.0.1:3737 the test's own");

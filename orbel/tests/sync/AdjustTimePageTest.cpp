@@ -59,6 +59,14 @@ TEST(AdjustTimePage, FieldsFollowTheRecordsStatus)
     EXPECT_TRUE(f.adjustMinSecEnabled);
     EXPECT_EQ(f.last, "");
     EXPECT_EQ(f.next, "");
+    // The page's rows: a Time Protocol reading has four, a network time reading adds its
+    // offset and delay.
+    EXPECT_EQ(ReadingRows(f).size(), 4u);
+    EXPECT_EQ(ReadingRows(f)[3].text, "00:00:05 behind");
+    f.offset = "+5.000 s";
+    f.delay = "0.004 s";
+    ASSERT_EQ(ReadingRows(f).size(), 6u);
+    EXPECT_EQ(ReadingRows(f)[5].caption, "Delay:");
 
     SyncRecord used = fresh;
     used.status = 2;
