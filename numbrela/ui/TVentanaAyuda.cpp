@@ -59,7 +59,7 @@ TVentanaAyuda::TVentanaAyuda(QWidget* raiz) : QWidget(raiz, Qt::Window), raiz_(r
 {
     setObjectName("VentanaAyuda");
     setWindowTitle(QString::fromUtf8("Ayuda de Numbrela"));
-    resize(860, 620);
+    resize(980, 660);
     CargaPaginas();
 
     auto* contenido = new QPushButton(QString::fromUtf8("&Contenido"));
@@ -79,6 +79,10 @@ TVentanaAyuda::TVentanaAyuda(QWidget* raiz) : QWidget(raiz, Qt::Window), raiz_(r
     contenido_ = new QListWidget;
     contenido_->setObjectName("ListaContenido");
     contenido_->setAccessibleName(QString::fromUtf8("Contenido de la ayuda"));
+    // Long titles wrap instead of hiding behind a scroll bar.
+    contenido_->setWordWrap(true);
+    contenido_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    contenido_->setSpacing(2);
     for (const TPaginaAyuda* p : indice_.Paginas()) {
         auto* item = new QListWidgetItem(QString::fromStdString(p->Titulo), contenido_);
         item->setData(Qt::UserRole, QString::fromStdString(p->Nombre));
@@ -106,7 +110,7 @@ TVentanaAyuda::TVentanaAyuda(QWidget* raiz) : QWidget(raiz, Qt::Window), raiz_(r
     division->addWidget(contenido_);
     division->addWidget(navegador_);
     division->setStretchFactor(1, 1);
-    division->setSizes({230, 630});
+    division->setSizes({300, 680});
     auto* todo = new QVBoxLayout(this);
     todo->addLayout(barra);
     todo->addWidget(division, 1);
@@ -145,8 +149,11 @@ TVentanaAyuda* TVentanaAyuda::Abre(QWidget* desde, const QString& pagina)
 {
     QWidget* raiz = Raiz(desde);
     TVentanaAyuda* v = De(desde);
-    if (v == nullptr)
+    if (v == nullptr) {
         v = new TVentanaAyuda(raiz);
+        // The first time, over the middle of the main window.
+        v->move(raiz->geometry().center() - v->rect().center());
+    }
     // A modal window of the program blocks every other window but its own: the help
     // becomes one of its windows while it is open, and the main window's again after.
     QWidget* modal = QApplication::activeModalWidget();

@@ -57,21 +57,6 @@ TEST(PaginasAyuda, EveryLinkLeadsToAPageAndEveryPageIsReachedFromTheContents)
     }
 }
 
-TEST(PaginasAyuda, SearchesFindTheirPageFirst)
-{
-    const TIndiceAyuda indice = PaginasDelPrograma();
-    const std::pair<const char*, const char*> casos[] = {
-        {"garantía", "reducidas.html"},          {"GARANTIZA al cuatro", "reducidas.html"},
-        {"Distancia A", "cuadrar-boleto.html"},  {"complementario", "escrutinio.html"},
-        {"--simulate", "linea-de-ordenes.html"}, {"RLF", "numeros-fijos.html"},
-    };
-    for (const auto& [consulta, pagina] : casos) {
-        const auto r = indice.Busca(consulta);
-        ASSERT_FALSE(r.empty()) << consulta;
-        EXPECT_EQ(r.front().Pagina, pagina) << consulta;
-    }
-}
-
 TEST(IndiceAyuda, ReadsTitlesWordsAndLinksOfAPage)
 {
     TIndiceAyuda indice;
@@ -144,24 +129,6 @@ TEST(IndiceAyuda, ExcerptShowsTheWordsAroundTheFirstMatchOnWholeCharacters)
     // Both ends cut at a space: no broken "ñ", no broken word.
     EXPECT_EQ(e.rfind("…pañuelo ", 0), 0u) << e;
     EXPECT_EQ(e.substr(e.size() - std::string("pañuelo…").size()), "pañuelo…") << e;
-}
-
-TEST(IndiceAyuda, SearchPageAnswersNothingFoundAndKeepsTypedMarkupAsText)
-{
-    TIndiceAyuda indice;
-    indice.Anade("r.html", "<title>Reducidas & co</title><p>garantía</p>");
-    const std::string hallado = indice.HtmlBusqueda("garantia", "qrc:/ayuda/");
-    EXPECT_NE(hallado.find("<a href=\"qrc:/ayuda/r.html\">Reducidas &amp; co</a>"),
-              std::string::npos)
-        << hallado;
-    EXPECT_NE(hallado.find("en 1 página:"), std::string::npos);
-    const std::string vacio = indice.HtmlBusqueda("  ", "qrc:/ayuda/");
-    EXPECT_NE(vacio.find("No se ha encontrado nada que buscar"), std::string::npos);
-    const std::string nada = indice.HtmlBusqueda("<script>x</script>", "");
-    EXPECT_NE(nada.find("No se ha encontrado «&lt;script&gt;x&lt;/script&gt;» en ninguna"),
-              std::string::npos)
-        << nada;
-    EXPECT_EQ(nada.find("<script>"), std::string::npos);
 }
 
 } // namespace
