@@ -14,7 +14,7 @@ namespace {
 
 TIndiceAyuda PaginasDelPrograma()
 {
-    const auto carpeta = std::filesystem::path(__FILE__).parent_path() / "../../ayuda";
+    const std::filesystem::path carpeta = TEST_AYUDA_DIR;
     TIndiceAyuda indice;
     for (const auto& e : std::filesystem::directory_iterator(carpeta))
         if (e.path().extension() == ".html") {
