@@ -19,6 +19,7 @@
 #include "printing/TImpresora.h"
 #include "ui/TServicios.h"
 #include "ui/TShapeButton.h"
+#include "ui/TVentanaAyuda.h"
 
 namespace numbrela {
 namespace {
@@ -309,7 +310,7 @@ TPeticionImpresion TVentanaImpresion::Peticion() const
 
 void TVentanaImpresion::Ayuda()
 {
-    Avisa(this, QString::fromUtf8("La ayuda de Numbrela no está instalada."));
+    ui::TVentanaAyuda::Abre(this);
 }
 
 // ------------------------------------------------------------------ printing

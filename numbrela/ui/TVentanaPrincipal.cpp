@@ -1,6 +1,7 @@
 #include "ui/TVentanaPrincipal.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QMenuBar>
@@ -27,6 +28,8 @@
 #include "ui/TServicios.h"
 #include "ui/TTablaReducciones.h"
 #include "ui/TTiraSorteo.h"
+#include "ui/TVentanaAyuda.h"
+#include "ui/TVentanaImagen.h"
 #include "ui/TextosVentanas.h"
 
 namespace numbrela::ui {
@@ -55,6 +58,7 @@ TVentanaPrincipal::TVentanaPrincipal(const std::filesystem::path& carpeta, QWidg
     ConectaAcciones();
     ConectaEscrutinio(*this);
     ConectaImpresion(*this);
+    ConectaAyuda(*this);
     setMinimumSize(800, 572 + menuBar()->sizeHint().height());
     Nueva();
 }
@@ -384,6 +388,20 @@ bool TVentanaPrincipal::Generando() const
 double TVentanaPrincipal::EsperaMaximaGeneracion() const
 {
     return reducidas_->EsperaMaxima();
+}
+
+// Every way of closing (the menus, a confirmed "&Salir", the window's close button) shows
+// the information picture first; the help goes with the window, so the program ends.
+void TVentanaPrincipal::closeEvent(QCloseEvent* e)
+{
+    if (!cerrando_) {
+        cerrando_ = true;
+        TVentanaImagen(this, TVentanaImagen::Modo::Informacion).exec();
+        if (TVentanaAyuda* ayuda = TVentanaAyuda::De(this))
+            ayuda->close();
+        cerrando_ = false;
+    }
+    e->accept();
 }
 
 void TVentanaPrincipal::contextMenuEvent(QContextMenuEvent* e)

@@ -85,6 +85,7 @@ public:
     void AvisaDibujosQueFaltan();
 
 protected:
+    void closeEvent(QCloseEvent* e) override;
     void contextMenuEvent(QContextMenuEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
 
@@ -112,6 +113,7 @@ private:
     TFlujoReducidas* reducidas_ = nullptr;
     TOrdenesFichero* ficheros_ = nullptr;
     QMenu* popup_ = nullptr;
+    bool cerrando_ = false; // the closing picture is on show
 
     QWidget* centro_ = nullptr;
     TPanelBoleto* panelBoleto_ = nullptr;

@@ -177,7 +177,14 @@ TEST_F(VentanaOrdenes, ExitAsksFirstAndNoKeepsTheWindow)
     QTest::keyClick(&ventana, Qt::Key_S);
     EXPECT_TRUE(ventana.isVisible());
     AlAbrirse<TDialogoSalir>([](TDialogoSalir* d) { QTest::keyClick(d, Qt::Key_Return); });
+    // Yes: the information picture, then the window closes.
+    QSize imagen;
+    AlAbrirse<TVentanaImagen>([&imagen](TVentanaImagen* d) {
+        imagen = d->size();
+        QTest::keyClick(d, Qt::Key_Return);
+    });
     Pulsa(ventana.findChild<TShapeButton*>("Salir"));
+    EXPECT_EQ(imagen, QSize(500, 400));
     EXPECT_FALSE(ventana.isVisible());
 }
 

@@ -25,6 +25,7 @@
 #include "sync/CSyncClient.h"
 #include "sync/ServerSetting.h"
 #include "sync/SystemClock.h"
+#include "tests/sync/FakeSystemClock.h"
 #include "zones/SystemZones.h"
 #include "zones/ZoneDatabase.h"
 
@@ -32,32 +33,6 @@ namespace orbel {
 namespace {
 
 constexpr int kBoundMs = 5000;
-
-CalendarTime Cal(int y, int mo, int d, int h, int mi, int s, int ms)
-{
-    CalendarTime c;
-    c.year = y, c.month = mo, c.day = d, c.hour = h, c.minute = mi, c.second = s;
-    c.millisecond = ms;
-    return c;
-}
-
-// The computer's clock stands at 2026-12-08 20:00:00.700 UTC, 21:00:00.700 local; setting
-// it is recorded, or refused with the text the test chooses.
-class TestClock : public SystemClock {
-public:
-    CalendarTime LocalNow() override { return Cal(2026, 12, 8, 21, 0, 0, 700); }
-    CalendarTime UtcNow() override { return Cal(2026, 12, 8, 20, 0, 0, 700); }
-    bool SetLocalTimeWithPrivilege(const CalendarTime& t, bool) override
-    {
-        if (!refusal.empty())
-            return false;
-        set.push_back(t);
-        return true;
-    }
-    std::string LastErrorText() const override { return refusal; }
-    std::vector<CalendarTime> set;
-    std::string refusal;
-};
 
 // A Time Protocol server on 127.0.0.1 that sends `bytes` to each connection and closes.
 class LoopbackServer {
@@ -143,7 +118,7 @@ protected:
     SettingsPlatform platform;
     MemoryRegistryStore store;
     CAppSettings settings{store, platform, "/opt/orbel/orbel"};
-    TestClock clock;
+    test::FakeSystemClock clock;
     CSyncClient sync{settings.syncRecord, clock};
     std::unique_ptr<ClockWindow> window;
     OptionsEnvironment env;

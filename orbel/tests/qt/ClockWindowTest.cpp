@@ -25,6 +25,7 @@
 #include "settings/RegistryStore.h"
 #include "sync/CSyncClient.h"
 #include "sync/SystemClock.h"
+#include "tests/sync/FakeSystemClock.h"
 
 namespace orbel {
 namespace {
@@ -203,26 +204,11 @@ TEST_F(ClockWindowTest, TheTitleCarriesTheDateAndChangesAtMidnight)
 
 // The computer's clock stands at 2026-12-08 11:00:00.000 local, 10:00 UTC, and records
 // what it is set to.
-class FakeClock : public SystemClock {
-public:
-    CalendarTime LocalNow() override { return At(11); }
-    CalendarTime UtcNow() override { return At(10); }
-    bool SetLocalTimeWithPrivilege(const CalendarTime& t, bool mayAsk) override
+struct FakeClock : test::FakeSystemClock {
+    FakeClock()
     {
-        set.push_back(t);
-        asked.push_back(mayAsk);
-        return true;
-    }
-    std::string LastErrorText() const override { return {}; }
-    std::vector<CalendarTime> set;
-    std::vector<bool> asked; // whether each setting might have asked the user
-
-private:
-    static CalendarTime At(int hour)
-    {
-        CalendarTime c;
-        c.year = 2026, c.month = 12, c.day = 8, c.hour = hour;
-        return c;
+        local = test::Cal(2026, 12, 8, 11, 0, 0, 0);
+        utc = test::Cal(2026, 12, 8, 10, 0, 0, 0);
     }
 };
 
@@ -271,7 +257,7 @@ TEST_F(ClockWindowTest, TheHourlyScheduleAdjustsTheClockFromALoopbackServer)
     EXPECT_EQ(clock.set[0].minute, 2);
     EXPECT_EQ(clock.set[0].second, 5);
     EXPECT_EQ(clock.set[0].day, 8);
-    EXPECT_FALSE(clock.asked[0]); // an automatic adjustment never asks the user
+    EXPECT_FALSE(clock.mayAsk[0]); // an automatic adjustment never asks the user
     EXPECT_TRUE(s.IsModified());
     ASSERT_TRUE(QTest::qWaitFor([&] { return !shell.Sync()->TransferExists(); }, 5000));
     // The next hour's check finds the interval not run out: no second transfer.
@@ -330,7 +316,7 @@ TEST_F(ClockWindowTest, TheMenuOpensAtThePointerOrFromTheKeyboardAtTheCorner)
     auto w = Show(200, 50);
     QPoint shownAt;
     w->showMenu = [&](const QPoint& at) { shownAt = at; };
-    QContextMenuEvent key(QContextMenuEvent::Keyboard, QPoint(0, 0));
+    QContextMenuEvent key(QContextMenuEvent::Keyboard, QPoint(0, 0), w->mapToGlobal(QPoint(0, 0)));
     QApplication::sendEvent(w.get(), &key);
     // 5 pixels right of and below the client area's corner, inside the 4-pixel border.
     EXPECT_EQ(shownAt, w->mapToGlobal(QPoint(4 + 5, 4 + 5)));

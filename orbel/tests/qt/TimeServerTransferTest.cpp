@@ -21,28 +21,12 @@
 #include "sync/CSyncClient.h"
 #include "sync/CTimeSocket.h"
 #include "sync/SystemClock.h"
+#include "tests/sync/FakeSystemClock.h"
 
 namespace orbel {
 namespace {
 
 constexpr int kBoundMs = 5000; // no case waits longer than this
-
-CalendarTime Cal(int y, int mo, int d, int h, int mi, int s, int ms)
-{
-    CalendarTime c;
-    c.year = y, c.month = mo, c.day = d, c.hour = h, c.minute = mi, c.second = s;
-    c.millisecond = ms;
-    return c;
-}
-
-// The computer's clock stands still at 2026-12-08 20:00:00.700 UTC, 21:00:00.700 local.
-class FixedClock : public SystemClock {
-public:
-    CalendarTime LocalNow() override { return Cal(2026, 12, 8, 21, 0, 0, 700); }
-    CalendarTime UtcNow() override { return Cal(2026, 12, 8, 20, 0, 0, 700); }
-    bool SetLocalTimeWithPrivilege(const CalendarTime&, bool) override { return false; }
-    std::string LastErrorText() const override { return {}; }
-};
 
 QByteArray BigEndian(quint32 v)
 {
@@ -109,7 +93,7 @@ SyncRecord EarlierReading()
 }
 
 struct Transfer : ::testing::Test {
-    FixedClock clock;
+    test::FakeSystemClock clock;
     SyncRecord record = EarlierReading();
     CSyncClient client{record, clock};
     std::vector<TransferNotification> seen;
@@ -397,7 +381,7 @@ namespace {
 
 TEST(TimeSocket, WithoutARecordFailsWith10022AndOnlyClosesItsSocket)
 {
-    FixedClock clock;
+    test::FakeSystemClock clock;
     LoopbackServer server(SendsThenCloses(BigEndian(3758096384u)));
     CHostSocket* slot = nullptr;
     std::vector<int> codes;

@@ -6,6 +6,7 @@
 
 #include "sync/AdjustTimePage.h"
 #include "sync/ClockAdjustment.h"
+#include "tests/sync/FakeSystemClock.h"
 
 namespace orbel {
 namespace {
@@ -15,37 +16,8 @@ DateTime At(int y, int mo, int d, int h, int mi, int s)
     return DateTime::FromCalendar(y, mo, d, h, mi, s);
 }
 
-CalendarTime Cal(int y, int mo, int d, int h, int mi, int s, int ms)
-{
-    CalendarTime c;
-    c.year = y, c.month = mo, c.day = d, c.hour = h, c.minute = mi, c.second = s;
-    c.millisecond = ms;
-    return c;
-}
-
-class FakeClock : public SystemClock {
-public:
-    CalendarTime now;
-    bool refuse = false;
-    std::vector<CalendarTime> set;
-    std::vector<bool> mayAsk;
-    // Runs while the clock is being set, as a window's events run during the wait.
-    std::function<void()> whileSetting;
-
-    CalendarTime LocalNow() override { return now; }
-    CalendarTime UtcNow() override { return now; }
-    bool SetLocalTimeWithPrivilege(const CalendarTime& t, bool mayAsk) override
-    {
-        this->mayAsk.push_back(mayAsk);
-        if (whileSetting)
-            whileSetting();
-        if (refuse)
-            return false;
-        set.push_back(t);
-        return true;
-    }
-    std::string LastErrorText() const override { return "Operation not permitted"; }
-};
+using test::Cal;
+using FakeClock = test::FakeSystemClock;
 
 void ExpectCalendar(const CalendarTime& c, int y, int mo, int d, int h, int mi, int s, int ms)
 {
@@ -84,7 +56,7 @@ TEST_F(Adjusting, MinutesAndSecondsLeaveTheWholeHoursBehind)
 {
     // The computer is 1 hour 2 minutes behind the server; 30 s later the user adjusts.
     SyncRecord r = Reading(At(2026, 12, 8, 12, 2, 0), At(2026, 12, 8, 11, 0, 0));
-    clock.now = Cal(2026, 12, 8, 11, 0, 30, 250);
+    clock.StandAt(Cal(2026, 12, 8, 11, 0, 30, 250));
     EXPECT_EQ(Run(r, AdjustMinutesSeconds), AdjustChanged);
     ASSERT_EQ(clock.set.size(), 1u);
     ExpectCalendar(clock.set[0], 2026, 12, 8, 11, 2, 30, 250);
@@ -101,7 +73,7 @@ TEST_F(Adjusting, FullSettingTakesTheServersLocalTime)
     // The computer is 25 hours fast.
     SyncRecord r = Reading(At(2026, 12, 8, 10, 0, 0), At(2026, 12, 9, 11, 0, 0));
     EXPECT_EQ(DifferenceText(r.pcLocal, r.serverLocal), "01:00:00 & 1 day(s) ahead");
-    clock.now = Cal(2026, 12, 9, 11, 0, 10, 900);
+    clock.StandAt(Cal(2026, 12, 9, 11, 0, 10, 900));
     EXPECT_EQ(Run(r, AdjustFull), AdjustChanged);
     ASSERT_EQ(clock.set.size(), 1u);
     ExpectCalendar(clock.set[0], 2026, 12, 8, 10, 0, 10, 900);
@@ -129,7 +101,7 @@ TEST_F(Adjusting, AnHourCarriedByTheAdjustmentIsFollowed)
     for (const auto& c : cases) {
         SyncRecord r = Reading(c.server, c.pc);
         clock.set.clear();
-        clock.now = c.now;
+        clock.StandAt(c.now);
         EXPECT_EQ(Run(r, AdjustMinutesSeconds), AdjustChanged);
         ASSERT_EQ(clock.set.size(), 1u);
         const auto& e = c.expectedSet;
@@ -141,7 +113,7 @@ TEST_F(Adjusting, AnHourCarriedByTheAdjustmentIsFollowed)
 TEST_F(Adjusting, NothingToChangeStillCountsAsAnAdjustment)
 {
     SyncRecord r = Reading(At(2026, 12, 8, 11, 0, 0), At(2026, 12, 8, 11, 0, 0));
-    clock.now = Cal(2026, 12, 8, 11, 5, 0, 0);
+    clock.StandAt(Cal(2026, 12, 8, 11, 5, 0, 0));
     for (int mode : {AdjustMinutesSeconds, AdjustFull}) {
         last = DateTime::Null();
         EXPECT_EQ(Run(r, mode), AdjustNothingToChange);
@@ -155,8 +127,8 @@ TEST_F(Adjusting, RefusalOrNoFreshReadingChangesNothing)
 {
     SyncRecord r = Reading(At(2026, 12, 8, 12, 2, 0), At(2026, 12, 8, 11, 0, 0));
     const SyncRecord before = r;
-    clock.now = Cal(2026, 12, 8, 11, 0, 30, 0);
-    clock.refuse = true;
+    clock.StandAt(Cal(2026, 12, 8, 11, 0, 30, 0));
+    clock.refusal = "Operation not permitted";
     EXPECT_EQ(Run(r, AdjustMinutesSeconds), AdjustFailed);
     EXPECT_EQ(Run(r, AdjustFull), AdjustFailed);
     EXPECT_EQ(r.status, 0);
@@ -164,7 +136,7 @@ TEST_F(Adjusting, RefusalOrNoFreshReadingChangesNothing)
     EXPECT_TRUE(last.null());
     EXPECT_FALSE(modified);
 
-    clock.refuse = false;
+    clock.refusal.clear();
     for (int status : {1, 2}) {
         r.status = status;
         EXPECT_EQ(Run(r, AdjustFull), AdjustFailed);
@@ -178,7 +150,7 @@ TEST_F(Adjusting, RefusalOrNoFreshReadingChangesNothing)
 TEST_F(Adjusting, AutomaticAdjustmentsNeverAskAndNoSecondOneStartsWhileWaiting)
 {
     SyncRecord r = Reading(At(2026, 12, 8, 12, 2, 0), At(2026, 12, 8, 11, 0, 0));
-    clock.now = Cal(2026, 12, 8, 11, 0, 30, 0);
+    clock.StandAt(Cal(2026, 12, 8, 11, 0, 30, 0));
     SyncRecord second = r;
     DateTime secondLast = DateTime::Null();
     bool secondModified = false;

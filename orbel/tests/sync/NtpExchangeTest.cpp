@@ -13,6 +13,7 @@
 #include "sync/ServerSetting.h"
 #include "sync/SocketErrors.h"
 #include "sync/TimeAnswer.h"
+#include "tests/sync/FakeSystemClock.h"
 
 namespace orbel {
 namespace {
@@ -193,26 +194,9 @@ TEST(NtpServerSetting, OnlyTheNtpSchemeChangesTheProtocol)
     EXPECT_FALSE(ParseServerSetting(DefaultServerSetting()).ntp);
 }
 
-CalendarTime Cal(int y, int mo, int d, int h, int mi, int s, int ms)
-{
-    CalendarTime c;
-    c.year = y, c.month = mo, c.day = d, c.hour = h, c.minute = mi, c.second = s;
-    c.millisecond = ms;
-    return c;
-}
-
-// Stands at 2026-12-08 21:00:00.700 (UTC and local alike) and records what it is set to.
-class FakeClock : public SystemClock {
-public:
-    std::vector<CalendarTime> set;
-    CalendarTime LocalNow() override { return Cal(2026, 12, 8, 21, 0, 0, 700); }
-    CalendarTime UtcNow() override { return LocalNow(); }
-    bool SetLocalTimeWithPrivilege(const CalendarTime& t, bool) override
-    {
-        set.push_back(t);
-        return true;
-    }
-    std::string LastErrorText() const override { return {}; }
+// Stands at 2026-12-08 21:00:00.700, UTC and local alike.
+struct FakeClock : test::FakeSystemClock {
+    FakeClock() { utc = local; }
 };
 
 SyncRecord NtpReading(FakeClock& clock, double offsetSeconds, double delaySeconds = 0.004)
