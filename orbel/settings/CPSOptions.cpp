@@ -107,6 +107,11 @@ CPSOptions::~CPSOptions()
     // The clock window went first (the end of the program): the page is still kept.
     if (!finished_)
         env_.settings->page = static_cast<std::uint32_t>(ActiveIndex());
+    // The pages go while the sheet is still whole, since a page's end may reach the sheet's
+    // environment (the Adjust Time page lets go of the transfer's notifications).
+    disconnect(tabs_, nullptr, this, nullptr);
+    delete tabs_;
+    pages_ = {};
 }
 
 void CPSOptions::Place()
