@@ -40,7 +40,11 @@ ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:ha
 # A short robustness run of each program's windows in the sanitizer build: a bounded number
 # of random clicks and keys with a fixed seed (ROBUSTNESS_EVENTS, 0 skips it).
 if [ "$core_only" = OFF ] && [ "${ROBUSTNESS_EVENTS:-300}" != 0 ]; then
+  # Both programs at once, each in its own display; either one's failure fails the run.
+  runs=()
   for program in numbrela orbel; do
-    scripts/robustness-run.sh "build-asan/$program-bin/$program" "${ROBUSTNESS_EVENTS:-300}" 60 1
+    scripts/robustness-run.sh "build-asan/$program-bin/$program" "${ROBUSTNESS_EVENTS:-300}" 60 1 &
+    runs+=($!)
   done
+  for run in "${runs[@]}"; do wait "$run"; done
 fi
