@@ -5,6 +5,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include "bench/qt/WindowBenchMain.h"
 #include "clocks/ClockWindow.h"
 #include "settings/AppSettings.h"
 #include "settings/RegistryStore.h"
@@ -59,10 +60,5 @@ BENCHMARK(AnalogEightClocks)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
+    return orbel::RunWindowBenchmarks(argc, argv);
 }

@@ -8,6 +8,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include "bench/qt/WindowBenchMain.h"
 #include "clocks/ConvertWindow.h"
 #include "settings/AppSettings.h"
 #include "settings/RegistryStore.h"
@@ -73,10 +74,5 @@ BENCHMARK(KeystrokeInConvert)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
+    return orbel::RunWindowBenchmarks(argc, argv);
 }

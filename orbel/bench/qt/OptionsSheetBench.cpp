@@ -8,6 +8,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include "bench/qt/WindowBenchMain.h"
 #include "clocks/ClockWindow.h"
 #include "settings/AppSettings.h"
 #include "settings/CPPClocks.h"
@@ -65,10 +66,5 @@ BENCHMARK(OpenOptionsSheet)->Unit(benchmark::kMillisecond)->Repetitions(9)->Repo
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
+    return orbel::RunWindowBenchmarks(argc, argv);
 }
