@@ -6,7 +6,8 @@
 # the planner's font.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME numbrela-orbel)
-set(CPACK_PACKAGE_VERSION 1.0.0)
+# Each package's version comes from cmake/PackageVersion.cmake, read by cpack.
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/PackageVersion.cmake)
 set(CPACK_PACKAGE_VENDOR "Numbrela and Orbel developers")
 set(CPACK_PACKAGE_CONTACT "Numbrela and Orbel developers <numbrela-orbel@localhost>")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
@@ -27,3 +28,9 @@ set(CPACK_COMPONENT_ORBEL_DESCRIPTION
   "Orbel, a world clock\n Any number of clocks bound to time zones, daylight saving from each zone's rules, time conversion and setting the clock from an RFC 868 time server.")
 
 include(CPack)
+
+# Both packages, each with its own version, in the build folder.
+add_custom_target(packages
+  COMMAND cpack --config CPackConfig.cmake -G DEB -D CPACK_COMPONENTS_ALL=numbrela
+  COMMAND cpack --config CPackConfig.cmake -G DEB -D CPACK_COMPONENTS_ALL=orbel
+  WORKING_DIRECTORY ${CMAKE_BINARY_DIR} VERBATIM)

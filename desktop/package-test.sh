@@ -11,8 +11,10 @@ tmp=$(mktemp -d)
 trap 'chmod -R u+w "$tmp" 2>/dev/null; rm -rf "$tmp"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-cpack --config "$build/CPackConfig.cmake" -G DEB -B "$tmp/pkg" >"$tmp/cpack.log" 2>&1 ||
-  { cat "$tmp/cpack.log" >&2; fail "cpack"; }
+for name in numbrela orbel; do
+  cpack --config "$build/CPackConfig.cmake" -G DEB -D CPACK_COMPONENTS_ALL=$name -B "$tmp/pkg" \
+    >"$tmp/cpack.log" 2>&1 || { cat "$tmp/cpack.log" >&2; fail "cpack $name"; }
+done
 root=$tmp/root
 for name in numbrela orbel; do
   deb=$(ls "$tmp"/pkg/${name}_*.deb) || fail "no $name package"
@@ -30,6 +32,13 @@ for f in bin/numbrela bin/orbel share/applications/org.numbrela.Numbrela.desktop
   [ -e "$root/usr/$f" ] || fail "the packages lack /usr/$f"
 done
 [ -d "$root/usr/share/orbel" ] || fail "the packages lack /usr/share/orbel"
+# Each icon at the theme's fixed sizes, a picture of the size its folder names.
+for icon in org.numbrela.Numbrela org.orbel.Orbel; do
+  for side in 16 22 24 32 48 64 128 256; do
+    png=$root/usr/share/icons/hicolor/${side}x$side/apps/$icon.png
+    [[ $(file -b "$png") == "PNG image data, $side x $side,"* ]] || fail "$png: $(file -b "$png")"
+  done
+done
 
 # A user of the installed programs: a home of their own, no XDG variables.
 home=$tmp/home
@@ -38,6 +47,13 @@ as_user() { env -u XDG_DATA_HOME -u XDG_CONFIG_HOME HOME="$home" "$@"; }
 numbrela=$root/usr/bin/numbrela
 orbel=$root/usr/bin/orbel
 out=$(as_user "$numbrela" --version) && [ "$out" = "Numbrela Pro 1.36" ] || fail "numbrela --version: $out"
+# Each package carries the version its program reports.
+for name in numbrela orbel; do
+  version=$(dpkg-deb -f "$tmp"/pkg/${name}_*.deb Version)
+  reported=$(as_user "$root/usr/bin/$name" --version)
+  [[ $reported == *" $version" || $reported == *" v$version" ]] ||
+    fail "$name's package is version $version but the program says \"$reported\""
+done
 out=$(as_user "$orbel" --version) && [ "$out" = "Orbel v3.1" ] || fail "orbel --version: $out"
 
 # The delivered reduction file is read from share/numbrela through the user's folder, and a

@@ -6,6 +6,7 @@
 #include <iostream>
 
 #include "app/CommandLine.h"
+#include "ui/IconoPrograma.h"
 #include "ui/OrdenesSuerte.h"
 #include "ui/Pantalla.h"
 #include "ui/TPrimeraActivacion.h"
@@ -23,6 +24,9 @@ int ArrancaVentanas(int argc, char** argv, const Opciones& opciones)
     }
     QApplication aplicacion(argc, argv);
     QApplication::setApplicationName(QString::fromUtf8(textos::kTituloPrograma));
+    // Every window carries the planner's icon, and the desktop finds its menu entry.
+    QApplication::setWindowIcon(ui::IconoPrograma());
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.numbrela.Numbrela"));
     ui::TVentanaPrincipal ventana(opciones.CarpetaDatos);
     // Without a window manager "maximised" means nothing: take the screen's size first.
     if (QScreen* pantalla = QGuiApplication::primaryScreen())

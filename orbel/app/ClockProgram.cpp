@@ -8,6 +8,7 @@
 #include "settings/ClockShell.h"
 #include "settings/Display.h"
 #include "settings/FileRegistryStore.h"
+#include "settings/ProgramIcon.h"
 #include "sync/LinuxSystemClock.h"
 #include "sync/ServerSetting.h"
 #include "zones/LocaleAdapter.h"
@@ -25,6 +26,9 @@ int RunClockProgram(int argc, char** argv, const Options& options)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Orbel"));
     QApplication::setApplicationDisplayName(QStringLiteral("Orbel"));
+    // Every window carries the clock's icon, and the desktop finds its menu entry.
+    QApplication::setWindowIcon(ProgramIcon());
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.orbel.Orbel"));
 
     FileRegistryStore store(FileRegistryStore::DefaultFolder());
     std::error_code ec;

@@ -46,7 +46,7 @@ QPixmap ProgramIconPixmap(int side)
 QIcon ProgramIcon()
 {
     QIcon icon;
-    for (int side : {16, 22, 24, 32, 48, 64, 128})
+    for (int side : {16, 22, 24, 32, 48, 64, 128, 256})
         icon.addPixmap(ProgramIconPixmap(side));
     return icon;
 }
