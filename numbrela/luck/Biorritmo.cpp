@@ -47,6 +47,19 @@ int BandaDeBarra(int altura)
     return std::clamp(ultimaFila / kAlto, 0, 4);
 }
 
+void LeeBarras(TBiorritmo& b, std::span<const std::uint8_t> datos)
+{
+    const auto tam = static_cast<std::int64_t>(datos.size());
+    for (int v = 0; v < b.Dias; ++v) {
+        TBarraBiorritmo& barra = b.Barras[static_cast<std::size_t>(v)];
+        if (barra.Desplazamiento < 0 || barra.Desplazamiento >= tam)
+            continue;
+        const int byte = datos[static_cast<std::size_t>(barra.Desplazamiento)];
+        barra.Visible = true;
+        barra.Altura = byte == 0 ? kAlturaBarraCero : byte;
+    }
+}
+
 TBiorritmo CalculaBiorritmo(const TSesionSuerte& sesion, int mes, int anio,
                             const std::filesystem::path& carpeta)
 {
@@ -65,15 +78,7 @@ TBiorritmo CalculaBiorritmo(const TSesionSuerte& sesion, int mes, int anio,
         b.Error = kMsgErrorBiorritmo; // the day numbers show, the bars stay hidden
         return b;
     }
-    const auto tam = static_cast<std::int64_t>(datos->size());
-    for (int v = 0; v < b.Dias; ++v) {
-        TBarraBiorritmo& barra = b.Barras[static_cast<std::size_t>(v)];
-        if (barra.Desplazamiento < 0 || barra.Desplazamiento >= tam)
-            continue;
-        const int byte = (*datos)[static_cast<std::size_t>(barra.Desplazamiento)];
-        barra.Visible = true;
-        barra.Altura = byte == 0 ? kAlturaBarraCero : byte;
-    }
+    LeeBarras(b, *datos);
     return b;
 }
 

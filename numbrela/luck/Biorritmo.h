@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -60,6 +61,10 @@ TBiorritmo DesplazamientosBiorritmo(const std::string& nombre, int mes, int anio
 // two pixels into the first band, each band is 40 pixels high, and the longest bars
 // reach past the last band down to the base line.
 int BandaDeBarra(int altura);
+
+// Fills the bars of `b` from the data file's bytes: a bar whose offset lies at or past the
+// end stays hidden.
+void LeeBarras(TBiorritmo& b, std::span<const std::uint8_t> datos);
 
 // "&Calcular": checks the user and the month and year chosen (0 = none chosen), reads the
 // data file from `carpeta` and fills the bars. A bar whose offset lies at or past the end

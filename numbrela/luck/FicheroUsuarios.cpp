@@ -11,7 +11,7 @@ namespace {
 
 constexpr std::size_t kTamMaximo = 1 + kTamUsuario * kMaxUsuarios;
 
-int UsuariosFiables(const std::vector<std::uint8_t>& bytes)
+int UsuariosFiables(std::span<const std::uint8_t> bytes)
 {
     if (bytes.empty())
         return 0;
@@ -19,7 +19,49 @@ int UsuariosFiables(const std::vector<std::uint8_t>& bytes)
     return static_cast<int>(std::min<std::size_t>(bytes[0], enteros));
 }
 
+TUsuario RegistroEn(std::span<const std::uint8_t> bytes, int indice)
+{
+    return LeeUsuario(std::span<const std::uint8_t, kTamUsuario>(
+        bytes.data() + 1 + kTamUsuario * static_cast<std::size_t>(indice), kTamUsuario));
+}
+
 } // namespace
+
+std::vector<TUsuario> UsuariosDeBytes(std::span<const std::uint8_t> bytes)
+{
+    std::vector<TUsuario> usuarios;
+    const int n = UsuariosFiables(bytes);
+    for (int i = 0; i < n; ++i)
+        usuarios.push_back(RegistroEn(bytes, i));
+    return usuarios;
+}
+
+std::optional<TUsuario> UsuarioDeBytes(std::span<const std::uint8_t> bytes, int indice)
+{
+    if (indice < 0 || indice >= UsuariosFiables(bytes))
+        return std::nullopt;
+    return RegistroEn(bytes, indice);
+}
+
+std::optional<std::vector<std::uint8_t>> BytesConUsuario(std::span<const std::uint8_t> bytes,
+                                                         const TUsuario& usuario)
+{
+    const int n = UsuariosFiables(bytes);
+    if (n >= kMaxUsuarios)
+        return std::nullopt;
+    // The counted records end here; what follows them (a record cut short, or records
+    // the count leaves out) is no user, but it stays after the new one: nothing is lost.
+    const std::size_t finContados =
+        bytes.empty() ? 0 : 1 + kTamUsuario * static_cast<std::size_t>(n);
+    std::vector<std::uint8_t> nuevo;
+    nuevo.reserve(bytes.size() + kTamUsuario + 1);
+    nuevo.push_back(static_cast<std::uint8_t>(n + 1));
+    nuevo.insert(nuevo.end(), bytes.begin() + (bytes.empty() ? 0 : 1), bytes.begin() + finContados);
+    const auto registro = EscribeUsuario(usuario);
+    nuevo.insert(nuevo.end(), registro.begin(), registro.end());
+    nuevo.insert(nuevo.end(), bytes.begin() + finContados, bytes.end());
+    return nuevo;
+}
 
 TFicheroUsuarios::TFicheroUsuarios(std::filesystem::path carpeta) : carpeta_(std::move(carpeta)) {}
 
@@ -49,46 +91,27 @@ std::optional<std::string> TFicheroUsuarios::AbreOCrea() const
 std::vector<TUsuario> TFicheroUsuarios::Usuarios() const
 {
     std::vector<std::uint8_t> bytes;
-    std::vector<TUsuario> usuarios;
     if (!LeeTodo(bytes))
-        return usuarios;
-    const int n = UsuariosFiables(bytes);
-    for (int i = 0; i < n; ++i)
-        usuarios.push_back(LeeUsuario(std::span<const std::uint8_t, kTamUsuario>(
-            bytes.data() + 1 + kTamUsuario * static_cast<std::size_t>(i), kTamUsuario)));
-    return usuarios;
+        return {};
+    return UsuariosDeBytes(bytes);
 }
 
 std::optional<TUsuario> TFicheroUsuarios::Lee(int indice) const
 {
     std::vector<std::uint8_t> bytes;
-    if (indice < 0 || !LeeTodo(bytes) || indice >= UsuariosFiables(bytes))
+    if (!LeeTodo(bytes))
         return std::nullopt;
-    return LeeUsuario(std::span<const std::uint8_t, kTamUsuario>(
-        bytes.data() + 1 + kTamUsuario * static_cast<std::size_t>(indice), kTamUsuario));
+    return UsuarioDeBytes(bytes, indice);
 }
 
 std::optional<std::string> TFicheroUsuarios::Anade(const TUsuario& usuario) const
 {
     std::vector<std::uint8_t> bytes;
     LeeTodo(bytes); // a missing file holds no user yet
-    const int n = UsuariosFiables(bytes);
-    if (n >= kMaxUsuarios)
+    const auto nuevo = BytesConUsuario(bytes, usuario);
+    if (!nuevo)
         return std::string(kMsgDemasiadosUsuarios);
-    std::vector<std::uint8_t> nuevo;
-    nuevo.reserve(bytes.size() + kTamUsuario + 1);
-    nuevo.push_back(static_cast<std::uint8_t>(n + 1));
-    nuevo.insert(nuevo.end(), bytes.begin() + (bytes.empty() ? 0 : 1),
-                 bytes.begin() +
-                     (bytes.empty() ? 0 : 1 + kTamUsuario * static_cast<std::size_t>(n)));
-    const auto registro = EscribeUsuario(usuario);
-    nuevo.insert(nuevo.end(), registro.begin(), registro.end());
-    // Bytes past the counted records (a record cut short, or records the count leaves
-    // out) are no users, but they stay in the file after the new one: nothing is lost.
-    if (!bytes.empty())
-        nuevo.insert(nuevo.end(), bytes.begin() + 1 + kTamUsuario * static_cast<std::size_t>(n),
-                     bytes.end());
-    if (!EscrituraSegura::EscribeTodo(Ruta(), nuevo))
+    if (!EscrituraSegura::EscribeTodo(Ruta(), *nuevo))
         return std::string(kMsgErrorGrabandoUsuario);
     return std::nullopt;
 }

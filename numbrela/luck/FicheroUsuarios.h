@@ -3,6 +3,7 @@
 // the order they were stored.
 #include <filesystem>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,17 @@ inline constexpr const char* kMsgDemasiadosUsuarios =
     "No se ha añadido el nuevo usuario";
 inline constexpr const char* kMsgErrorLeyendoUsuario =
     "Error: No se ha podido leer el usuario escogido del archivo -USUARIOS.DB-";
+
+// The file's rules on its bytes in memory; the file below reads its bytes and calls them.
+// The stored users, first to last: a count larger than the whole records present is
+// lowered to them, and a record cut short is not a user.
+std::vector<TUsuario> UsuariosDeBytes(std::span<const std::uint8_t> bytes);
+// Record `indice` (0-based), when the bytes hold it whole and the count includes it.
+std::optional<TUsuario> UsuarioDeBytes(std::span<const std::uint8_t> bytes, int indice);
+// The bytes with `usuario` stored after the last counted user and the count raised by one;
+// bytes that followed the counted records stay after it. Nothing when 255 are stored.
+std::optional<std::vector<std::uint8_t>> BytesConUsuario(std::span<const std::uint8_t> bytes,
+                                                         const TUsuario& usuario);
 
 class TFicheroUsuarios {
 public:

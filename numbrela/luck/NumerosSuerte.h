@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <optional>
+#include <span>
 #include <string>
 
 #include "luck/Usuario.h"
@@ -27,6 +28,10 @@ struct TNumerosSuerte {
                                       kTextoInicialSuerte};
     std::string Error; // when set the boxes keep their first text
 };
+
+// The three numbers at the user's offset in the data file's bytes; bytes too short for
+// them are a damaged file: the message, and nothing read.
+TNumerosSuerte NumerosSuerteDe(const TUsuario& usuario, std::span<const std::uint8_t> datos);
 
 // Reads the data file from `carpeta` and takes the three bytes at the user's offset. A
 // file too short for them is treated as a damaged file: the message, and nothing read.
