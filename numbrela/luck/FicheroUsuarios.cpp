@@ -4,12 +4,16 @@
 #include <fstream>
 #include <system_error>
 
+#include "luck/FicheroDatos.h"
 #include "model/EscrituraSegura.h"
 
 namespace numbrela {
 namespace {
 
 constexpr std::size_t kTamMaximo = 1 + kTamUsuario * kMaxUsuarios;
+// A users file larger than this is damaged far beyond its 255 records: adding a user to it
+// is refused and the file kept.
+constexpr std::uintmax_t kMaxFicheroUsuarios = 64u << 20;
 
 int UsuariosFiables(std::span<const std::uint8_t> bytes)
 {
@@ -106,8 +110,17 @@ std::optional<TUsuario> TFicheroUsuarios::Lee(int indice) const
 
 std::optional<std::string> TFicheroUsuarios::Anade(const TUsuario& usuario) const
 {
+    // The whole file, not only what a count can reach: the bytes past the 255th record
+    // are rewritten after the new user too. A file that exists but cannot be read whole is
+    // left alone rather than replaced by one holding only the new user.
     std::vector<std::uint8_t> bytes;
-    LeeTodo(bytes); // a missing file holds no user yet
+    std::error_code ec;
+    if (std::filesystem::exists(Ruta(), ec)) {
+        auto todo = LeeFicheroEntero(Ruta(), kMaxFicheroUsuarios);
+        if (!todo)
+            return std::string(kMsgErrorGrabandoUsuario);
+        bytes = std::move(*todo);
+    }
     const auto nuevo = BytesConUsuario(bytes, usuario);
     if (!nuevo)
         return std::string(kMsgDemasiadosUsuarios);

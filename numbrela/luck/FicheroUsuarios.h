@@ -49,8 +49,8 @@ public:
     // Record `indice` (0-based), when the file holds it whole and the count includes it.
     std::optional<TUsuario> Lee(int indice) const;
 
-    // Stores a user after the last counted one and writes the count back; bytes that
-    // followed the counted records are kept after it. The file is rewritten
+    // Stores a user after the last counted one and writes the count back; every byte
+    // that followed the counted records is kept after it. The file is rewritten
     // through a temporary file and a rename, so a failure leaves the old file whole.
     // Returns the message to show on failure (the file then is unchanged).
     std::optional<std::string> Anade(const TUsuario& usuario) const;

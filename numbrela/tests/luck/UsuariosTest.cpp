@@ -161,6 +161,25 @@ TEST(FicheroUsuarios, RecordsTheCountLeavesOutAreKeptAfterTheNewOne)
               "Oculto");
 }
 
+TEST(FicheroUsuarios, BytesPastTheLastPossibleRecordAreKeptWhenAUserIsAdded)
+{
+    CarpetaTemporal c;
+    std::vector<std::uint8_t> bytes{1};
+    const auto r = EscribeUsuario(Usuario("Ana", 3, 4, 1975));
+    bytes.insert(bytes.end(), r.begin(), r.end());
+    // Far more than 255 records could hold: nothing of it is a user, all of it stays.
+    for (int i = 0; i < 255 * 208 + 500; ++i)
+        bytes.push_back(static_cast<std::uint8_t>(i * 7));
+    c.Escribe("USUARIOS.DB", bytes);
+    TFicheroUsuarios f(c.Ruta());
+    ASSERT_FALSE(f.Anade(Usuario("Eva", 9, 9, 1999)));
+    const auto despues = c.Lee("USUARIOS.DB");
+    ASSERT_EQ(despues.size(), bytes.size() + 208);
+    EXPECT_EQ(despues[0], 2);
+    EXPECT_TRUE(std::equal(bytes.begin() + 209, bytes.end(), despues.begin() + 1 + 2 * 208));
+    EXPECT_EQ(f.Lee(1)->NombreCompleto, "Eva");
+}
+
 TEST(FicheroUsuarios, The256thUserIsRefusedAndTheFileKept)
 {
     CarpetaTemporal c;
