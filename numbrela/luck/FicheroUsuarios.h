@@ -42,11 +42,8 @@ public:
     // message to show when that fails.
     std::optional<std::string> AbreOCrea() const;
 
-    // The stored users, first to last. A count larger than the whole records present is
-    // lowered to them; a record cut short is not a user.
+    // UsuariosDeBytes and UsuarioDeBytes on the file; a missing file holds no user.
     std::vector<TUsuario> Usuarios() const;
-
-    // Record `indice` (0-based), when the file holds it whole and the count includes it.
     std::optional<TUsuario> Lee(int indice) const;
 
     // Stores a user after the last counted one and writes the count back; every byte
