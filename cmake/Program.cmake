@@ -15,7 +15,7 @@ function(program_tests name)
   list(FILTER core_tests EXCLUDE REGEX "/tests/qt/")
   list(FILTER core_tests EXCLUDE REGEX "/tests/fuzz/")
   list(FILTER core_tests EXCLUDE REGEX "/tests/xserver/") # tests that need a real X server
-  if(core_tests)
+  if(core_tests AND CORE_TESTS)
     add_executable(${name}_core_tests ${core_tests})
     target_link_libraries(${name}_core_tests PRIVATE ${name}_core GTest::gtest_main GTest::gmock)
     program_precompile(${name}_core_tests ${TEST_PRECOMPILED_HEADERS})
