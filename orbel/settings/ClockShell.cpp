@@ -392,7 +392,7 @@ void ClockShell::AddTrayIcon(const std::string& tip)
     UpdateMenu();
 }
 
-void ClockShell::RefreshZonesInMergeMode()
+void ClockShell::RefreshClockZones()
 {
     ZoneSources sources;
     sources.programFolder = config_.platform.dataFolder;

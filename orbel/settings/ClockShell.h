@@ -82,7 +82,7 @@ private:
     void LayOutClocks() override;
     void ShowOrHideWindow() override;
     void AddTrayIcon(const std::string& tip) override;
-    void RefreshZonesInMergeMode() override;
+    void RefreshClockZones() override;
     void StartClockTimer() override;
     bool TransferRunningWithoutError() override;
     void CancelTransfer() override;

@@ -27,11 +27,25 @@ StartupLoad LoadSettingsAtStart(CAppSettings& settings, BadSettingsFile bad)
 
 bool RefreshZonesAtStart(CAppSettings& settings, const ZoneSources& sources)
 {
-    if (UsageFromOptions(settings.displayFlags) != ZoneDatabaseUsage::Merge)
+    const ZoneDatabaseUsage usage = UsageFromOptions(settings.displayFlags);
+    if (usage == ZoneDatabaseUsage::Merge) {
+        CRegTimeZoneList zones;
+        BuildZoneList(zones, ZoneDatabaseUsage::Merge, sources);
+        return settings.RefreshZones(zones);
+    }
+    CRegTimeZoneList own;
+    if (usage == ZoneDatabaseUsage::Replace) {
+        std::string error;
+        if (!LoadZoneDatabase(own, sources.programFolder, error))
+            return false;
+        own.KeepOnly(kZoneFilterReplacement);
+    }
+    CRegTimeZoneList system;
+    BuildZoneList(system, ZoneDatabaseUsage::Ignore, sources);
+    if (!settings.clocks.RefreshZonesByKey(system, &own))
         return false;
-    CRegTimeZoneList zones;
-    BuildZoneList(zones, ZoneDatabaseUsage::Merge, sources);
-    return settings.RefreshZones(zones);
+    settings.SetModified();
+    return true;
 }
 
 } // namespace orbel

@@ -26,9 +26,12 @@ enum class BadSettingsFile { MoveAside, LeaveInPlace };
 StartupLoad LoadSettingsAtStart(CAppSettings& settings,
                                 BadSettingsFile bad = BadSettingsFile::MoveAside);
 
-// In Merge mode, the clocks take the corrected zone records at start (the clock window
-// does this when it is created): a zone list is built for Merge and the clocks refreshed
-// from it. True when a clock was refreshed (the settings are then marked modified).
+// The clocks' zones at start (the clock window does this when it is created). Merge: a zone
+// list is built for Merge and the clocks refreshed from it. Ignore and Replace: every clock
+// takes the record with its key from the system's tz database, so a change of the database
+// reaches it; in Replace mode a clock on one of the user's own records keeps it, and when
+// the user's file cannot be read no clock is touched. True when a clock was refreshed (the
+// settings are then marked modified).
 bool RefreshZonesAtStart(CAppSettings& settings, const ZoneSources& sources);
 
 } // namespace orbel

@@ -114,7 +114,7 @@ StartResult StartProgram(ShellHost& host, const ProgramIdentity& id)
     host.LayOutClocks();
     host.ShowOrHideWindow();
     host.AddTrayIcon(TrayTip(id));
-    host.RefreshZonesInMergeMode();
+    host.RefreshClockZones();
     host.StartClockTimer();
     return StartResult::Running;
 }

@@ -100,7 +100,8 @@ public:
     virtual void LayOutClocks() = 0;
     virtual void ShowOrHideWindow() = 0; // by the visible setting
     virtual void AddTrayIcon(const std::string& tip) = 0;
-    virtual void RefreshZonesInMergeMode() = 0;
+    // The clocks take their zones from the database of the usage mode (RefreshZonesAtStart).
+    virtual void RefreshClockZones() = 0;
     virtual void StartClockTimer() = 0;
 
     // The end: each step is called once, in order.
