@@ -20,8 +20,10 @@ StartupLoad LoadSettingsAtStart(CAppSettings& settings, BadSettingsFile bad)
         out.message = error;
         return out;
     }
-    out.message = BadSettingsMessage(error, CAppSettings::kAppName);
     out.movedTo = RetireBadSettingsFile(settings.SettingsFilePath(), settings.storedVersion);
+    out.message = out.movedTo.empty() ? BadSettingsKeptMessage(error, CAppSettings::kAppName,
+                                                               settings.SettingsFilePath())
+                                      : BadSettingsMessage(error, CAppSettings::kAppName);
     return out;
 }
 

@@ -20,8 +20,9 @@ enum class BadSettingsFile { MoveAside, LeaveInPlace };
 
 // Defaults, then the registry values and the settings file. When the file cannot be read,
 // the result carries the closing message and the file has been moved to the backup name of
-// the stored version, so that the next start begins from defaults; the caller shows the
-// message and ends the program with exit code 1. With LeaveInPlace the file stays where it
+// the stored version, so that the next start begins from defaults (when it cannot be moved,
+// the message says so and names it); the caller shows the message and ends the program
+// with exit code 1. With LeaveInPlace the file stays where it
 // is and the message is the reading error alone.
 StartupLoad LoadSettingsAtStart(CAppSettings& settings,
                                 BadSettingsFile bad = BadSettingsFile::MoveAside);

@@ -111,7 +111,8 @@ TEST_F(ClockProgramTest, NamesOutsideTheCodePageAndTodaysZoneRulesSurviveARestar
     const QString listed = Clocks();
     const QStringList lines = listed.split('\n', Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 3) << listed.toStdString();
-    EXPECT_TRUE(lines[0].startsWith(QString::fromStdString(kMoscow) + "\t")) << listed.toStdString();
+    EXPECT_TRUE(lines[0].startsWith(QString::fromStdString(kMoscow) + "\t"))
+        << listed.toStdString();
     EXPECT_TRUE(lines[1].startsWith(QString::fromStdString(kTokyo) + "\t")) << listed.toStdString();
     EXPECT_TRUE(lines[2].startsWith(QString::fromStdString(kSaoPaulo) + "\t"))
         << listed.toStdString();

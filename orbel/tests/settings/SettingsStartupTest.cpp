@@ -94,6 +94,33 @@ TEST(SettingsStartup, AWideNameThatIsNoTextIsADamagedFile)
         400u);
 }
 
+// A damaged file that cannot be moved aside would stop every later start the same way: the
+// message says so instead of promising a fresh start. The backup's name is made too long
+// for the system (the folder's path leaves room for Orbel.dat but not for its backup).
+TEST(SettingsStartup, ADamagedFileThatCannotBeMovedAsideIsNamedInTheMessage)
+{
+    const std::filesystem::path root = test::MakeTestFolder();
+    std::filesystem::path folder = root;
+    while (folder.string().size() + 200 < 4078)
+        folder /= std::string(199, 'd');
+    folder /= std::string(4078 - folder.string().size() - 1, 'e');
+    ASSERT_EQ(folder.string().size(), 4078u);
+    std::filesystem::create_directories(folder);
+    std::ofstream(folder / "Orbel.dat", std::ios::binary).write("\x00\x00\x02\x00xyz", 7);
+    MemoryRegistryStore store;
+    CAppSettings s(store, test::FixedPlatform(folder), "/p");
+    const StartupLoad load = LoadSettingsAtStart(s);
+    EXPECT_FALSE(load.ok);
+    EXPECT_TRUE(load.movedTo.empty());
+    EXPECT_TRUE(std::filesystem::exists(folder / "Orbel.dat"));
+    const std::string file = (folder / "Orbel.dat").string();
+    const std::string expected = file + " has a bad format.\n\nOrbel will now close.\n\n" + file +
+                                 " could not be moved aside, so Orbel cannot start fresh. Move or "
+                                 "delete that file and run the program again.";
+    EXPECT_TRUE(load.message == expected) << load.message.substr(2 * 4000);
+    std::filesystem::remove_all(root);
+}
+
 } // namespace
 } // namespace orbel
 

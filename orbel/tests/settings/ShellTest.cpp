@@ -117,7 +117,7 @@ public:
     void CapturePlacement() override { Step("capture"); }
     void RemoveTrayIcon() override { Step("untray"); }
     bool SettingsModified() override { return modified; }
-    bool SaveSettings() override { return Step("save"), saveOk; }
+    bool SaveSettings(EndReason) override { return Step("save"), saveOk; }
 
 private:
     void Step(const char* s) { steps.push_back(s); }
