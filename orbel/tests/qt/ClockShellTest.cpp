@@ -221,7 +221,8 @@ TEST_F(ClockShellTest, DamagedBoundsStillPlaceTheWindowOnTheDesktop)
     const QRect desktop = QGuiApplication::primaryScreen()->availableGeometry();
     for (const Rect& r : cases) {
         const std::string key = "Software\\Quillon\\Orbel\\Window";
-        store.Set(RegRoot::LocalMachine, key, "Bounds.left", RegValue::Dword(std::uint32_t(r.left)));
+        store.Set(RegRoot::LocalMachine, key, "Bounds.left",
+                  RegValue::Dword(std::uint32_t(r.left)));
         store.Set(RegRoot::LocalMachine, key, "Bounds.top", RegValue::Dword(std::uint32_t(r.top)));
         store.Set(RegRoot::LocalMachine, key, "Bounds.right",
                   RegValue::Dword(std::uint32_t(r.right)));
