@@ -478,44 +478,5 @@ TEST_F(AppSettingsTest, ChangesMarkTheSettingsModifiedOnlyWhenSomethingChanged)
     EXPECT_EQ(s.clocks.At(0).zone.keyName, "Europe/Paris");
 }
 
-// Texts the code page cannot hold are stored in the wide form, so a clock named in Cyrillic
-// or Japanese keeps its name; a text the code page holds keeps the single-byte form that
-// earlier files and readers have.
-TEST_F(AppSettingsTest, NamesOutsideTheCodePageSurviveASaveAndALoad)
-{
-    const std::string moscow = "\xD0\x9C\xD0\xBE\xD1\x81\xD0\xBA\xD0\xB2\xD0\xB0"; // Москва
-    const std::string tokyo = "\xE6\x9D\xB1\xE4\xBA\xAC";                          // 東京
-    const std::string clock = "\xF0\x9F\x95\x90 Home"; // a character beyond 16 bits
-    std::string longServer;
-    for (int i = 0; i < 150; ++i)
-        longServer += moscow; // 900 UTF-16 units: the 16-bit length of the wide form
-    CAppSettings s = Make();
-    s.SetDefaults();
-    s.Load();
-    s.clocks.At(0).name = moscow;
-    s.clocks.At(1).name = tokyo;
-    s.clocks.Add().name = clock;
-    s.clocks.Add().name = "Z\xC3\xBCrich";
-    s.server = longServer;
-    ASSERT_TRUE(s.Save().ok);
-
-    const std::string bytes = ReadText(DatFile());
-    // Москва: the wide marker, six UTF-16 units.
-    EXPECT_NE(bytes.find(std::string("\xFF\xFE\xFF\x06\x1C\x04\x3E\x04", 8)), std::string::npos);
-    // Zürich: a length byte and the code page, as before.
-    EXPECT_NE(bytes.find("\x06Z\xFCrich"), std::string::npos);
-    EXPECT_NE(bytes.find(std::string("\xFF\xFE\xFF\xFF\x84\x03", 6)), std::string::npos);
-
-    CAppSettings t = Make();
-    t.SetDefaults();
-    ASSERT_EQ(t.Load().status, LoadResult::Status::Loaded);
-    ASSERT_EQ(t.clocks.Count(), 4u);
-    EXPECT_EQ(t.clocks.At(0).name, moscow);
-    EXPECT_EQ(t.clocks.At(1).name, tokyo);
-    EXPECT_EQ(t.clocks.At(2).name, clock);
-    EXPECT_EQ(t.clocks.At(3).name, "Z\xC3\xBCrich");
-    EXPECT_TRUE(t.server == longServer) << t.server.substr(0, 24);
-}
-
 } // namespace
 } // namespace orbel
