@@ -49,6 +49,7 @@ int RunClockProgram(int argc, char** argv, const Options& options)
     ApplyLocaleTexts(config.platform, texts);
     config.window.locale = texts;
     config.window.timeSeparator = texts.timeSeparator;
+    config.window.readLocale = [] { return UserLocaleTexts(); };
 
     ClockShell shell(std::move(config));
     const StartResult started = shell.Start();

@@ -271,6 +271,16 @@ int TimerIntervalMs(std::uint32_t seconds)
     return static_cast<int>(std::clamp<std::uint32_t>(seconds, 1, 3600)) * 1000;
 }
 
+Rect UsableStoredRect(const Rect& stored)
+{
+    constexpr std::int64_t kFar = std::int64_t{1} << 24;
+    const auto w = static_cast<std::int32_t>(std::clamp<std::int64_t>(stored.Width(), 16, 16384));
+    const auto h = static_cast<std::int32_t>(std::clamp<std::int64_t>(stored.Height(), 16, 16384));
+    const auto left = static_cast<std::int32_t>(std::clamp<std::int64_t>(stored.left, -kFar, kFar));
+    const auto top = static_cast<std::int32_t>(std::clamp<std::int64_t>(stored.top, -kFar, kFar));
+    return {left, top, left + w, top + h};
+}
+
 Rect CentreOnDesktop(const Rect& stored, const Rect& desktop)
 {
     const auto w = static_cast<std::int32_t>(

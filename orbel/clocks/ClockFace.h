@@ -117,6 +117,10 @@ bool PaintRedrawsAll(int lastPaintHour, int hourNow);
 // The update interval in milliseconds: at least one second, at most an hour.
 int TimerIntervalMs(std::uint32_t storedSeconds);
 
+// A stored placement made usable before it is tried on the screens: width and height
+// within 16 .. 16384 pixels, the corner within 2^24 pixels of the origin (where windows can
+// be), so that no edge of a damaged rectangle overflows.
+Rect UsableStoredRect(const Rect& stored);
 // A stored placement that no screen shows any more: the same size (at most the desktop's),
 // centred on the desktop.
 Rect CentreOnDesktop(const Rect& stored, const Rect& desktop);

@@ -100,6 +100,23 @@ bool CClockList::RefreshZones(const CRegTimeZoneList& zones)
     return refreshed;
 }
 
+bool CClockList::RefreshZonesByKey(const CRegTimeZoneList& zones, const CRegTimeZoneList* kept)
+{
+    const std::uint32_t byKey = kZoneFilterAll | kZoneFilterKeyOnly;
+    bool changed = false;
+    for (auto& c : clocks_) {
+        if (c->zone.keyName.empty() || (kept && kept->FindZone(c->zone, byKey)))
+            continue;
+        const CRegTimeZone* z = zones.FindZone(c->zone, byKey);
+        if (!z || (z->keyName == c->zone.keyName && z->displayName == c->zone.displayName &&
+                   z->mapId == c->zone.mapId && z->info == c->zone.info))
+            continue;
+        CopyZone(c->zone, *z);
+        changed = true;
+    }
+    return changed;
+}
+
 void CClockList::AddDefaultClocks(const TimeZoneInformation& local)
 {
     if (!clocks_.empty())

@@ -53,6 +53,11 @@ public:
     // least one clock was refreshed: the caller marks the settings modified.
     bool RefreshZones(const CRegTimeZoneList& zones);
 
+    // Copies into every clock with a key name the record of `zones` with that key (or the
+    // key it was renamed to), unless `kept` holds a record with the key: those clocks keep
+    // their zone. True when a clock's zone changed.
+    bool RefreshZonesByKey(const CRegTimeZoneList& zones, const CRegTimeZoneList* kept = nullptr);
+
     // When the list is empty: two new clocks ("Local" and the next city) on the computer's
     // own zone information, with empty key name, display name and map id.
     void AddDefaultClocks(const TimeZoneInformation& local);

@@ -554,8 +554,17 @@ void ClockWindow::changeEvent(QEvent* e)
 
 bool ClockWindow::event(QEvent* e)
 {
-    if (e->type() == QEvent::LocaleChange)
+    if (e->type() == QEvent::LocaleChange) {
+        // The user changed the locale: its texts are read again before the clocks are.
+        if (env_.readLocale) {
+            env_.locale = env_.readLocale();
+            env_.timeSeparator = env_.locale.timeSeparator;
+            settings_.timeSeparator = env_.locale.timeSeparator;
+            settings_.amDesignator = env_.locale.am;
+            settings_.pmDesignator = env_.locale.pm;
+        }
         LayOut();
+    }
     return QWidget::event(e);
 }
 

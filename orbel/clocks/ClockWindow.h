@@ -23,6 +23,9 @@ struct ClockWindowEnv {
     std::function<DateTime()> localNow; // the computer's local time
     LocaleTexts locale;
     std::string timeSeparator = ":";
+    // Reads the locale's texts again when the platform reports a change of the locale;
+    // without it the texts stay as given.
+    std::function<LocaleTexts()> readLocale;
 };
 
 class ClockWindow : public QWidget {
@@ -34,6 +37,9 @@ public:
 
     // Recomputes areas, fonts and the title (size, options or locale changed).
     void LayOut();
+    // The computer and the locale texts the window shows now (the windows opened from it
+    // take them too).
+    const ClockWindowEnv& Env() const { return env_; }
     // Frame options from the settings: on top, borderless, out of the task bar.
     void ApplyFrameFlags();
     // The borderless setting changed: the window shrinks (or grows) by its border on every

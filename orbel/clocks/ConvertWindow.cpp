@@ -112,7 +112,8 @@ ConvertWindow::ConvertWindow(CAppSettings& settings, ClockWindowEnv env, const C
     close->setDefault(true);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
     connect(reset, &QPushButton::clicked, this, [this] { ResetRow(1); });
-    connect(help, &QPushButton::clicked, this, [this] { HelpWindow::Open(this, kHelpName, true); });
+    connect(help, &QPushButton::clicked, this, [this] { ShowHelp(); });
+    BindHelpKey(*this, *this);
 
     auto* grid = new QGridLayout;
     grid->addWidget(clockLabel, 0, 0);
@@ -165,6 +166,11 @@ void ConvertWindow::Run(QWidget* owner, CAppSettings& settings, const ClockWindo
     }
     ConvertWindow window(settings, env, rows, owner);
     window.exec();
+}
+
+void ConvertWindow::ShowHelp()
+{
+    HelpWindow::Open(this, kHelpName, true);
 }
 
 int ConvertWindow::RowClock(int row) const

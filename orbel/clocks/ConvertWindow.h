@@ -8,6 +8,7 @@
 
 #include "clocks/ClockWindow.h"
 #include "clocks/Conversion.h"
+#include "settings/HelpWindow.h"
 
 class QComboBox;
 class QLineEdit;
@@ -17,7 +18,7 @@ namespace orbel {
 
 class CAppSettings;
 
-class ConvertWindow : public QDialog {
+class ConvertWindow : public QDialog, public HelpSource {
     Q_OBJECT
 public:
     // The window with its rows' clocks chosen (rows.refused must be false).
@@ -40,6 +41,8 @@ public:
     // The row's clock's current time into its time field, the focus there, then a
     // conversion ("&Reset" resets row 1).
     void ResetRow(int row);
+    // The window's own help (its Help button, F1, and the Help command while it is up).
+    void ShowHelp() override;
 
 private:
     void Convert(std::optional<ConversionFocus> focus = std::nullopt);

@@ -48,7 +48,8 @@ TimeInZoneWindow::TimeInZoneWindow(CRegTimeZoneList zones, std::function<DateTim
     help->setAccessibleName(QStringLiteral("Help"));
     close->setDefault(true);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
-    connect(help, &QPushButton::clicked, this, [this] { HelpWindow::Open(this, "1010", true); });
+    connect(help, &QPushButton::clicked, this, [this] { ShowHelp(); });
+    BindHelpKey(*this, *this);
     auto* buttons = new QVBoxLayout;
     buttons->addWidget(close);
     buttons->addWidget(help);
@@ -67,6 +68,11 @@ TimeInZoneWindow::TimeInZoneWindow(CRegTimeZoneList zones, std::function<DateTim
     Show();
     picker_->setFocus();
     CentreOnScreen(*this);
+}
+
+void TimeInZoneWindow::ShowHelp()
+{
+    HelpWindow::Open(this, "1010", true);
 }
 
 void TimeInZoneWindow::Show()

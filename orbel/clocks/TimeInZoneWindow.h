@@ -8,6 +8,7 @@
 #include <functional>
 #include <optional>
 
+#include "settings/HelpWindow.h"
 #include "zones/DateTimeFormat.h"
 #include "zones/RegTimeZoneList.h"
 
@@ -17,7 +18,7 @@ class QLineEdit;
 
 namespace orbel {
 
-class TimeInZoneWindow : public QDialog {
+class TimeInZoneWindow : public QDialog, public HelpSource {
     Q_OBJECT
 public:
     // `zones`: a zone list built for the current database usage mode; the window keeps it.
@@ -31,6 +32,9 @@ public:
     // The item chosen last in this run (none before the first choice).
     static std::optional<std::size_t> Remembered() { return remembered_; }
     static void Forget() { remembered_.reset(); }
+
+    // The window's own help (its Help button, F1, and the Help command while it is up).
+    void ShowHelp() override;
 
 private:
     void Show();

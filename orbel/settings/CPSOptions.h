@@ -13,13 +13,14 @@
 
 #include "clocks/Rect.h"
 #include "settings/CPPParent.h"
+#include "settings/HelpWindow.h"
 
 class QPushButton;
 class QTabWidget;
 
 namespace orbel {
 
-class CPSOptions : public QDialog {
+class CPSOptions : public QDialog, public HelpSource {
     Q_OBJECT
 public:
     static constexpr int kPageCount = 5;
@@ -39,6 +40,9 @@ public:
     bool PressApply();
     void PressCancel();
     void PressHelp();
+    // The active page's help (the Help button, F1, and the Help command while the sheet is
+    // the window in front).
+    void ShowHelp() override { PressHelp(); }
 
     // A page's changed state moved: Apply follows it.
     void PageChanged();

@@ -101,7 +101,7 @@ ClockShell::ClockShell(ShellConfig config) : config_(std::move(config))
         connect(app, &QGuiApplication::commitDataRequest, this, [this](QSessionManager&) {
             CapturePlacement();
             if (SettingsModified())
-                SaveSettings();
+                SaveSettings(EndReason::SessionEnd);
         });
         connect(app, &QCoreApplication::aboutToQuit, this, [this] { Quit(EndReason::SessionEnd); });
     }
@@ -186,7 +186,7 @@ void ClockShell::Run(int id)
         ToggleWindow();
         break;
     case kCmdHelp:
-        HelpWindow::Open(window_.get(), "HELP", false);
+        ShowHelp();
         break;
     case kCmdAbout:
         OpenAboutBox(window_.get());
@@ -208,6 +208,17 @@ void ClockShell::Run(int id)
     }
 }
 
+void ClockShell::ShowHelp()
+{
+    // The window in front: a modal window (Convert, Time in Zone, a message over the
+    // sheet), else the last of the clock window and the sheet to be active.
+    QWidget* front = QApplication::activeModalWidget();
+    if (!front)
+        front = lastFront_;
+    if (!ShowHelpOf(front))
+        HelpWindow::Open(window_.get(), "HELP", false);
+}
+
 void ClockShell::OpenConvert()
 {
     // Where the pointer is in the clock window's client area: a double-click there chooses
@@ -220,7 +231,7 @@ void ClockShell::OpenConvert()
                                        client.width(), client.height()};
     }
     doubleClickAt_.reset();
-    ConvertWindow::Run(window_.get(), *settings_, config_.window, config_.platform.localZone(),
+    ConvertWindow::Run(window_.get(), *settings_, WindowEnv(), config_.platform.localZone(),
                        pointer);
 }
 
@@ -231,9 +242,14 @@ void ClockShell::OpenTimeInZone()
     sources.referenceYear = config_.window.utcNow().Calendar().year;
     CRegTimeZoneList zones;
     BuildZoneList(zones, UsageFromOptions(settings_->displayFlags), sources);
-    TimeInZoneWindow window(std::move(zones), config_.window.utcNow, config_.window.locale,
+    TimeInZoneWindow window(std::move(zones), config_.window.utcNow, WindowEnv().locale,
                             window_.get());
     window.exec();
+}
+
+const ClockWindowEnv& ClockShell::WindowEnv() const
+{
+    return window_ ? window_->Env() : config_.window;
 }
 
 OptionsEnvironment ClockShell::OptionsEnv()
@@ -247,7 +263,7 @@ OptionsEnvironment ClockShell::OptionsEnv()
     env.zoneSources.referenceYear = config_.window.utcNow().Calendar().year;
     env.utcNow = config_.window.utcNow;
     env.localNow = config_.window.localNow;
-    env.locale = config_.window.locale;
+    env.locale = WindowEnv().locale;
     env.showMessage = config_.showMessage;
     return env;
 }
@@ -256,7 +272,11 @@ CPSOptions* ClockShell::OpenOptions()
 {
     if (!window_)
         return nullptr;
-    return OpenOptionsSheet(options_, OptionsEnv(), &sheetRect_, window_.get());
+    CPSOptions* sheet = OpenOptionsSheet(options_, OptionsEnv(), &sheetRect_, window_.get());
+    sheet->removeEventFilter(this);
+    sheet->installEventFilter(this);
+    lastFront_ = sheet; // brought forward
+    return sheet;
 }
 
 void ClockShell::ToggleWindow()
@@ -322,6 +342,9 @@ bool ClockShell::CreateClockWindow()
 
 bool ClockShell::eventFilter(QObject* watched, QEvent* e)
 {
+    if (e->type() == QEvent::WindowActivate &&
+        (watched == window_.get() || (options_ && watched == options_.data())))
+        lastFront_ = static_cast<QWidget*>(watched);
     if (watched == window_.get()) {
         if (e->type() == QEvent::Close) {
             // Alt+F4 or the window manager's close: the program ends.
@@ -345,9 +368,7 @@ void ClockShell::PlaceWindow()
     if (settings_->bounds.Width() <= 0 || settings_->bounds.Height() <= 0)
         settings_->SetBounds(DefaultWindowRect(settings_->Font(0).height, desktop));
     // A stored placement is kept only where a screen still shows it.
-    Rect r = settings_->bounds;
-    r.right = r.left + static_cast<std::int32_t>(std::clamp<std::int64_t>(r.Width(), 16, 16384));
-    r.bottom = r.top + static_cast<std::int32_t>(std::clamp<std::int64_t>(r.Height(), 16, 16384));
+    Rect r = UsableStoredRect(settings_->bounds);
     bool shown = false;
     for (QScreen* s : QGuiApplication::screens())
         shown = shown || s->availableGeometry().intersects(
@@ -392,7 +413,7 @@ void ClockShell::AddTrayIcon(const std::string& tip)
     UpdateMenu();
 }
 
-void ClockShell::RefreshZonesInMergeMode()
+void ClockShell::RefreshClockZones()
 {
     ZoneSources sources;
     sources.programFolder = config_.platform.dataFolder;
@@ -444,12 +465,18 @@ bool ClockShell::SettingsModified()
     return settings_->IsModified();
 }
 
-bool ClockShell::SaveSettings()
+bool ClockShell::SaveSettings(EndReason why)
 {
     const SaveResult r = settings_->Save();
-    if (!r.ok)
+    if (r.ok)
+        return true;
+    if (why != EndReason::Closed)
         std::cerr << r.error << "\n";
-    return r.ok;
+    else if (config_.showMessage)
+        config_.showMessage(window_.get(), r.error, MessageIcon::Exclamation);
+    else
+        QMessageBox::warning(nullptr, QString::fromUtf8(CAppSettings::kAppName), Q(r.error));
+    return false;
 }
 
 } // namespace orbel

@@ -82,7 +82,7 @@ private:
     void LayOutClocks() override;
     void ShowOrHideWindow() override;
     void AddTrayIcon(const std::string& tip) override;
-    void RefreshZonesInMergeMode() override;
+    void RefreshClockZones() override;
     void StartClockTimer() override;
     bool TransferRunningWithoutError() override;
     void CancelTransfer() override;
@@ -90,13 +90,16 @@ private:
     void CapturePlacement() override;
     void RemoveTrayIcon() override;
     bool SettingsModified() override;
-    bool SaveSettings() override;
+    bool SaveSettings(EndReason why) override;
 
+    // The clock and locale texts of the clock window (read again at a change of the locale).
+    const ClockWindowEnv& WindowEnv() const;
     void BuildActions();
     void UpdateMenu();
     void Run(int id);
     void OpenConvert();
     void OpenTimeInZone();
+    void ShowHelp();
     bool eventFilter(QObject* watched, QEvent* e) override;
 
     ShellConfig config_;
@@ -112,6 +115,9 @@ private:
     // Where the last double-click on the clock window was (it opens Convert).
     std::optional<QPoint> doubleClickAt_;
     QPointer<CPSOptions> options_;
+    // The last of the clock window and the options sheet to be the active window: the Help
+    // command goes there when no modal window is up.
+    QPointer<QWidget> lastFront_;
     std::optional<Rect> sheetRect_; // where the sheet was last closed in this run
 };
 

@@ -25,19 +25,25 @@ FileRegistryStore::Stamp FileRegistryStore::CurrentStamp() const
     return s;
 }
 
-void FileRegistryStore::Refresh(bool force) const
+bool FileRegistryStore::Refresh(bool force, std::string* error) const
 {
     const Stamp now = CurrentStamp();
     if (!force && now == loaded_)
-        return;
+        return true;
     loaded_ = now;
+    values_.clear();
+    if (!now.exists)
+        return true;
     std::vector<std::uint8_t> bytes;
-    std::string error;
-    // A store file is small; anything beyond a megabyte is not ours and is ignored.
-    if (now.exists && ReadWholeFile(file_, 1u << 20, bytes, error))
-        Parse(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
-    else
-        values_.clear();
+    std::string reason;
+    // A store file is small; anything beyond a megabyte is not ours and is not read.
+    if (!ReadWholeFile(file_, 1u << 20, bytes, reason)) {
+        if (error)
+            *error = reason;
+        return false;
+    }
+    Parse(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+    return true;
 }
 
 std::optional<RegValue> FileRegistryStore::Query(RegRoot root, std::string_view key,
@@ -52,7 +58,8 @@ bool FileRegistryStore::Set(RegRoot root, std::string_view key, std::string_view
 {
     if (readOnly_ || folder_.empty())
         return false;
-    Refresh(true);
+    if (!Refresh(true, &lastError_))
+        return false;
     const Map before = values_;
     if (!MemoryRegistryStore::Set(root, key, name, value))
         return false;

@@ -4,7 +4,8 @@
 // registry, it is shared by every running copy of the program: a read takes in the file
 // again when it changed, and a write re-reads the file, changes the one value and rewrites
 // it through a temporary file, so a crash never leaves it half written and two programs
-// writing different values do not undo each other.
+// writing different values do not undo each other. A write whose re-reading fails is
+// refused, so a file that cannot be read is never replaced by the one value.
 #include <cstdint>
 #include <filesystem>
 #include <optional>
@@ -38,8 +39,9 @@ public:
 
 private:
     // Reads the file again when its size or time differs from the last reading (always
-    // when `force`). A missing file is an empty store.
-    void Refresh(bool force) const;
+    // when `force`). A missing file is an empty store. False, with the reason in `error`,
+    // when the file exists but could not be read: the store then holds no values.
+    bool Refresh(bool force, std::string* error = nullptr) const;
 
     struct Stamp {
         bool exists = false;

@@ -30,7 +30,8 @@ Convert... (N)        converts a time from the zone of one clock to another's.
 Time in Zone... (T)   shows the time in any zone of the time zone database.
 Options... (O)        the clocks, their look, their colours and fonts, time zone
                       corrections and the time server.
-Help (F1)             this text.
+Help (F1)             this text, or the help of the window in front: the Options
+                      page shown, Convert or Time in Zone.
 About Orbel...        the program's version.
 Close (Alt+F4)        ends Orbel. The settings are saved when they changed.
 
@@ -197,6 +198,7 @@ Clock       the first row starts on the clock of this computer's own zone, the s
             the clock you double-clicked (or the next clock when opened from the menu).
             Choosing another clock in a row recomputes that row from the other one.
 Reset       puts the current time of the first row's clock back into it.
+Help (F1)   this text.
 )";
 
 constexpr std::string_view kTimeInZone = R"(INTRODUCTION
@@ -206,6 +208,7 @@ The Time in Zone window shows the current time in any zone of the time zone data
 OPTIONS
 
 Choose a zone; the window shows its time and date, with or without daylight saving.
+Help (F1) shows this text.
 )";
 
 constexpr std::array<std::pair<std::string_view, std::string_view>, 8> kTexts = {{

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QStyle>
 #include <QVBoxLayout>
 
@@ -73,6 +74,23 @@ void HelpWindow::Show(const std::string& name, const QString& title)
 QString HelpWindow::Text() const
 {
     return text_->toPlainText();
+}
+
+void BindHelpKey(QWidget& window, HelpSource& source)
+{
+    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), &window);
+    QObject::connect(f1, &QShortcut::activated, &window, [&source] { source.ShowHelp(); });
+}
+
+bool ShowHelpOf(QWidget* front)
+{
+    for (QWidget* w = front; w; w = w->parentWidget()) {
+        if (auto* source = dynamic_cast<HelpSource*>(w)) {
+            source->ShowHelp();
+            return true;
+        }
+    }
+    return false;
 }
 
 QDialog* OpenAboutBox(QWidget* owner)

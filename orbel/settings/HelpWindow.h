@@ -26,6 +26,19 @@ private:
     static QPointer<HelpWindow> current_;
 };
 
+// A window with help of its own. The Help command opens it while the window (or a message
+// over it) is in front, and F1 in the window does too.
+class HelpSource {
+public:
+    virtual ~HelpSource() = default;
+    virtual void ShowHelp() = 0;
+};
+// F1 anywhere in `window` opens its help.
+void BindHelpKey(QWidget& window, HelpSource& source);
+// Opens the help of `front` or of the nearest window that owns it; false when none has
+// help of its own (the caller opens the general help).
+bool ShowHelpOf(QWidget* front);
+
 // The about box ("About Orbel"): the icon, "Orbel v3.1", "World clock" and OK. One at a time.
 QDialog* OpenAboutBox(QWidget* owner);
 

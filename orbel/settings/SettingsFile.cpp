@@ -157,4 +157,12 @@ std::string BadSettingsMessage(const std::string& error, const std::string& appN
            "default settings.";
 }
 
+std::string BadSettingsKeptMessage(const std::string& error, const std::string& appName,
+                                   const std::filesystem::path& file)
+{
+    return error + "\n\n" + appName + " will now close.\n\n" + file.string() +
+           " could not be moved aside, so " + appName +
+           " cannot start fresh. Move or delete that file and run the program again.";
+}
+
 } // namespace orbel

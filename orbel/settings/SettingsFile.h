@@ -61,5 +61,9 @@ std::filesystem::path RetireBadSettingsFile(const std::filesystem::path& file,
 // The closing message: "%1\n\n%2 will now close.\n\nPlease run the program again and it
 // will start fresh with default settings."
 std::string BadSettingsMessage(const std::string& error, const std::string& appName);
+// The closing message when the file could not be moved aside: the next start would meet
+// the same file, so the user is told to move it.
+std::string BadSettingsKeptMessage(const std::string& error, const std::string& appName,
+                                   const std::filesystem::path& file);
 
 } // namespace orbel

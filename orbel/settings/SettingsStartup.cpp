@@ -20,18 +20,34 @@ StartupLoad LoadSettingsAtStart(CAppSettings& settings, BadSettingsFile bad)
         out.message = error;
         return out;
     }
-    out.message = BadSettingsMessage(error, CAppSettings::kAppName);
     out.movedTo = RetireBadSettingsFile(settings.SettingsFilePath(), settings.storedVersion);
+    out.message = out.movedTo.empty() ? BadSettingsKeptMessage(error, CAppSettings::kAppName,
+                                                               settings.SettingsFilePath())
+                                      : BadSettingsMessage(error, CAppSettings::kAppName);
     return out;
 }
 
 bool RefreshZonesAtStart(CAppSettings& settings, const ZoneSources& sources)
 {
-    if (UsageFromOptions(settings.displayFlags) != ZoneDatabaseUsage::Merge)
+    const ZoneDatabaseUsage usage = UsageFromOptions(settings.displayFlags);
+    if (usage == ZoneDatabaseUsage::Merge) {
+        CRegTimeZoneList zones;
+        BuildZoneList(zones, ZoneDatabaseUsage::Merge, sources);
+        return settings.RefreshZones(zones);
+    }
+    CRegTimeZoneList own;
+    if (usage == ZoneDatabaseUsage::Replace) {
+        std::string error;
+        if (!LoadZoneDatabase(own, sources.programFolder, error))
+            return false;
+        own.KeepOnly(kZoneFilterReplacement);
+    }
+    CRegTimeZoneList system;
+    BuildZoneList(system, ZoneDatabaseUsage::Ignore, sources);
+    if (!settings.clocks.RefreshZonesByKey(system, &own))
         return false;
-    CRegTimeZoneList zones;
-    BuildZoneList(zones, ZoneDatabaseUsage::Merge, sources);
-    return settings.RefreshZones(zones);
+    settings.SetModified();
+    return true;
 }
 
 } // namespace orbel

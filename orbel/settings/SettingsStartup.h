@@ -20,15 +20,19 @@ enum class BadSettingsFile { MoveAside, LeaveInPlace };
 
 // Defaults, then the registry values and the settings file. When the file cannot be read,
 // the result carries the closing message and the file has been moved to the backup name of
-// the stored version, so that the next start begins from defaults; the caller shows the
-// message and ends the program with exit code 1. With LeaveInPlace the file stays where it
+// the stored version, so that the next start begins from defaults (when it cannot be moved,
+// the message says so and names it); the caller shows the message and ends the program
+// with exit code 1. With LeaveInPlace the file stays where it
 // is and the message is the reading error alone.
 StartupLoad LoadSettingsAtStart(CAppSettings& settings,
                                 BadSettingsFile bad = BadSettingsFile::MoveAside);
 
-// In Merge mode, the clocks take the corrected zone records at start (the clock window
-// does this when it is created): a zone list is built for Merge and the clocks refreshed
-// from it. True when a clock was refreshed (the settings are then marked modified).
+// The clocks' zones at start (the clock window does this when it is created). Merge: a zone
+// list is built for Merge and the clocks refreshed from it. Ignore and Replace: every clock
+// takes the record with its key from the system's tz database, so a change of the database
+// reaches it; in Replace mode a clock on one of the user's own records keeps it, and when
+// the user's file cannot be read no clock is touched. True when a clock was refreshed (the
+// settings are then marked modified).
 bool RefreshZonesAtStart(CAppSettings& settings, const ZoneSources& sources);
 
 } // namespace orbel

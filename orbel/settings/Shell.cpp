@@ -114,12 +114,12 @@ StartResult StartProgram(ShellHost& host, const ProgramIdentity& id)
     host.LayOutClocks();
     host.ShowOrHideWindow();
     host.AddTrayIcon(TrayTip(id));
-    host.RefreshZonesInMergeMode();
+    host.RefreshClockZones();
     host.StartClockTimer();
     return StartResult::Running;
 }
 
-bool EndProgram(ShellHost& host, EndReason)
+bool EndProgram(ShellHost& host, EndReason why)
 {
     // The same steps whatever the reason: nothing the user set may be lost.
     if (host.TransferRunningWithoutError())
@@ -129,7 +129,7 @@ bool EndProgram(ShellHost& host, EndReason)
     host.RemoveTrayIcon();
     if (!host.SettingsModified())
         return true;
-    return host.SaveSettings();
+    return host.SaveSettings(why);
 }
 
 int StartExitStatus(StartResult r)

@@ -85,6 +85,9 @@ std::vector<std::string> HelpTextNames();
 std::string HelpWindowTitle(const std::string& appName, bool extend,
                             const std::string& ownerCaption, const std::string& pageCaption);
 
+// Why the program ends: the user closed it, the session ends, or a termination signal.
+enum class EndReason { Closed, SessionEnd, Terminated };
+
 // The start of the program, step by step; the window layer performs each step and says
 // whether it worked.
 class ShellHost {
@@ -100,7 +103,8 @@ public:
     virtual void LayOutClocks() = 0;
     virtual void ShowOrHideWindow() = 0; // by the visible setting
     virtual void AddTrayIcon(const std::string& tip) = 0;
-    virtual void RefreshZonesInMergeMode() = 0;
+    // The clocks take their zones from the database of the usage mode (RefreshZonesAtStart).
+    virtual void RefreshClockZones() = 0;
     virtual void StartClockTimer() = 0;
 
     // The end: each step is called once, in order.
@@ -110,13 +114,14 @@ public:
     virtual void CapturePlacement() = 0;
     virtual void RemoveTrayIcon() = 0;
     virtual bool SettingsModified() = 0;
-    virtual bool SaveSettings() = 0;
+    // A failed save is shown when the user ended the program; at the end of the session or
+    // on a termination signal nobody may be there to answer a message, so it is written to
+    // standard error.
+    virtual bool SaveSettings(EndReason why) = 0;
 };
 
 enum class StartResult { Running, BadSettings, NoWindow };
 StartResult StartProgram(ShellHost& host, const ProgramIdentity& id);
-// Why the program ends: the user closed it, the session ends, or a termination signal.
-enum class EndReason { Closed, SessionEnd, Terminated };
 // True when the settings, if modified, were saved.
 bool EndProgram(ShellHost& host, EndReason why);
 // Exit status of a start that could not run.

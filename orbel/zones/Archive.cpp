@@ -34,7 +34,31 @@ void ArchiveWriter::Bytes(const void* data, std::size_t size)
 
 void ArchiveWriter::Text(std::string_view utf8)
 {
-    RawText(Utf8ToCp1252(utf8));
+    const std::optional<std::u16string> wide = WideFormOf(utf8);
+    if (!wide) {
+        RawText(Utf8ToCp1252(utf8));
+        return;
+    }
+    // The wide marker (0xFF, then 0xFFFE where a 16-bit length would be), then the count of
+    // UTF-16 units in the same three length forms, then the units.
+    const std::size_t n = wide->size();
+    U8(0xFF);
+    U16(0xFFFE);
+    if (n < 0xFF) {
+        U8(static_cast<std::uint8_t>(n));
+    } else {
+        U8(0xFF);
+        if (n < 0xFFFE) {
+            U16(static_cast<std::uint16_t>(n));
+        } else {
+            if (n >= 0xFFFFFFFFu)
+                throw ArchiveError("text too long to store");
+            U16(0xFFFF);
+            U32(static_cast<std::uint32_t>(n));
+        }
+    }
+    for (char16_t unit : *wide)
+        U16(unit);
 }
 
 void ArchiveWriter::RawText(std::string_view bytes)
@@ -187,7 +211,10 @@ std::string ArchiveReader::Text()
     std::u16string units(n, u'\0');
     for (std::uint32_t i = 0; i < n; ++i)
         units[i] = U16();
-    return Utf16ToUtf8ViaCp1252(units);
+    std::optional<std::string> text = Utf16ToUtf8(units);
+    if (!text)
+        throw ArchiveError("a wide text holds a broken surrogate pair");
+    return std::move(*text);
 }
 
 DateTime ArchiveReader::Date()

@@ -37,7 +37,8 @@ public:
     void I32(std::int32_t v) { U32(static_cast<std::uint32_t>(v)); }
     void F64(double v);
     void Bytes(const void* data, std::size_t size);
-    // A UTF-8 text, stored in the single-byte code page with its length prefix.
+    // A UTF-8 text with its length prefix: in the single-byte code page when that holds
+    // every character (or the bytes are no UTF-8), else in the wide form (UTF-16).
     void Text(std::string_view utf8);
     // Raw code-page bytes with the length prefix (no conversion).
     void RawText(std::string_view bytes);
@@ -84,8 +85,8 @@ public:
     double F64();
     void Bytes(void* out, std::size_t size);
     void Skip(std::size_t size);
-    // A text as UTF-8 (single-byte texts converted from the code page; wide texts through
-    // the code page as well).
+    // A text as UTF-8, from the code page or from the wide form. Wide units that are no text
+    // (half a surrogate pair) are a format error.
     std::string Text();
     DateTime Date();
     // The count of an object list. Every object takes at least two bytes, so a count that

@@ -96,18 +96,73 @@ std::string Cp1252ToUtf8(std::string_view bytes)
     return out;
 }
 
-std::string Utf16ToUtf8ViaCp1252(std::u16string_view units)
+namespace {
+
+// One character of strict UTF-8 at s[i]: its length in bytes, or 0 when the bytes there are
+// no character (stray or cut-off bytes, overlong forms, surrogates, beyond U+10FFFF).
+std::size_t DecodeUtf8(std::string_view s, std::size_t i, char32_t& c)
+{
+    const auto b = static_cast<unsigned char>(s[i]);
+    const std::size_t n = b < 0x80             ? 1
+                          : (b & 0xE0) == 0xC0 ? 2
+                          : (b & 0xF0) == 0xE0 ? 3
+                          : (b & 0xF8) == 0xF0 ? 4
+                                               : 0;
+    if (n == 0 || n > s.size() - i)
+        return 0;
+    c = n == 1 ? b : b & (0x7F >> n);
+    for (std::size_t k = 1; k < n; ++k) {
+        const auto next = static_cast<unsigned char>(s[i + k]);
+        if ((next & 0xC0) != 0x80)
+            return 0;
+        c = (c << 6) | (next & 0x3F);
+    }
+    constexpr char32_t kSmallest[5] = {0, 0, 0x80, 0x800, 0x10000};
+    if (c < kSmallest[n] || c > 0x10FFFF || (c >= 0xD800 && c < 0xE000))
+        return 0;
+    return n;
+}
+
+} // namespace
+
+std::optional<std::u16string> WideFormOf(std::string_view utf8)
+{
+    std::u16string units;
+    bool needed = false;
+    for (std::size_t i = 0; i < utf8.size();) {
+        char32_t c = 0;
+        const std::size_t n = DecodeUtf8(utf8, i, c);
+        if (n == 0)
+            return std::nullopt;
+        i += n;
+        needed = needed || (ToByte(c) == '?' && c != U'?');
+        if (c >= 0x10000) {
+            units += static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10));
+            units += static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF));
+        } else {
+            units += static_cast<char16_t>(c);
+        }
+    }
+    if (!needed)
+        return std::nullopt;
+    return units;
+}
+
+std::optional<std::string> Utf16ToUtf8(std::u16string_view units)
 {
     std::string out;
     out.reserve(units.size());
     for (std::size_t i = 0; i < units.size(); ++i) {
         char32_t c = units[i];
-        if (c >= 0xD800 && c < 0xDC00 && i + 1 < units.size() && units[i + 1] >= 0xDC00 &&
-            units[i + 1] < 0xE000) {
+        if (c >= 0xDC00 && c < 0xE000)
+            return std::nullopt; // a second half with no first
+        if (c >= 0xD800 && c < 0xDC00) {
+            if (i + 1 == units.size() || units[i + 1] < 0xDC00 || units[i + 1] >= 0xE000)
+                return std::nullopt; // a first half with no second
             c = 0x10000 + ((c - 0xD800) << 10) + (units[i + 1] - 0xDC00);
             ++i;
         }
-        AppendUtf8(out, FromByte(static_cast<unsigned char>(ToByte(c))));
+        AppendUtf8(out, c);
     }
     return out;
 }

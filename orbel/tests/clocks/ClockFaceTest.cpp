@@ -221,5 +221,22 @@ TEST(ClockWindowPlacement, DefaultSizeIsTwelveByThreeHeightsCentred)
     EXPECT_EQ(CentreOnDesktop({5000, 0, 9000, 1}, {0, 0, 1024, 768}), (Rect{0, 376, 1024, 392}));
 }
 
+TEST(ClockWindowPlacement, DamagedStoredBoundsBecomeARectangleWithoutOverflow)
+{
+    constexpr std::int32_t kMax = INT32_MAX, kMin = INT32_MIN, kFar = 1 << 24;
+    const struct {
+        Rect stored, usable;
+    } cases[] = {
+        {{10, 20, 330, 140}, {10, 20, 330, 140}},              // a good one stays
+        {{kMax - 5, 0, kMax, 100}, {kFar, 0, kFar + 16, 100}}, // 16 wide at the far right
+        {{0, kMax - 3, 200, kMax}, {0, kFar, 200, kFar + 16}},
+        {{kMin, kMin, kMin + 4, kMin + 4}, {-kFar, -kFar, -kFar + 16, -kFar + 16}},
+        {{kMin, 10, kMax, 60}, {-kFar, 10, -kFar + 16384, 60}},
+        {{50, 60, 40, 30}, {50, 60, 66, 76}}, // right and bottom before left and top
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(UsableStoredRect(c.stored), c.usable) << c.stored.left << "," << c.stored.top;
+}
+
 } // namespace
 } // namespace orbel

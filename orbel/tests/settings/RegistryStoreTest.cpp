@@ -163,5 +163,30 @@ TEST(FileRegistryStore, TwoProgramsSharingTheStoreSeeEachOthersValues)
     EXPECT_FALSE(later.Query(RegRoot::LocalMachine, "W", "Visible"));
 }
 
+// A write re-reads the file first; when that read fails (here the file is beyond the size a
+// store can be), the write is refused rather than replacing the file with the one value.
+TEST(FileRegistryStore, AWriteAfterAFailedReadLeavesTheFileAsItWas)
+{
+    const auto folder = test::MakeTestFolder() / "orbel";
+    FileRegistryStore s(folder);
+    ASSERT_TRUE(s.Set(RegRoot::LocalMachine, "W", "Visible", RegValue::Dword(0)));
+    ASSERT_TRUE(s.Set(RegRoot::LocalMachine, "W", "Page", RegValue::Dword(3)));
+    {
+        std::ofstream grow(s.FilePath(), std::ios::app);
+        for (int i = 0; i < 40000; ++i)
+            grow << "; a line the store does not understand\n";
+    }
+    auto whole = [&] {
+        std::ifstream in(s.FilePath(), std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+    const std::string before = whole();
+    ASSERT_GT(before.size(), 1u << 20);
+    EXPECT_FALSE(s.Set(RegRoot::LocalMachine, "W", "On top", RegValue::Dword(1)));
+    EXPECT_FALSE(s.LastError().empty());
+    EXPECT_TRUE(whole() == before);
+    EXPECT_EQ(s.Query(RegRoot::LocalMachine, "W", "On top"), std::nullopt);
+}
+
 } // namespace
 } // namespace orbel

@@ -109,7 +109,7 @@ public:
     void LayOutClocks() override { Step("layout"); }
     void ShowOrHideWindow() override { Step("show"); }
     void AddTrayIcon(const std::string& t) override { Step("tray"), tip = t; }
-    void RefreshZonesInMergeMode() override { Step("zones"); }
+    void RefreshClockZones() override { Step("zones"); }
     void StartClockTimer() override { Step("timer"); }
     bool TransferRunningWithoutError() override { return transfer; }
     void CancelTransfer() override { Step("cancel"); }
@@ -117,7 +117,7 @@ public:
     void CapturePlacement() override { Step("capture"); }
     void RemoveTrayIcon() override { Step("untray"); }
     bool SettingsModified() override { return modified; }
-    bool SaveSettings() override { return Step("save"), saveOk; }
+    bool SaveSettings(EndReason) override { return Step("save"), saveOk; }
 
 private:
     void Step(const char* s) { steps.push_back(s); }

@@ -62,22 +62,38 @@ TEST(ArchiveText, LengthPrefixFormsAtTheirBoundaries)
         EXPECT_EQ(ReadText(TextBytes(std::string(n, 'x'))).size(), n) << n;
 }
 
-TEST(ArchiveText, CodePageAtTheFileBoundary)
+TEST(ArchiveText, CodePageWhereItHoldsTheTextWideFormElsewhere)
 {
     ArchiveWriter w;
     w.Text("Zürich €");
     EXPECT_EQ(w.bytes(), (Bytes{8, 'Z', 0xFC, 'r', 'i', 'c', 'h', ' ', 0x80}));
     EXPECT_EQ(ReadText(w.bytes()), "Zürich €");
-    // What the code page cannot hold is stored as '?'.
+    // What the code page cannot hold goes in the wide form: marker, count of units, units.
     ArchiveWriter w2;
     w2.Text("Ωx");
-    EXPECT_EQ(w2.bytes(), (Bytes{2, '?', 'x'}));
+    EXPECT_EQ(w2.bytes(), (Bytes{0xFF, 0xFE, 0xFF, 2, 0xA9, 0x03, 'x', 0}));
+    EXPECT_EQ(ReadText(w2.bytes()), "Ωx");
+    // Bytes that are no UTF-8 keep the code page, with '?'.
+    ArchiveWriter w3;
+    w3.Text("a\xC3");
+    EXPECT_EQ(w3.bytes(), (Bytes{2, 'a', '?'}));
+    // 255 units and more take the 16-bit count after the marker.
+    std::string greek;
+    for (int i = 0; i < 300; ++i)
+        greek += "Ω";
+    ArchiveWriter w4;
+    w4.Text(greek);
+    EXPECT_EQ(Bytes(w4.bytes().begin(), w4.bytes().begin() + 6),
+              (Bytes{0xFF, 0xFE, 0xFF, 0xFF, 0x2C, 0x01}));
+    EXPECT_EQ(ReadText(w4.bytes()), greek);
 }
 
-TEST(ArchiveText, WideTextsAreReadThroughTheCodePage)
+TEST(ArchiveText, WideTextsAreReadWholeAndBrokenPairsRefused)
 {
     // 0xFF 0xFFFE marker, then a one-byte length of UTF-16 units.
-    EXPECT_EQ(ReadText({0xFF, 0xFE, 0xFF, 3, 'A', 0, 0xE9, 0, 0xA9, 0x03}), "Aé?");
+    EXPECT_EQ(ReadText({0xFF, 0xFE, 0xFF, 3, 'A', 0, 0xE9, 0, 0xA9, 0x03}), "AéΩ");
+    // A surrogate pair is one character.
+    EXPECT_EQ(ReadText({0xFF, 0xFE, 0xFF, 2, 0x3D, 0xD8, 0x00, 0xDE}), "\xF0\x9F\x98\x80");
     // The wide marker with a 16-bit length.
     Bytes b{0xFF, 0xFE, 0xFF, 0xFF, 0x2C, 0x01};
     for (int i = 0; i < 300; ++i) {
@@ -85,6 +101,16 @@ TEST(ArchiveText, WideTextsAreReadThroughTheCodePage)
         b.push_back(0);
     }
     EXPECT_EQ(ReadText(b), std::string(300, 'w'));
+    // Half a pair is no text in either form.
+    const std::vector<Bytes> broken = {
+        {0xFF, 0xFE, 0xFF, 1, 0x3D, 0xD8},             // a first half at the end
+        {0xFF, 0xFE, 0xFF, 2, 0x3D, 0xD8, 'x', 0},     // a first half before a letter
+        {0xFF, 0xFE, 0xFF, 2, 0x00, 0xDE, 0x3D, 0xD8}, // the halves the wrong way round
+    };
+    for (const Bytes& bad : broken) {
+        ArchiveReader r(bad);
+        EXPECT_THROW(r.Text(), ArchiveError) << bad.size();
+    }
 }
 
 TEST(ArchiveText, LengthsPastTheEndAreRefused)
@@ -252,7 +278,13 @@ TEST(CodePage, BrokenUtf8AndCharactersOutsideTheCodePage)
     for (int b = 1; b < 256; ++b)
         all += static_cast<char>(b);
     EXPECT_EQ(Utf8ToCp1252(Cp1252ToUtf8(all)), all);
-    // A surrogate pair in a wide text is one character, outside the code page.
-    EXPECT_EQ(Utf16ToUtf8ViaCp1252(u"x\xD83D\xDE00y"), "x?y");
-    EXPECT_EQ(Utf16ToUtf8ViaCp1252(u"\x20AC\x0153"), "€œ");
+    // The wide form is for valid UTF-8 beyond the code page only: not for the code page's
+    // own characters, not for broken bytes, not for a surrogate written in UTF-8.
+    EXPECT_FALSE(WideFormOf("\xE2\x82\xAC\xC5\x93 ?")); // €œ
+    EXPECT_FALSE(WideFormOf("\xCE\xA9\xC3"));
+    EXPECT_FALSE(WideFormOf("\xED\xA0\x80"));
+    EXPECT_FALSE(WideFormOf("\xC1\x81")); // an overlong A
+    EXPECT_EQ(WideFormOf("x\xF0\x9F\x98\x80"), std::u16string(u"x\xD83D\xDE00"));
+    EXPECT_EQ(Utf16ToUtf8(u"x\xD83D\xDE00y"), "x\xF0\x9F\x98\x80y");
+    EXPECT_FALSE(Utf16ToUtf8(u"\xDE00"));
 }
