@@ -75,7 +75,7 @@ const char* TextoBotonOrientacion(bool vertical);
 
 // "Imprimir": sends one job per slip of the range to `lienzo`; the calibration is printed
 // whatever the set holds, slips only for a set with a kind. `continuar` runs between
-// jobs (the window lets "Abortar" be pressed); returning false ends the command like a
+// jobs (a caller may take "Abortar" there); returning false ends the command like a
 // cancelled job. PosX and PosY hold their values again afterwards, however it ended.
 TResultadoImpresion ImprimirBoletos(const TConjuntoApuestas& conjunto,
                                     TGeometriaImpresion& geometria,
