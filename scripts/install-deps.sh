@@ -10,6 +10,7 @@ packages=(
   ghostscript                        # reads printed PDFs back into pixels in the window tests
   poppler-utils                      # pdftotext reads the printed listing back in the window tests
   cups printer-driver-cups-pdf       # a private print server and PDF queue for the printing tests
+  libcups2-dev                       # "Abortar" cancels the jobs a CUPS queue still holds
   xvfb xauth dbus at-spi2-core python3-pyatspi  # the main window read over the accessibility bus
   trayer xdotool                     # the tray icon test: a tray host and real clicks
   clang-format                       # the formatting check (scripts/check-format.sh)

@@ -215,15 +215,15 @@ TResultadoImpresion ImprimirBoletos(const TConjuntoApuestas& c, TGeometriaImpres
 {
     GuardaOrigen guarda(g);
     TResultadoImpresion r;
-    if (c.Tipo() == TipoApuesta::Ninguno)
-        return r;
-    if (p.Rango == TRangoImpresion::CuadrarBoleto) {
+    if (p.Rango == TRangoImpresion::CuadrarBoleto) { // the geometry alone: no bet needed
         if (lienzo.Imprime(ComponeCalibracion(g)))
             ++r.Trabajos;
         else
             r.Abortado = true;
         return r;
     }
+    if (c.Tipo() == TipoApuesta::Ninguno)
+        return r;
     std::vector<int> boletos;
     if (!BoletosDelRango(c, p, boletos, r.Error))
         return r;

@@ -73,8 +73,9 @@ std::vector<std::string> MensajesCalibracion(int altoImprimible, int anchoImprim
 // The caption of the orientation button.
 const char* TextoBotonOrientacion(bool vertical);
 
-// "Imprimir": sends one job per slip of the range to `lienzo`. `continuar` runs between
-// jobs (the window lets "Abortar" be pressed); returning false ends the command like a
+// "Imprimir": sends one job per slip of the range to `lienzo`; the calibration is printed
+// whatever the set holds, slips only for a set with a kind. `continuar` runs between
+// jobs (a caller may take "Abortar" there); returning false ends the command like a
 // cancelled job. PosX and PosY hold their values again afterwards, however it ended.
 TResultadoImpresion ImprimirBoletos(const TConjuntoApuestas& conjunto,
                                     TGeometriaImpresion& geometria,

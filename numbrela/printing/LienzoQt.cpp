@@ -52,13 +52,21 @@ bool TLienzoQt::Imprime(const THojaBoleto& hoja)
         return false;
     auto* impresora = dynamic_cast<QPrinter*>(&dispositivo_);
     if (modo_ == Modo::TrabajoPorBoleto) {
+        const bool enCola =
+            impresora != nullptr && impresora->outputFormat() == QPrinter::NativeFormat;
         if (impresora != nullptr && !hoja.Titulo.empty())
             impresora->setDocName(QString::fromStdString(hoja.Titulo));
+        if (enCola && !cola_.Empezada())
+            cola_.Empieza(impresora->printerName());
         QPainter p;
         if (!p.begin(&dispositivo_))
             return false;
         Dibuja(p, hoja);
-        const bool bien = p.end();
+        if (abortado_ && impresora != nullptr)
+            impresora->abort();    // "Abortar" while the job was drawn
+        const bool bien = p.end(); // the job goes to the printer here
+        if (enCola)
+            cola_.Anota(impresora->docName());
         return bien && !abortado_ &&
                (impresora == nullptr || impresora->printerState() != QPrinter::Aborted);
     }
@@ -76,13 +84,6 @@ bool TLienzoQt::Imprime(const THojaBoleto& hoja)
     }
     Dibuja(*documento_, hoja);
     return !abortado_;
-}
-
-void TLienzoQt::Aborta()
-{
-    abortado_ = true;
-    if (auto* impresora = dynamic_cast<QPrinter*>(&dispositivo_))
-        impresora->abort();
 }
 
 bool TLienzoQt::Termina()

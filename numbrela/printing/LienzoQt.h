@@ -3,9 +3,11 @@
 // an image, in the device's own units.
 #include <QPaintDevice>
 #include <QPainter>
+#include <atomic>
 #include <memory>
 
 #include "printing/HojaBoleto.h"
+#include "printing/TrabajosCola.h"
 
 namespace numbrela {
 
@@ -21,8 +23,13 @@ public:
 
     bool Imprime(const THojaBoleto& hoja) override;
 
-    // "Abortar": cancels the running job at the printer; later jobs are refused.
-    void Aborta();
+    // "Abortar", from any thread: the job being drawn is cancelled at the printer
+    // (QPrinter::abort) before it is handed over, and no later job starts.
+    void Aborta() { abortado_ = true; }
+    bool Abortado() const { return abortado_; }
+    // After "Abortar", on the thread that prints: cancels at the print server's queue every
+    // job of this canvas the printer has not finished; returns how many it cancelled.
+    int CancelaPendientes() { return cola_.CancelaPendientes(); }
     // Ends the document of PaginaPorBoleto; returns false when the device failed.
     bool Termina();
 
@@ -33,7 +40,8 @@ private:
     QPaintDevice& dispositivo_;
     Modo modo_;
     std::unique_ptr<QPainter> documento_; // PaginaPorBoleto, once the first page began
-    bool abortado_ = false;
+    std::atomic<bool> abortado_{false};
+    TTrabajosCola cola_; // the jobs handed to the system's print server
 };
 
 } // namespace numbrela

@@ -52,6 +52,14 @@ void TImpresora::FijaUnidades()
     impresora_.setFullPage(true); // the origin is the paper's corner
 }
 
+QSize TImpresora::AreaImprimible() const
+{
+    QPageLayout pagina = impresora_.pageLayout();
+    pagina.setMode(QPageLayout::StandardMode);
+    pagina.setMargins(pagina.minimumMargins());
+    return pagina.paintRectPixels(impresora_.resolution()).size();
+}
+
 void TImpresora::Establece(QWidget* padre)
 {
     // Cancelling keeps the printer as it was; the dialog may have touched it already.

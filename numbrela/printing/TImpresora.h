@@ -37,6 +37,10 @@ public:
     QPrinter& Impresora() { return impresora_; }
     TGeometriaImpresion& Geometria() { return geometria_; }
 
+    // The part of the sheet the printer can reach, in device units: the sheet less the
+    // printer's own margins. The origin of the marks stays the sheet's corner.
+    QSize AreaImprimible() const;
+
     // "&Establecer impresora...": the choice stays for the run.
     void Establece(QWidget* padre);
     // The printer dialog shown before a print; false when cancelled.

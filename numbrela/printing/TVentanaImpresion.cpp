@@ -66,6 +66,50 @@ private:
     bool numerar_;
 };
 
+// The jobs of a run as they are composed, kept to be handed to the printer.
+class THojasCompuestas : public TLienzoBoleto {
+public:
+    std::vector<THojaBoleto> Hojas;
+    bool Imprime(const THojaBoleto& hoja) override
+    {
+        Hojas.push_back(hoja);
+        return true;
+    }
+};
+
+struct TEntrega {
+    int Trabajos = 0;   // jobs the printer took
+    bool Fallo = false; // the printer refused one: the rest were not sent
+};
+
+// Hands the composed jobs to the printer on a thread of their own, so a slow print server
+// never stalls the window, whose loop runs meanwhile (repaints, "Abortar"). The thread
+// owns the jobs and uses only the canvas and its printer, which the window leaves alone
+// until the run ends. After "Abortar" it also takes back, at the print server, the jobs
+// the printer has not finished.
+TEntrega Entrega(std::vector<THojaBoleto> hojas, TLienzoBoleto& destino, TLienzoQt& lienzo)
+{
+    TEntrega e;
+    QEventLoop espera;
+    std::thread hilo([&e, &espera, &destino, &lienzo, hojas = std::move(hojas)] {
+        for (const THojaBoleto& hoja : hojas) {
+            if (lienzo.Abortado())
+                break;
+            if (!destino.Imprime(hoja)) {
+                e.Fallo = !lienzo.Abortado();
+                break;
+            }
+            ++e.Trabajos;
+        }
+        if (lienzo.Abortado())
+            lienzo.CancelaPendientes();
+        QMetaObject::invokeMethod(&espera, &QEventLoop::quit, Qt::QueuedConnection);
+    });
+    espera.exec();
+    hilo.join();
+    return e;
+}
+
 const QColor kAzul(0, 0, 255);
 const QColor kAmarillo(255, 255, 0);
 const QColor kRojo(255, 0, 0);
@@ -326,68 +370,64 @@ void TVentanaImpresion::Imprime()
     if (imprimiendo_)
         return;
     const TPeticionImpresion peticion = Peticion();
-    if (conjunto_.Tipo() == TipoApuesta::Ninguno || conjunto_.Cabecera.TotalApuestas <= 0) {
+    // The printer is chosen first; what to print is read once it is.
+    if (!impresora_.EligeParaImprimir(this))
+        return;
+    const bool calibracion = peticion.Rango == TRangoImpresion::CuadrarBoleto;
+    // The calibration prints the geometry alone, with bets or without.
+    if (!calibracion &&
+        (conjunto_.Tipo() == TipoApuesta::Ninguno || conjunto_.Cabecera.TotalApuestas <= 0)) {
         Avisa(this,
               QString::fromUtf8("No hay apuestas que imprimir: elija antes el tipo de apuestas."));
         return;
     }
-    // A wrong range is said before the printer dialog, so nothing is chosen in vain.
-    std::vector<int> boletos;
-    std::string error;
-    if (!BoletosDelRango(conjunto_, peticion, boletos, error)) {
-        Avisa(this, Q(error));
+    // The jobs are composed here, on the window's thread, which alone reads the set, its
+    // engine and the geometry.
+    THojasCompuestas compuestas;
+    const TResultadoImpresion r =
+        ImprimirBoletos(conjunto_, impresora_.Geometria(), peticion, compuestas);
+    if (!r.Error.empty()) {
+        Avisa(this, Q(r.Error));
         return;
     }
-    const bool calibracion = peticion.Rango == TRangoImpresion::CuadrarBoleto;
-    if (!calibracion && boletos.empty())
+    if (compuestas.Hojas.empty())
         return; // "de" above "a"
-    if (!impresora_.EligeParaImprimir(this))
-        return;
     QPrinter& impresora = impresora_.Impresora();
     if (calibracion) {
         const bool vertical = impresora.pageLayout().orientation() == QPageLayout::Portrait;
-        for (const std::string& m :
-             MensajesCalibracion(impresora.height(), impresora.width(), vertical))
+        const QSize area = impresora_.AreaImprimible();
+        for (const std::string& m : MensajesCalibracion(area.height(), area.width(), vertical))
             Avisa(this, Q(m));
     }
 
+    const int total = static_cast<int>(compuestas.Hojas.size());
     TLienzoQt lienzo(impresora, TLienzoQt::Modo::TrabajoPorBoleto);
-    TLienzoTrabajos trabajos(impresora, lienzo, boletos.size() > 1);
+    TLienzoTrabajos trabajos(impresora, lienzo, total > 1);
+    lienzo_ = &lienzo;
     abortado_ = false;
     imprimiendo_ = true;
     EstadoDuranteImpresion();
-    // The jobs are drawn and handed to the printer on a thread of their own, so the window
-    // keeps repainting and answering "Abortar" while a print server takes its time; the
-    // window touches neither the printer nor the geometry until the run ends.
-    TResultadoImpresion r;
-    QEventLoop espera;
-    std::thread hilo([&] {
-        r = ImprimirBoletos(conjunto_, impresora_.Geometria(), peticion, trabajos,
-                            [this] { return !abortado_.load(); });
-        QMetaObject::invokeMethod(&espera, &QEventLoop::quit, Qt::QueuedConnection);
-    });
-    espera.exec();
-    hilo.join();
+    const TEntrega entrega = Entrega(std::move(compuestas.Hojas), trabajos, lienzo);
+    lienzo_ = nullptr;
     imprimiendo_ = false;
     EstadoDuranteImpresion();
     MuestraGeometria();
     MarcaCambiados(cambiados_);
-    if (!r.Error.empty()) {
-        Avisa(this, Q(r.Error));
-    } else if (r.Abortado && !abortado_) {
+    if (entrega.Fallo)
         Avisa(this, QString::fromUtf8(
                         "La impresora no ha aceptado el trabajo; %1 de %2 boletos impresos, "
                         "los demás no se han enviado.")
-                        .arg(r.Trabajos)
-                        .arg(calibracion ? 1 : static_cast<int>(boletos.size())));
-    }
+                        .arg(entrega.Trabajos)
+                        .arg(total));
 }
 
 void TVentanaImpresion::Aborta()
 {
-    if (!imprimiendo_)
+    if (!imprimiendo_ || abortado_)
         return;
-    abortado_ = true; // no further job starts
+    abortado_ = true;
+    if (lienzo_ != nullptr)
+        lienzo_->Aborta(); // the job being drawn is cancelled and no further one starts
 }
 
 void TVentanaImpresion::done(int codigo)

@@ -1,9 +1,10 @@
 #pragma once
 // "Impresión de Boletos": squares the slip in the printer (arrows, geometry fields,
 // calibration print) and prints the set's slips, one print job per slip, on the run's
-// printer. Modal, closed with its accept button; "Abortar" stops a run between jobs.
+// printer. Modal, closed with its accept button. The window composes the jobs and a thread
+// of the run hands them to the printer while the window answers; "Abortar" cancels the
+// run's jobs at the printer and prints no further slip.
 #include <array>
-#include <atomic>
 
 #include "model/ConjuntoApuestas.h"
 #include "printing/ImpresionBoletos.h"
@@ -17,6 +18,7 @@ namespace numbrela {
 
 class TCuadroBoleto;
 class TImpresora;
+class TLienzoQt;
 
 class TVentanaImpresion : public ui::TDialogo {
     Q_OBJECT
@@ -64,7 +66,8 @@ private:
     QList<QWidget*> inactivosAlImprimir_;
     bool cambiados_ = false;
     bool imprimiendo_ = false;
-    std::atomic<bool> abortado_{false};
+    bool abortado_ = false;
+    TLienzoQt* lienzo_ = nullptr; // the running print's canvas
 };
 
 } // namespace numbrela

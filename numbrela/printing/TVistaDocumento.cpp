@@ -255,7 +255,9 @@ void TVistaDocumento::mouseMoveEvent(QMouseEvent* e)
         verticalScrollBar()->setValue(verticalScrollBar()->value() + p.y());
     else if (p.y() > viewport()->height())
         verticalScrollBar()->setValue(verticalScrollBar()->value() + p.y() - viewport()->height());
-    cursor_ = PosicionEn(QPoint(p.x(), std::clamp(p.y(), 0, viewport()->height() - 1)));
+    // The point kept inside the area; an area with no height left keeps it at its top.
+    const int abajo = std::max(0, viewport()->height() - 1);
+    cursor_ = PosicionEn(QPoint(p.x(), std::clamp(p.y(), 0, abajo)));
     viewport()->update();
 }
 

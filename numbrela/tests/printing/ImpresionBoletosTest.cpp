@@ -373,15 +373,20 @@ TEST(ImpresionBoletos, ReducedBetsPrintTheirRanksNumbers)
     EXPECT_EQ(r.ApuestasIncompletas, 1);
 }
 
-TEST(ImpresionBoletos, ASetWithoutKindPrintsNothing)
+TEST(ImpresionBoletos, ASetWithoutKindPrintsNoSlipButTheCalibration)
 {
     TConjuntoApuestas c = Simples(3);
     c.Cabecera.Tipo = 0;
     TGeometriaImpresion g;
     LienzoQueGuarda lienzo;
-    for (auto rango : {TRangoImpresion::CuadrarBoleto, TRangoImpresion::TodosLosBoletos})
+    for (auto rango : {TRangoImpresion::BoletoEnPantalla, TRangoImpresion::TodosLosBoletos,
+                       TRangoImpresion::RangoDeA})
         EXPECT_EQ(ImprimirBoletos(c, g, {rango, "1", "1"}, lienzo).Trabajos, 0);
     EXPECT_TRUE(lienzo.Hojas.empty());
+    EXPECT_EQ(ImprimirBoletos(c, g, {TRangoImpresion::CuadrarBoleto, "1", "1"}, lienzo).Trabajos,
+              1);
+    ASSERT_EQ(lienzo.Hojas.size(), 1u);
+    EXPECT_EQ(lienzo.Hojas[0].Boleto, -1);
 }
 
 } // namespace

@@ -12,6 +12,7 @@
 #include <QProcess>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include "PdfBoletos.h"
@@ -128,6 +129,30 @@ protected:
             QFile::remove(f);
     }
 
+    // Runs one of CUPS's client programs against the private server; its exit code.
+    int Cliente(const char* programa, const QStringList& argumentos, QString* salida = nullptr)
+    {
+        const QString ruta =
+            QStandardPaths::findExecutable(programa, {"/usr/sbin", "/usr/bin", "/sbin", "/bin"});
+        if (ruta.isEmpty())
+            return -1;
+        QProcess p;
+        p.start(ruta, QStringList{"-h", socket} + argumentos);
+        if (!p.waitForFinished(30000))
+            return -1;
+        if (salida != nullptr)
+            *salida = QString::fromUtf8(p.readAllStandardOutput());
+        return p.exitCode();
+    }
+    // Jobs the queue still holds (pending, held or printing).
+    int TrabajosEnCola()
+    {
+        QString lista;
+        if (Cliente("lpstat", {"-o", kCola}, &lista) != 0)
+            return -1;
+        return static_cast<int>(lista.split('\n', Qt::SkipEmptyParts).size());
+    }
+
     static constexpr const char* kPpd = "/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd";
     ServiciosDePrueba servicios;
     QTemporaryDir carpeta{QDir::tempPath() + "/cups-XXXXXX"};
@@ -201,6 +226,75 @@ TEST_F(ImpresionCups, ThreeSlipsThroughTheQueueWithEveryBoxInPlace)
         QFile::remove(f);
     if (!habia)
         QDir().rmdir(salida.path());
+}
+
+TEST_F(ImpresionCups, AbortarTakesBackTheSlipsTheQueueHasNotPrinted)
+{
+    ASSERT_TRUE(QPrinterInfo::availablePrinterNames().contains(kCola))
+        << QPrinterInfo::availablePrinterNames().join(", ").toStdString();
+    for (const char* programa : {"cupsdisable", "cupsenable", "lpstat"})
+        if (QStandardPaths::findExecutable(programa, {"/usr/sbin", "/usr/bin", "/sbin", "/bin"})
+                .isEmpty())
+            GTEST_SKIP() << programa << " is not installed (Debian cups-client)";
+    UsaCarpetaDelPrograma();
+    const passwd* usuario = getpwuid(getuid());
+    ASSERT_NE(usuario, nullptr);
+    const QDir salida(QString::fromLocal8Bit(usuario->pw_dir) + "/PDF");
+    auto impresos = [&salida] { return salida.entryList({"Numbrela__Boleto_*.pdf"}, QDir::Files); };
+    for (const QString& viejo : impresos())
+        QFile::remove(salida.filePath(viejo));
+    // The printer is stopped: the queue keeps every job it is handed, as a slow printer does.
+    ASSERT_EQ(Cliente("cupsdisable", {kCola}), 0);
+
+    TDialogosImpresora anteriores = TDialogosImpresora::Actuales();
+    TDialogosImpresora::Actuales().Imprimir = [](QWidget*, QPrinter& p) {
+        p.setOutputFormat(QPrinter::NativeFormat);
+        p.setPrinterName(kCola);
+        p.setPageSize(QPageSize(QPageSize::Letter));
+        return true;
+    };
+    const auto apuestas = Apuestas(48); // six slips
+    TConjuntoApuestas c;
+    std::string error;
+    TTextosConjunto textos;
+    ASSERT_TRUE(c.CreaSimples(48, error, textos));
+    for (std::size_t i = 0; i < apuestas.size(); ++i)
+        for (int n : apuestas[i])
+            c.Apuestas[i].Marca(n);
+    TImpresora impresora;
+    TVentanaImpresion ventana(nullptr, c, impresora);
+    ASSERT_TRUE(Muestra(ventana));
+    QTest::mouseClick(ventana.findChild<QRadioButton*>("TodosLosBoletos"), Qt::LeftButton);
+    // "Abortar" once the queue holds the first slip's job.
+    int enCola = -1;
+    QTimer sondeo;
+    sondeo.setInterval(2);
+    QObject::connect(&sondeo, &QTimer::timeout, [&] {
+        if (enCola < 0 && ventana.Imprimiendo() && TrabajosEnCola() > 0) {
+            enCola = TrabajosEnCola();
+            Pulsa(ventana.findChild<ui::TShapeButton*>("Abortar"));
+        }
+    });
+    sondeo.start();
+    Pulsa(ventana.findChild<ui::TShapeButton*>("Imprimir"));
+    sondeo.stop();
+    TDialogosImpresora::Actuales() = anteriores;
+    ASSERT_GT(enCola, 0) << "the run never let the window answer while the queue held a job";
+    EXPECT_FALSE(ventana.Imprimiendo());
+    EXPECT_TRUE(servicios.Avisos.isEmpty()) << servicios.Avisos.join("\n").toStdString();
+
+    // The printer starts again: whatever the queue still held is printed now.
+    EXPECT_EQ(TrabajosEnCola(), 0);
+    ASSERT_EQ(Cliente("cupsenable", {kCola}), 0);
+    QElapsedTimer espera;
+    espera.start();
+    while (TrabajosEnCola() > 0 && espera.elapsed() < 60000)
+        QTest::qWait(100);
+    QTest::qWait(500); // a file is complete once its job has ended
+    const QStringList hechos = impresos();
+    for (const QString& f : hechos)
+        QFile::remove(salida.filePath(f));
+    EXPECT_TRUE(hechos.isEmpty()) << hechos.join(", ").toStdString();
 }
 
 } // namespace

@@ -11,11 +11,15 @@
 #include <QToolButton>
 #include <gtest/gtest.h>
 
+#include <set>
+#include <thread>
+
 #include "PdfBoletos.h"
 #include "Usuario.h"
 #include "printing/TCuadroBoleto.h"
 #include "printing/TImpresora.h"
 #include "printing/TVentanaImpresion.h"
+#include "tests/comun/MotorDePrueba.h"
 #include "ui/AccionesVentana.h"
 #include "ui/TVentanaPrincipal.h"
 
@@ -227,7 +231,7 @@ TEST_F(VentanaImpresion, ABadGeometryFieldKeepsItAndTheFieldsAfterIt)
     EXPECT_TRUE(a->hasFocus());
 }
 
-TEST_F(VentanaImpresion, WrongRangesAreRefusedBeforeThePrinterDialog)
+TEST_F(VentanaImpresion, ThePrinterDialogComesFirstThenTheRangeIsChecked)
 {
     const TConjuntoApuestas abierto = Simples(Apuestas(17));
     Abre(abierto);
@@ -249,25 +253,43 @@ TEST_F(VentanaImpresion, WrongRangesAreRefusedBeforeThePrinterDialog)
         {"", "2", QString::fromUtf8("'' no es un valor entero válido")},
         {"1", "", QString::fromUtf8("'' no es un valor entero válido")},
     };
-    for (const auto& caso : casos) {
-        servicios.Avisos.clear();
-        Campo("De")->setText(caso.De);
-        Campo("A")->setText(caso.A);
-        Pulsa(Boton("Imprimir"));
-        EXPECT_EQ(servicios.Ultimo(), caso.Mensaje) << caso.De << "-" << caso.A;
+    for (const bool acepta : {false, true}) {
+        dialogos.Acepta = acepta;
+        dialogos.Veces = 0;
+        for (const auto& caso : casos) {
+            servicios.Avisos.clear();
+            Campo("De")->setText(caso.De);
+            Campo("A")->setText(caso.A);
+            Pulsa(Boton("Imprimir"));
+            // Cancelling the printer dialog ends the command before the range is read.
+            EXPECT_EQ(servicios.Ultimo(), acepta ? caso.Mensaje : QString())
+                << caso.De << "-" << caso.A;
+        }
+        EXPECT_EQ(dialogos.Veces, 5);
     }
-    EXPECT_EQ(dialogos.Veces, 0);
     EXPECT_TRUE(Impresos().isEmpty());
+}
 
-    // A set with no bets says so and prints nothing.
-    ventana.reset();
+TEST_F(VentanaImpresion, TheCalibrationNeedsNoBetsAndASetWithoutKindPrintsNoSlip)
+{
     TConjuntoApuestas vacio;
     vacio.Cabecera.Tipo = 0; // no kind: no bets
     vacio.Cabecera.TotalApuestas = 0;
     Abre(vacio);
-    Pulsa(Boton("Imprimir"));
+    Pulsa(Boton("Imprimir")); // "Cuadrar boleto" is chosen at opening
+    EXPECT_EQ(dialogos.Veces, 1);
+    EXPECT_EQ(servicios.Avisos.size(), 3) << servicios.Avisos.join("\n").toStdString();
+    EXPECT_EQ(Impresos(), QStringList({"boletos.pdf"}));
+    QFile::remove(dialogos.Fichero);
+    servicios.Avisos.clear();
+    for (const char* rango : {"BoletoEnPantalla", "TodosLosBoletos", "RangoDeA"}) {
+        EligeRango(rango);
+        Pulsa(Boton("Imprimir"));
+    }
+    EXPECT_EQ(dialogos.Veces, 4);
+    EXPECT_TRUE(Impresos().isEmpty());
+    EXPECT_EQ(servicios.Avisos.size(), 3);
     EXPECT_TRUE(servicios.Ultimo().startsWith("No hay apuestas que imprimir"));
-    EXPECT_EQ(dialogos.Veces, 0);
 }
 
 TEST_F(VentanaImpresion, EverySlipIsItsOwnJobWithItsTitleAndItsBoxesInPlace)
@@ -336,6 +358,66 @@ TEST_F(VentanaImpresion, CalibrationSaysThePageAndItsOrientationAndPrintsThePatt
     EXPECT_LT(qGray(img.pixel(229 + 8 * 59 + 15, 34 + 9)), 128);      // ninth box of the first row
     EXPECT_GT(qGray(img.pixel(229 + 4 * 59 + 15, 34 + 45 + 9)), 128); // only four on the next
     EXPECT_LT(qGray(img.pixel(210, 900)), 128);                       // the outline's left edge
+}
+
+TEST_F(VentanaImpresion, TheCalibrationSaysThePrintableAreaNotTheWholeSheet)
+{
+    const TConjuntoApuestas abierto = Simples(Apuestas(3));
+    Abre(abierto);
+    // A printer that cannot reach a quarter of an inch at the sides and a sixth at the top
+    // and bottom of a Letter sheet: 75 and 50 dots at 300 per inch.
+    TDialogosImpresora::Actuales().Imprimir = [this](QWidget*, QPrinter& p) {
+        p.setOutputFormat(QPrinter::PdfFormat);
+        p.setOutputFileName(dialogos.Fichero);
+        const QMarginsF bordes(18, 12, 18, 12);
+        p.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait, bordes,
+                                    QPageLayout::Point, bordes));
+        return true;
+    };
+    Pulsa(Boton("Imprimir"));
+    EXPECT_EQ(servicios.Avisos, QStringList({"Page Height : 3200", "Page Width : 2400",
+                                             "imprimiendo en vertical PORTRAIT"}));
+    // The marks still fall where the geometry says, from the sheet's corner.
+    if (QStandardPaths::findExecutable("gs").isEmpty())
+        return;
+    const QImage img = Renderiza(dialogos.Fichero, 1, 300, carpeta.path());
+    ASSERT_FALSE(img.isNull());
+    EXPECT_LT(qGray(img.pixel(229 + 15, 34 + 9)), 128); // first box of the first row
+    EXPECT_GT(qGray(img.pixel(229 - 15, 34 + 9)), 128);
+}
+
+// An engine that notes every thread that asks it for a combination.
+class MotorQueAnotaHilos : public numbrela::prueba::MotorDePrueba {
+public:
+    void Calcular(int n) override
+    {
+        Hilos.insert(std::this_thread::get_id());
+        MotorDePrueba::Calcular(n);
+    }
+    std::set<std::thread::id> Hilos;
+};
+
+TEST_F(VentanaImpresion, AReducedSetIsReadOnTheWindowsOwnThread)
+{
+    MotorQueAnotaHilos motor;
+    TConjuntoApuestas c(&motor);
+    c.Cabecera.Tipo = static_cast<std::uint8_t>(TipoApuesta::Reducida);
+    c.Cabecera.TotalReducidos = 9;
+    const std::uint8_t elegidos[] = {3, 7, 12, 18, 22, 30, 35, 41, 47};
+    std::copy(std::begin(elegidos), std::end(elegidos), c.Cabecera.ListaReducidos.begin());
+    for (std::uint32_t r = 1; r <= 20; ++r)
+        c.BufferRangos.push_back(r);
+    c.Cabecera.TotalApuestas = 20;
+    c.RecalculaBoletos();
+    Abre(c);
+    EligeRango("TodosLosBoletos");
+    motor.Hilos.clear();
+    Pulsa(Boton("Imprimir"));
+    EXPECT_EQ(Impresos().size(), 3);
+    // The set, its engine and the geometry belong to the window's thread: nothing else
+    // reads them while the window answers.
+    EXPECT_EQ(motor.Hilos, std::set<std::thread::id>({std::this_thread::get_id()}));
+    EXPECT_TRUE(servicios.Avisos.isEmpty()) << servicios.Avisos.join("\n").toStdString();
 }
 
 TEST_F(VentanaImpresion, AbortarStopsALongRunAtOnceAndRestoresTheOrigin)
