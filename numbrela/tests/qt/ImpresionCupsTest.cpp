@@ -2,7 +2,9 @@
 // configuration folder and socket, adds a cups-pdf queue, prints three slips through the
 // printing window as a user does, and reads every box back from the queue's PDF files.
 #include <dlfcn.h>
+#include <fcntl.h>
 #include <pwd.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -60,6 +62,11 @@ class ImpresionCups : public ::testing::Test {
 protected:
     void SetUp() override
     {
+        // cups-pdf writes every queue's files into the one PDF folder of the job's owner, so
+        // the tests (and flow scenarios) that print through a queue take turns.
+        turno = ::open("/tmp/numbrela-cups-pdf.lock", O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+        if (turno >= 0)
+            ::flock(turno, LOCK_EX);
         for (const char* programa : {"cupsd", "lpadmin", "gs"})
             if (QStandardPaths::findExecutable(programa, {"/usr/sbin", "/usr/bin", "/sbin", "/bin"})
                     .isEmpty())
@@ -127,6 +134,8 @@ protected:
         }
         for (const QString& f : producidos)
             QFile::remove(f);
+        if (turno >= 0)
+            ::close(turno);
     }
 
     // Runs one of CUPS's client programs against the private server; its exit code.
@@ -160,6 +169,7 @@ protected:
     QProcess daemon;
     QByteArray anterior = qgetenv("CUPS_SERVER");
     bool servidorPropio = false;
+    int turno = -1;
     QStringList producidos;
 };
 
