@@ -1,5 +1,6 @@
 #include "sync/CNtpSocket.h"
 
+#include <QPointer>
 #include <QTimer>
 
 #include <chrono>
@@ -153,11 +154,16 @@ void CNtpSocket::OnReceive(int e)
             timer_->stop();
             ReportError(check.error);
             return;
-        case NtpAnswerCheck::Accepted:
+        case NtpAnswerCheck::Accepted: {
             timer_->stop();
             ServerPacing().Answered(PacingKey());
-            ProcessAnswer(MeasureNtp(sent_, check.receive, check.transmit, arrived));
+            const NtpMeasurement m = MeasureNtp(sent_, check.receive, check.transmit, arrived);
+            if (const int bad = CheckNtpMeasurement(m); bad != 0)
+                ReportError(bad);
+            else
+                ProcessAnswer(m);
             return;
+        }
         }
     }
 }
@@ -171,8 +177,12 @@ void CNtpSocket::ProcessAnswer(NtpMeasurement m)
     const DateTime pcUtc = DateTimeFromCalendar(clock_.UtcNow());
     const DateTime pcLocal = DateTimeFromCalendar(clock_.LocalNow());
     ProcessNtpAnswer(*record_, m, pcUtc, pcLocal);
+    // The receiver must not delete the transfer; should it happen all the same (an event
+    // loop run inside it), the transfer is not touched again.
+    const QPointer<CNtpSocket> alive(this);
     Notify(TransferFinished, 0, 0);
-    Finish();
+    if (alive)
+        Finish();
 }
 
 } // namespace orbel

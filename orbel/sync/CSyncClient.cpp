@@ -37,6 +37,7 @@ StartDownloadResult CSyncClient::StartDownload(int mode, const std::string& serv
     } else {
         auto* time = new CTimeSocket(&current_, true, receiver, flags, clock_);
         time->SetRecord(&record_);
+        time->SetAnswerWait(answerWaitMs);
         transfer = time;
     }
     current_ = transfer;

@@ -41,7 +41,11 @@ public:
     // The Adjust Time page while it is open (or the command line): manual transfers' ends
     // and automatic successes.
     TransferReceiver onNotification;
-    // How long a network time transfer waits for its answer, in milliseconds.
+    // How long a Time Protocol transfer may take from its start to the server's answer (a
+    // server that accepts and never answers ends it with 10060), and how long a network
+    // time transfer waits for its answer, in milliseconds. The first is the command line's
+    // default --timeout.
+    int answerWaitMs = 10000;
     int ntpAnswerWaitMs = 5000;
 
 private:

@@ -65,21 +65,17 @@ CalendarTime LinuxSystemClock::UtcNow()
     return FromTm(tm, ts.tv_nsec);
 }
 
-bool LinuxSystemClock::SetLocalTimeWithPrivilege(const CalendarTime& local, bool mayAsk)
+bool LinuxSystemClock::SetTimeWithPrivilege(const CalendarTime& utc, bool mayAsk)
 {
     lastError_.clear();
-    std::tm tm = ToTm(local); // the zone's rules decide daylight saving, as for any local time
-    errno = 0;
-    const std::time_t seconds = std::mktime(&tm);
-    if (seconds == static_cast<std::time_t>(-1) && errno != 0) {
-        lastError_ = std::strerror(EINVAL);
-        return false;
-    }
+    const std::int64_t ms = UnixMsFromUtc(utc);
+    const long long seconds = ms >= 0 ? ms / 1000 : (ms - 999) / 1000;
+    const int milliseconds = static_cast<int>(ms - seconds * 1000);
     bool tried = false;
-    const bool ok = SetWithCapability(seconds, local.millisecond, tried);
+    const bool ok = SetWithCapability(seconds, milliseconds, tried);
     if (tried)
         return ok;
-    return SetThroughTimedated(seconds, local.millisecond, mayAsk);
+    return SetThroughTimedated(seconds, milliseconds, mayAsk);
 }
 
 bool LinuxSystemClock::SetWithCapability(long long unixSeconds, int ms, bool& tried)

@@ -155,10 +155,11 @@ TEST_F(Pages, DownloadShowsTheReadingAndAdjustingUsesIt)
     EXPECT_TRUE(page->SetToLocalTime()->isEnabled());
     EXPECT_TRUE(page->AdjustMinSec()->isEnabled());
 
-    // Minutes and seconds only: 21:00:00.700 becomes 21:01:01.700, hour and date kept.
+    // Minutes and seconds only: 21:00:00.700 becomes 21:01:01.700 (20:01:01.700 UTC), hour
+    // and date kept.
     page->AdjustMinSec()->click();
     ASSERT_EQ(clock.set.size(), 1u);
-    EXPECT_EQ(clock.set[0].hour, 21);
+    EXPECT_EQ(clock.set[0].hour, 20);
     EXPECT_EQ(clock.set[0].minute, 1);
     EXPECT_EQ(clock.set[0].second, 1);
     EXPECT_EQ(page->Reading(QStringLiteral("Difference:")), QStringLiteral("00:00:00 OK"));

@@ -35,6 +35,7 @@ namespace orbel {
 namespace {
 
 constexpr int kBoundMs = 5000;
+constexpr NtpNanos kSecond = kNtpNanosPerSecond;
 
 // Reads the computer's clock (so that offsets are measured against it) and refuses to be
 // set, counting the attempts.
@@ -51,7 +52,7 @@ public:
         c.millisecond = static_cast<int>(ms % 1000);
         return c;
     }
-    bool SetLocalTimeWithPrivilege(const CalendarTime&, bool) override
+    bool SetTimeWithPrivilege(const CalendarTime&, bool) override
     {
         ++setAttempts;
         return false;
@@ -200,6 +201,18 @@ TEST_F(NtpTransfer, HostileAnswersAreRejectedWithTheirMessageAndNothingIsSet)
          },
          SocketError::NtpWrongSource},
         {"no answer", [](HostileServer&, const QNetworkDatagram&) {}, SocketError::NtpNoAnswer},
+        // The four timestamps would give an offset of years: the receive time is zero
+        // (1900 read as 2036), or the server answered long before (or after) it was asked.
+        {"zero receive time", Spoiled([](QByteArray& p) { p.replace(32, 8, QByteArray(8, 0)); }),
+         SocketError::NtpNoReceiveTime},
+        {"negative delay",
+         Spoiled([](QByteArray& p) { Put64(p, 40, NanosToNtpTimestamp(Now() + 3600 * kSecond)); }),
+         SocketError::NtpBadDelay},
+        {"huge delay",
+         Spoiled([](QByteArray& p) { Put64(p, 32, NanosToNtpTimestamp(Now() + 86400 * kSecond)); }),
+         SocketError::NtpBadDelay},
+        {"version 2", Spoiled([](QByteArray& p) { p[0] = char(0x14); }),
+         SocketError::NtpBadVersion},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
