@@ -156,6 +156,11 @@ CPPSynch::CPPSynch(CPSOptions& sheet) : CPPParent(sheet, "CPPSynch", QString::fr
                     page->OnTransferEnd(kind, code);
             });
         };
+        // A reading dropped because the computer's clock was stepped: the buttons go.
+        sync->onReadingDropped = [page] {
+            if (page)
+                page->ShowReading();
+        };
     } else {
         download_->setEnabled(false);
     }
@@ -163,8 +168,10 @@ CPPSynch::CPPSynch(CPSOptions& sheet) : CPPParent(sheet, "CPPSynch", QString::fr
 
 CPPSynch::~CPPSynch()
 {
-    if (CSyncClient* sync = Env().sync)
+    if (CSyncClient* sync = Env().sync) {
         sync->onNotification = nullptr;
+        sync->onReadingDropped = nullptr;
+    }
 }
 
 void CPPSynch::OnSetActive()

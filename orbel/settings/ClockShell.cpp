@@ -317,6 +317,8 @@ bool ClockShell::CreateClockWindow()
     window_->installEventFilter(this);
     timeWatch_ = std::make_unique<TimeChangeWatch>();
     connect(timeWatch_.get(), &TimeChangeWatch::timeChanged, window_.get(), &ClockWindow::Tick);
+    connect(timeWatch_.get(), &TimeChangeWatch::timeChanged, this,
+            [this] { sync_->ComputerClockStepped(); });
     return true;
 }
 

@@ -52,6 +52,15 @@ StartDownloadResult CSyncClient::StartDownload(int mode, const std::string& serv
     return DownloadStarted;
 }
 
+void CSyncClient::ComputerClockStepped()
+{
+    if (record_.status != 0)
+        return;
+    record_.status = 1;
+    if (onReadingDropped)
+        onReadingDropped();
+}
+
 void CSyncClient::Notified(const TransferNotification& n)
 {
     const TransferEndRoute route =

@@ -34,6 +34,13 @@ public:
     // Why the last server setting could not be used (empty when it could).
     const std::string& SettingProblem() const { return settingProblem_; }
 
+    // The computer's clock was stepped (by the user or another time service): a fresh
+    // reading measured the old clock, and applying its offset now would move the clock by
+    // the step a second time, so it is dropped (the record's status becomes 1) and
+    // onReadingDropped is told. A reading already used, or none, stays as it is.
+    void ComputerClockStepped();
+    std::function<void()> onReadingDropped;
+
     // A successful automatic transfer: adjust the minutes and seconds, with
     // AdjustClock(AdjustMinutesSeconds, ..., AdjustOrigin::Automatic) so that nobody is
     // asked for authorisation (run before the page hears of it).

@@ -414,6 +414,22 @@ TEST(NtpAgainstChrony, TheClientAndTheCommandLineAgreeWithIt)
         << output.toStdString();
 }
 
+// The answer that once read as "Offset: +144569858.574 s": the request echoed, the receive
+// time zero. The command line ends with the error and shows no offset.
+TEST(NtpCommandLine, AZeroReceiveTimeEndsWithTheErrorAndNoOffset)
+{
+    ServerPacing().Forget();
+    HostileServer server(Spoiled([](QByteArray& p) { p.replace(32, 8, QByteArray(8, 0)); }));
+    QTemporaryDir home;
+    const auto [output, status] = RunOrbel(
+        QString("\"$ORBEL\" --query %1 --timeout 5").arg(QString::fromStdString(server.Setting())),
+        home);
+    EXPECT_EQ(status, 2) << output.toStdString();
+    EXPECT_EQ(output.toStdString(),
+              "Error #12008: The server's answer carries no receive time; it was not used.\n");
+    EXPECT_EQ(server.requests, 1);
+}
+
 TEST(NtpCommandLine, AdjustmentWithoutTheRightToSetTheClockFailsPlainly)
 {
     if (QStandardPaths::findExecutable("capsh").isEmpty())
