@@ -75,7 +75,7 @@ void CNtpSocket::ConnectTo(int e, const std::string& address)
         ReportError(e != 0 ? e : ErrorCode());
         return;
     }
-    address_ = address;
+    address_ = CanonicalAddress(address); // as the answer's sender will be named
     const std::int64_t wait = ServerPacing().WaitBeforeRequest(PacingKey(), SteadyNs() / 1000000);
     if (wait <= 0) {
         SendRequest();

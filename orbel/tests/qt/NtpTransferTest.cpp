@@ -250,6 +250,25 @@ TEST_F(NtpTransfer, AStrayDatagramDoesNotSpoilTheRealAnswerAndASecondAnswerIsIgn
     EXPECT_EQ(clock.setAttempts, 0);
 }
 
+// A network time server on ::1: the answer is taken from its IPv6 address and port.
+TEST_F(NtpTransfer, AnIPv6ServerIsAskedOverIPv6)
+{
+    QUdpSocket server;
+    if (!server.bind(QHostAddress::LocalHostIPv6, 0))
+        GTEST_SKIP() << "this machine has no IPv6 loopback";
+    QObject::connect(&server, &QUdpSocket::readyRead, [&] {
+        while (server.hasPendingDatagrams()) {
+            const QNetworkDatagram d = server.receiveDatagram();
+            server.writeDatagram(GoodAnswer(d.data(), 1500.0), d.senderAddress(),
+                                 quint16(d.senderPort()));
+        }
+    });
+    ASSERT_EQ(Run("ntp://[::1]:" + std::to_string(server.localPort())), 0)
+        << SocketErrorMessage(seen.back().code);
+    EXPECT_NEAR(record.offsetSeconds, 1.5, 0.05);
+    EXPECT_EQ(clock.setAttempts, 0);
+}
+
 TEST_F(NtpTransfer, AfterAKissTheNextRequestToThatServerWaits)
 {
     HostileServer server(Spoiled([](QByteArray& p) { p[1] = 0, p.replace(12, 4, "RATE"); }));

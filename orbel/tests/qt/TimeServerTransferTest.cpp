@@ -20,6 +20,7 @@
 
 #include "sync/CSyncClient.h"
 #include "sync/CTimeSocket.h"
+#include "sync/SocketErrors.h"
 #include "sync/SystemClock.h"
 #include "tests/sync/FakeSystemClock.h"
 
@@ -170,6 +171,31 @@ TEST_F(Transfer, NameLookupGoesThroughTheAsynchronousPath)
     EXPECT_EQ(CHostSocket::PendingLookups(), 0);
     EXPECT_EQ(server.connections, 1);
     EXPECT_EQ(Seconds(record.serverUtc), Seconds(DateTime::FromCalendar(1968, 1, 20, 3, 14, 8)));
+}
+
+// A server on ::1 only, reached by its address in brackets with the port, and bare.
+TEST_F(Transfer, AnIPv6ServerIsReachedOverIPv6)
+{
+    QTcpServer server;
+    if (!server.listen(QHostAddress::LocalHostIPv6, 0))
+        GTEST_SKIP() << "this machine has no IPv6 loopback";
+    QObject::connect(&server, &QTcpServer::newConnection, [&] {
+        while (QTcpSocket* s = server.nextPendingConnection()) {
+            s->write(BigEndian(3758096384u));
+            s->disconnectFromHost();
+        }
+    });
+    const std::string port = std::to_string(server.serverPort());
+    ASSERT_EQ(Run("[::1]:" + port + " loopback"), 0) << SocketErrorMessage(seen.back().code);
+    EXPECT_EQ(client.CurrentTransfer(), nullptr);
+    EXPECT_EQ(Seconds(record.serverUtc), Seconds(DateTime::FromCalendar(2019, 2, 2, 11, 39, 44)));
+    // The long form of the same address, and nothing listening on IPv4 at that port.
+    seen.clear();
+    currentDuringNotification.clear();
+    ASSERT_EQ(Run("[0:0:0:0:0:0:0:1]:" + port), 0);
+    seen.clear();
+    currentDuringNotification.clear();
+    EXPECT_EQ(Run("127.0.0.1:" + port), 10061);
 }
 
 TEST_F(Transfer, DottedAddressWithACommentNeedsNoLookup)
