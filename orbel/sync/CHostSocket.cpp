@@ -1,6 +1,7 @@
 #include "sync/CHostSocket.h"
 
 #include <QCoreApplication>
+#include <QPointer>
 #include <QSocketNotifier>
 
 #include <arpa/inet.h>
@@ -441,6 +442,9 @@ void CHostSocket::ReportError(int code)
         return;
     const int previous = error_;
     error_ = code;
+    // The receiver must not delete the transfer; should it happen all the same (an event
+    // loop run inside it), the transfer is not touched again.
+    const QPointer<CHostSocket> alive(this);
     if (code == SocketError::Interrupted) {
         if (!abortReported_) {
             abortReported_ = true;
@@ -449,7 +453,7 @@ void CHostSocket::ReportError(int code)
     } else {
         NotifyError(code);
     }
-    if (previous != 0)
+    if (!alive || previous != 0)
         return; // the transfer had already ended
     Finish();
 }

@@ -65,8 +65,20 @@ void CSyncClient::Notified(const TransferNotification& n)
 {
     const TransferEndRoute route =
         RouteTransferEnd(n.kind, n.transfer && n.transfer->IsAutomatic());
-    if (route.adjustAutomatically && onAutomaticSuccess)
-        onAutomaticSuccess(n);
+    if (route.adjustAutomatically) {
+        TransferNotification ended = n;
+        ended.transfer = nullptr; // gone by then
+        QMetaObject::invokeMethod(
+            &later_,
+            [this, ended, tell = route.tellPage] {
+                if (onAutomaticSuccess)
+                    onAutomaticSuccess(ended);
+                if (tell && onNotification)
+                    onNotification(ended);
+            },
+            Qt::QueuedConnection);
+        return;
+    }
     if (route.tellPage && onNotification)
         onNotification(n);
 }

@@ -1,7 +1,8 @@
 #include "sync/LinuxSystemClock.h"
 
+#include "sync/TimedatedClock.h"
+
 #include <QDBusConnection>
-#include <QDBusMessage>
 
 #include <cerrno>
 #include <cstring>
@@ -111,28 +112,7 @@ bool LinuxSystemClock::SetWithCapability(long long unixSeconds, int ms, bool& tr
 bool LinuxSystemClock::SetThroughTimedated(long long unixSeconds, int ms, bool mayAsk)
 {
     QDBusConnection bus = QDBusConnection::systemBus();
-    if (!bus.isConnected()) {
-        lastError_ = bus.lastError().message().toStdString();
-        if (lastError_.empty())
-            lastError_ = "The system bus is not available.";
-        return false;
-    }
-    QDBusMessage call =
-        QDBusMessage::createMethodCall("org.freedesktop.timedate1", "/org/freedesktop/timedate1",
-                                       "org.freedesktop.timedate1", "SetTime");
-    // SetTime(usec_utc, relative, interactive)
-    call << static_cast<qint64>(unixSeconds * 1000000LL + ms * 1000LL) << false << mayAsk;
-    call.setInteractiveAuthorizationAllowed(mayAsk);
-    // The user may take a while to answer the authorisation prompt; the windows keep
-    // repainting meanwhile instead of freezing for as long as the prompt is open
-    // (AdjustClock refuses a second adjustment started from that nested event loop).
-    const QDBusMessage reply = bus.call(call, QDBus::BlockWithGui, 120000);
-    if (reply.type() == QDBusMessage::ErrorMessage) {
-        lastError_ = TimedatedRefusalText(reply.errorName().toStdString(),
-                                          reply.errorMessage().toStdString());
-        return false;
-    }
-    return true;
+    return SetTimeThroughTimedated(bus, unixSeconds * 1000 + ms, mayAsk, lastError_);
 }
 
 } // namespace orbel
