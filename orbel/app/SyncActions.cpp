@@ -127,11 +127,12 @@ std::string SyncActionsHelpText()
 {
     return "  --query [SERVER] [--timeout S]\n"
            "                     ask a time server (RFC 868) for the time and show it beside\n"
-           "                     this computer's; SERVER is host, host:port or a.b.c.d[:port]\n"
-           "                     (default: the server of the settings), or ntp://host[:port]\n"
-           "                     for a network time server (SNTP), whose offset and delay\n"
-           "                     are shown to the millisecond;\n"
-           "                     the transfer is cancelled after S seconds (default 10)\n"
+           "                     this computer's; SERVER is host, host:port, a.b.c.d[:port],\n"
+           "                     an IPv6 address (::1, or [::1]:port) (default: the server\n"
+           "                     of the settings), or ntp://host[:port] for a network time\n"
+           "                     server (SNTP), whose offset and delay are shown to the\n"
+           "                     millisecond; a server that has not answered after S\n"
+           "                     seconds (default 10) ends it with error 10060\n"
            "  --adjust full|minsec [SERVER] [--timeout S]\n"
            "                     ask, then set this computer's clock fully or only its\n"
            "                     minutes and seconds\n";

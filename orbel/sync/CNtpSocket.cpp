@@ -96,7 +96,6 @@ void CNtpSocket::SendRequest()
     cookie_ = RandomCookie();
     const auto request = NtpRequest(cookie_);
     sentSteadyNs_ = SteadyNs();
-    sent_ = WallClockNow();
     int code = 0;
     if (!SendDatagram(address_, Port(), request.data(), request.size(), code)) {
         ReportError(code);
@@ -136,7 +135,11 @@ void CNtpSocket::OnReceive(int e)
                 ReportError(code);
             return;
         }
-        const NtpNanos arrived = sent_ + (SteadyNs() - sentSteadyNs_);
+        // Both ends of the round trip on the computer's clock as it reads now, the request's
+        // departure counted back on the monotonic clock: should the clock have been stepped
+        // meanwhile, the offset is still measured against the clock that will be set.
+        const NtpNanos arrived = WallClockNow();
+        const NtpNanos departed = arrived - (SteadyNs() - sentSteadyNs_);
         if (from != address_ || fromPort != Port()) {
             ignoredError_ = SocketError::NtpWrongSource;
             continue;
@@ -157,7 +160,7 @@ void CNtpSocket::OnReceive(int e)
         case NtpAnswerCheck::Accepted: {
             timer_->stop();
             ServerPacing().Answered(PacingKey());
-            const NtpMeasurement m = MeasureNtp(sent_, check.receive, check.transmit, arrived);
+            const NtpMeasurement m = MeasureNtp(departed, check.receive, check.transmit, arrived);
             if (const int bad = CheckNtpMeasurement(m); bad != 0)
                 ReportError(bad);
             else

@@ -236,6 +236,20 @@ TEST(AdjustingInMadrid, TheRepeatedHourAndTheGapSetTheInstantTheServerGave)
     }
 }
 
+// A reading decades away (a broken server): the hourly adjustment takes only its minutes and
+// seconds, so the clock moves by less than an hour whatever the reading says.
+TEST_F(Adjusting, TheAutomaticAdjustmentMovesTheClockLessThanAnHour)
+{
+    const DateTime pc = At(2026, 12, 8, 11, 0, 0);
+    SyncRecord r = Reading(At(2094, 12, 8, 11, 59, 59), pc);
+    clock.StandAt(Cal(2026, 12, 8, 11, 0, 0, 0));
+    EXPECT_EQ(
+        AdjustClock(AdjustMinutesSeconds, {r, last, modified}, clock, AdjustOrigin::Automatic),
+        AdjustChanged);
+    ASSERT_EQ(clock.set.size(), 1u);
+    ExpectCalendar(clock.set[0], 2026, 12, 8, 11, 59, 59, 0);
+}
+
 TEST(TimedatedRefusal, NetworkTimeAndMissingAuthorisationInPlainWords)
 {
     EXPECT_NE(TimedatedRefusalText("org.freedesktop.timedate1.AutomaticTimeSyncEnabled",
