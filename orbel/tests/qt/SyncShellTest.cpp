@@ -49,8 +49,10 @@ struct FakeTime {
 
 class SyncShell : public ::testing::Test {
 protected:
-    SyncShell()
+    SyncShell() { StartShell(); }
+    void StartShell()
     {
+        shell.reset();
         ShellConfig config;
         config.platform.dataFolder = dir.path().toStdString();
         config.platform.utcNow = [this] { return time.utc; };
@@ -68,6 +70,25 @@ protected:
         };
         shell = std::make_unique<ClockShell>(config);
         EXPECT_EQ(shell->Start(), StartResult::Running);
+    }
+    // A reading of a server two minutes ahead, not yet used.
+    SyncRecord& FreshReading()
+    {
+        SyncRecord& r = shell->Settings().syncRecord;
+        r.status = 0;
+        r.pcLocal = DateTime::FromCalendar(2026, 12, 8, 21, 0, 0);
+        r.pcUtc = DateTime::FromCalendar(2026, 12, 8, 20, 0, 0);
+        r.serverLocal = DateTime::FromCalendar(2026, 12, 8, 21, 2, 0);
+        r.serverUtc = DateTime::FromCalendar(2026, 12, 8, 20, 2, 0);
+        return r;
+    }
+    CPPSynch* OpenAdjustTimePage()
+    {
+        CPSOptions* sheet = shell->OpenOptions();
+        if (!sheet)
+            return nullptr;
+        sheet->SetActivePage(3);
+        return dynamic_cast<CPPSynch*>(sheet->Page(3));
     }
     ~SyncShell() override
     {
@@ -88,16 +109,8 @@ protected:
 // page's buttons go with it.
 TEST_F(SyncShell, ASteppedClockDropsTheFreshReadingAndThePageFollows)
 {
-    SyncRecord& r = shell->Settings().syncRecord;
-    r.status = 0;
-    r.pcLocal = DateTime::FromCalendar(2026, 12, 8, 21, 0, 0);
-    r.pcUtc = DateTime::FromCalendar(2026, 12, 8, 20, 0, 0);
-    r.serverLocal = DateTime::FromCalendar(2026, 12, 8, 21, 2, 0);
-    r.serverUtc = DateTime::FromCalendar(2026, 12, 8, 20, 2, 0);
-    CPSOptions* sheet = shell->OpenOptions();
-    ASSERT_NE(sheet, nullptr);
-    sheet->SetActivePage(3);
-    auto* page = dynamic_cast<CPPSynch*>(sheet->Page(3));
+    SyncRecord& r = FreshReading();
+    CPPSynch* page = OpenAdjustTimePage();
     ASSERT_NE(page, nullptr);
     ASSERT_TRUE(page->SetToLocalTime()->isEnabled());
 
@@ -156,32 +169,10 @@ TEST_F(SyncShell, TheProgramEndingWhileASettingWaitsLeavesNoPageInUse)
         SCOPED_TRACE(static_cast<int>(why));
         if (shell->Ended()) {
             clock.set.clear();
-            messages.clear();
-            shell.reset();
-            ShellConfig config;
-            config.platform.dataFolder = dir.path().toStdString();
-            config.platform.utcNow = [this] { return time.utc; };
-            config.platform.localZone = [] { return TimeZoneInformation{}; };
-            config.store = &store;
-            config.systemClock = &clock;
-            config.window = time.Env();
-            config.useTray = false;
-            config.showMessage = [this](QWidget*, const std::string& text, MessageIcon) {
-                messages.push_back(text);
-            };
-            shell = std::make_unique<ClockShell>(config);
-            ASSERT_EQ(shell->Start(), StartResult::Running);
+            StartShell();
         }
-        SyncRecord& r = shell->Settings().syncRecord;
-        r.status = 0;
-        r.pcLocal = DateTime::FromCalendar(2026, 12, 8, 21, 0, 0);
-        r.pcUtc = DateTime::FromCalendar(2026, 12, 8, 20, 0, 0);
-        r.serverLocal = DateTime::FromCalendar(2026, 12, 8, 21, 2, 0);
-        r.serverUtc = DateTime::FromCalendar(2026, 12, 8, 20, 2, 0);
-        CPSOptions* sheet = shell->OpenOptions();
-        ASSERT_NE(sheet, nullptr);
-        sheet->SetActivePage(3);
-        QPointer<CPPSynch> page = dynamic_cast<CPPSynch*>(sheet->Page(3));
+        SyncRecord& r = FreshReading();
+        QPointer<CPPSynch> page = OpenAdjustTimePage();
         ASSERT_TRUE(page);
         clock.whileSetting = [&] {
             // The end arrives while the prompt is up; the loop goes on (and deletes what
