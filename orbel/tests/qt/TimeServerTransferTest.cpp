@@ -230,7 +230,7 @@ TEST(LookupErrors, ResolverCodesGiveTheTransfersNumbers)
         {EAI_AGAIN, 0, false, 11002},  // try again
         {EAI_FAIL, 0, false, 11003},   // the name server failed for good
         {EAI_SYSTEM, ECONNREFUSED, false, 10061},
-        {0, 0, false, 11004}, // a name without an IPv4 address
+        {0, 0, false, 11004}, // a name without an address
         {0, 0, true, 0},
     };
     for (const Case& c : cases) {
