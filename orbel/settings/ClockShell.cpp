@@ -77,6 +77,8 @@ ClockShell::ClockShell(ShellConfig config) : config_(std::move(config))
         std::make_unique<CAppSettings>(*config_.store, config_.platform, config_.programPath);
     sync_ = std::make_unique<CSyncClient>(settings_->syncRecord, *config_.systemClock);
     sync_->onAutomaticSuccess = [this](const TransferNotification&) {
+        if (ended_)
+            return; // the program is ending: the clock is not set on the way out
         bool modified = false;
         AdjustClock(AdjustMinutesSeconds,
                     {settings_->syncRecord, settings_->lastAdjusted, modified},
