@@ -1,8 +1,6 @@
 #include "app/SyncActions.h"
 
 #include <QCoreApplication>
-#include <QEventLoop>
-#include <QTimer>
 
 #include <cstdlib>
 #include <iostream>
@@ -10,12 +8,8 @@
 
 #include "settings/FileRegistryStore.h"
 #include "settings/SettingsStartup.h"
-#include "sync/AdjustTimePage.h"
-#include "sync/CSyncClient.h"
-#include "sync/ClockAdjustment.h"
 #include "sync/LinuxSystemClock.h"
-#include "sync/ServerSetting.h"
-#include "sync/SocketErrors.h"
+#include "sync/SyncCommand.h"
 #include "zones/LocaleAdapter.h"
 
 namespace orbel::app {
@@ -69,18 +63,6 @@ std::optional<std::string> ParseRequest(const std::vector<std::string>& args, Sy
     return std::nullopt;
 }
 
-void PrintFields(const SyncRecord& record, SystemClock& clock)
-{
-    // The page's texts in the user's locale, as the window shows them.
-    const AdjustTimeFields f =
-        AdjustTimePageFields(record, DateTimeFromCalendar(clock.LocalNow()), DateTime::Null(), 0,
-                             LocaleFormatter(UserLocaleTexts()));
-    std::cout << "UTC: " << f.utc << "\nLocal: " << f.local << "\nThis PC: " << f.thisPc
-              << "\nDifference: " << f.difference << "\n";
-    if (!f.offset.empty())
-        std::cout << "Offset: " << f.offset << "\nDelay: " << f.delay << "\n";
-}
-
 } // namespace
 
 std::optional<int> RunSyncAction(int argc, char** argv, const Options& options)
@@ -117,51 +99,18 @@ std::optional<int> RunSyncAction(int argc, char** argv, const Options& options)
         request.server = settings.server;
 
     LinuxSystemClock clock;
-    SyncRecord& record = settings.syncRecord;
-    CSyncClient client(record, clock);
-    QEventLoop loop;
-    std::optional<TransferNotification> result;
-    client.onNotification = [&](const TransferNotification& n) {
-        result = n;
-        loop.quit();
-    };
-    QTimer timeout;
-    timeout.setSingleShot(true);
-    QObject::connect(&timeout, &QTimer::timeout, [&] {
-        if (client.CurrentTransfer())
-            client.CurrentTransfer()->Cancel(); // reported as 10004
-    });
-    timeout.start(static_cast<int>(request.timeoutSeconds * 1000));
-    client.StartDownload(0, request.server);
-    if (!result)
-        loop.exec();
-    timeout.stop();
-
-    if (!result || result->kind != TransferFinished) {
-        const int code = result ? result->code : SocketError::Interrupted;
-        std::cerr << SocketErrorMessage(code) << "\n";
-        if (!client.SettingProblem().empty())
-            std::cerr << client.SettingProblem() << "\n";
-        return 2;
-    }
-    PrintFields(record, clock);
-    if (!request.adjust)
-        return 0;
-
+    SyncCommand command;
+    command.server = request.server;
+    command.adjust = request.adjust;
+    command.mode = request.mode;
+    command.waitMs = static_cast<int>(request.timeoutSeconds * 1000);
     bool modified = false;
-    const AdjustResult adjusted =
-        AdjustClock(request.mode, {record, settings.lastAdjusted, modified}, clock);
-    if (adjusted == AdjustFailed || adjusted == AdjustBusy) {
-        std::cerr << "The clock was not set: "
-                  << (adjusted == AdjustBusy ? AdjustBusyText() : clock.LastErrorText()) << "\n";
-        return 2;
-    }
-    if (adjusted == AdjustChanged) {
-        std::cout << "The clock was set.\n";
-        PrintFields(record, clock);
-    } else {
-        std::cout << "Nothing to change: the clock already shows the server's time.\n";
-    }
+    // The page's texts in the user's locale, as the window shows them.
+    const int status =
+        RunSyncCommand(command, settings.syncRecord, settings.lastAdjusted, modified, clock,
+                       LocaleFormatter(UserLocaleTexts()), std::cout, std::cerr);
+    if (status != 0 || !request.adjust)
+        return status;
     // Last adjusted is kept, as after the page's buttons.
     if (modified) {
         settings.SetModified();
@@ -178,11 +127,12 @@ std::string SyncActionsHelpText()
 {
     return "  --query [SERVER] [--timeout S]\n"
            "                     ask a time server (RFC 868) for the time and show it beside\n"
-           "                     this computer's; SERVER is host, host:port or a.b.c.d[:port]\n"
-           "                     (default: the server of the settings), or ntp://host[:port]\n"
-           "                     for a network time server (SNTP), whose offset and delay\n"
-           "                     are shown to the millisecond;\n"
-           "                     the transfer is cancelled after S seconds (default 10)\n"
+           "                     this computer's; SERVER is host, host:port, a.b.c.d[:port],\n"
+           "                     an IPv6 address (::1, or [::1]:port) (default: the server\n"
+           "                     of the settings), or ntp://host[:port] for a network time\n"
+           "                     server (SNTP), whose offset and delay are shown to the\n"
+           "                     millisecond; a server that has not answered after S\n"
+           "                     seconds (default 10) ends it with error 10060\n"
            "  --adjust full|minsec [SERVER] [--timeout S]\n"
            "                     ask, then set this computer's clock fully or only its\n"
            "                     minutes and seconds\n";

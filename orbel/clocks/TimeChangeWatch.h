@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QSocketNotifier>
 
+#include <cstdint>
 #include <memory>
 
 namespace orbel {
@@ -15,6 +16,9 @@ public:
     ~TimeChangeWatch() override;
     // False when the kernel offers no such timer; nothing is then reported.
     bool Watching() const { return fd_ >= 0; }
+    // When the armed timer would expire, in seconds since 1970 (0 when not armed). It lies
+    // decades ahead of the clock, wherever the clock stands, so the watch never goes deaf.
+    std::int64_t ArmedUntil() const;
 
 signals:
     void timeChanged();

@@ -156,6 +156,11 @@ CPPSynch::CPPSynch(CPSOptions& sheet) : CPPParent(sheet, "CPPSynch", QString::fr
                     page->OnTransferEnd(kind, code);
             });
         };
+        // A reading dropped because the computer's clock was stepped: the buttons go.
+        sync->onReadingDropped = [page] {
+            if (page)
+                page->ShowReading();
+        };
     } else {
         download_->setEnabled(false);
     }
@@ -163,8 +168,10 @@ CPPSynch::CPPSynch(CPSOptions& sheet) : CPPParent(sheet, "CPPSynch", QString::fr
 
 CPPSynch::~CPPSynch()
 {
-    if (CSyncClient* sync = Env().sync)
+    if (CSyncClient* sync = Env().sync) {
         sync->onNotification = nullptr;
+        sync->onReadingDropped = nullptr;
+    }
 }
 
 void CPPSynch::OnSetActive()
@@ -249,13 +256,18 @@ void CPPSynch::OnAdjust(int mode)
     if (!StoreAndApply() || !Env().systemClock)
         return;
     CAppSettings& s = Settings();
+    SystemClock& clock = *Env().systemClock;
     bool modified = false;
-    const AdjustResult r =
-        AdjustClock(mode, {s.syncRecord, s.lastAdjusted, modified}, *Env().systemClock);
+    // Setting the clock may wait for the user's authorisation while events run; the program
+    // may end meanwhile (SIGTERM, the session's end) and close the sheet with this page.
+    const QPointer<CPPSynch> alive(this);
+    const AdjustResult r = AdjustClock(mode, {s.syncRecord, s.lastAdjusted, modified}, clock);
     if (modified)
         s.SetModified();
+    if (!alive)
+        return;
     if (r == AdjustFailed) {
-        std::string why = Env().systemClock->LastErrorText();
+        std::string why = clock.LastErrorText();
         ShowMessage(why.empty() ? "The clock could not be set." : why);
     } else if (r == AdjustBusy) {
         ShowMessage(AdjustBusyText());

@@ -77,6 +77,8 @@ ClockShell::ClockShell(ShellConfig config) : config_(std::move(config))
         std::make_unique<CAppSettings>(*config_.store, config_.platform, config_.programPath);
     sync_ = std::make_unique<CSyncClient>(settings_->syncRecord, *config_.systemClock);
     sync_->onAutomaticSuccess = [this](const TransferNotification&) {
+        if (ended_)
+            return; // the program is ending: the clock is not set on the way out
         bool modified = false;
         AdjustClock(AdjustMinutesSeconds,
                     {settings_->syncRecord, settings_->lastAdjusted, modified},
@@ -337,6 +339,8 @@ bool ClockShell::CreateClockWindow()
     window_->installEventFilter(this);
     timeWatch_ = std::make_unique<TimeChangeWatch>();
     connect(timeWatch_.get(), &TimeChangeWatch::timeChanged, window_.get(), &ClockWindow::Tick);
+    connect(timeWatch_.get(), &TimeChangeWatch::timeChanged, this,
+            [this] { sync_->ComputerClockStepped(); });
     return true;
 }
 

@@ -7,6 +7,7 @@
 #include <arpa/inet.h>
 #include <cerrno>
 #include <map>
+#include <mutex>
 #include <netdb.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
@@ -28,30 +29,102 @@ std::map<int, CHostSocket*>& LookupTable()
 int g_lastPlatformError = 0;
 int g_nextLookupHandle = 1;
 
-// getaddrinfo for IPv4 stream sockets, on the calling thread.
+// getaddrinfo for stream sockets, on the calling thread: the IPv4 addresses first, then the
+// IPv6 ones, so that a host with only an IPv6 address is reached over IPv6.
 LookupReply Resolve(int handle, const std::string& host)
 {
     LookupReply reply;
     reply.handle = handle;
     addrinfo hints{};
-    hints.ai_family = AF_INET;
+    hints.ai_family = AF_UNSPEC;
     hints.ai_socktype = SOCK_STREAM;
     addrinfo* found = nullptr;
     errno = 0;
     reply.result = ::getaddrinfo(host.c_str(), nullptr, &hints, &found);
     reply.errnoValue = errno;
     if (reply.result == 0) {
+        std::vector<std::string> v6;
         for (const addrinfo* a = found; a; a = a->ai_next) {
-            if (a->ai_family != AF_INET)
-                continue;
-            char text[INET_ADDRSTRLEN] = {};
-            const auto* in = reinterpret_cast<const sockaddr_in*>(a->ai_addr);
-            if (::inet_ntop(AF_INET, &in->sin_addr, text, sizeof text))
-                reply.addresses.push_back(text);
+            char text[INET6_ADDRSTRLEN] = {};
+            if (a->ai_family == AF_INET) {
+                const auto* in = reinterpret_cast<const sockaddr_in*>(a->ai_addr);
+                if (::inet_ntop(AF_INET, &in->sin_addr, text, sizeof text))
+                    reply.addresses.push_back(text);
+            } else if (a->ai_family == AF_INET6) {
+                const auto* in6 = reinterpret_cast<const sockaddr_in6*>(a->ai_addr);
+                if (::inet_ntop(AF_INET6, &in6->sin6_addr, text, sizeof text))
+                    v6.push_back(text);
+            }
         }
+        reply.addresses.insert(reply.addresses.end(), v6.begin(), v6.end());
         ::freeaddrinfo(found);
     }
     return reply;
+}
+
+// An IPv4 or IPv6 address as a socket address with the port; false for any other text.
+bool ToSocketAddress(const std::string& address, std::uint16_t port, sockaddr_storage& to,
+                     socklen_t& length)
+{
+    to = {};
+    auto* in = reinterpret_cast<sockaddr_in*>(&to);
+    if (::inet_pton(AF_INET, address.c_str(), &in->sin_addr) == 1) {
+        in->sin_family = AF_INET;
+        in->sin_port = htons(port);
+        length = sizeof(sockaddr_in);
+        return true;
+    }
+    to = {};
+    auto* in6 = reinterpret_cast<sockaddr_in6*>(&to);
+    if (::inet_pton(AF_INET6, address.c_str(), &in6->sin6_addr) == 1) {
+        in6->sin6_family = AF_INET6;
+        in6->sin6_port = htons(port);
+        length = sizeof(sockaddr_in6);
+        return true;
+    }
+    return false;
+}
+
+// The lookup threads' way back to the event loop. A thread may end after the application
+// has gone (a lookup still running at exit): it posts only while the mailbox, a child of the
+// application, exists, and the check and the post hold the lock its destructor takes. The
+// lock and the pointer are never freed, so a late thread always finds them.
+struct LookupPost {
+    std::mutex lock;
+    QObject* mailbox = nullptr;
+};
+
+LookupPost& Post()
+{
+    static LookupPost* post = new LookupPost;
+    return *post;
+}
+
+class LookupMailbox : public QObject {
+public:
+    explicit LookupMailbox(QObject* parent) : QObject(parent) {}
+    ~LookupMailbox() override
+    {
+        const std::lock_guard<std::mutex> hold(Post().lock);
+        Post().mailbox = nullptr;
+    }
+};
+
+void EnsureMailbox()
+{
+    QCoreApplication* app = QCoreApplication::instance();
+    const std::lock_guard<std::mutex> hold(Post().lock);
+    if (!Post().mailbox && app)
+        Post().mailbox = new LookupMailbox(app);
+}
+
+void PostReply(const LookupReply& reply)
+{
+    const std::lock_guard<std::mutex> hold(Post().lock);
+    if (Post().mailbox)
+        QMetaObject::invokeMethod(
+            Post().mailbox, [reply] { CHostSocket::OnLookupReply(reply.handle, reply); },
+            Qt::QueuedConnection);
 }
 
 } // namespace
@@ -81,10 +154,11 @@ void CHostSocket::Start(const std::string& host)
         ReportLater(code);
         return;
     }
-    in_addr parsed{};
-    if (!host.empty() && ::inet_pton(AF_INET, host.c_str(), &parsed) == 1) {
-        // A dotted address needs no lookup. The connection starts from the event loop so
-        // that whoever started the transfer hears of its end only after Start returned.
+    sockaddr_storage parsed{};
+    socklen_t parsedLength = 0;
+    if (!host.empty() && ToSocketAddress(host, port_, parsed, parsedLength)) {
+        // An address (dotted, or IPv6) needs no lookup. The connection starts from the event loop
+        // so that whoever started the transfer hears of its end only after Start returned.
         QMetaObject::invokeMethod(
             this,
             [this, host] {
@@ -101,14 +175,8 @@ void CHostSocket::Start(const std::string& host)
     if (g_nextLookupHandle < 0)
         g_nextLookupHandle = 1;
     LookupTable()[lookupHandle_] = this;
-    QPointer<QCoreApplication> app = QCoreApplication::instance();
-    std::thread([app, handle = lookupHandle_, host] {
-        const LookupReply reply = Resolve(handle, host);
-        if (app)
-            QMetaObject::invokeMethod(
-                app.data(), [reply] { CHostSocket::OnLookupReply(reply.handle, reply); },
-                Qt::QueuedConnection);
-    }).detach();
+    EnsureMailbox();
+    std::thread([handle = lookupHandle_, host] { PostReply(Resolve(handle, host)); }).detach();
 }
 
 void CHostSocket::Cancel()
@@ -165,7 +233,7 @@ void CHostSocket::OnHostResolved(int e, const LookupReply& reply)
         ReportError(e != 0 ? e : error_);
         return;
     }
-    // The socket speaks IPv4: the first address of the answer is the one tried.
+    // The first address of the answer is the one tried (IPv4 before IPv6).
     if (reply.addresses.empty()) {
         ReportError(SocketError::NoData);
         return;
@@ -188,20 +256,37 @@ void CHostSocket::ConnectTo(int e, const std::string& address)
         ReportError(code);
 }
 
-bool CHostSocket::ConnectSocket(const std::string& dottedAddress, std::uint16_t port, int& error)
+bool CHostSocket::UseFamily(int family, int& error)
 {
     if (fd_ < 0) {
         error = SocketError::InvalidArgument;
         return false;
     }
-    sockaddr_in to{};
-    to.sin_family = AF_INET;
-    to.sin_port = htons(port);
-    if (::inet_pton(AF_INET, dottedAddress.c_str(), &to.sin_addr) != 1) {
+    int current = 0;
+    socklen_t length = sizeof current;
+    if (::getsockopt(fd_, SOL_SOCKET, SO_DOMAIN, &current, &length) == 0 && current == family)
+        return true;
+    // The socket was opened for IPv4 at the start; the address turned out to be IPv6.
+    CloseSocket();
+    fd_ = ::socket(family, SocketType() | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    if (fd_ < 0) {
+        error = SocketErrorFromErrno(errno);
+        return false;
+    }
+    return true;
+}
+
+bool CHostSocket::ConnectSocket(const std::string& address, std::uint16_t port, int& error)
+{
+    sockaddr_storage to{};
+    socklen_t length = 0;
+    if (fd_ < 0 || !ToSocketAddress(address, port, to, length)) {
         error = SocketError::InvalidArgument;
         return false;
     }
-    if (::connect(fd_, reinterpret_cast<const sockaddr*>(&to), sizeof to) != 0 &&
+    if (!UseFamily(to.ss_family, error))
+        return false;
+    if (::connect(fd_, reinterpret_cast<const sockaddr*>(&to), length) != 0 &&
         errno != EINPROGRESS) {
         error = SocketErrorFromErrno(errno);
         return false;
@@ -260,18 +345,19 @@ bool CHostSocket::MoreDataWaiting()
     return fd_ >= 0 && ::recv(fd_, &byte, 1, MSG_PEEK | MSG_DONTWAIT) > 0;
 }
 
-bool CHostSocket::SendDatagram(const std::string& dottedAddress, std::uint16_t port,
+bool CHostSocket::SendDatagram(const std::string& address, std::uint16_t port,
                                const unsigned char* bytes, std::size_t n, int& error)
 {
-    sockaddr_in to{};
-    to.sin_family = AF_INET;
-    to.sin_port = htons(port);
-    if (fd_ < 0 || ::inet_pton(AF_INET, dottedAddress.c_str(), &to.sin_addr) != 1) {
+    sockaddr_storage to{};
+    socklen_t length = 0;
+    if (fd_ < 0 || !ToSocketAddress(address, port, to, length)) {
         error = SocketError::InvalidArgument;
         return false;
     }
+    if (!UseFamily(to.ss_family, error))
+        return false;
     const ssize_t sent =
-        ::sendto(fd_, bytes, n, MSG_DONTWAIT, reinterpret_cast<const sockaddr*>(&to), sizeof to);
+        ::sendto(fd_, bytes, n, MSG_DONTWAIT, reinterpret_cast<const sockaddr*>(&to), length);
     if (sent < 0) {
         error = SocketErrorFromErrno(errno);
         return false;
@@ -290,7 +376,7 @@ long CHostSocket::ReadDatagram(unsigned char* buffer, std::size_t n, std::string
         error = SocketError::InvalidArgument;
         return -1;
     }
-    sockaddr_in from{};
+    sockaddr_storage from{};
     socklen_t length = sizeof from;
     // MSG_TRUNC: the datagram's real length, even when it did not fit.
     const ssize_t got = ::recvfrom(fd_, buffer, n, MSG_DONTWAIT | MSG_TRUNC,
@@ -299,12 +385,35 @@ long CHostSocket::ReadDatagram(unsigned char* buffer, std::size_t n, std::string
         error = errno == EWOULDBLOCK ? SocketError::WouldBlock : SocketErrorFromErrno(errno);
         return -1;
     }
-    char text[INET_ADDRSTRLEN] = {};
-    fromAddress =
-        from.sin_family == AF_INET && ::inet_ntop(AF_INET, &from.sin_addr, text, sizeof text) ? text
-                                                                                              : "";
-    fromPort = ntohs(from.sin_port);
+    char text[INET6_ADDRSTRLEN] = {};
+    fromAddress.clear();
+    fromPort = 0;
+    if (from.ss_family == AF_INET) {
+        const auto* in = reinterpret_cast<const sockaddr_in*>(&from);
+        if (::inet_ntop(AF_INET, &in->sin_addr, text, sizeof text))
+            fromAddress = text;
+        fromPort = ntohs(in->sin_port);
+    } else if (from.ss_family == AF_INET6) {
+        const auto* in6 = reinterpret_cast<const sockaddr_in6*>(&from);
+        if (::inet_ntop(AF_INET6, &in6->sin6_addr, text, sizeof text))
+            fromAddress = text;
+        fromPort = ntohs(in6->sin6_port);
+    }
     return static_cast<long>(got);
+}
+
+std::string CanonicalAddress(const std::string& address)
+{
+    sockaddr_storage a{};
+    socklen_t length = 0;
+    if (!ToSocketAddress(address, 0, a, length))
+        return address;
+    char text[INET6_ADDRSTRLEN] = {};
+    const void* raw =
+        a.ss_family == AF_INET
+            ? static_cast<const void*>(&reinterpret_cast<sockaddr_in*>(&a)->sin_addr)
+            : static_cast<const void*>(&reinterpret_cast<sockaddr_in6*>(&a)->sin6_addr);
+    return ::inet_ntop(a.ss_family, raw, text, sizeof text) ? std::string(text) : address;
 }
 
 int CHostSocket::SocketType() const
@@ -333,6 +442,9 @@ void CHostSocket::ReportError(int code)
         return;
     const int previous = error_;
     error_ = code;
+    // The receiver must not delete the transfer; should it happen all the same (an event
+    // loop run inside it), the transfer is not touched again.
+    const QPointer<CHostSocket> alive(this);
     if (code == SocketError::Interrupted) {
         if (!abortReported_) {
             abortReported_ = true;
@@ -341,7 +453,7 @@ void CHostSocket::ReportError(int code)
     } else {
         NotifyError(code);
     }
-    if (previous != 0)
+    if (!alive || previous != 0)
         return; // the transfer had already ended
     Finish();
 }

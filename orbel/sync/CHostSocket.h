@@ -20,8 +20,12 @@ namespace orbel {
 
 class CHostSocket;
 
+// An IPv4 or IPv6 address in its shortest written form ("0:0:0:0:0:0:0:1" is "::1"), as a
+// datagram's sender is named; any other text as it is.
+std::string CanonicalAddress(const std::string& address);
+
 // The answer of a name lookup: the resolver's own result code (getaddrinfo's EAI_*, with
-// errno for EAI_SYSTEM) and the IPv4 addresses found, dotted.
+// errno for EAI_SYSTEM) and the addresses found, the IPv4 ones (dotted) before the IPv6 ones.
 struct LookupReply {
     int handle = -1;
     int result = 0;
@@ -52,7 +56,8 @@ public:
                 std::uint32_t flags = 0);
     ~CHostSocket() override;
 
-    // Begins a transfer to a host name (looked up without blocking) or a dotted address.
+    // Begins a transfer to a host name (looked up without blocking) or an address (dotted, or
+    // IPv6).
     void Start(const std::string& host);
     // Abandons the transfer; reported as 10004, once.
     void Cancel();
@@ -96,9 +101,9 @@ protected:
     // Ends the transfer: deleted when self-deleting, else only the socket is closed.
     void Finish();
 
-    // Starts a non-blocking connection; false with the error code on an immediate failure.
-    // Success or waiting is told through OnConnect.
-    bool ConnectSocket(const std::string& dottedAddress, std::uint16_t port, int& error);
+    // Starts a non-blocking connection to an IPv4 or IPv6 address; false with the error code
+    // on an immediate failure. Success or waiting is told through OnConnect.
+    bool ConnectSocket(const std::string& address, std::uint16_t port, int& error);
     // recv of up to n bytes: the count, or -1 with the error code (10035 when nothing
     // is there yet).
     long Read(unsigned char* buffer, std::size_t n, int& error);
@@ -107,14 +112,16 @@ protected:
     void WaitForRead();
 
     // Datagrams. Sends the whole of `bytes` to the address and port; false with the code.
-    bool SendDatagram(const std::string& dottedAddress, std::uint16_t port,
-                      const unsigned char* bytes, std::size_t n, int& error);
+    bool SendDatagram(const std::string& address, std::uint16_t port, const unsigned char* bytes,
+                      std::size_t n, int& error);
     // Reads one datagram into the buffer: its full length (which may exceed n: the rest is
     // dropped), where it came from, or -1 with the code (10035 when none is waiting).
     long ReadDatagram(unsigned char* buffer, std::size_t n, std::string& fromAddress,
                       std::uint16_t& fromPort, int& error);
 
 private:
+    // The socket opened at the start is for IPv4; an IPv6 address reopens it for IPv6.
+    bool UseFamily(int family, int& error);
     void CloseSocket();
     void CancelLookup();
     void Detach();

@@ -1,5 +1,6 @@
 #include "sync/CNtpSocket.h"
 
+#include <QPointer>
 #include <QTimer>
 
 #include <chrono>
@@ -74,7 +75,7 @@ void CNtpSocket::ConnectTo(int e, const std::string& address)
         ReportError(e != 0 ? e : ErrorCode());
         return;
     }
-    address_ = address;
+    address_ = CanonicalAddress(address); // as the answer's sender will be named
     const std::int64_t wait = ServerPacing().WaitBeforeRequest(PacingKey(), SteadyNs() / 1000000);
     if (wait <= 0) {
         SendRequest();
@@ -95,7 +96,6 @@ void CNtpSocket::SendRequest()
     cookie_ = RandomCookie();
     const auto request = NtpRequest(cookie_);
     sentSteadyNs_ = SteadyNs();
-    sent_ = WallClockNow();
     int code = 0;
     if (!SendDatagram(address_, Port(), request.data(), request.size(), code)) {
         ReportError(code);
@@ -135,7 +135,11 @@ void CNtpSocket::OnReceive(int e)
                 ReportError(code);
             return;
         }
-        const NtpNanos arrived = sent_ + (SteadyNs() - sentSteadyNs_);
+        // Both ends of the round trip on the computer's clock as it reads now, the request's
+        // departure counted back on the monotonic clock: should the clock have been stepped
+        // meanwhile, the offset is still measured against the clock that will be set.
+        const NtpNanos arrived = WallClockNow();
+        const NtpNanos departed = arrived - (SteadyNs() - sentSteadyNs_);
         if (from != address_ || fromPort != Port()) {
             ignoredError_ = SocketError::NtpWrongSource;
             continue;
@@ -153,11 +157,16 @@ void CNtpSocket::OnReceive(int e)
             timer_->stop();
             ReportError(check.error);
             return;
-        case NtpAnswerCheck::Accepted:
+        case NtpAnswerCheck::Accepted: {
             timer_->stop();
             ServerPacing().Answered(PacingKey());
-            ProcessAnswer(MeasureNtp(sent_, check.receive, check.transmit, arrived));
+            const NtpMeasurement m = MeasureNtp(departed, check.receive, check.transmit, arrived);
+            if (const int bad = CheckNtpMeasurement(m); bad != 0)
+                ReportError(bad);
+            else
+                ProcessAnswer(m);
             return;
+        }
         }
     }
 }
@@ -171,8 +180,12 @@ void CNtpSocket::ProcessAnswer(NtpMeasurement m)
     const DateTime pcUtc = DateTimeFromCalendar(clock_.UtcNow());
     const DateTime pcLocal = DateTimeFromCalendar(clock_.LocalNow());
     ProcessNtpAnswer(*record_, m, pcUtc, pcLocal);
+    // The receiver must not delete the transfer; should it happen all the same (an event
+    // loop run inside it), the transfer is not touched again.
+    const QPointer<CNtpSocket> alive(this);
     Notify(TransferFinished, 0, 0);
-    Finish();
+    if (alive)
+        Finish();
 }
 
 } // namespace orbel

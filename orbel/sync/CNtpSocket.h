@@ -55,8 +55,7 @@ private:
     std::string address_;
     std::string kiss_;
     std::uint64_t cookie_ = 0;
-    NtpNanos sent_ = 0;             // t1 on the computer's clock
-    std::int64_t sentSteadyNs_ = 0; // the same moment on the monotonic clock
+    std::int64_t sentSteadyNs_ = 0; // when the request left, on the monotonic clock
     std::int64_t pacedMs_ = 0;
     int answerWaitMs_ = kAnswerWaitMs;
     int ignoredError_ = 0; // why the last datagram that was not the answer was dropped

@@ -37,6 +37,7 @@ StartDownloadResult CSyncClient::StartDownload(int mode, const std::string& serv
     } else {
         auto* time = new CTimeSocket(&current_, true, receiver, flags, clock_);
         time->SetRecord(&record_);
+        time->SetAnswerWait(answerWaitMs);
         transfer = time;
     }
     current_ = transfer;
@@ -51,12 +52,33 @@ StartDownloadResult CSyncClient::StartDownload(int mode, const std::string& serv
     return DownloadStarted;
 }
 
+void CSyncClient::ComputerClockStepped()
+{
+    if (record_.status != 0)
+        return;
+    record_.status = 1;
+    if (onReadingDropped)
+        onReadingDropped();
+}
+
 void CSyncClient::Notified(const TransferNotification& n)
 {
     const TransferEndRoute route =
         RouteTransferEnd(n.kind, n.transfer && n.transfer->IsAutomatic());
-    if (route.adjustAutomatically && onAutomaticSuccess)
-        onAutomaticSuccess(n);
+    if (route.adjustAutomatically) {
+        TransferNotification ended = n;
+        ended.transfer = nullptr; // gone by then
+        QMetaObject::invokeMethod(
+            &later_,
+            [this, ended, tell = route.tellPage] {
+                if (onAutomaticSuccess)
+                    onAutomaticSuccess(ended);
+                if (tell && onNotification)
+                    onNotification(ended);
+            },
+            Qt::QueuedConnection);
+        return;
+    }
     if (route.tellPage && onNotification)
         onNotification(n);
 }

@@ -2,6 +2,8 @@
 // The clock window's side of the time transfer: at most one transfer at a time, started by
 // the Adjust Time page's Download button (manual) or by the schedule (automatic), and the
 // routing of its notification.
+#include <QObject>
+
 #include <functional>
 #include <string>
 
@@ -34,14 +36,28 @@ public:
     // Why the last server setting could not be used (empty when it could).
     const std::string& SettingProblem() const { return settingProblem_; }
 
+    // The computer's clock was stepped (by the user or another time service): a fresh
+    // reading measured the old clock, and applying its offset now would move the clock by
+    // the step a second time, so it is dropped (the record's status becomes 1) and
+    // onReadingDropped is told. A reading already used, or none, stays as it is.
+    void ComputerClockStepped();
+    std::function<void()> onReadingDropped;
+
     // A successful automatic transfer: adjust the minutes and seconds, with
     // AdjustClock(AdjustMinutesSeconds, ..., AdjustOrigin::Automatic) so that nobody is
-    // asked for authorisation (run before the page hears of it).
+    // asked for authorisation (run before the page hears of it). It runs from the event
+    // loop once the transfer has ended and let go of itself, since setting the clock may
+    // run events for as long as the system takes: the notification's transfer is gone then.
     std::function<void(const TransferNotification&)> onAutomaticSuccess;
-    // The Adjust Time page while it is open (or the command line): manual transfers' ends
-    // and automatic successes.
+    // The Adjust Time page while it is open (or the command line): manual transfers' ends,
+    // told before the transfer lets go of itself, and automatic successes, told after the
+    // adjustment.
     TransferReceiver onNotification;
-    // How long a network time transfer waits for its answer, in milliseconds.
+    // How long a Time Protocol transfer may take from its start to the server's answer (a
+    // server that accepts and never answers ends it with 10060), and how long a network
+    // time transfer waits for its answer, in milliseconds. The first is the command line's
+    // default --timeout.
+    int answerWaitMs = 10000;
     int ntpAnswerWaitMs = 5000;
 
 private:
@@ -51,6 +67,7 @@ private:
     SystemClock& clock_;
     CHostSocket* current_ = nullptr;
     std::string settingProblem_;
+    QObject later_; // runs the automatic adjustment from the event loop while this lives
 };
 
 } // namespace orbel

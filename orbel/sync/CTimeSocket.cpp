@@ -1,5 +1,8 @@
 #include "sync/CTimeSocket.h"
 
+#include <QPointer>
+#include <QTimer>
+
 #include <chrono>
 
 #include "sync/SocketErrors.h"
@@ -23,12 +26,19 @@ CTimeSocket::CTimeSocket(CHostSocket** ownerSlot, bool selfDeleting, TransferRec
                          std::uint32_t flags, SystemClock& clock)
     : CHostSocket(ownerSlot, selfDeleting, std::move(receiver), flags), clock_(clock)
 {
+    timer_ = new QTimer(this);
+    timer_->setSingleShot(true);
+    connect(timer_, &QTimer::timeout, this, [this] {
+        if (IsOpen() && ErrorCode() == 0) // still waiting
+            ReportError(SocketError::TimedOut);
+    });
 }
 
 void CTimeSocket::OnStart()
 {
     value_ = 0;
     connectTick_ = 0;
+    timer_->start(answerWaitMs_);
 }
 
 void CTimeSocket::OnConnect(int e)
@@ -77,11 +87,16 @@ void CTimeSocket::ProcessAnswer(std::uint32_t seconds)
         ReportError(SocketError::InvalidArgument);
         return;
     }
+    timer_->stop();
     const DateTime pcUtc = DateTimeFromCalendar(clock_.UtcNow());
     const DateTime pcLocal = DateTimeFromCalendar(clock_.LocalNow());
     ProcessTimeAnswer(*record_, seconds, pcUtc, pcLocal);
+    // The receiver must not delete the transfer; should it happen all the same (an event
+    // loop run inside it), the transfer is not touched again.
+    const QPointer<CTimeSocket> alive(this);
     Notify(TransferFinished, 0, 0);
-    Finish();
+    if (alive)
+        Finish();
 }
 
 } // namespace orbel

@@ -1,10 +1,13 @@
 #pragma once
 // The Time Protocol client: connects, reads the server's four bytes and fills the
-// synchronisation record.
+// synchronisation record. A transfer that has no answer within its wait (from the start,
+// the name lookup included) ends with 10060.
 #include <cstdint>
 
 #include "sync/CHostSocket.h"
 #include "sync/SyncRecord.h"
+
+class QTimer;
 
 namespace orbel {
 
@@ -18,6 +21,7 @@ public:
 
     // The record to fill; without one the transfer fails with 10022.
     void SetRecord(SyncRecord* record) { record_ = record; }
+    void SetAnswerWait(int ms) { answerWaitMs_ = ms; }
     // The value as the server sent it, in host order; 0 until four bytes were read.
     std::uint32_t ReceivedValue() const { return value_; }
 
@@ -33,6 +37,8 @@ private:
     std::uint64_t connectTick_ = 0; // the millisecond tick when the connection was made
     SyncRecord* record_ = nullptr;
     SystemClock& clock_;
+    QTimer* timer_ = nullptr;
+    int answerWaitMs_ = 10000;
 };
 
 } // namespace orbel

@@ -6,20 +6,6 @@
 namespace orbel {
 namespace {
 
-// The date and hour of one value with the minute and second of another.
-DateTime KeepHourTakeMinuteSecond(DateTime keep, DateTime take)
-{
-    const CalendarTime k = keep.Calendar();
-    const CalendarTime t = take.Calendar();
-    return DateTime::FromCalendar(k.year, k.month, k.day, k.hour, t.minute, t.second);
-}
-
-bool SameInstant(const CalendarTime& a, const CalendarTime& b)
-{
-    return a.year == b.year && a.month == b.month && a.day == b.day && a.hour == b.hour &&
-           a.minute == b.minute && a.second == b.second && a.millisecond == b.millisecond;
-}
-
 bool g_adjusting = false;
 
 class AdjustingScope {
@@ -50,82 +36,51 @@ AdjustResult AdjustClock(int mode, AdjustTarget s, SystemClock& clock, AdjustOri
     SyncRecord& r = s.record;
     if (r.status != 0)
         return AdjustFailed;
-    const CalendarTime nowCalendar = clock.LocalNow();
-    // The target keeps the milliseconds of now, so the arithmetic runs on whole seconds.
-    const DateTime now = DateTime::FromCalendar(nowCalendar);
-    if (!now.valid())
+    // The target is an instant: this computer's UTC now plus the measured offset. The local
+    // calendar is kept only for the Last time the page shows; turned back into an instant it
+    // could fall on either side of the hour that is repeated when clocks go back.
+    const CalendarTime utcNow = clock.UtcNow();
+    const CalendarTime localNow = clock.LocalNow();
+    if (!DateTime::FromCalendar(utcNow).valid())
         return AdjustFailed;
+    const std::int64_t nowMs = UnixMsFromUtc(utcNow);
 
     // The offset in whole milliseconds: taking minutes and seconds of a double directly
-    // turns an offset of exactly two minutes into 1 minute 59 seconds.
-    const std::int64_t offsetMs = std::llround((r.serverLocal - r.pcLocal).days() * 86400000.0);
-    DateTime target;
-    int hourBefore = 0;
-    int hourAfter = 0;
-    if (mode == AdjustFull) {
-        target = now + DateTimeSpan(static_cast<double>(offsetMs) / 86400000.0);
-    } else {
+    // turns an offset of exactly two minutes into 1 minute 59 seconds. A network time reading
+    // is good to the millisecond; a Time Protocol reading counts whole seconds.
+    // (Both local times of a reading carry the zone offset of the moment it was taken.)
+    const double offsetSeconds = (r.serverLocal - r.pcLocal).days() * 86400.0;
+    const std::int64_t offsetMs =
+        r.ntp ? std::llround(offsetSeconds * 1000.0) : std::llround(offsetSeconds) * 1000;
+    std::int64_t moveMs = offsetMs;
+    if (mode != AdjustFull) {
         // Signed components, whole hours and days dropped (division truncates toward 0).
         const std::int64_t minutes = offsetMs / 60000 % 60;
         const std::int64_t seconds = offsetMs / 1000 % 60;
-        target = now + DateTimeSpan::FromSeconds(static_cast<double>(minutes * 60 + seconds));
-        const int serverHour = r.serverLocal.Calendar().hour;
-        hourBefore = serverHour - r.pcLocal.Calendar().hour;
-        hourAfter = serverHour - target.Calendar().hour;
-    }
-    CalendarTime result;
-    if (mode == AdjustFull && r.ntp) {
-        // A network time reading is good to the millisecond: the clock takes the offset's
-        // milliseconds too.
-        const std::int64_t totalMs = nowCalendar.millisecond + offsetMs;
-        std::int64_t wholeSeconds = totalMs / 1000;
-        std::int64_t ms = totalMs % 1000;
-        if (ms < 0) {
-            ms += 1000;
-            --wholeSeconds;
-        }
-        target = now + DateTimeSpan::FromSeconds(static_cast<double>(wholeSeconds));
-        if (!target.ToCalendar(result))
-            return AdjustFailed;
-        result.millisecond = static_cast<int>(ms);
-    } else {
-        if (!target.ToCalendar(result))
-            return AdjustFailed;
-        result.millisecond = nowCalendar.millisecond;
+        moveMs = (minutes * 60 + seconds) * 1000;
     }
 
-    const DateTime nowWithMs = DateTimeFromCalendar(nowCalendar);
-    if (SameInstant(result, nowCalendar)) {
+    const DateTime nowWithMs = DateTimeFromCalendar(localNow);
+    if (moveMs == 0) {
         s.lastAdjusted = nowWithMs;
         s.modified = true;
         return AdjustNothingToChange;
     }
-    if (!clock.SetLocalTimeWithPrivilege(result, origin == AdjustOrigin::User))
+    if (!clock.SetTimeWithPrivilege(UtcFromUnixMs(nowMs + moveMs), origin == AdjustOrigin::User))
         return AdjustFailed;
 
     if (mode == AdjustFull) {
         r.pcUtc = r.serverUtc;
         r.pcLocal = r.serverLocal;
         r.offsetSeconds = 0.0;
-    } else if (r.ntp) {
+    } else {
         // The clock moved by whole minutes and seconds; what is left of the offset (hours,
-        // days and the fraction of a second) stays in the record.
-        const DateTimeSpan moved = target - now;
+        // days and a network reading's fraction of a second) stays in the record.
+        const DateTimeSpan moved = DateTimeSpan::FromSeconds(static_cast<double>(moveMs) / 1000.0);
         r.pcUtc += moved;
         r.pcLocal += moved;
-        r.offsetSeconds -= static_cast<double>(std::llround(moved.days() * 86400.0));
-    } else {
-        r.pcUtc = KeepHourTakeMinuteSecond(r.pcUtc, r.serverUtc);
-        r.pcLocal = KeepHourTakeMinuteSecond(r.pcLocal, r.serverLocal);
-        // Follow an hour carried by the adjustment. The hours are compared around the
-        // clock, so that a carry over midnight (-23 against 0) counts as one hour forward.
-        int carry = ((hourBefore - hourAfter) % 24 + 24) % 24;
-        if (carry > 12)
-            carry -= 24;
-        if (carry > 0)
-            r.pcLocal += DateTimeSpan::FromDHMS(0, 1, 0, 0);
-        else if (carry < 0)
-            r.pcLocal -= DateTimeSpan::FromDHMS(0, 1, 0, 0);
+        if (r.ntp)
+            r.offsetSeconds -= static_cast<double>(moveMs) / 1000.0;
     }
     r.status = 2;
     s.lastAdjusted = nowWithMs;

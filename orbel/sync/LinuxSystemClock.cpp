@@ -1,7 +1,8 @@
 #include "sync/LinuxSystemClock.h"
 
+#include "sync/TimedatedClock.h"
+
 #include <QDBusConnection>
-#include <QDBusMessage>
 
 #include <cerrno>
 #include <cstring>
@@ -65,21 +66,17 @@ CalendarTime LinuxSystemClock::UtcNow()
     return FromTm(tm, ts.tv_nsec);
 }
 
-bool LinuxSystemClock::SetLocalTimeWithPrivilege(const CalendarTime& local, bool mayAsk)
+bool LinuxSystemClock::SetTimeWithPrivilege(const CalendarTime& utc, bool mayAsk)
 {
     lastError_.clear();
-    std::tm tm = ToTm(local); // the zone's rules decide daylight saving, as for any local time
-    errno = 0;
-    const std::time_t seconds = std::mktime(&tm);
-    if (seconds == static_cast<std::time_t>(-1) && errno != 0) {
-        lastError_ = std::strerror(EINVAL);
-        return false;
-    }
+    const std::int64_t ms = UnixMsFromUtc(utc);
+    const long long seconds = ms >= 0 ? ms / 1000 : (ms - 999) / 1000;
+    const int milliseconds = static_cast<int>(ms - seconds * 1000);
     bool tried = false;
-    const bool ok = SetWithCapability(seconds, local.millisecond, tried);
+    const bool ok = SetWithCapability(seconds, milliseconds, tried);
     if (tried)
         return ok;
-    return SetThroughTimedated(seconds, local.millisecond, mayAsk);
+    return SetThroughTimedated(seconds, milliseconds, mayAsk);
 }
 
 bool LinuxSystemClock::SetWithCapability(long long unixSeconds, int ms, bool& tried)
@@ -115,28 +112,7 @@ bool LinuxSystemClock::SetWithCapability(long long unixSeconds, int ms, bool& tr
 bool LinuxSystemClock::SetThroughTimedated(long long unixSeconds, int ms, bool mayAsk)
 {
     QDBusConnection bus = QDBusConnection::systemBus();
-    if (!bus.isConnected()) {
-        lastError_ = bus.lastError().message().toStdString();
-        if (lastError_.empty())
-            lastError_ = "The system bus is not available.";
-        return false;
-    }
-    QDBusMessage call =
-        QDBusMessage::createMethodCall("org.freedesktop.timedate1", "/org/freedesktop/timedate1",
-                                       "org.freedesktop.timedate1", "SetTime");
-    // SetTime(usec_utc, relative, interactive)
-    call << static_cast<qint64>(unixSeconds * 1000000LL + ms * 1000LL) << false << mayAsk;
-    call.setInteractiveAuthorizationAllowed(mayAsk);
-    // The user may take a while to answer the authorisation prompt; the windows keep
-    // repainting meanwhile instead of freezing for as long as the prompt is open
-    // (AdjustClock refuses a second adjustment started from that nested event loop).
-    const QDBusMessage reply = bus.call(call, QDBus::BlockWithGui, 120000);
-    if (reply.type() == QDBusMessage::ErrorMessage) {
-        lastError_ = TimedatedRefusalText(reply.errorName().toStdString(),
-                                          reply.errorMessage().toStdString());
-        return false;
-    }
-    return true;
+    return SetTimeThroughTimedated(bus, unixSeconds * 1000 + ms, mayAsk, lastError_);
 }
 
 } // namespace orbel

@@ -13,7 +13,7 @@ class LinuxSystemClock : public SystemClock {
 public:
     CalendarTime LocalNow() override;
     CalendarTime UtcNow() override;
-    bool SetLocalTimeWithPrivilege(const CalendarTime& local, bool mayAsk) override;
+    bool SetTimeWithPrivilege(const CalendarTime& utc, bool mayAsk) override;
     std::string LastErrorText() const override { return lastError_; }
 
 private:

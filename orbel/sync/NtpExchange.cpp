@@ -17,7 +17,15 @@ std::uint64_t ReadBigEndian64(const unsigned char* b)
     return v;
 }
 
+std::uint32_t ReadBigEndian32(const unsigned char* b)
+{
+    return (std::uint32_t{b[0]} << 24) | (std::uint32_t{b[1]} << 16) | (std::uint32_t{b[2]} << 8) |
+           b[3];
+}
+
 // Field offsets of the 48-byte packet.
+constexpr std::size_t kRootDelay = 4;
+constexpr std::size_t kRootDispersion = 8;
 constexpr std::size_t kReferenceId = 12;
 constexpr std::size_t kOriginTimestamp = 24;
 constexpr std::size_t kReceiveTimestamp = 32;
@@ -92,6 +100,11 @@ NtpAnswerCheck CheckNtpAnswer(const unsigned char* b, std::size_t length,
         c.error = SocketError::NtpNotServerMode;
         return c;
     }
+    const int version = (b[0] >> 3) & 7;
+    if (version < 3 || version > kVersion) {
+        c.error = SocketError::NtpBadVersion;
+        return c;
+    }
     if (stratum == 0) {
         for (std::size_t i = 0; i < 4; ++i) {
             const unsigned char ch = b[kReferenceId + i];
@@ -113,8 +126,22 @@ NtpAnswerCheck CheckNtpAnswer(const unsigned char* b, std::size_t length,
         c.error = SocketError::NtpNoTransmitTime;
         return c;
     }
+    // A zero receive time would read as 2036 and give an offset of years.
+    const std::uint64_t receive = ReadBigEndian64(b + kReceiveTimestamp);
+    if (receive == 0) {
+        c.error = SocketError::NtpNoReceiveTime;
+        return c;
+    }
+    // The server's own distance from its reference clock, in 16.16 seconds: half its root
+    // delay plus its root dispersion must stay below the longest distance NTP accepts.
+    const std::uint64_t distance =
+        ReadBigEndian32(b + kRootDelay) / 2 + std::uint64_t{ReadBigEndian32(b + kRootDispersion)};
+    if (distance >= (std::uint64_t{kNtpLongestDistanceSeconds} << 16)) {
+        c.error = SocketError::NtpBadRootDistance;
+        return c;
+    }
     c.kind = NtpAnswerCheck::Accepted;
-    c.receive = NtpTimestampToNanos(ReadBigEndian64(b + kReceiveTimestamp));
+    c.receive = NtpTimestampToNanos(receive);
     c.transmit = NtpTimestampToNanos(transmit);
     return c;
 }
@@ -126,6 +153,13 @@ NtpMeasurement MeasureNtp(NtpNanos t1, NtpNanos t2, NtpNanos t3, NtpNanos t4)
     m.offset = (t2 - t1) / 2 + (t3 - t4) / 2;
     m.delay = (t4 - t1) - (t3 - t2);
     return m;
+}
+
+int CheckNtpMeasurement(NtpMeasurement m)
+{
+    if (m.delay < 0 || m.delay > NtpNanos{kNtpLongestDistanceSeconds} * kNtpNanosPerSecond)
+        return SocketError::NtpBadDelay;
+    return 0;
 }
 
 void ProcessNtpAnswer(SyncRecord& record, NtpMeasurement m, DateTime pcUtc, DateTime pcLocal)

@@ -50,8 +50,9 @@ struct NtpAnswerCheck {
 };
 
 // Checks a datagram that came from the server's address and port: its size, the echo of
-// the request's cookie, then server mode, a stratum from 1 to 15 (0 is a kiss of death), a
-// leap indicator other than "unsynchronised" and a transmit time.
+// the request's cookie, then server mode, version 3 or 4, a stratum from 1 to 15 (0 is a
+// kiss of death), a leap indicator other than "unsynchronised", a transmit and a receive
+// time, and a root distance (half the root delay plus the root dispersion) below 16 s.
 NtpAnswerCheck CheckNtpAnswer(const unsigned char* bytes, std::size_t length,
                               std::uint64_t transmitCookie);
 
@@ -65,6 +66,12 @@ struct NtpMeasurement {
     NtpNanos delay = 0;
 };
 NtpMeasurement MeasureNtp(NtpNanos t1, NtpNanos t2, NtpNanos t3, NtpNanos t4);
+
+// No real network gives a round trip below zero (the server claims to have held the request
+// longer than it was away) or beyond the longest distance NTP accepts: such a measurement
+// comes from a broken or hostile server and gives NtpBadDelay; a usable one gives 0.
+constexpr int kNtpLongestDistanceSeconds = 16;
+int CheckNtpMeasurement(NtpMeasurement m);
 
 // Fills the record from a measurement and the computer's clock read once in UTC and once
 // in local time: the server's time is the computer's plus the offset, fractions kept.

@@ -1,6 +1,9 @@
 #include "sync/ServerSetting.h"
 
+#include <arpa/inet.h>
 #include <cctype>
+#include <netinet/in.h>
+#include <optional>
 
 #include "sync/NtpExchange.h"
 #include "sync/SocketErrors.h"
@@ -31,6 +34,50 @@ bool IsDottedAddress(std::string_view host)
     }
 }
 
+bool IsIpv6Address(std::string_view host)
+{
+    if (host.empty() || host.size() >= INET6_ADDRSTRLEN)
+        return false;
+    const std::string text(host);
+    in6_addr parsed{};
+    return ::inet_pton(AF_INET6, text.c_str(), &parsed) == 1;
+}
+
+namespace {
+
+// "37" as a port from 1 to 65535.
+std::optional<std::uint16_t> ParsePort(std::string_view port)
+{
+    if (port.empty() || port.size() > 5)
+        return std::nullopt;
+    unsigned long value = 0;
+    for (char c : port) {
+        if (c < '0' || c > '9')
+            return std::nullopt;
+        value = value * 10 + static_cast<unsigned long>(c - '0');
+    }
+    if (value < 1 || value > 65535)
+        return std::nullopt;
+    return static_cast<std::uint16_t>(value);
+}
+
+ServerAddress Refused(ServerAddress a, std::string_view host, std::string problem)
+{
+    a.host = std::string(host);
+    a.error = SocketError::InvalidArgument;
+    a.problem = std::move(problem);
+    return a;
+}
+
+ServerAddress BadPort(ServerAddress a, std::string_view host, std::string_view port)
+{
+    return Refused(std::move(a), host,
+                   "The server's port \"" + std::string(port) +
+                       "\" is not a whole number from 1 to 65535.");
+}
+
+} // namespace
+
 ServerAddress ParseServerSetting(std::string_view setting)
 {
     ServerAddress a;
@@ -48,28 +95,40 @@ ServerAddress ParseServerSetting(std::string_view setting)
                 host.remove_suffix(1); // ntp://host/ as a browser would write it
         }
     }
-    // One colon separates a port; more than one is an IPv6 address, left to the lookup.
     const std::size_t colon = host.find(':');
-    if (colon != std::string_view::npos && host.find(':', colon + 1) == std::string_view::npos) {
+    if (!host.empty() && host.front() == '[') {
+        // An IPv6 address in brackets, so that a port may follow: [::1]:37.
+        const std::size_t close = host.find(']');
+        if (close == std::string_view::npos)
+            return Refused(a, host,
+                           "The server's IPv6 address \"" + std::string(host) +
+                               "\" lacks its closing bracket.");
+        const std::string_view inside = host.substr(1, close - 1);
+        const std::string_view rest = host.substr(close + 1);
+        if (!IsIpv6Address(inside))
+            return Refused(a, host,
+                           "\"" + std::string(inside) + "\" in brackets is not an IPv6 address.");
+        if (!rest.empty()) {
+            if (rest.front() != ':')
+                return Refused(a, host,
+                               "Only a port (\":37\") may follow the IPv6 address in "
+                               "brackets, not \"" +
+                                   std::string(rest) + "\".");
+            const auto port = ParsePort(rest.substr(1));
+            if (!port)
+                return BadPort(a, inside, rest.substr(1));
+            a.port = *port;
+        }
+        host = inside;
+    } else if (colon != std::string_view::npos &&
+               host.find(':', colon + 1) == std::string_view::npos) {
+        // One colon separates a port; more than one is an IPv6 address written bare.
         const std::string_view port = host.substr(colon + 1);
         host = host.substr(0, colon);
-        unsigned long value = 0;
-        bool ok = !port.empty() && port.size() <= 5;
-        for (char c : port) {
-            if (c < '0' || c > '9') {
-                ok = false;
-                break;
-            }
-            value = value * 10 + static_cast<unsigned long>(c - '0');
-        }
-        if (!ok || value < 1 || value > 65535) {
-            a.host = std::string(host);
-            a.error = SocketError::InvalidArgument;
-            a.problem = "The server's port \"" + std::string(port) +
-                        "\" is not a whole number from 1 to 65535.";
-            return a;
-        }
-        a.port = static_cast<std::uint16_t>(value);
+        const auto value = ParsePort(port);
+        if (!value)
+            return BadPort(a, host, port);
+        a.port = *value;
     }
     a.host = std::string(host);
     if (a.host.empty()) {
@@ -81,6 +140,7 @@ ServerAddress ParseServerSetting(std::string_view setting)
                     " characters.";
     } else {
         a.dotted = IsDottedAddress(a.host);
+        a.ipv6 = IsIpv6Address(a.host);
     }
     return a;
 }

@@ -65,6 +65,12 @@ constexpr ErrorText kTexts[] = {
     {12005, "The server is not synchronised (its stratum is above 15); its answer was not used"},
     {12006, "The server says its clock is not synchronised; its answer was not used"},
     {12007, "The server's answer carries no transmit time; it was not used"},
+    {12008, "The server's answer carries no receive time; it was not used"},
+    {12009, "The server's answer gives a round-trip delay below zero or longer than any "
+            "network's; it was not used"},
+    {12014, "The server's answer is not of NTP version 3 or 4; it was not used"},
+    {12015, "The server is too far from its reference clock (root delay and dispersion); its "
+            "answer was not used"},
     {12010, "The server asks to be asked less often (kiss code RATE); its answer was not used "
             "and it is asked again only after a wait"},
     {12011, "The server denies this computer access (kiss code DENY); its answer was not "

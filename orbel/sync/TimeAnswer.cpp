@@ -1,6 +1,7 @@
 #include "sync/TimeAnswer.h"
 
 #include <cmath>
+#include <cstdint>
 
 namespace orbel {
 
@@ -18,18 +19,28 @@ std::uint32_t HalfDelaySeconds(std::uint64_t connectTickMs, std::uint64_t answer
     return elapsed / 2000u;
 }
 
-DateTime ServerUtcFromTimeValue(std::uint32_t seconds)
+DateTime ServerUtcFromTimeValue(std::uint32_t seconds, DateTime nearUtc)
 {
+    constexpr std::int64_t kEra = std::int64_t{1} << 32;
     const DateTime base = DateTime::FromCalendar(1900, 1, 1);
-    return base + DateTimeSpan(static_cast<double>(seconds / 86400u)) +
-           DateTimeSpan::FromSeconds(static_cast<double>(seconds % 86400u));
+    std::int64_t count = seconds;
+    if (nearUtc.valid()) {
+        const std::int64_t near = std::llround((nearUtc - base).days() * 86400.0);
+        // The era whose reading of the count lies within half an era of `near`.
+        const std::int64_t shifted = near - count + kEra / 2;
+        const std::int64_t era = shifted >= 0 ? shifted / kEra : -((kEra - 1 - shifted) / kEra);
+        count += era * kEra;
+    }
+    const std::int64_t days = count >= 0 ? count / 86400 : -((86399 - count) / 86400);
+    return base + DateTimeSpan(static_cast<double>(days)) +
+           DateTimeSpan::FromSeconds(static_cast<double>(count - days * 86400));
 }
 
 void ProcessTimeAnswer(SyncRecord& record, std::uint32_t seconds, DateTime pcUtc, DateTime pcLocal)
 {
     record.pcUtc = pcUtc;
     record.pcLocal = pcLocal;
-    DateTime serverUtc = ServerUtcFromTimeValue(seconds);
+    DateTime serverUtc = ServerUtcFromTimeValue(seconds, pcUtc);
     if (std::fabs((serverUtc - pcUtc).days()) * 86400.0 <= 1.0)
         serverUtc = pcUtc;
     record.serverUtc = serverUtc;

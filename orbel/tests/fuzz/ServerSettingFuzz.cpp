@@ -16,7 +16,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (a.host.empty() || a.host.size() > orbel::kMaxHostNameLength || a.port == 0 ||
             a.host.find(' ') != std::string::npos)
             std::abort();
-        if (a.dotted != orbel::IsDottedAddress(a.host))
+        if (a.dotted != orbel::IsDottedAddress(a.host) || a.ipv6 != orbel::IsIpv6Address(a.host) ||
+            (a.dotted && a.ipv6))
             std::abort();
     } else if (a.problem.empty()) {
         std::abort();

@@ -69,12 +69,26 @@ QByteArray TimeProtocolAnswer(int y, int mo, int d, int h, int mi, int s)
     return b;
 }
 
+// The clock the page and its transfers see: the standing fake unless a test hands in another.
+class ChosenClock : public SystemClock {
+public:
+    explicit ChosenClock(SystemClock& initial) : to(&initial) {}
+    CalendarTime LocalNow() override { return to->LocalNow(); }
+    CalendarTime UtcNow() override { return to->UtcNow(); }
+    bool SetTimeWithPrivilege(const CalendarTime& utc, bool ask) override
+    {
+        return to->SetTimeWithPrivilege(utc, ask);
+    }
+    std::string LastErrorText() const override { return to->LastErrorText(); }
+    SystemClock* to;
+};
+
 class Pages : public ::testing::Test {
 protected:
     Pages()
     {
         platform.dataFolder = dir.path().toStdString();
-        platform.utcNow = [this] { return DateTimeFromCalendar(clock.UtcNow()); };
+        platform.utcNow = [this] { return DateTimeFromCalendar(chosen.UtcNow()); };
         platform.localZone = [] { return TimeZoneInformation{}; };
         platform.defaultGuiFont.weight = 400;
         platform.defaultGuiFont.height = 16;
@@ -83,12 +97,12 @@ protected:
         settings.modified = 0;
         ClockWindowEnv windowEnv;
         windowEnv.utcNow = platform.utcNow;
-        windowEnv.localNow = [this] { return DateTimeFromCalendar(clock.LocalNow()); };
+        windowEnv.localNow = [this] { return DateTimeFromCalendar(chosen.LocalNow()); };
         window = std::make_unique<ClockWindow>(settings, windowEnv);
         env.settings = &settings;
         env.clockWindow = window.get();
         env.sync = &sync;
-        env.systemClock = &clock;
+        env.systemClock = &chosen;
         env.zoneSources.programFolder = dir.path().toStdString();
         env.zoneSources.referenceYear = 2026;
         env.utcNow = windowEnv.utcNow;
@@ -119,7 +133,8 @@ protected:
     MemoryRegistryStore store;
     CAppSettings settings{store, platform, "/opt/orbel/orbel"};
     test::FakeSystemClock clock;
-    CSyncClient sync{settings.syncRecord, clock};
+    ChosenClock chosen{clock};
+    CSyncClient sync{settings.syncRecord, chosen};
     std::unique_ptr<ClockWindow> window;
     OptionsEnvironment env;
     std::optional<Rect> lastRect;
@@ -155,10 +170,11 @@ TEST_F(Pages, DownloadShowsTheReadingAndAdjustingUsesIt)
     EXPECT_TRUE(page->SetToLocalTime()->isEnabled());
     EXPECT_TRUE(page->AdjustMinSec()->isEnabled());
 
-    // Minutes and seconds only: 21:00:00.700 becomes 21:01:01.700, hour and date kept.
+    // Minutes and seconds only: 21:00:00.700 becomes 21:01:01.700 (20:01:01.700 UTC), hour
+    // and date kept.
     page->AdjustMinSec()->click();
     ASSERT_EQ(clock.set.size(), 1u);
-    EXPECT_EQ(clock.set[0].hour, 21);
+    EXPECT_EQ(clock.set[0].hour, 20);
     EXPECT_EQ(clock.set[0].minute, 1);
     EXPECT_EQ(clock.set[0].second, 1);
     EXPECT_EQ(page->Reading(QStringLiteral("Difference:")), QStringLiteral("00:00:00 OK"));
@@ -167,6 +183,44 @@ TEST_F(Pages, DownloadShowsTheReadingAndAdjustingUsesIt)
     EXPECT_EQ(page->Last()->text().toStdString(),
               At(DateTimeFromCalendar(clock.LocalNow()), "%X %x"));
     EXPECT_TRUE(settings.IsModified());
+}
+
+// In Madrid at 02:58 CEST on 25 October 2026, the last minutes before the clocks go back,
+// a server 5 minutes ahead: Set to Local Time lands on 02:03 CET, an hour later by the
+// instant and not two. Then, in the repeated hour, a server 1 h 2 min ahead: Adjust Min. &
+// Sec. Only moves the clock two minutes and leaves the hour.
+TEST_F(Pages, SettingTheClockInTheRepeatedHourLandsOnTheServersInstant)
+{
+    const test::ZoneForTest madrid("Europe/Madrid");
+    test::ZonedFakeClock zoned;
+    zoned.utcMs = test::ZonedFakeClock::Ms(2026, 10, 25, 0, 58, 0);
+    chosen.to = &zoned;
+    LoopbackServer fiveAhead(TimeProtocolAnswer(2026, 10, 25, 1, 3, 0));
+    LoopbackServer hourAhead(TimeProtocolAnswer(2026, 10, 25, 2, 5, 0));
+    CPPSynch* page = Open<CPPSynch>(3);
+
+    auto download = [&](const LoopbackServer& server) {
+        page->Server()->setEditText(server.Setting());
+        page->Download()->click();
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&] { return page->Download()->text() == QStringLiteral("Down&load"); }, kBoundMs));
+        EXPECT_TRUE(messages.empty()) << messages.front();
+    };
+    download(fiveAhead);
+    EXPECT_EQ(page->Reading(QStringLiteral("Difference:")), QStringLiteral("00:05:00 behind"));
+    page->SetToLocalTime()->click();
+    ASSERT_EQ(zoned.set.size(), 1u);
+    EXPECT_EQ(zoned.set[0], test::ZonedFakeClock::Ms(2026, 10, 25, 1, 3, 0));
+    EXPECT_EQ(zoned.LocalNow().hour, 2); // 02:03 CET
+
+    download(hourAhead);
+    EXPECT_EQ(page->Reading(QStringLiteral("Difference:")), QStringLiteral("01:02:00 behind"));
+    page->AdjustMinSec()->click();
+    ASSERT_EQ(zoned.set.size(), 2u);
+    EXPECT_EQ(zoned.set[1], test::ZonedFakeClock::Ms(2026, 10, 25, 1, 5, 0));
+    EXPECT_EQ(page->Reading(QStringLiteral("Difference:")), QStringLiteral("01:00:00 behind"));
+    EXPECT_EQ(page->Last()->text().toStdString(),
+              At(DateTime::FromCalendar(2026, 10, 25, 2, 3, 0), "%X %x"));
 }
 
 TEST_F(Pages, TransferErrorsAndARefusedSettingAreShownAndChangeNothing)

@@ -252,8 +252,8 @@ TEST_F(ClockWindowTest, TheHourlyScheduleAdjustsTheClockFromALoopbackServer)
     EXPECT_TRUE(shell.Sync()->TransferExists());
     ASSERT_TRUE(QTest::qWaitFor([&] { return !clock.set.empty(); }, 5000));
     ASSERT_EQ(clock.set.size(), 1u);
-    // Minutes and seconds only: 11:00:00 becomes 11:02:05, hour and date kept.
-    EXPECT_EQ(clock.set[0].hour, 11);
+    // Minutes and seconds only: 11:00:00 becomes 11:02:05 (10:02:05 UTC), hour and date kept.
+    EXPECT_EQ(clock.set[0].hour, 10);
     EXPECT_EQ(clock.set[0].minute, 2);
     EXPECT_EQ(clock.set[0].second, 5);
     EXPECT_EQ(clock.set[0].day, 8);

@@ -30,7 +30,7 @@ class NoClock : public SystemClock {
 public:
     CalendarTime LocalNow() override { return {}; }
     CalendarTime UtcNow() override { return {}; }
-    bool SetLocalTimeWithPrivilege(const CalendarTime&, bool) override { return false; }
+    bool SetTimeWithPrivilege(const CalendarTime&, bool) override { return false; }
     std::string LastErrorText() const override { return {}; }
 };
 

@@ -35,6 +35,7 @@ namespace orbel {
 namespace {
 
 constexpr int kBoundMs = 5000;
+constexpr NtpNanos kSecond = kNtpNanosPerSecond;
 
 // Reads the computer's clock (so that offsets are measured against it) and refuses to be
 // set, counting the attempts.
@@ -51,7 +52,7 @@ public:
         c.millisecond = static_cast<int>(ms % 1000);
         return c;
     }
-    bool SetLocalTimeWithPrivilege(const CalendarTime&, bool) override
+    bool SetTimeWithPrivilege(const CalendarTime&, bool) override
     {
         ++setAttempts;
         return false;
@@ -200,6 +201,18 @@ TEST_F(NtpTransfer, HostileAnswersAreRejectedWithTheirMessageAndNothingIsSet)
          },
          SocketError::NtpWrongSource},
         {"no answer", [](HostileServer&, const QNetworkDatagram&) {}, SocketError::NtpNoAnswer},
+        // The four timestamps would give an offset of years: the receive time is zero
+        // (1900 read as 2036), or the server answered long before (or after) it was asked.
+        {"zero receive time", Spoiled([](QByteArray& p) { p.replace(32, 8, QByteArray(8, 0)); }),
+         SocketError::NtpNoReceiveTime},
+        {"negative delay",
+         Spoiled([](QByteArray& p) { Put64(p, 40, NanosToNtpTimestamp(Now() + 3600 * kSecond)); }),
+         SocketError::NtpBadDelay},
+        {"huge delay",
+         Spoiled([](QByteArray& p) { Put64(p, 32, NanosToNtpTimestamp(Now() + 86400 * kSecond)); }),
+         SocketError::NtpBadDelay},
+        {"version 2", Spoiled([](QByteArray& p) { p[0] = char(0x14); }),
+         SocketError::NtpBadVersion},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -234,6 +247,25 @@ TEST_F(NtpTransfer, AStrayDatagramDoesNotSpoilTheRealAnswerAndASecondAnswerIsIgn
     EXPECT_NEAR((record.serverUtc - record.pcUtc).days() * 86400.0, 2.5, 0.05);
     EXPECT_GE(record.delaySeconds, -0.001);
     EXPECT_LT(record.delaySeconds, 0.05);
+    EXPECT_EQ(clock.setAttempts, 0);
+}
+
+// A network time server on ::1: the answer is taken from its IPv6 address and port.
+TEST_F(NtpTransfer, AnIPv6ServerIsAskedOverIPv6)
+{
+    QUdpSocket server;
+    if (!server.bind(QHostAddress::LocalHostIPv6, 0))
+        GTEST_SKIP() << "this machine has no IPv6 loopback";
+    QObject::connect(&server, &QUdpSocket::readyRead, [&] {
+        while (server.hasPendingDatagrams()) {
+            const QNetworkDatagram d = server.receiveDatagram();
+            server.writeDatagram(GoodAnswer(d.data(), 1500.0), d.senderAddress(),
+                                 quint16(d.senderPort()));
+        }
+    });
+    ASSERT_EQ(Run("ntp://[::1]:" + std::to_string(server.localPort())), 0)
+        << SocketErrorMessage(seen.back().code);
+    EXPECT_NEAR(record.offsetSeconds, 1.5, 0.05);
     EXPECT_EQ(clock.setAttempts, 0);
 }
 
@@ -399,6 +431,22 @@ TEST(NtpAgainstChrony, TheClientAndTheCommandLineAgreeWithIt)
         << output.toStdString();
     EXPECT_TRUE(output.contains(QRegularExpression("Difference: 00:00:00\\.0[0-4][0-9] ")))
         << output.toStdString();
+}
+
+// The answer that once read as "Offset: +144569858.574 s": the request echoed, the receive
+// time zero. The command line ends with the error and shows no offset.
+TEST(NtpCommandLine, AZeroReceiveTimeEndsWithTheErrorAndNoOffset)
+{
+    ServerPacing().Forget();
+    HostileServer server(Spoiled([](QByteArray& p) { p.replace(32, 8, QByteArray(8, 0)); }));
+    QTemporaryDir home;
+    const auto [output, status] = RunOrbel(
+        QString("\"$ORBEL\" --query %1 --timeout 5").arg(QString::fromStdString(server.Setting())),
+        home);
+    EXPECT_EQ(status, 2) << output.toStdString();
+    EXPECT_EQ(output.toStdString(),
+              "Error #12008: The server's answer carries no receive time; it was not used.\n");
+    EXPECT_EQ(server.requests, 1);
 }
 
 TEST(NtpCommandLine, AdjustmentWithoutTheRightToSetTheClockFailsPlainly)

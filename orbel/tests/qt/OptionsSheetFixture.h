@@ -29,7 +29,7 @@ struct RecordingClock : SystemClock {
     {
         return DateTime::FromCalendar(2026, 12, 8, 10, 15, 20).Calendar();
     }
-    bool SetLocalTimeWithPrivilege(const CalendarTime& t, bool) override
+    bool SetTimeWithPrivilege(const CalendarTime& t, bool) override
     {
         set.push_back(t);
         return true;

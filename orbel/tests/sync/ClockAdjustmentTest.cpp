@@ -6,6 +6,7 @@
 
 #include "sync/AdjustTimePage.h"
 #include "sync/ClockAdjustment.h"
+#include "sync/TimeAnswer.h"
 #include "tests/sync/FakeSystemClock.h"
 
 namespace orbel {
@@ -173,6 +174,80 @@ TEST_F(Adjusting, AutomaticAdjustmentsNeverAskAndNoSecondOneStartsWhileWaiting)
     SyncRecord manual = Reading(At(2026, 12, 8, 12, 2, 0), At(2026, 12, 8, 11, 0, 0));
     EXPECT_EQ(Run(manual, AdjustFull), AdjustChanged);
     EXPECT_EQ(clock.mayAsk.back(), true);
+}
+
+// Madrid's clocks go back at 03:00 CEST on 25 October 2026 (02:00 to 03:00 comes twice) and
+// forward at 02:00 CET on 29 March 2026 (02:00 to 03:00 never comes). A reading is taken,
+// ten seconds later the clock is set: whatever the local calendar shows, the clock must
+// land on the instant the server gave, in both modes.
+TEST(AdjustingInMadrid, TheRepeatedHourAndTheGapSetTheInstantTheServerGave)
+{
+    const test::ZoneForTest madrid("Europe/Madrid");
+    using Z = test::ZonedFakeClock;
+    struct Case {
+        const char* what;
+        std::int64_t readAt; // UTC, milliseconds
+        int serverAheadS;    // the server's time minus the computer's
+        int mode;
+        std::int64_t expected; // the instant set, UTC
+        const char* left;      // the Difference after the adjustment
+    } cases[] = {
+        {"02:30 CEST, first pass, 2 min slow", Z::Ms(2026, 10, 25, 0, 30, 0), 120, AdjustFull,
+         Z::Ms(2026, 10, 25, 0, 32, 10), "00:00:00 OK"},
+        {"02:30 CEST, first pass, 2 min slow", Z::Ms(2026, 10, 25, 0, 30, 0), 120,
+         AdjustMinutesSeconds, Z::Ms(2026, 10, 25, 0, 32, 10), "00:00:00 OK"},
+        {"02:58 CEST into 02:03 CET", Z::Ms(2026, 10, 25, 0, 58, 0), 300, AdjustFull,
+         Z::Ms(2026, 10, 25, 1, 3, 10), "00:00:00 OK"},
+        {"02:58 CEST, 1 h 5 min slow", Z::Ms(2026, 10, 25, 0, 58, 0), 3900, AdjustMinutesSeconds,
+         Z::Ms(2026, 10, 25, 1, 3, 10), "01:00:00 behind"},
+        {"02:30 CET, second pass, 5 min fast", Z::Ms(2026, 10, 25, 1, 30, 0), -300, AdjustFull,
+         Z::Ms(2026, 10, 25, 1, 25, 10), "00:00:00 OK"},
+        {"02:02 CET back into 02:58 CEST", Z::Ms(2026, 10, 25, 1, 2, 0), -300, AdjustMinutesSeconds,
+         Z::Ms(2026, 10, 25, 0, 57, 10), "00:00:00 OK"},
+        {"01:58 CET over the gap", Z::Ms(2026, 3, 29, 0, 58, 0), 180, AdjustFull,
+         Z::Ms(2026, 3, 29, 1, 1, 10), "00:00:00 OK"},
+        {"01:58 CET over the gap", Z::Ms(2026, 3, 29, 0, 58, 0), 180, AdjustMinutesSeconds,
+         Z::Ms(2026, 3, 29, 1, 1, 10), "00:00:00 OK"},
+        {"03:01 CEST back over the gap", Z::Ms(2026, 3, 29, 1, 1, 0), -180, AdjustMinutesSeconds,
+         Z::Ms(2026, 3, 29, 0, 58, 10), "00:00:00 OK"},
+        {"03:01 CEST, a day and 3 min fast", Z::Ms(2026, 3, 29, 1, 1, 0), -86580, AdjustFull,
+         Z::Ms(2026, 3, 28, 0, 58, 10), "00:00:00 OK"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.what) + (c.mode == AdjustFull ? ", full" : ", min & sec"));
+        Z clock;
+        clock.utcMs = c.readAt;
+        SyncRecord r;
+        // The Time Protocol's count of the server's second.
+        const auto count =
+            static_cast<std::uint32_t>(c.readAt / 1000 + c.serverAheadS + 2208988800LL);
+        ProcessTimeAnswer(r, count, DateTimeFromCalendar(clock.UtcNow()),
+                          DateTimeFromCalendar(clock.LocalNow()));
+        clock.utcMs += 10000;
+        const CalendarTime localBefore = clock.LocalNow();
+        DateTime last = DateTime::Null();
+        bool modified = false;
+        ASSERT_EQ(AdjustClock(c.mode, {r, last, modified}, clock), AdjustChanged);
+        ASSERT_EQ(clock.set.size(), 1u);
+        EXPECT_EQ(clock.set[0], c.expected)
+            << "set " << (clock.set[0] - c.expected) / 1000 << " s away";
+        EXPECT_EQ(DifferenceText(r.pcLocal, r.serverLocal), c.left);
+        EXPECT_EQ(last, DateTimeFromCalendar(localBefore)); // the page's Last: local time
+    }
+}
+
+// A reading decades away (a broken server): the hourly adjustment takes only its minutes and
+// seconds, so the clock moves by less than an hour whatever the reading says.
+TEST_F(Adjusting, TheAutomaticAdjustmentMovesTheClockLessThanAnHour)
+{
+    const DateTime pc = At(2026, 12, 8, 11, 0, 0);
+    SyncRecord r = Reading(At(2094, 12, 8, 11, 59, 59), pc);
+    clock.StandAt(Cal(2026, 12, 8, 11, 0, 0, 0));
+    EXPECT_EQ(
+        AdjustClock(AdjustMinutesSeconds, {r, last, modified}, clock, AdjustOrigin::Automatic),
+        AdjustChanged);
+    ASSERT_EQ(clock.set.size(), 1u);
+    ExpectCalendar(clock.set[0], 2026, 12, 8, 11, 59, 59, 0);
 }
 
 TEST(TimedatedRefusal, NetworkTimeAndMissingAuthorisationInPlainWords)

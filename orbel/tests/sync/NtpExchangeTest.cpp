@@ -5,6 +5,8 @@
 #include <functional>
 #include <vector>
 
+#include <algorithm>
+
 #include <gtest/gtest.h>
 
 #include "sync/AdjustTimePage.h"
@@ -57,6 +59,15 @@ TEST(NtpMeasurement, OffsetAndDelayFromTheFourTimestamps)
     m = MeasureNtp(base, base - 3496 * kMs, base - 3495 * kMs, base + 9 * kMs);
     EXPECT_EQ(m.offset, -3500 * kMs);
     EXPECT_EQ(m.delay, 8 * kMs);
+    EXPECT_EQ(CheckNtpMeasurement(m), 0);
+    // The borders of a usable round trip: from zero to 16 seconds.
+    EXPECT_EQ(CheckNtpMeasurement({0, 0}), 0);
+    EXPECT_EQ(CheckNtpMeasurement({0, 16 * kSecond}), 0);
+    EXPECT_EQ(CheckNtpMeasurement({0, 16 * kSecond + 1}), SocketError::NtpBadDelay);
+    EXPECT_EQ(CheckNtpMeasurement({0, -1}), SocketError::NtpBadDelay);
+    // The server claims it held the request an hour while it was away 30 ms.
+    m = MeasureNtp(base, base + 10 * kMs, base + 3600 * kSecond, base + 30 * kMs);
+    EXPECT_EQ(CheckNtpMeasurement(m), SocketError::NtpBadDelay);
 }
 
 // A good answer to the request with the given cookie; cases spoil one field each.
@@ -107,6 +118,23 @@ TEST(NtpAnswerCheck, BordersOfTheChecks)
         {"stratum 15", [](auto& p) { p[1] = 15; }, NtpAnswerCheck::Accepted, 0, ""},
         {"stratum 16", [](auto& p) { p[1] = 16; }, NtpAnswerCheck::Rejected,
          SocketError::NtpBadStratum, ""},
+        {"no receive time", [](auto& p) { std::fill(p.begin() + 32, p.begin() + 40, 0); },
+         NtpAnswerCheck::Rejected, SocketError::NtpNoReceiveTime, ""},
+        {"version 3", [](auto& p) { p[0] = 0x1C; }, NtpAnswerCheck::Accepted, 0, ""},
+        {"version 2", [](auto& p) { p[0] = 0x14; }, NtpAnswerCheck::Rejected,
+         SocketError::NtpBadVersion, ""},
+        {"version 7", [](auto& p) { p[0] = 0x3C; }, NtpAnswerCheck::Rejected,
+         SocketError::NtpBadVersion, ""},
+        // Root delay and dispersion, seconds in 16.16: half the delay plus the dispersion
+        // must stay below 16 seconds.
+        {"root delay 31.99 s", [](auto& p) { p[4] = 0, p[5] = 31, p[6] = 0xFE; },
+         NtpAnswerCheck::Accepted, 0, ""},
+        {"root delay 32 s", [](auto& p) { p[4] = 0, p[5] = 32; }, NtpAnswerCheck::Rejected,
+         SocketError::NtpBadRootDistance, ""},
+        {"root dispersion 16 s", [](auto& p) { p[8] = 0, p[9] = 16; }, NtpAnswerCheck::Rejected,
+         SocketError::NtpBadRootDistance, ""},
+        {"root dispersion 65535 s", [](auto& p) { p[8] = 0xFF, p[9] = 0xFF; },
+         NtpAnswerCheck::Rejected, SocketError::NtpBadRootDistance, ""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

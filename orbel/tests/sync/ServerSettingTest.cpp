@@ -32,11 +32,49 @@ TEST(ServerSetting, PortAfterAColon)
     EXPECT_EQ(a.port, 3737);
     EXPECT_EQ(ParseServerSetting("localhost:1").port, 1);
     EXPECT_EQ(ParseServerSetting("localhost:65535").port, 65535);
-    // More than one colon is an IPv6 address for the lookup, not a port.
-    const auto v6 = ParseServerSetting("::1");
-    EXPECT_EQ(v6.host, "::1");
-    EXPECT_EQ(v6.port, 37);
-    EXPECT_EQ(v6.error, 0);
+}
+
+// An IPv6 address is written bare, or in brackets when a port follows, in both protocols.
+TEST(ServerSetting, IPv6AddressesBareOrInBracketsBeforeAPort)
+{
+    struct Case {
+        const char* setting;
+        const char* host;
+        int port;
+        bool ntp;
+    } cases[] = {
+        {"::1", "::1", 37, false},
+        {"::1 loopback", "::1", 37, false},
+        {"2001:db8::7", "2001:db8::7", 37, false},
+        {"[::1]:37", "::1", 37, false},
+        {"[::1]:3737 loopback", "::1", 3737, false},
+        {"[2001:db8::7]", "2001:db8::7", 37, false},
+        {"ntp://[::1]:123", "::1", 123, true},
+        {"ntp://[::1]:12323/ my server", "::1", 12323, true},
+        {"ntp://::1", "::1", 123, true},
+        {"ntp://[2001:db8::1]", "2001:db8::1", 123, true},
+        {"[::ffff:192.0.2.7]:37", "::ffff:192.0.2.7", 37, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.setting);
+        const auto a = ParseServerSetting(c.setting);
+        EXPECT_EQ(a.error, 0) << a.problem;
+        EXPECT_EQ(a.host, c.host);
+        EXPECT_EQ(a.port, c.port);
+        EXPECT_EQ(a.ntp, c.ntp);
+        EXPECT_TRUE(a.ipv6);
+        EXPECT_FALSE(a.dotted);
+    }
+    // Brackets that do not hold an address, or are followed by anything but a port.
+    for (const char* bad :
+         {"[::1", "[::1]x", "[::1]:", "[::1]:0", "[::1]:65536", "[]", "[localhost]:37",
+          "[192.0.2.7]:37", "ntp://[::1", "[::1]]:37", "[:::1]:37"}) {
+        const auto a = ParseServerSetting(bad);
+        EXPECT_EQ(a.error, SocketError::InvalidArgument) << bad;
+        EXPECT_FALSE(a.problem.empty()) << bad;
+    }
+    EXPECT_FALSE(ParseServerSetting("localhost").ipv6);
+    EXPECT_FALSE(ParseServerSetting("127.0.0.1:37").ipv6);
 }
 
 TEST(ServerSetting, UnusableSettingsSayWhy)

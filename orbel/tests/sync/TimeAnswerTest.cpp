@@ -24,21 +24,34 @@ TEST(TimeAnswer, BytesAreReadMostSignificantFirst)
     EXPECT_EQ(TimeValueFromNetworkBytes(bytes), 3758096385u);
 }
 
-TEST(TimeAnswer, ValuesCoverNineteenHundredToTwentyThirtySix)
+// The 32-bit count wraps at 2036-02-07 06:28:16 UTC: it is read in the era (of 2^32 seconds)
+// that lies nearest this computer's clock, so a server's true date comes out whatever the
+// year, on both sides of the wrap.
+TEST(TimeAnswer, TheCountIsReadInTheEraNearestTheComputersClock)
 {
-    // Worked out with date(1): the value minus 2208988800 is the Unix time.
     struct Case {
+        DateTime pcUtc;
         std::uint32_t value;
         DateTime expected;
     } cases[] = {
-        {0u, At(1900, 1, 1, 0, 0, 0)},
-        {3758096384u, At(2019, 2, 2, 11, 39, 44)},
-        {2147483648u, At(1968, 1, 20, 3, 14, 8)}, // 2^31: a valid date, not negative
-        {4005748800u, At(2026, 12, 8, 20, 0, 0)},
-        {4294967295u, At(2036, 2, 7, 6, 28, 15)},
+        {At(2036, 2, 7, 6, 28, 10), 4294967295u, At(2036, 2, 7, 6, 28, 15)},
+        {At(2036, 2, 7, 6, 28, 10), 3u, At(2036, 2, 7, 6, 28, 19)},          // across the wrap
+        {At(2036, 2, 7, 6, 28, 20), 4294967290u, At(2036, 2, 7, 6, 28, 10)}, // and back
+        {At(2036, 3, 1, 0, 0, 0), 1963904u, At(2036, 3, 1, 0, 0, 0)},
+        // Worked out with date(1): the value minus 2208988800 is the Unix time.
+        {At(2026, 12, 8, 20, 0, 0), 4005748800u, At(2026, 12, 8, 20, 0, 0)},
+        {At(2026, 12, 8, 20, 0, 0), 3758096384u, At(2019, 2, 2, 11, 39, 44)},
+        {At(2026, 12, 8, 20, 0, 0), 0u, At(2036, 2, 7, 6, 28, 16)},
+        {At(2026, 12, 8, 20, 0, 0), 2147483648u, At(1968, 1, 20, 3, 14, 8)},
+        {At(2104, 1, 1, 0, 0, 0), 2147483648u, At(2104, 2, 26, 9, 42, 24)},
+        {At(1960, 1, 1, 0, 0, 0), 0u, At(1900, 1, 1, 0, 0, 0)},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(Seconds(ServerUtcFromTimeValue(c.value)), Seconds(c.expected)) << c.value;
+    for (const auto& c : cases) {
+        SyncRecord r;
+        ProcessTimeAnswer(r, c.value, c.pcUtc, c.pcUtc + DateTimeSpan::FromDHMS(0, 1, 0, 0));
+        EXPECT_EQ(Seconds(r.serverUtc), Seconds(c.expected)) << c.value;
+        EXPECT_EQ(Seconds(r.serverLocal), Seconds(c.expected) + 3600) << c.value;
+    }
 }
 
 TEST(TimeAnswer, HalfTheDelayInWholeSeconds)

@@ -27,7 +27,7 @@ class StillClock : public SystemClock {
 public:
     CalendarTime LocalNow() override { return {2026, 12, 8, 11, 0, 0, 0, 2, 342}; }
     CalendarTime UtcNow() override { return {2026, 12, 8, 10, 0, 0, 0, 2, 342}; }
-    bool SetLocalTimeWithPrivilege(const CalendarTime&, bool) override { return false; }
+    bool SetTimeWithPrivilege(const CalendarTime&, bool) override { return false; }
     std::string LastErrorText() const override { return "not in a test"; }
 };
 
