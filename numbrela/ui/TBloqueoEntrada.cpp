@@ -28,7 +28,7 @@ QWidget* VentanaDe(QObject* objeto)
 
 } // namespace
 
-TBloqueoEntrada::TBloqueoEntrada(QWidget* propia) : propia_(propia ? propia->window() : nullptr)
+TBloqueoEntrada::TBloqueoEntrada(QWidget* propia) : propia_(propia)
 {
     for (QWidget* w : QApplication::topLevelWidgets())
         if (w->isVisible() && w != propia_)
@@ -45,6 +45,10 @@ TBloqueoEntrada::~TBloqueoEntrada()
 
 bool TBloqueoEntrada::Bloqueada(QObject* objeto) const
 {
+    if (propia_ != nullptr) {
+        if (auto* w = qobject_cast<QWidget*>(objeto); w == propia_ || propia_->isAncestorOf(w))
+            return false;
+    }
     QWidget* ventana = VentanaDe(objeto);
     if (ventana == nullptr)
         return true; // input of an unknown owner never acts meanwhile
