@@ -10,6 +10,7 @@
 #include "ui/TShapeButton.h"
 
 namespace numbrela::ui {
+
 TAccionesVentana::TAccionesVentana(QWidget* ventana) : QObject(ventana), ventana_(ventana)
 {
     Nueva = Crea("&Nueva", "Ctrl+N");
