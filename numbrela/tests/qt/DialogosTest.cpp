@@ -19,7 +19,6 @@
 #include "ui/TTablaReducciones.h"
 #include "ui/TVentanaImagen.h"
 #include "ui/TVentanaPrincipal.h"
-#include "ui/TVentanaProgreso.h"
 
 namespace numbrela::ui {
 namespace {
@@ -159,9 +158,24 @@ TEST(BloqueoEntrada, SwallowsInputExceptForTheWindowAllowed)
     EXPECT_EQ(clics.count(), 1);
 }
 
+// Shows a message box and presses Return in it through the window system; a box the key
+// does not close is hidden by force, so a swallowed key fails the test instead of hanging.
+bool CierraConIntro(QWidget* padre, const QString& texto)
+{
+    bool cerrada = false;
+    QMessageBox caja(QMessageBox::Information, "Numbrela", texto, QMessageBox::Ok, padre);
+    AlAbrirse<QMessageBox>([&cerrada](QMessageBox* m) {
+        QTest::keyClick(m->windowHandle(), Qt::Key_Return);
+        cerrada = !m->isVisible();
+        if (!cerrada)
+            m->hide();
+    });
+    caja.exec();
+    return cerrada;
+}
+
 // Keys and clicks as the window system delivers them: to the native window first, then to
-// the widget. A message box opened while the blocker is up answers Return and a click; it
-// is closed by the test when it does not, so a swallowed key fails instead of hanging.
+// the widget. A message box and a dialog opened while the blocker is up answer them.
 TEST(BloqueoEntrada, LetsThroughItsOwnWindowAndWindowsOpenedAfterIt)
 {
     QWidget ventana, propia;
@@ -177,16 +191,7 @@ TEST(BloqueoEntrada, LetsThroughItsOwnWindowAndWindowsOpenedAfterIt)
     EXPECT_EQ(suya->text(), "a");
     EXPECT_EQ(antes->text(), "");
 
-    bool cerrada = false;
-    QMessageBox caja(QMessageBox::Information, "Numbrela", "Hecho", QMessageBox::Ok, &ventana);
-    AlAbrirse<QMessageBox>([&cerrada](QMessageBox* m) {
-        QTest::keyClick(m->windowHandle(), Qt::Key_Return);
-        cerrada = !m->isVisible();
-        if (!cerrada)
-            m->hide();
-    });
-    caja.exec();
-    EXPECT_TRUE(cerrada);
+    EXPECT_TRUE(CierraConIntro(&ventana, "Hecho"));
 
     QDialog dialogo(&ventana);
     auto* aceptar = new QPushButton("Aceptar", &dialogo);
@@ -298,27 +303,17 @@ TEST_F(VentanaOrdenes, FixedNumbersDisableReducir)
             AlAbrirse<TDialogoInformacion>(
                 [](TDialogoInformacion* d2) { QTest::keyClick(d2, Qt::Key_Return); });
         });
-    // The success message is a real message box: the generation's progress window is gone
-    // when it opens, and Return through the window system closes it.
+    // The success message is a real message box: the generation's blocker is gone when it
+    // opens, so Return through the window system closes it.
     QStringList mensajes;
-    bool progresoVisible = false, cerrada = false;
+    bool cerrada = false;
     TServicios::Actuales().Avisa = [&](QWidget* padre, const QString& texto) {
         mensajes << texto;
-        for (auto* p : ventana.findChildren<TVentanaProgreso*>())
-            progresoVisible = progresoVisible || p->isVisible();
-        QMessageBox caja(QMessageBox::Information, "Numbrela", texto, QMessageBox::Ok, padre);
-        AlAbrirse<QMessageBox>([&cerrada](QMessageBox* m) {
-            QTest::keyClick(m->windowHandle(), Qt::Key_Return);
-            cerrada = !m->isVisible();
-            if (!cerrada)
-                m->hide();
-        });
-        caja.exec();
+        cerrada = CierraConIntro(padre, texto);
     };
     QTest::keyClick(&ventana, Qt::Key_T);
     ASSERT_EQ(mensajes.size(), 1);
     EXPECT_TRUE(mensajes[0].startsWith(QString::fromUtf8("Creación de reducida con éxito")));
-    EXPECT_FALSE(progresoVisible);
     EXPECT_TRUE(cerrada);
     ASSERT_EQ(ventana.Conjunto().Tipo(), TipoApuesta::Reducida);
     EXPECT_TRUE(std::filesystem::exists(carpeta.Ruta() / "COM7-3-25-41.RLF"));
