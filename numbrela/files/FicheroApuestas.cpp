@@ -208,11 +208,7 @@ TResultadoApertura FicheroApuestas::Lee(TConjuntoApuestas& conjunto,
                                         const std::string& ruta)
 {
     TResultadoApertura r;
-    r.PanelFichero = ruta;
-    conjunto.NombreFichero = ruta;
-    conjunto.GrabarHabilitado = true;
-    conjunto.GrabarComoHabilitado = true;
-
+    // Until a header is accepted the set on screen keeps its file and both save commands.
     if (bytes.size() < kTamCabecera) {
         r.Error = kErrorCabecera;
         return r;
@@ -222,6 +218,12 @@ TResultadoApertura FicheroApuestas::Lee(TConjuntoApuestas& conjunto,
         r.Error = kErrorCabecera;
         return r;
     }
+    r.PanelFichero = ruta;
+    conjunto.NombreFichero = ruta;
+    // "&Grabar" waits for a complete read: a set read in part must never be written over
+    // the file it came from, so only "G&rabar como..." saves it.
+    conjunto.GrabarHabilitado = false;
+    conjunto.GrabarComoHabilitado = true;
     conjunto.Cabecera = std::move(cabecera);
     conjunto.EscrutadoHecho = false;
     conjunto.LiberaReducidas();
@@ -309,6 +311,7 @@ TResultadoApertura FicheroApuestas::Lee(TConjuntoApuestas& conjunto,
         break;
     }
     r.MostrarSorteo = conjunto.Cabecera.Sorteo.HaySorteo();
+    conjunto.GrabarHabilitado = true;
     r.Ok = true;
     return r;
 }

@@ -56,8 +56,10 @@ public:
                       ModoGrabacion modo, const std::filesystem::path& carpetaPrograma,
                       std::string& error);
 
-    // Reads a whole bet file held in memory into the set (AbreDeUnaVez). After a failure
-    // the set keeps what was read up to that point, always consistent with its header.
+    // Reads a whole bet file held in memory into the set (AbreDeUnaVez). A header that
+    // cannot be read or is refused leaves the set, its file and its save commands as they
+    // were. After a later failure the set keeps what was read up to that point, always
+    // consistent with its header; it is known by `ruta` but only "G&rabar como..." saves.
     static TResultadoApertura Lee(TConjuntoApuestas& conjunto, std::span<const std::uint8_t> bytes,
                                   const std::string& ruta);
 

@@ -61,16 +61,24 @@ bool ApuestaMultiple::AlternaMarca(TConjuntoApuestas& conjunto, std::size_t indi
     if (indice >= conjunto.Apuestas.size() || numero < 1 || numero > kNumeros)
         return false;
     TApuestas& apuesta = conjunto.Apuestas[indice];
-    if (apuesta.Marcado(numero))
-        return apuesta.Desmarca(numero);
-    const int limite =
-        conjunto.Tipo() == TipoApuesta::Multiple ? conjunto.CrucesPorApuesta : kNumerosPorApuesta;
-    if (apuesta.Cruces >= limite) {
-        error = "Esta apuesta ya tiene sus " + std::to_string(limite) +
-                " cruces. Quite una antes de marcar otra";
-        return false;
+    bool cambio = false;
+    if (apuesta.Marcado(numero)) {
+        cambio = apuesta.Desmarca(numero);
+    } else {
+        const int limite = conjunto.Tipo() == TipoApuesta::Multiple ? conjunto.CrucesPorApuesta
+                                                                    : kNumerosPorApuesta;
+        if (apuesta.Cruces >= limite) {
+            error = "Esta apuesta ya tiene sus " + std::to_string(limite) +
+                    " cruces. Quite una antes de marcar otra";
+            return false;
+        }
+        cambio = apuesta.Marca(numero);
     }
-    return apuesta.Marca(numero);
+    // After a scrutiny the bet's hits follow its numbers: it is scored again against the
+    // stored draw, so no caption or listing reports a prize for a number it lost.
+    if (cambio && conjunto.EscrutadoHecho)
+        PuntuarApuesta(apuesta, conjunto.Cabecera.Sorteo);
+    return cambio;
 }
 
 bool ApuestaMultiple::CargaDeLista(TApuestas& apuesta, int cruces,

@@ -33,7 +33,8 @@ public:
     // Marks or unmarks `numero` on bet `indice` (0-based) as the number dialog does. A
     // bet never holds more crosses than its kind allows (six for a simple bet, the size
     // for a multiple): a further mark is refused on the spot and `error` says why.
-    // Returns whether the bet changed. Reduced bets cannot be edited.
+    // Returns whether the bet changed. Reduced bets cannot be edited. After a scrutiny a
+    // changed bet is scored again against the stored draw.
     static bool AlternaMarca(TConjuntoApuestas& conjunto, std::size_t indice, int numero,
                              std::string& error);
 

@@ -233,9 +233,8 @@ bool TConjuntoApuestas::CreaSimples(std::int64_t n, std::string& error, TTextosC
         error = MensajeLimite();
         return false;
     }
-    const std::uint8_t juego = Cabecera.Juego;
+    // A new set starts from a whole new header, its game included, as every other kind.
     Cabecera = CabeceraApuestas{};
-    Cabecera.Juego = juego; // the game is the player's choice, not the set's
     Cabecera.Nombre = kSinNombre;
     GrabarHabilitado = false;
     GrabarComoHabilitado = false;

@@ -76,8 +76,9 @@ public:
     // "Nueva": one empty simple bet, no name, no file.
     TTextosConjunto Nueva();
 
-    // A new simple set of `n` empty bets ("Crear" after choosing the simple kind). Above
-    // the planner's limit the set is kept and `error` says why.
+    // A new simple set of `n` empty bets ("Crear" after choosing the simple kind): a whole
+    // new header (no name, the first game), no file. Above the planner's limit the set is
+    // kept and `error` says why.
     bool CreaSimples(std::int64_t n, std::string& error, TTextosConjunto& textos);
     // "Crear" from "&Apuestas": N empty bets, the rest of the set as it is.
     bool RecreaSimples(std::int64_t n, std::string& error, TTextosConjunto& textos);

@@ -21,7 +21,7 @@ public:
     // act while `ventana` is the active window.
     explicit TAccionesVentana(QWidget* ventana);
 
-    // "&Archivo"
+    // "Archivo"
     QAction* Nueva = nullptr;  // Ctrl+N
     QAction* Abrir = nullptr;  // Ctrl+O
     QAction* Grabar = nullptr; // Ctrl+S
@@ -29,7 +29,7 @@ public:
     QAction* EstablecerImpresora = nullptr;
     QAction* SalirDelPrograma = nullptr; // closes without asking
     QAction* AbrirDeNuevo = nullptr;     // its text is the last file saved
-    // "&Azarix"
+    // "Azarix"
     QAction* FechaSorteo = nullptr;
     QAction* DatosUsuario = nullptr;
     QAction* Tipo = nullptr;     // key T, button "&Tipo"
@@ -37,12 +37,12 @@ public:
     QAction* Listar = nullptr;   // key L, button "&Listar"; also "&Imprimir listados..."
     QAction* Rellenar = nullptr; // key R, button "&Rellenar"
     QAction* TablaReducciones = nullptr;
-    // "&Impresión"; also "&Imprimir..." (Ctrl+P) and "&Cuadrar Boleto ..."
+    // "Impresión"; also "&Imprimir..." (Ctrl+P) and "&Cuadrar Boleto ..."
     QAction* ImprimirBoletos = nullptr; // key I, button "&Imprimir"
-    // "&Suerte"
+    // "Suerte"
     QAction* Biorritmo = nullptr;
     QAction* Tus3Numeros = nullptr;
-    // "&Pedidos" and "&Ayuda"
+    // "Pedidos" and "Ayuda"
     QAction* ComprarNumbrela = nullptr;
     QAction* InformacionInternet = nullptr;
     QAction* AyudaEnLinea = nullptr; // F1
@@ -59,19 +59,26 @@ public:
     QAction* UltimoBoleto = nullptr;    // Down
     QAction* Informacion = nullptr;     // the information boxes
 
-    // Fills the menu bar and the pop-up menu with the actions.
+    // Fills the menu bar and the pop-up menu with the actions. F10, or Alt pressed and
+    // released alone, opens the first menu; Alt and a letter belong to the buttons.
     void CreaMenus(QMenuBar* barra, QMenu* popup);
 
     // The button triggers `accion` and is enabled exactly while the action is.
     static void Enlaza(TShapeButton* boton, QAction* accion);
 
+protected:
+    bool eventFilter(QObject* objeto, QEvent* e) override;
+
 private:
+    void AbreMenus();
     QAction* Crea(const QString& texto, const QString& tecla = QString(), bool activa = true);
     // A second label of an action: a menu item with its own words that triggers `accion`
     // and follows its enabled state.
     QAction* Rotulo(QAction* accion, const QString& texto, const QString& tecla = QString());
 
     QWidget* ventana_;
+    QMenuBar* barra_ = nullptr;
+    bool altSolo_ = false; // Alt is down and no other key or click came since
 };
 
 } // namespace numbrela::ui

@@ -142,31 +142,34 @@ bool TFlujoReducidas::SinFicheroConFijos(TConjuntoApuestas& conjunto, std::strin
     if (aviso2.exec() != TDialogo::kAceptado)
         return false;
 
-    TVentanaProgreso progreso(ventana_, TextosProgreso(c.TotalReducidos, fijos, fichero));
-    progreso.show();
-    generando_ = true;
-    esperaMaxima_ = 0;
-    TBloqueoEntrada bloqueo(&progreso);
-    QCoreApplication::processEvents();
-    QElapsedTimer reloj;
-    reloj.start();
     std::string mensaje;
-    const bool ok = GeneraYAbreConFijos(
-        motor_, conjunto,
-        [&](std::int64_t apuestas) {
-            // Let pending events run now and then: painting goes on, input is swallowed.
-            if (reloj.elapsed() >= 20) {
-                esperaMaxima_ = std::max(esperaMaxima_, reloj.nsecsElapsed() / 1e6);
-                progreso.FijaApuestas(apuestas);
-                QCoreApplication::processEvents();
-                reloj.restart();
-            }
-            return true;
-        },
-        mensaje, error);
-    esperaMaxima_ = std::max(esperaMaxima_, reloj.nsecsElapsed() / 1e6);
-    generando_ = false;
-    progreso.hide();
+    bool ok = false;
+    {
+        // The progress window and the blocker end before any message opens.
+        TVentanaProgreso progreso(ventana_, TextosProgreso(c.TotalReducidos, fijos, fichero));
+        progreso.show();
+        generando_ = true;
+        esperaMaxima_ = 0;
+        TBloqueoEntrada bloqueo(&progreso);
+        QCoreApplication::processEvents();
+        QElapsedTimer reloj;
+        reloj.start();
+        ok = GeneraYAbreConFijos(
+            motor_, conjunto,
+            [&](std::int64_t apuestas) {
+                // Let pending events run now and then: painting goes on, input is swallowed.
+                if (reloj.elapsed() >= 20) {
+                    esperaMaxima_ = std::max(esperaMaxima_, reloj.nsecsElapsed() / 1e6);
+                    progreso.FijaApuestas(apuestas);
+                    QCoreApplication::processEvents();
+                    reloj.restart();
+                }
+                return true;
+            },
+            mensaje, error);
+        esperaMaxima_ = std::max(esperaMaxima_, reloj.nsecsElapsed() / 1e6);
+        generando_ = false;
+    }
     if (ok)
         Avisa(mensaje);
     return ok;

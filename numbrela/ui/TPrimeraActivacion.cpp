@@ -1,15 +1,33 @@
 #include "ui/TPrimeraActivacion.h"
 
+#include <QApplication>
 #include <QEvent>
-#include <QTimer>
+#include <QThread>
 #include <QWidget>
 
+#include "ui/TBloqueoEntrada.h"
+
 namespace numbrela::ui {
+namespace {
+
+// How often the action looks again while the program is busy.
+constexpr int kReintentoMs = 50;
+
+} // namespace
 
 TPrimeraActivacion::TPrimeraActivacion(QWidget* ventana, std::function<void()> accion)
     : QObject(ventana), accion_(std::move(accion))
 {
+    espera_.setInterval(0);
+    connect(&espera_, &QTimer::timeout, this, &TPrimeraActivacion::Intenta);
     ventana->installEventFilter(this);
+}
+
+bool TPrimeraActivacion::Libre()
+{
+    return QApplication::activeModalWidget() == nullptr &&
+           QApplication::activePopupWidget() == nullptr && !TBloqueoEntrada::HayBloqueo() &&
+           QThread::currentThread()->loopLevel() <= 1;
 }
 
 bool TPrimeraActivacion::eventFilter(QObject* objeto, QEvent* e)
@@ -17,9 +35,19 @@ bool TPrimeraActivacion::eventFilter(QObject* objeto, QEvent* e)
     if (!hecha_ && e->type() == QEvent::WindowActivate) {
         hecha_ = true;
         objeto->removeEventFilter(this);
-        QTimer::singleShot(0, this, [this] { accion_(); });
+        espera_.start(); // after the activation has been handled
     }
     return QObject::eventFilter(objeto, e);
+}
+
+void TPrimeraActivacion::Intenta()
+{
+    if (!Libre()) {
+        espera_.setInterval(kReintentoMs);
+        return;
+    }
+    espera_.stop();
+    accion_();
 }
 
 } // namespace numbrela::ui

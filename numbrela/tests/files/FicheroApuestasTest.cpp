@@ -294,11 +294,18 @@ TEST(FicheroApuestas, TruncatedAnywhereGivesTheMessageOfWhatWasBeingRead)
     const auto entero = BytesSimples(2, 2, {{1, 2, 3, 4, 5, 6}, {10, 20, 30, 40, 45, 49}});
     ASSERT_EQ(entero.size(), 548u);
     for (std::size_t largo = 0; largo < entero.size(); ++largo) {
+        // The set on screen came from a file of its own and can be saved to it.
         TConjuntoApuestas c = TresSimples();
+        c.NombreFichero = "mio.apu";
+        c.GrabarHabilitado = c.GrabarComoHabilitado = true;
         const auto r = FicheroApuestas::Lee(c, std::span(entero.data(), largo), "x.apu");
         ASSERT_FALSE(r.Ok) << largo;
-        EXPECT_EQ(c.NombreFichero, "x.apu");
-        EXPECT_TRUE(c.GrabarHabilitado);
+        // Until a header is accepted the set keeps its file and "&Grabar"; after a partial
+        // read only "G&rabar como..." saves, so the damaged file is never written over.
+        const bool cabecera = largo >= 532;
+        EXPECT_EQ(c.NombreFichero, cabecera ? "x.apu" : "mio.apu") << largo;
+        EXPECT_EQ(c.GrabarHabilitado, !cabecera) << largo;
+        EXPECT_TRUE(c.GrabarComoHabilitado);
         if (largo < 532) {
             EXPECT_EQ(r.Error, "Se ha producido un error durante la lectura de datos");
             EXPECT_EQ(c.Cabecera.Nombre, "Semana"); // the header was not read
@@ -353,10 +360,17 @@ TEST(FicheroApuestas, BadContentIsRefused)
         {"repeated", cambia(bueno, 536 + 6 + 1, 10), "Error recobrando apuestas desde disco"},
     };
     for (const auto& caso : casos) {
-        TConjuntoApuestas c;
+        TConjuntoApuestas c = TresSimples();
+        c.NombreFichero = "mio.apu";
+        c.GrabarHabilitado = true;
         const auto r = FicheroApuestas::Lee(c, caso.bytes, "x.apu");
         EXPECT_FALSE(r.Ok) << caso.que;
         EXPECT_EQ(r.Error, caso.error) << caso.que;
+        // A refused header leaves the set, its file and "&Grabar" as they were.
+        const bool refusada = r.Error == "Se ha producido un error durante la lectura de datos";
+        EXPECT_EQ(c.NombreFichero, refusada ? "mio.apu" : "x.apu") << caso.que;
+        EXPECT_EQ(c.GrabarHabilitado, refusada) << caso.que;
+        EXPECT_EQ(c.Cabecera.Nombre, refusada ? "Semana" : "Leida") << caso.que;
         // Whatever failed, the bets agree with the header.
         if (c.Tipo() == TipoApuesta::Simple) {
             EXPECT_EQ(c.Apuestas.size(), static_cast<std::size_t>(c.TotalApuestas())) << caso.que;

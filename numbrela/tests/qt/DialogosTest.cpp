@@ -1,6 +1,9 @@
 // The dialogs on their own, and the commands of the main window that only open them.
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTableWidget>
 #include <gtest/gtest.h>
@@ -12,6 +15,7 @@
 #include "ui/TDialogoSalir.h"
 #include "ui/TDialogoTipo.h"
 #include "ui/TDialogoTipoReduccion.h"
+#include "ui/TPrimeraActivacion.h"
 #include "ui/TTablaReducciones.h"
 #include "ui/TVentanaImagen.h"
 #include "ui/TVentanaPrincipal.h"
@@ -154,6 +158,82 @@ TEST(BloqueoEntrada, SwallowsInputExceptForTheWindowAllowed)
     EXPECT_EQ(clics.count(), 1);
 }
 
+// Shows a message box and presses Return in it through the window system; a box the key
+// does not close is hidden by force, so a swallowed key fails the test instead of hanging.
+bool CierraConIntro(QWidget* padre, const QString& texto)
+{
+    bool cerrada = false;
+    QMessageBox caja(QMessageBox::Information, "Numbrela", texto, QMessageBox::Ok, padre);
+    AlAbrirse<QMessageBox>([&cerrada](QMessageBox* m) {
+        QTest::keyClick(m->windowHandle(), Qt::Key_Return);
+        cerrada = !m->isVisible();
+        if (!cerrada)
+            m->hide();
+    });
+    caja.exec();
+    return cerrada;
+}
+
+// Keys and clicks as the window system delivers them: to the native window first, then to
+// the widget. A message box and a dialog opened while the blocker is up answer them.
+TEST(BloqueoEntrada, LetsThroughItsOwnWindowAndWindowsOpenedAfterIt)
+{
+    QWidget ventana, propia;
+    auto* antes = new QLineEdit(&ventana);
+    auto* suya = new QLineEdit(&propia);
+    ASSERT_TRUE(Muestra(ventana));
+    ASSERT_TRUE(Muestra(propia));
+    TBloqueoEntrada bloqueo(&propia);
+    suya->setFocus();
+    antes->setFocus();
+    QTest::keyClick(propia.windowHandle(), Qt::Key_A);
+    QTest::keyClick(ventana.windowHandle(), Qt::Key_B);
+    EXPECT_EQ(suya->text(), "a");
+    EXPECT_EQ(antes->text(), "");
+
+    EXPECT_TRUE(CierraConIntro(&ventana, "Hecho"));
+
+    QDialog dialogo(&ventana);
+    auto* aceptar = new QPushButton("Aceptar", &dialogo);
+    QObject::connect(aceptar, &QPushButton::clicked, &dialogo, &QDialog::accept);
+    AlAbrirse<QDialog>([aceptar](QDialog* d) {
+        QTest::mouseClick(aceptar, Qt::LeftButton);
+        if (d->isVisible())
+            d->hide();
+    });
+    EXPECT_EQ(dialogo.exec(), QDialog::Accepted);
+
+    // The window that was on screen still takes nothing.
+    QTest::keyClick(ventana.windowHandle(), Qt::Key_C);
+    EXPECT_EQ(antes->text(), "");
+    EXPECT_GE(bloqueo.Descartados(), 2);
+}
+
+TEST(PrimeraActivacion, WaitsUntilNoBlockerAndNoModalWindowIsUp)
+{
+    QWidget v;
+    int veces = 0;
+    new TPrimeraActivacion(&v, [&veces] { ++veces; });
+    {
+        TBloqueoEntrada bloqueo; // a long piece of work lets pending events run
+        v.show();
+        v.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&v));
+        QTest::qWait(120);
+        EXPECT_EQ(veces, 0);
+    }
+    int durante = -1;
+    QMessageBox caja(QMessageBox::Information, "Numbrela", "Hecho", QMessageBox::Ok, &v);
+    AlAbrirse<QMessageBox>([&](QMessageBox* m) {
+        QTest::qWait(120);
+        durante = veces;
+        m->accept();
+    });
+    caja.exec();
+    EXPECT_EQ(durante, 0);
+    QTRY_COMPARE(veces, 1);
+}
+
 class VentanaOrdenes : public ::testing::Test {
 protected:
     ServiciosDePrueba servicios;
@@ -223,7 +303,18 @@ TEST_F(VentanaOrdenes, FixedNumbersDisableReducir)
             AlAbrirse<TDialogoInformacion>(
                 [](TDialogoInformacion* d2) { QTest::keyClick(d2, Qt::Key_Return); });
         });
+    // The success message is a real message box: the generation's blocker is gone when it
+    // opens, so Return through the window system closes it.
+    QStringList mensajes;
+    bool cerrada = false;
+    TServicios::Actuales().Avisa = [&](QWidget* padre, const QString& texto) {
+        mensajes << texto;
+        cerrada = CierraConIntro(padre, texto);
+    };
     QTest::keyClick(&ventana, Qt::Key_T);
+    ASSERT_EQ(mensajes.size(), 1);
+    EXPECT_TRUE(mensajes[0].startsWith(QString::fromUtf8("Creación de reducida con éxito")));
+    EXPECT_TRUE(cerrada);
     ASSERT_EQ(ventana.Conjunto().Tipo(), TipoApuesta::Reducida);
     EXPECT_TRUE(std::filesystem::exists(carpeta.Ruta() / "COM7-3-25-41.RLF"));
     EXPECT_TRUE(ventana.findChild<QLabel*>("Panel2")->text().contains(

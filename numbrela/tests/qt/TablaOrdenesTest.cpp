@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextCursor>
@@ -106,11 +107,11 @@ protected:
     }
     void TearDown() override { TDialogosImpresora::Actuales() = impresoraAntes; }
 
-    void Tecla(Qt::Key tecla)
+    void Tecla(Qt::Key tecla, Qt::KeyboardModifiers teclas = Qt::NoModifier)
     {
         ventana->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(ventana.get()));
-        QTest::keyClick(ventana.get(), tecla);
+        QTest::keyClick(ventana.get(), tecla, teclas);
     }
     TShapeButton* Boton(const char* nombre) const
     {
@@ -315,6 +316,83 @@ TEST_F(TablaOrdenes, EveryMenuItemPopUpItemButtonAndKeyActs)
     EXPECT_EQ(Efecto([this] { Tecla(Qt::Key_N); }, false), "TDialogoNumerosReduccion");
     EXPECT_EQ(Efecto([this] { Pulsa(Boton("Reducir")); }, false), "TDialogoTipoReduccion");
     EXPECT_EQ(Efecto([this] { Pulsa(Boton("Numeros")); }, false), "TDialogoNumerosReduccion");
+}
+
+// A letter of the key table acts the same with Shift (as with Caps Lock on); the menus'
+// own shortcuts keep their command.
+TEST_F(TablaOrdenes, LetterKeysActTheSameWithShift)
+{
+    const std::pair<Qt::Key, QString> teclas[] = {
+        {Qt::Key_T, "TDialogoTipo"},          {Qt::Key_A, "TDialogoNumApuestas"},
+        {Qt::Key_L, "TVentanaListado"},       {Qt::Key_R, "aviso"},
+        {Qt::Key_E, "TVentanaEntradaSorteo"}, {Qt::Key_I, "TVentanaImpresion"},
+        {Qt::Key_S, "TDialogoSalir"},         {Qt::Key_B, "TDialogoIrBoleto"},
+    };
+    for (const auto& [tecla, efecto] : teclas) {
+        SCOPED_TRACE(QKeySequence(tecla).toString().toStdString());
+        EXPECT_EQ(Efecto([this, t = tecla] { Tecla(t, Qt::ShiftModifier); }), efecto.toStdString());
+    }
+    EXPECT_EQ(Efecto([this] { Tecla(Qt::Key_N, Qt::ControlModifier); }), "nueva");
+    EXPECT_EQ(Efecto([this] { Tecla(Qt::Key_S, Qt::ControlModifier); }), "graba");
+}
+
+// Every Alt+letter does exactly one thing: the button whose caption underlines the letter.
+// The menus open with F10, or with Alt pressed and released alone. The
+// commands are held back, so what each key reaches is counted: a click or a menu opening.
+TEST_F(TablaOrdenes, EveryAltLetterReachesOneButtonAndF10OpensTheMenus)
+{
+    ventana->Acciones().Reducir->setEnabled(true); // every button takes its letter
+    ventana->Acciones().Numeros->setEnabled(true);
+    ventana->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(ventana.get()));
+    QStringList vistos;
+    QObject contexto;
+    for (TShapeButton* b : ventana->findChildren<TShapeButton*>())
+        QObject::connect(b, &TShapeButton::clicked, &contexto,
+                         [&vistos, b] { vistos << b->objectName(); });
+    for (QAction* m : ventana->menuBar()->actions())
+        QObject::connect(m->menu(), &QMenu::aboutToShow, &contexto,
+                         [&vistos, m] { vistos << "menu " + m->text(); });
+    std::vector<std::unique_ptr<QSignalBlocker>> quietas;
+    for (QAction* a : ventana->actions())
+        if (a->shortcut() != QKeySequence(Qt::Key_F10)) // F10 opens the menus, no command
+            quietas.push_back(std::make_unique<QSignalBlocker>(a));
+    auto cierraMenus = [this] {
+        while (QWidget* p = QApplication::activePopupWidget())
+            p->close();
+        ventana->activateWindow();
+        ventana->setFocus();
+    };
+
+    const std::map<int, QString> esperado = {
+        {Qt::Key_T, "Tipo"},     {Qt::Key_A, "Apuestas"}, {Qt::Key_U, "Reducir"},
+        {Qt::Key_N, "Numeros"},  {Qt::Key_L, "Listar"},   {Qt::Key_R, "Rellenar"},
+        {Qt::Key_E, "Escrutar"}, {Qt::Key_I, "Imprimir"}, {Qt::Key_S, "Salir"},
+    };
+    std::vector<int> teclas;
+    for (int k = Qt::Key_A; k <= Qt::Key_Z; ++k)
+        teclas.push_back(k);
+    for (int k = Qt::Key_0; k <= Qt::Key_9; ++k)
+        teclas.push_back(k);
+    for (int k : teclas) {
+        vistos.clear();
+        QTest::keyClick(ventana->windowHandle(), static_cast<Qt::Key>(k), Qt::AltModifier);
+        EXPECT_EQ(vistos.join(", ").toStdString(),
+                  esperado.count(k) ? esperado.at(k).toStdString() : std::string())
+            << "Alt+" << QKeySequence(k).toString().toStdString();
+        cierraMenus();
+    }
+
+    vistos.clear();
+    QTest::keyClick(ventana->windowHandle(), Qt::Key_F10);
+    EXPECT_EQ(vistos.join(", ").toStdString(), "menu Archivo");
+    EXPECT_NE(QApplication::activePopupWidget(), nullptr);
+    cierraMenus();
+    vistos.clear();
+    QTest::keyPress(ventana->windowHandle(), Qt::Key_Alt, Qt::AltModifier);
+    QTest::keyRelease(ventana->windowHandle(), Qt::Key_Alt);
+    EXPECT_EQ(vistos.join(", ").toStdString(), "menu Archivo");
+    cierraMenus();
 }
 
 TEST_F(TablaOrdenes, HelpOpensOnceFollowsALinkGoesBackAndSearches)

@@ -165,6 +165,47 @@ TEST(DocumentoListado, SimpleBetsBeforeAndAfterAScrutiny)
                               }));
 }
 
+// A bet edited after a scrutiny is scored again against the stored draw, so the slip's
+// caption, the listing, the tally and the printed listing speak of the numbers it holds.
+TEST(DocumentoListado, ABetEditedAfterAScrutinyIsScoredAgain)
+{
+    TConjuntoApuestas c = Simples(2);
+    c.FijaNombre("Semana 12");
+    c.Apuestas[0].BorraMarcas();
+    for (int n : {1, 5, 7, 12, 30, 45})
+        c.Apuestas[0].Marca(n);
+    c.CambiaLeyenda();
+    std::string e;
+    ASSERT_TRUE(Escrutinio::Escruta(c, TSorteo{{1, 3, 7, 12, 30, 45}, 9}, e));
+    ASSERT_EQ(Escrutinio::TextoAciertosApuesta(c, 0), "Aciertos: 5");
+    // 45 and 30 out, 9 (the complementary) and 40 in: 1, 7 and 12 hit.
+    const struct {
+        int numero;
+        const char* rotulo;
+    } pasos[] = {
+        {45, "Aciertos: 4"}, {30, "Aciertos: 3"}, {9, "Aciertos: 3 +C"}, {40, "Aciertos: 3 +C"}};
+    for (const auto& p : pasos) {
+        ASSERT_TRUE(ApuestaMultiple::AlternaMarca(c, 0, p.numero, e)) << e;
+        EXPECT_EQ(Escrutinio::TextoAciertosApuesta(c, 0), p.rotulo) << p.numero;
+    }
+    EXPECT_EQ(ListadoApuestas(c).Filas()[0][7], " ->3+Complementario");
+    const auto lineas = Textos(DocumentoListado::Construye(c, DocumentoListado::Clase(c)));
+    EXPECT_EQ(lineas[4], "       Premios: 6=0 /5=0 /5+C=0 /4=0 /3=1");
+    EXPECT_EQ(lineas[7], "Apuesta 1= 1-5-7-9-12-40 ->3+Complementario");
+
+    // The one bet of a multiple likewise.
+    TConjuntoApuestas m;
+    TTextosConjunto t;
+    ApuestaMultiple::Crea(m, 3, t); // five numbers
+    for (int n : {4, 8, 15, 16, 23})
+        m.Apuestas[0].Marca(n);
+    ASSERT_TRUE(Escrutinio::Escruta(m, TSorteo{{4, 8, 30, 31, 32, 33}, 9}, e));
+    EXPECT_EQ(Escrutinio::TextoAciertosApuesta(m, 0), "Aciertos: 2");
+    ASSERT_TRUE(ApuestaMultiple::AlternaMarca(m, 0, 15, e));
+    ASSERT_TRUE(ApuestaMultiple::AlternaMarca(m, 0, 30, e));
+    EXPECT_EQ(Escrutinio::TextoAciertosApuesta(m, 0), "Aciertos: 3");
+}
+
 TEST(DocumentoListado, LongNameAndLegendAreCut)
 {
     TConjuntoApuestas c = Simples(1);
