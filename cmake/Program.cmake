@@ -8,11 +8,12 @@ function(program_core_library name)
   program_precompile(${name}_core ${CORE_PRECOMPILED_HEADERS})
 endfunction()
 
-# Tests: every tests/<subsystem>/*.cpp is a core test linked against the core alone;
-# tests/qt/*.cpp are window tests, run on Qt's offscreen platform.
+# Tests: every tests/<folder>/*.cpp is a core test linked against the core alone; the files of
+# any qt/ folder under tests/ (tests/<feature>/qt/, tests/qt/) are window tests, run on Qt's
+# offscreen platform.
 function(program_tests name)
   file(GLOB_RECURSE core_tests CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tests/*.cpp)
-  list(FILTER core_tests EXCLUDE REGEX "/tests/qt/")
+  list(FILTER core_tests EXCLUDE REGEX "/tests/(.*/)?qt/")
   list(FILTER core_tests EXCLUDE REGEX "/tests/fuzz/")
   list(FILTER core_tests EXCLUDE REGEX "/tests/xserver/") # tests that need a real X server
   if(core_tests AND CORE_TESTS)
@@ -26,7 +27,8 @@ function(program_tests name)
       PROPERTIES LABELS core)
   endif()
   if(NOT CORE_ONLY AND WINDOW_TESTS)
-    file(GLOB_RECURSE qt_tests CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tests/qt/*.cpp)
+    file(GLOB_RECURSE qt_tests CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tests/*.cpp)
+    list(FILTER qt_tests INCLUDE REGEX "/tests/(.*/)?qt/")
     if(qt_tests)
       add_executable(${name}_qt_tests ${qt_tests} ${PROJECT_SOURCE_DIR}/cmake/qt_test_main.cpp)
       target_link_libraries(${name}_qt_tests PRIVATE ${name}_qt Qt6::Test GTest::gtest GTest::gmock)
