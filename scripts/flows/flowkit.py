@@ -24,12 +24,15 @@ What it gives:
   passed with --data-dir, filled with links to the files of `data_from`).
 - windows(): the program's visible top-level windows as Window(id, title); focused();
   wait_window(title), wait_focus(title), wait_gone(title), wait_count(title, n).
-- key("alt+s"), type("text"), click(x, y) (screen coordinates), click_in(window, x, y):
-  real input through the X test extension (xdotool), into whatever has the focus.
+- key("alt+s"), type("text"), click(x, y) (screen coordinates), click_in(window, x, y),
+  click_node(node): real input through the X test extension (xdotool), into whatever has
+  the focus or lies under the pointer.
 - Accessibility: a11y_windows(), find(role, name), texts(title), states, do_action, press.
 - answers(): the program is alive and its accessibility tree can be read (its event loop
   runs); probe(key, title): a key with a visible effect opens a window, Escape closes it.
 - finish(expected): the end check: only the expected windows remain, the program answers.
+- check(label, action, recover): one of several checks; a failure is noted and the
+  scenario goes on, failing at its end.
 - Every failure raises Failure; run() prints "FAIL: ..." with the windows that were open
   and the tail of the program's standard error, and exits 1 (77 for Skip, 0 for a pass).
 
@@ -82,6 +85,7 @@ class App:
         self.data = os.path.join(self.tmp, "data")
         os.makedirs(self.home)
         os.makedirs(self.data)
+        os.makedirs(os.path.join(self.tmp, "runtime"), mode=0o700)
         if data_from:
             link_folder(data_from, self.data, skip=os.path.basename(program))
         self.args = list(args)
@@ -91,9 +95,11 @@ class App:
                         QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
                         XDG_CONFIG_HOME=os.path.join(self.home, ".config"),
                         XDG_DATA_HOME=os.path.join(self.home, ".local/share"),
-                        XDG_CACHE_HOME=os.path.join(self.home, ".cache"))
+                        XDG_CACHE_HOME=os.path.join(self.home, ".cache"),
+                        XDG_RUNTIME_DIR=os.path.join(self.tmp, "runtime"))
         self.env.update(env or {})
         self.proc = None
+        self.failures = []
         self.stderr_path = os.path.join(self.tmp, "stderr.txt")
 
     # -- the process ------------------------------------------------------------------
@@ -233,7 +239,7 @@ class App:
     def key(self, *combos):
         """Presses keys as xdotool names them ("Return", "alt+s", "ctrl+o", "F1")."""
         for c in combos:
-            _xdotool("key", "--clearmodifiers", c)
+            _xdotool("key", c)
 
     def type(self, text):
         _xdotool("type", "--delay", "8", text)
@@ -244,6 +250,16 @@ class App:
     def click_in(self, window, x, y, button=1):
         gx, gy, _, _ = window.geometry
         self.click(gx + x, gy + y, button)
+
+    def click_node(self, node, button=1, dx=None, dy=None):
+        """Clicks an accessible node where the user sees it: its centre, or (dx, dy) from its
+        top-left corner."""
+        import pyatspi
+        e = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        if e.width <= 0 or e.height <= 0:
+            raise Failure(f"{node.name!r} is not on screen")
+        self.click(e.x + (e.width // 2 if dx is None else dx),
+                   e.y + (e.height // 2 if dy is None else dy), button)
 
     # -- accessibility ----------------------------------------------------------------
     def a11y_app(self, timeout=TIMEOUT):
@@ -258,12 +274,23 @@ class App:
             return None
         return self._until(found, timeout, "the program on the accessibility bus")
 
+    WINDOW_ROLES = ("frame", "dialog", "alert", "window", "file chooser")
+
     def a11y_windows(self):
-        """(role name, name, node) of each top-level window the accessibility tree shows."""
+        """(role name, name, node) of each window the accessibility tree shows: the top-level
+        nodes and the dialogs and message boxes that the tree keeps under them."""
         out = []
-        for w in self.a11y_app():
-            if w is not None:
-                out.append((w.getRoleName(), w.name, w))
+
+        def visit(node, depth):
+            for w in node:
+                if w is None:
+                    continue
+                role = w.getRoleName()
+                if depth == 0 or role in self.WINDOW_ROLES:
+                    out.append((role, w.name, w))
+                if depth < 2:
+                    visit(w, depth + 1)
+        visit(self.a11y_app(), 0)
         return out
 
     def a11y_window(self, title):
@@ -276,10 +303,14 @@ class App:
                       f"(found {[n for _, n, _ in self.a11y_windows()]})")
 
     def nodes(self, title=None):
-        roots = [self.a11y_window(title)] if title is not None else [self.a11y_app()]
+        """Every node of the window `title` (not those of the dialogs the tree keeps under it),
+        or of the whole program."""
+        if title is None:
+            out = []
+            _walk(self.a11y_app(), out)
+            return out
         out = []
-        for r in roots:
-            _walk(r, out)
+        _walk(self.a11y_window(title), out, stop=self.WINDOW_ROLES)
         return out
 
     def find(self, role, name, title=None, timeout=TIMEOUT):
@@ -324,6 +355,19 @@ class App:
                 a.doAction(i)
                 return
         raise Failure(f"{node.name!r} has no action {action!r}")
+
+    # -- several checks in one scenario ------------------------------------------------
+    def check(self, label, action, recover=None):
+        """Runs one check of a scenario that holds several; a failure is noted (the scenario
+        fails at its end) and `recover` brings the program back to a known state."""
+        try:
+            step(label)
+            action()
+        except Failure as e:
+            print(f"  ! {label}: {e}", flush=True)
+            self.failures.append(f"{label}: {e}")
+            if recover and self.alive():
+                recover()
 
     # -- the end checks ---------------------------------------------------------------
     def answers(self, timeout=TIMEOUT):
@@ -370,13 +414,18 @@ def _children(w):
         return []
 
 
-def _walk(node, out, depth=0):
+def _walk(node, out, depth=0, stop=()):
     if node is None or depth > 40:
+        return
+    try:
+        if depth > 0 and stop and node.getRoleName() in stop:
+            return
+    except Exception:
         return
     out.append(node)
     try:
         for c in node:
-            _walk(c, out, depth + 1)
+            _walk(c, out, depth + 1, stop)
     except Exception:
         pass
 
@@ -406,6 +455,11 @@ def link_folder(source, target, skip=None):
             os.symlink(src, os.path.join(target, name))
 
 
+def step(message):
+    """Says what the scenario is doing; the log of a failed run shows how far it went."""
+    print(f"  - {message}", flush=True)
+
+
 def expect(cond, message):
     if not cond:
         raise Failure(message)
@@ -423,6 +477,8 @@ def run(scenario, **app_options):
     try:
         app = App(sys.argv[1], sys.argv[2:], **app_options)
         scenario(app)
+        if app.failures:
+            raise Failure(f"{len(app.failures)} check(s) failed: " + "; ".join(app.failures))
         print(f"PASS: {name} ({time.monotonic() - start:.1f} s)")
         code = 0
     except Skip as e:
