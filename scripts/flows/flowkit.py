@@ -47,6 +47,7 @@ import tempfile
 import time
 
 TIMEOUT = float(os.environ.get("FLOW_TIMEOUT", "10"))
+_START = time.monotonic()
 
 
 class Failure(Exception):
@@ -187,14 +188,14 @@ class App:
         """The title of the program's window that has the keyboard focus, or None."""
         f = self.display.get_input_focus().focus
         ids = {w.id: w.title for w in self.windows()}
-        while f and not isinstance(f, int):
+        for _ in range(8):  # from the focused window up to its top level
+            if f is None or isinstance(f, int) or f.id == self.root.id:
+                return None
             if f.id in ids:
                 return ids[f.id]
             try:
                 f = f.query_tree().parent
             except Exception:
-                return None
-            if f is None or f.id == self.root.id:
                 return None
         return None
 
@@ -245,7 +246,9 @@ class App:
         _xdotool("type", "--delay", "8", text)
 
     def click(self, x, y, button=1):
-        _xdotool("mousemove", "--sync", str(x), str(y), "click", str(button))
+        # No --sync: it waits for a motion that never comes when the pointer is already there;
+        # the server takes the move and the click in order anyway.
+        _xdotool("mousemove", str(x), str(y), "click", str(button))
 
     def click_in(self, window, x, y, button=1):
         gx, gy, _, _ = window.geometry
@@ -274,7 +277,8 @@ class App:
             return None
         return self._until(found, timeout, "the program on the accessibility bus")
 
-    WINDOW_ROLES = ("frame", "dialog", "alert", "window", "file chooser")
+    # Roles of the windows the tree keeps under another window (message boxes, dialogs).
+    WINDOW_ROLES = ("dialog", "alert", "window", "file chooser")
 
     def a11y_windows(self):
         """(role name, name, node) of each window the accessibility tree shows: the top-level
@@ -325,6 +329,18 @@ class App:
                     continue
             return None
         return self._until(found, timeout, f"{role} {_show(name)}")
+
+    def controls(self, title, role="push button"):
+        """{name: node} of the controls with the role in the window, read in one walk (for a
+        dialog whose many buttons a scenario clicks in turn)."""
+        out = {}
+        for n in self.nodes(title):
+            try:
+                if n.getRoleName() == role:
+                    out.setdefault(n.name, n)
+            except Exception:
+                continue
+        return out
 
     def texts(self, title=None):
         """Every name and text the window (or the program) shows, in tree order."""
@@ -457,7 +473,7 @@ def link_folder(source, target, skip=None):
 
 def step(message):
     """Says what the scenario is doing; the log of a failed run shows how far it went."""
-    print(f"  - {message}", flush=True)
+    print(f"  {time.monotonic() - _START:5.1f} s  {message}", flush=True)
 
 
 def expect(cond, message):

@@ -206,3 +206,45 @@ def recupera(app):
             return
         app.key("Escape")
         time.sleep(0.3)
+
+
+def nuevo_tipo(app, tipo):
+    """T, then the kind ("Simple", "Multiple" or "Reducida") chosen with the mouse."""
+    app.key("t")
+    app.wait_window(TIPO)
+    pulsa(app, tipo, TIPO)
+    app.wait_gone(TIPO)
+
+
+def simples(app, n):
+    """A new simple set of n empty bets: T, Simple, n, Return."""
+    step(f"a new simple set of {n} bets")
+    nuevo_tipo(app, "Simple")
+    app.wait_window(NUM_APUESTAS)
+    app.type(str(n))
+    app.key("Return")
+    app.wait_gone(NUM_APUESTAS)
+    app.wait_focus(PRINCIPAL)
+
+
+def marca(app, apuesta, numeros):
+    """Marks the numbers of a bet on the slip on screen: its bet button opens "Elección de
+    Números", a click on each number marks it, Return accepts."""
+    step(f"bet {apuesta}: {'-'.join(map(str, numeros))}")
+    pulsa(app, str(apuesta))
+    app.wait_window(NUMEROS_APUESTA)
+    botones = app.controls(NUMEROS_APUESTA)
+    for n in numeros:
+        app.click_node(botones[str(n)])
+    app.key("Return")
+    app.wait_gone(NUMEROS_APUESTA)
+    app.wait_focus(PRINCIPAL)
+
+
+def dialogo_fichero(app, titulo, ruta):
+    """A file dialog: its name field takes the whole path, Return accepts."""
+    app.wait_window(titulo)
+    app.key("ctrl+a")
+    app.type(ruta)
+    app.key("Return")
+    app.wait_gone(titulo)
