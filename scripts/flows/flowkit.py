@@ -24,9 +24,11 @@ What it gives:
   passed with --data-dir, filled with links to the files of `data_from`).
 - windows(): the program's visible top-level windows as Window(id, title); focused();
   wait_window(title), wait_focus(title), wait_gone(title), wait_count(title, n).
+- activate(title): the window manager gives the window the focus (a click on its title bar).
 - key("alt+s"), type("text"), click(x, y) (screen coordinates), click_in(window, x, y),
   click_node(node): real input through the X test extension (xdotool), into whatever has
   the focus or lies under the pointer.
+- popups(): the visible menus, completion lists and tooltips (not counted as windows).
 - Accessibility: a11y_windows(), find(role, name), texts(title), states, do_action, press.
 - answers(): the program is alive and its accessibility tree can be read (its event loop
   runs); probe(key, title): a key with a visible effect opens a window, Escape closes it.
@@ -167,12 +169,15 @@ class App:
                     out.append(c)
         return out
 
-    def windows(self):
-        """The program's visible top-level windows, oldest first (stacking order)."""
+    def windows(self, popups=False):
+        """The program's visible top-level windows, oldest first (stacking order); with
+        popups=True, its pop-ups instead: menus, completion lists and tooltips (windows the
+        window manager does not manage, which Qt titles with the program's name)."""
         res = []
         for c in self._clients():
             try:
-                if c.get_attributes().map_state != self._X.IsViewable:
+                a = c.get_attributes()
+                if a.map_state != self._X.IsViewable or bool(a.override_redirect) != popups:
                     continue
                 g = c.get_geometry()
                 t = c.translate_coords(self.root, 0, 0)
@@ -180,6 +185,14 @@ class App:
             except Exception:
                 continue
         return res
+
+    def popups(self):
+        return self.windows(popups=True)
+
+    def _menus(self):
+        # Pop-ups that stand for more than a moment: tooltips vanish by themselves, menus
+        # and lists are larger than a line of text.
+        return [p for p in self.popups() if p.geometry[3] > 40]
 
     def titles(self):
         return [w.title for w in self.windows()]
@@ -222,6 +235,13 @@ class App:
             return None
         return self._until(found, timeout, f"window {_show(title)} shown and focused"
                            if focused else f"window {_show(title)} shown")
+
+    def activate(self, title):
+        """Gives the window the focus through the window manager, as a click on its title bar
+        does."""
+        w = self.wait_window(title, focused=False)
+        _xdotool("windowactivate", str(w.id))
+        return self.wait_window(title)
 
     def wait_focus(self, title, timeout=TIMEOUT):
         return self.wait_window(title, timeout, focused=True)
@@ -409,14 +429,16 @@ class App:
         self.wait_count(title, before, timeout)
 
     def finish(self, expected, probe=None):
-        """The end of a scenario: only the windows titled `expected` remain (in any order),
-        the program answers, and a probe (key, title) still opens and closes its window."""
+        """The end of a scenario: only the windows titled `expected` remain (in any order), no
+        menu is open, the program answers, and a probe (key, title) still opens and closes
+        its window."""
         def right():
-            return sorted(self.titles()) == sorted(expected)
+            return sorted(self.titles()) == sorted(expected) and not self._menus()
         try:
             self._until(right, 3, "only the expected windows open")
         except Failure:
-            raise Failure(f"windows left open: {self.titles()}, expected {expected}")
+            raise Failure(f"windows left open: {self.titles()} and {len(self._menus())} "
+                          f"menu(s), expected {expected}")
         self.answers()
         if probe:
             self.probe(*probe)

@@ -15,10 +15,7 @@ def escenario(app):
     simples(app, 2)
     for i, numeros in enumerate(APUESTAS, 1):
         marca(app, i, numeros)
-    step("Grabar como...: the path typed in the save dialog")
-    menu(app, "Archivo", "r")
-    dialogo_fichero(app, GRABAR, ruta)
-    app.wait_focus(PRINCIPAL)
+    graba_como(app, ruta)
     datos_ = lee(ruta)
     expect(len(datos_) == 536 + 6 * 2, f"the file holds the header, the count and two bets "
                                        f"({len(datos_)} bytes)")
@@ -41,13 +38,12 @@ def escenario(app):
     step("Ctrl+S: saved again, the same bytes")
     os.utime(ruta, (0, 0))
     app.key("ctrl+s")
-    app._until(lambda: os.path.getmtime(ruta) > 0, 5, "the file written by Ctrl+S")
+    escrito(app, ruta, 0)
     expect(lee(ruta) == datos_, "Ctrl+S writes the set read back byte for byte")
 
     step("Grabar como... onto the same file: the question; No keeps it")
     os.utime(ruta, (0, 0))
-    menu(app, "Archivo", "r")
-    dialogo_fichero(app, GRABAR, ruta)
+    graba_como(app, ruta, espera=False)
     aviso(app, "El archivo existe, Desea SOBREESCRIBIRLO?", "Escape")
     expect(os.path.getmtime(ruta) == 0 and lee(ruta) == datos_, "the file untouched")
     termina(app)

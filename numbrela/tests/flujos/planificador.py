@@ -67,16 +67,14 @@ def pulsa(app, nombre, ventana=PRINCIPAL):
     app.click_node(boton(app, nombre, ventana))
 
 
-def menu(app, menu_, letra):
-    """Opens a menu of the menu bar with the mouse and chooses an item by its letter."""
+def menu(app, menu_, *teclas):
+    """Opens a menu of the menu bar with the mouse and chooses an item by its letter (more
+    keys for a submenu); returns once every menu has closed."""
     app.click_node(app.find("menu item", menu_, PRINCIPAL))
-    app._until(lambda: any(r == "popup menu" or r == "menu" for r, _, _ in _emergentes(app)) or
-               True, 1, "the menu")
-    app.key(letra)
-
-
-def _emergentes(app):
-    return app.a11y_windows()
+    app._until(lambda: app.popups(), 5, f"the menu {menu_!r} open")
+    for t in teclas:
+        app.key(t)
+    app._until(lambda: not app.popups(), 5, f"the menu {menu_!r} closed")
 
 
 def textos(app, ventana=PRINCIPAL):
@@ -244,7 +242,95 @@ def marca(app, apuesta, numeros):
 def dialogo_fichero(app, titulo, ruta):
     """A file dialog: its name field takes the whole path, Return accepts."""
     app.wait_window(titulo)
+    campo = app.find("text", "File name:", titulo)
+    app._until(lambda: app.state(campo, "focused"), 5, "the file name field focused")
     app.key("ctrl+a")
     app.type(ruta)
+    texto = campo.queryText()
+    app._until(lambda: texto.getText(0, -1) == ruta, 5,
+               f"the path typed in the name field (it reads {texto.getText(0, -1)!r})")
     app.key("Return")
     app.wait_gone(titulo)
+    # The file dialog's completion list holds the keyboard while the path is typed; when it
+    # lets go after the dialog has closed, the focus can go nowhere, and a user clicks the
+    # main window's title bar.
+    try:
+        app.wait_window(PRINCIPAL, timeout=1.5)
+    except Failure:
+        if app.titles() == [PRINCIPAL]:
+            step("the focus did not come back from the file dialog: the title bar clicked")
+            app.activate(PRINCIPAL)
+
+
+def fecha_y_usuario(app, nombre="Ana Perez"):
+    """The draw date (15 March 2026) and a user (7 October 1970) given through the Azarix
+    menu, as filling requires."""
+    step("draw date through Azarix > Fecha de Sorteo...")
+    menu(app, "Azarix", "f")
+    app.wait_window(ATENCION)
+    app.type("15")
+    app.key("Tab")
+    app.type("mar")
+    app.key("Tab")
+    app.type("2026")
+    app.key("Return")
+    app.wait_gone(ATENCION)
+    step("user through Azarix > Datos del usuario...")
+    menu(app, "Azarix", "d")
+    rellena_usuario(app, nombre)
+    app.key("Return")
+    app.wait_gone(USUARIO)
+    app.wait_focus(PRINCIPAL)
+
+
+def rellena_usuario(app, nombre):
+    """Fills the user dialog: the name, day 7, October (choosing the month moves to the
+    year), 1970."""
+    app.wait_window(USUARIO)
+    app.type(nombre)
+    app.key("Tab")
+    app.type("7")
+    app.key("Tab")
+    app.type("o")
+    app.type("1970")
+
+
+def apuestas_del_fichero(contenido):
+    """The bets of a simple set's file, as lists of numbers."""
+    import struct
+    n = struct.unpack_from("<i", contenido, 532)[0]
+    return [list(contenido[536 + 6 * i:542 + 6 * i]) for i in range(n)]
+
+
+def fichero_simple(apuestas, nombre="Flujo"):
+    import struct
+    h = cabecera(1, nombre, total=len(apuestas),
+                 leyenda=f"Tipo de Primitiva: Simple de {len(apuestas)} apuestas")
+    return h + struct.pack("<i", len(apuestas)) + b"".join(bytes(sorted(a)) for a in apuestas)
+
+
+def abre(app, ruta):
+    """Ctrl+O and the path typed in the open dialog."""
+    step(f"Ctrl+O {os.path.basename(ruta)}")
+    app.key("ctrl+o")
+    dialogo_fichero(app, ABRIR, ruta)
+
+
+def graba_como(app, ruta, espera=True):
+    """Grabar como... with the path typed; by default waits until the file is written (the
+    window manager gives the focus back before the program has written it)."""
+    step(f"Grabar como... {os.path.basename(ruta)}")
+    antes = os.stat(ruta).st_mtime_ns if os.path.exists(ruta) else None
+    menu(app, "Archivo", "r")
+    dialogo_fichero(app, GRABAR, ruta)
+    if espera:
+        escrito(app, ruta, antes)
+
+
+def escrito(app, ruta, antes=None):
+    """Waits until `ruta` is written anew (its time differs from `antes`) and no message
+    stands."""
+    app._until(lambda: os.path.exists(ruta) and os.stat(ruta).st_mtime_ns != antes
+               and os.path.getsize(ruta) > 0, 5, f"{os.path.basename(ruta)} written")
+    app.wait_focus(PRINCIPAL)
+    expect(app.titles() == [PRINCIPAL], f"no message after saving: {app.titles()}")

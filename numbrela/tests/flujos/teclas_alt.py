@@ -5,8 +5,8 @@ from planificador import *
 
 
 def menu_abierto(app):
-    """A pull-down menu is up: a visible window of the program without a title."""
-    return "" in app.titles()
+    """A pull-down menu is up."""
+    return bool(app.popups())
 
 
 def abre_y_cierra(app, combo, ventana, texto=None):
