@@ -240,7 +240,10 @@ class App:
         """Gives the window the focus through the window manager, as a click on its title bar
         does."""
         w = self.wait_window(title, focused=False)
-        _xdotool("windowactivate", str(w.id))
+        try:
+            _xdotool("windowactivate", str(w.id))
+        except Failure:  # a manager that does not take requests: the focus set directly
+            _xdotool("windowfocus", str(w.id))
         return self.wait_window(title)
 
     def wait_focus(self, title, timeout=TIMEOUT):
