@@ -531,6 +531,11 @@ def run(scenario, **app_options):
         if app is not None:
             try:
                 print(f"  windows open: {app.titles()}; focused: {app.focused()!r}")
+                for role, _, node in app.a11y_windows():
+                    if role == "alert":
+                        out = []
+                        _walk(node, out)
+                        print(f"  message box: {[n.name for n in out if n.name]}")
             except Exception:
                 pass
             print(f"  program {'alive' if app.alive() else 'ended'}; standard error, last "
