@@ -3,6 +3,19 @@ it; Ayuda > Ayuda en línea... opens it again."""
 from planificador import *
 
 
+def cierra_con_alt_f4(app):
+    # The window manager takes its close key once it counts the window as active, which
+    # can lag behind the keyboard focus on a busy machine: the key is pressed again then.
+    for intento in range(3):
+        app.key("alt+F4")
+        try:
+            app.wait_gone(AYUDA, timeout=2)
+            return
+        except Failure:
+            if intento == 2:
+                raise
+
+
 def escenario(app):
     arranca(app)
     for abre_ayuda in (lambda: app.key("F1"), lambda: menu(app, "Ayuda", "a")):
@@ -10,8 +23,7 @@ def escenario(app):
         app.wait_window(AYUDA)
         pagina = " ".join(app.texts(AYUDA))
         expect("Contenido" in pagina, f"the help's contents: {pagina[:200]!r}")
-        app.key("alt+F4")
-        app.wait_gone(AYUDA)
+        cierra_con_alt_f4(app)
         app.wait_focus(PRINCIPAL)
     termina(app)
 

@@ -12,7 +12,7 @@ def menu_abierto(app):
 def abre_y_cierra(app, combo, ventana, texto=None):
     def accion():
         app.key(combo)
-        app.wait_window(ventana, timeout=4)
+        app.wait_window(ventana, timeout=2)
         if texto:
             expect(texto in app.texts(ventana), f"{ventana}: {app.texts(ventana)}")
         app.key("Escape")
@@ -24,10 +24,10 @@ def abre_y_cierra(app, combo, ventana, texto=None):
 def f10(app):
     app.key("F10")
     app.key("Down")
-    app._until(lambda: menu_abierto(app), 4, "a menu opened from F10 and Down")
+    app._until(lambda: menu_abierto(app), 2, "a menu opened from F10 and Down")
     app.key("Escape")
     app.key("Escape")
-    app._until(lambda: not menu_abierto(app), 4, "the menu closed")
+    app._until(lambda: not menu_abierto(app), 2, "the menu closed")
     app.wait_focus(PRINCIPAL)
 
 
