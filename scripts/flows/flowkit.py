@@ -82,7 +82,7 @@ class App:
         self.display = display.Display()
         self.root = self.display.screen().root
         self.atom = self.display.intern_atom
-        self.program = program
+        self.program = os.path.abspath(program)
         self.tmp = tempfile.mkdtemp(prefix="flow-")
         self.home = os.path.join(self.tmp, "home")
         self.data = os.path.join(self.tmp, "data")
@@ -248,6 +248,8 @@ class App:
 
     def wait_focus(self, title, timeout=TIMEOUT):
         return self.wait_window(title, timeout, focused=True)
+
+    wait_for_window = wait_window
 
     def wait_count(self, title, n, timeout=TIMEOUT):
         """Waits until exactly n visible windows carry the title (message boxes often share
