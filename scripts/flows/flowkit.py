@@ -7,19 +7,24 @@ keys and clicks, reads windows by their titles and the accessibility tree, and e
 every window it opened closed from the keyboard and the program still answering.
 
     import flowkit
+    from flowkit import expect, step
 
-    def scenario(app):                    # app: a started flowkit.App
-        app.wait_window("Main title")
+    def scenario(app):                     # app: a flowkit.App, not started yet
+        app.start()
+        app.wait_window("Main title")      # shown and focused
+        step("Ctrl+O and the path typed")
         app.key("ctrl+o")
         app.wait_window("Open file")
-        app.type("/some/path\\n")
-        app.expect(app.texts("Main title"), contains="path")
-        app.finish(["Main title"])          # only these windows left, program answering
+        app.type("/some/path")
+        app.key("Return")
+        app.wait_gone("Open file")
+        expect("/some/path" in app.texts("Main title"), "the path shown")
+        app.finish(["Main title"], probe=("F1", "Help"))  # only it left, answering keys
 
     flowkit.run(scenario, data_from="folder")  # argv: PROGRAM [ARGS...]
 
 What it gives:
-- App(program, args): starts the program with QT_QPA_PLATFORM=xcb and the accessibility
+- App(program, args), start(): starts the program with QT_QPA_PLATFORM=xcb and the accessibility
   bridge always on, in a temporary folder of its own (HOME, XDG folders, and a data folder
   passed with --data-dir, filled with links to the files of `data_from`).
 - windows(): the program's visible top-level windows as Window(id, title); focused();
@@ -29,7 +34,9 @@ What it gives:
   click_node(node): real input through the X test extension (xdotool), into whatever has
   the focus or lies under the pointer.
 - popups(): the visible menus, completion lists and tooltips (not counted as windows).
-- Accessibility: a11y_windows(), find(role, name), texts(title), states, do_action, press.
+- Accessibility: a11y_windows(), find(role, name, title), controls(title), texts(title),
+  state(node, "enabled"|"checked"|"focused"|...), do_action(node).
+- until(condition, timeout, what), step(message), expect(condition, message).
 - answers(): the program is alive and its accessibility tree can be read (its event loop
   runs); probe(key, title): a key with a visible effect opens a window, Escape closes it.
 - finish(expected): the end check: only the expected windows remain, the program answers.
@@ -212,7 +219,7 @@ class App:
                 return None
         return None
 
-    def _until(self, cond, timeout, what):
+    def until(self, cond, timeout, what):
         end = time.monotonic() + timeout
         while True:
             r = cond()
@@ -233,7 +240,7 @@ class App:
             if ws and (not focused or _match(title, self.focused() or "\0")):
                 return ws[-1]
             return None
-        return self._until(found, timeout, f"window {_show(title)} shown and focused"
+        return self.until(found, timeout, f"window {_show(title)} shown and focused"
                            if focused else f"window {_show(title)} shown")
 
     def activate(self, title):
@@ -254,11 +261,11 @@ class App:
     def wait_count(self, title, n, timeout=TIMEOUT):
         """Waits until exactly n visible windows carry the title (message boxes often share
         the main window's title)."""
-        self._until(lambda: sum(_match(title, t) for t in self.titles()) == n, timeout,
+        self.until(lambda: sum(_match(title, t) for t in self.titles()) == n, timeout,
                     f"{n} window(s) titled {_show(title)}")
 
     def wait_gone(self, title, timeout=TIMEOUT):
-        self._until(lambda: not any(_match(title, t) for t in self.titles()), timeout,
+        self.until(lambda: not any(_match(title, t) for t in self.titles()), timeout,
                     f"window {_show(title)} closed")
 
     # -- input ------------------------------------------------------------------------
@@ -300,7 +307,7 @@ class App:
                 except Exception:
                     continue
             return None
-        return self._until(found, timeout, "the program on the accessibility bus")
+        return self.until(found, timeout, "the program on the accessibility bus")
 
     # Roles of the windows the tree keeps under another window (message boxes, dialogs).
     WINDOW_ROLES = ("dialog", "alert", "window", "file chooser")
@@ -353,7 +360,7 @@ class App:
                 except Exception:
                     continue
             return None
-        return self._until(found, timeout, f"{role} {_show(name)}")
+        return self.until(found, timeout, f"{role} {_show(name)}")
 
     def controls(self, title, role="push button"):
         """{name: node} of the controls with the role in the window, read in one walk (for a
@@ -417,7 +424,7 @@ class App:
         if not self.alive():
             raise Failure(f"the program has ended (status {self.proc.returncode})")
         try:
-            self._until(lambda: [n for _, n, _ in self.a11y_windows()], timeout,
+            self.until(lambda: [n for _, n, _ in self.a11y_windows()], timeout,
                         "an answer over the accessibility bus")
         except Failure:
             raise
@@ -428,7 +435,7 @@ class App:
         """A key with a visible effect: `key` opens the window `title`, `close` closes it."""
         before = sum(_match(title, t) for t in self.titles())
         self.key(key)
-        self._until(lambda: sum(_match(title, t) for t in self.titles()) > before, timeout,
+        self.until(lambda: sum(_match(title, t) for t in self.titles()) > before, timeout,
                     f"{key} opening {_show(title)} (the program answering keys)")
         self.key(close)
         self.wait_count(title, before, timeout)
@@ -440,14 +447,14 @@ class App:
         def right():
             return sorted(self.titles()) == sorted(expected) and not self._menus()
         try:
-            self._until(right, 3, "only the expected windows open")
+            self.until(right, 3, "only the expected windows open")
         except Failure:
             raise Failure(f"windows left open: {self.titles()} and {len(self._menus())} "
                           f"menu(s), expected {expected}")
         self.answers()
         if probe:
             self.probe(*probe)
-            self._until(right, 3, "only the expected windows open after the probe")
+            self.until(right, 3, "only the expected windows open after the probe")
 
 
 def _children(w):

@@ -11,7 +11,7 @@ def escenario(app):
     app.wait_window(BIORRITMO)
     expect("Luis Gomez" in app.texts(BIORRITMO), f"the user's name: {app.texts(BIORRITMO)}")
     mes = app.find("combo box", "Mes", BIORRITMO)
-    app._until(lambda: app.state(mes, "focused"), 5, "the month focused")
+    app.until(lambda: app.state(mes, "focused"), 5, "the month focused")
     step("October 2026, Calcular")
     app.type("o")
     app.key("Tab")

@@ -21,7 +21,7 @@ def escenario(app):
     originales = {r: lee(r) for r in [buena, *danados]}
     arranca(app)
     abre(app, buena)
-    app._until(lambda: "Simple de 2 apuestas" in leyenda(app), 5, "the good set opened")
+    app.until(lambda: "Simple de 2 apuestas" in leyenda(app), 5, "the good set opened")
     for ruta, mensaje in danados.items():
         def comprueba(ruta=ruta, mensaje=mensaje):
             abre(app, ruta)
@@ -33,7 +33,7 @@ def escenario(app):
             app.key("ctrl+s")
             cambiados = lambda: [os.path.basename(r) for r in (buena, ruta)
                                  if lee(r) != originales[r]]
-            app._until(lambda: os.stat(buena).st_mtime_ns != 0 or cambiados(), 5,
+            app.until(lambda: os.stat(buena).st_mtime_ns != 0 or cambiados(), 5,
                        "a file written by Ctrl+S")
             app.wait_focus(PRINCIPAL)
             expect(not cambiados(), f"changed by Ctrl+S: {cambiados()}")

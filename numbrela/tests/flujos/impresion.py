@@ -29,7 +29,7 @@ def escenario(app):
         app.env["CUPS_SERVER"] = cups.socket
         arranca(app)
         abre(app, ruta)
-        app._until(lambda: "Simple de 9 apuestas" in leyenda(app), 5, "the set opened")
+        app.until(lambda: "Simple de 9 apuestas" in leyenda(app), 5, "the set opened")
         step("I: the printing window; Todos los boletos; Imprimir")
         app.key("i")
         app.wait_window(IMPRESION)
@@ -40,7 +40,7 @@ def escenario(app):
         step("the printer dialog: Return prints")
         app.key("Return")
         app.wait_gone(IMPRIMIR)
-        app._until(lambda: len(cups.nuevos()) >= 2, 60,
+        app.until(lambda: len(cups.nuevos()) >= 2, 60,
                    f"two slips in the queue's folder {cups.salida}")
         time.sleep(0.5)  # the last file is complete once its job has ended
         ficheros = cups.nuevos()

@@ -13,7 +13,7 @@ def escenario(app):
     ruta = escribe(os.path.join(app.tmp, "muchas.apu"), fichero_simple(apuestas))
     arranca(app)
     abre(app, ruta)
-    app._until(lambda: "Simple de 3000 apuestas" in leyenda(app), 5, "the set opened")
+    app.until(lambda: "Simple de 3000 apuestas" in leyenda(app), 5, "the set opened")
     step("L: the listing")
     app.key("l")
     app.wait_window(LISTADO, timeout=30)

@@ -26,9 +26,9 @@ def escenario(app):
            f"its numbers: {list(datos_[532:543])}")
     step("Ctrl+N, then Archivo > Abrir de nuevo > the last file")
     app.key("ctrl+n")
-    app._until(lambda: "Simple de 1 apuestas" in leyenda(app), 5, "the new set")
+    app.until(lambda: "Simple de 1 apuestas" in leyenda(app), 5, "the new set")
     menu(app, "Archivo", "b", "Return")
-    app._until(lambda: any(ruta in t for t in app.texts(PRINCIPAL)), 5,
+    app.until(lambda: any(ruta in t for t in app.texts(PRINCIPAL)), 5,
                "the file panel showing the reopened file")
     expect("Múltiple" in leyenda(app) or "ltiple" in leyenda(app), leyenda(app))
     expect(app.state(app.find("menu item", "Grabar", PRINCIPAL), "enabled"),

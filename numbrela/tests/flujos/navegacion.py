@@ -12,7 +12,7 @@ def boleto(app):
 
 
 def espera_boleto(app, n):
-    app._until(lambda: boleto(app) == f"Boleto {n} de 2", 5, f"slip {n} of 2 ({boleto(app)})")
+    app.until(lambda: boleto(app) == f"Boleto {n} de 2", 5, f"slip {n} of 2 ({boleto(app)})")
 
 
 def ir_a(app, texto):
@@ -59,7 +59,7 @@ def escenario(app):
     app.key("Return")
     app.wait_gone("Introducción de nombre")
     app.wait_focus(PRINCIPAL)
-    app._until(lambda: "Semana 12" in app.controls(PRINCIPAL), 5, "the name button renamed")
+    app.until(lambda: "Semana 12" in app.controls(PRINCIPAL), 5, "the name button renamed")
     termina(app)
 
 

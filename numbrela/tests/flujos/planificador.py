@@ -71,14 +71,12 @@ def menu(app, menu_, *teclas):
     """Opens a menu of the menu bar with the mouse and chooses an item by its letter (more
     keys for a submenu); returns once every menu has closed."""
     app.click_node(app.find("menu item", menu_, PRINCIPAL))
-    app._until(lambda: app.popups(), 5, f"the menu {menu_!r} open")
+    app.until(lambda: app.popups(), 5, f"the menu {menu_!r} open")
     for t in teclas:
         app.key(t)
-    app._until(lambda: not app.popups(), 5, f"the menu {menu_!r} closed")
+    app.until(lambda: not app.popups(), 5, f"the menu {menu_!r} closed")
 
 
-def textos(app, ventana=PRINCIPAL):
-    return app.texts(ventana)
 
 
 def texto_que_empieza(app, prefijo, ventana=PRINCIPAL):
@@ -92,9 +90,6 @@ def leyenda(app):
     return texto_que_empieza(app, "Tipo de")
 
 
-def archivo(app):
-    return texto_que_empieza(app, "Archivo: ") if any(
-        t.startswith("Archivo: ") for t in app.texts(PRINCIPAL)) else None
 
 
 def aviso(app, contiene, tecla="Return", timeout=flowkit.TIMEOUT):
@@ -130,8 +125,6 @@ def _textos_nodo(node):
     return res
 
 
-def datos(app):
-    return app.data
 
 
 def ejecuta(escenario):
@@ -243,11 +236,11 @@ def dialogo_fichero(app, titulo, ruta):
     """A file dialog: its name field takes the whole path, Return accepts."""
     app.wait_window(titulo)
     campo = app.find("text", "File name:", titulo)
-    app._until(lambda: app.state(campo, "focused"), 5, "the file name field focused")
+    app.until(lambda: app.state(campo, "focused"), 5, "the file name field focused")
     app.key("ctrl+a")
     app.type(ruta)
     texto = campo.queryText()
-    app._until(lambda: texto.getText(0, -1) == ruta, 5,
+    app.until(lambda: texto.getText(0, -1) == ruta, 5,
                f"the path typed in the name field (it reads {texto.getText(0, -1)!r})")
     app.key("Return")
     app.wait_gone(titulo)
@@ -334,7 +327,7 @@ def graba_como(app, ruta, espera=True):
 def escrito(app, ruta, antes=None):
     """Waits until `ruta` is written anew (its time differs from `antes`) and no message
     stands."""
-    app._until(lambda: os.path.exists(ruta) and os.stat(ruta).st_mtime_ns != antes
+    app.until(lambda: os.path.exists(ruta) and os.stat(ruta).st_mtime_ns != antes
                and os.path.getsize(ruta) > 0, 5, f"{os.path.basename(ruta)} written")
     app.wait_focus(PRINCIPAL)
     expect(app.titles() == [PRINCIPAL], f"no message after saving: {app.titles()}")

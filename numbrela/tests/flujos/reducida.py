@@ -41,9 +41,9 @@ def escenario(app):
            f"a reduced set's file: {len(datos_)} bytes, kind {datos_[101]}")
     expect(list(datos_[210:220]) == NUMEROS, f"its numbers: {list(datos_[210:220])}")
     app.key("ctrl+n")
-    app._until(lambda: "Simple de 1 apuestas" in leyenda(app), 5, "the new set")
+    app.until(lambda: "Simple de 1 apuestas" in leyenda(app), 5, "the new set")
     abre(app, ruta)
-    app._until(lambda: "Reducida de 10 números, al CUATRO" in leyenda(app), 5,
+    app.until(lambda: "Reducida de 10 números, al CUATRO" in leyenda(app), 5,
                "the reopened system's legend")
     termina(app)
 

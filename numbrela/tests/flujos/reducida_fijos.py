@@ -30,7 +30,7 @@ def escenario(app):
             expect(("Abrir" in textos) == (avisos == 1),
                    f"notice {avisos}: 'Abrir...' shown only in the first: {textos[:200]!r}")
             app.key("Return")  # the first one's accept goes on; the second one's accepts
-            app._until(lambda: INFORMACION not in app.titles() or avisos == 1, 5,
+            app.until(lambda: INFORMACION not in app.titles() or avisos == 1, 5,
                        "the notice closed")
             time.sleep(0.2)
             continue

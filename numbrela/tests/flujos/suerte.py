@@ -13,7 +13,7 @@ def escenario(app):
     menu(app, "Suerte", "t")
     app.wait_window(SUERTE)
     barra = app.find("progress bar", "Calculando....", SUERTE)
-    app._until(lambda: not app.state(barra, "showing"), 20, "the countdown over")
+    app.until(lambda: not app.state(barra, "showing"), 20, "the countdown over")
     app.key("Return")
     app.wait_gone(SUERTE)
     app.wait_focus(PRINCIPAL)

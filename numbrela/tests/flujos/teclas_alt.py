@@ -24,10 +24,10 @@ def abre_y_cierra(app, combo, ventana, texto=None):
 def f10(app):
     app.key("F10")
     app.key("Down")
-    app._until(lambda: menu_abierto(app), 2, "a menu opened from F10 and Down")
+    app.until(lambda: menu_abierto(app), 2, "a menu opened from F10 and Down")
     app.key("Escape")
     app.key("Escape")
-    app._until(lambda: not menu_abierto(app), 2, "the menu closed")
+    app.until(lambda: not menu_abierto(app), 2, "the menu closed")
     app.wait_focus(PRINCIPAL)
 
 

@@ -13,7 +13,7 @@ def escenario(app):
     step("the user dialog: name, date, Introducir usuario en base datos, Return")
     rellena_usuario(app, "Ana Perez")
     pulsa(app, "Introducir usuario en base datos", USUARIO)
-    app._until(lambda: os.path.exists(os.path.join(app.data, "USUARIOS.DB")), 5,
+    app.until(lambda: os.path.exists(os.path.join(app.data, "USUARIOS.DB")), 5,
                "USUARIOS.DB written")
     app.wait_focus(USUARIO)
     app.key("Return")
