@@ -1,8 +1,10 @@
-"""Damaged bet files opened from the menu while another set is on screen: a file cut inside
-its header and one cut inside its bets each give the program's message; the set on screen
-stays with its legend, its file and its Save state (Ctrl+S writes that file, not the damaged
-one), and no byte of either file changes."""
+"""Damaged bet files opened from the menu while another set is on screen. A file cut inside
+its header: the program's message, and the set on screen stays with its legend, its file and
+its Save state (Ctrl+S writes that file). A file cut inside its bets: the message, and Save
+is off (only "Grabar como..." saves what was read), so Ctrl+S writes nothing. No byte of the
+damaged files changes."""
 import os
+import time
 
 from planificador import *
 
@@ -12,35 +14,48 @@ BUENAS = [[1, 2, 3, 4, 5, 6], [7, 8, 9, 10, 11, 12]]
 def escenario(app):
     buena = escribe(os.path.join(app.tmp, "buena.apu"), fichero_simple(BUENAS))
     entera = fichero_simple([[13, 14, 15, 16, 17, 18]] * 5, "Danada")
-    danados = {
-        escribe(os.path.join(app.tmp, "cabecera.apu"), entera[:300]):
-            "Se ha producido un error durante la lectura de datos",
-        escribe(os.path.join(app.tmp, "apuestas.apu"), entera[:536 + 6 * 2 + 3]):
-            "Error recobrando apuestas desde disco",
-    }
-    originales = {r: lee(r) for r in [buena, *danados]}
+    cabecera_ = escribe(os.path.join(app.tmp, "cabecera.apu"), entera[:300])
+    apuestas = escribe(os.path.join(app.tmp, "apuestas.apu"), entera[:536 + 6 * 3 + 3])
+    originales = {r: lee(r) for r in (buena, cabecera_, apuestas)}
+
+    def cambiados():
+        return [os.path.basename(r) for r, antes in originales.items() if lee(r) != antes]
+
+    def ctrl_s():
+        step("Ctrl+S")
+        os.utime(buena, (0, 0))
+        app.key("ctrl+s")
+
+    def cortada_en_la_cabecera():
+        abre(app, cabecera_)
+        aviso(app, "Se ha producido un error durante la lectura de datos")
+        app.wait_focus(PRINCIPAL)
+        expect("Simple de 2 apuestas" in leyenda(app), f"the set kept: {leyenda(app)}")
+        panel = [t for t in app.texts(PRINCIPAL) if t.endswith(".apu") or "NINGUNO" in t]
+        ctrl_s()
+        app.until(lambda: os.stat(buena).st_mtime_ns != 0 or cambiados(), 5,
+                  "a file written by Ctrl+S")
+        app.wait_focus(PRINCIPAL)
+        expect(not cambiados(), f"changed by Ctrl+S: {cambiados()}")
+        expect(panel == [buena], f"the file panel shows the set's own file: {panel}")
+
+    def cortada_en_las_apuestas():
+        abre(app, apuestas)
+        aviso(app, "Error recobrando apuestas desde disco")
+        app.wait_focus(PRINCIPAL)
+        ctrl_s()
+        time.sleep(1)
+        expect(not cambiados() and os.stat(buena).st_mtime_ns == 0,
+               f"Ctrl+S wrote nothing: changed {cambiados()}, "
+               f"{'the good file rewritten' if os.stat(buena).st_mtime_ns else ''}")
+        expect(not app.state(app.find("menu item", "Grabar", PRINCIPAL), "enabled"),
+               "Grabar off after a partial read")
+
     arranca(app)
     abre(app, buena)
     app.until(lambda: "Simple de 2 apuestas" in leyenda(app), 5, "the good set opened")
-    for ruta, mensaje in danados.items():
-        def comprueba(ruta=ruta, mensaje=mensaje):
-            abre(app, ruta)
-            aviso(app, mensaje)
-            app.wait_focus(PRINCIPAL)
-            expect("Simple de 2 apuestas" in leyenda(app), f"the set kept: {leyenda(app)}")
-            step("Ctrl+S: the good file written, the damaged one untouched")
-            os.utime(buena, (0, 0))
-            app.key("ctrl+s")
-            cambiados = lambda: [os.path.basename(r) for r in (buena, ruta)
-                                 if lee(r) != originales[r]]
-            app.until(lambda: os.stat(buena).st_mtime_ns != 0 or cambiados(), 5,
-                       "a file written by Ctrl+S")
-            app.wait_focus(PRINCIPAL)
-            expect(not cambiados(), f"changed by Ctrl+S: {cambiados()}")
-            expect(os.stat(buena).st_mtime_ns != 0, "Ctrl+S wrote the good file")
-            panel = [t for t in app.texts(PRINCIPAL) if t.endswith(".apu") or "NINGUNO" in t]
-            expect(panel == [buena], f"the file panel shows the good file: {panel}")
-        app.check(f"opening {os.path.basename(ruta)}", comprueba, lambda: recupera(app))
+    app.check("a file cut inside its header", cortada_en_la_cabecera, lambda: recupera(app))
+    app.check("a file cut inside its bets", cortada_en_las_apuestas, lambda: recupera(app))
     termina(app)
 
 

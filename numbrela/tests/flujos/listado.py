@@ -27,7 +27,7 @@ def escenario(app):
         app.key(k)
     app.key("Escape")
     app.wait_gone(PREVIA)
-    vuelve_el_foco(app, LISTADO)
+    app.wait_focus(LISTADO)
     app.key("Escape")
     app.wait_gone(LISTADO)
     app.wait_focus(PRINCIPAL)

@@ -244,19 +244,7 @@ def dialogo_fichero(app, titulo, ruta):
                f"the path typed in the name field (it reads {texto.getText(0, -1)!r})")
     app.key("Return")
     app.wait_gone(titulo)
-    vuelve_el_foco(app, PRINCIPAL)
-
-
-def vuelve_el_foco(app, ventana):
-    """After a window without a keyboard focus hand-back closes (the file dialogs, the print
-    preview), the window manager may leave the focus nowhere; a user then clicks the title
-    bar of the window below. Said in the log when it happens."""
-    try:
-        app.wait_window(ventana, timeout=1.5)
-    except Failure:
-        if app.titles()[-1:] == [ventana] and app.focused() is None:
-            step(f"the focus did not come back to {ventana!r}: its title bar clicked")
-            app.activate(ventana)
+    app.wait_focus(PRINCIPAL)
 
 
 def fecha_y_usuario(app, nombre="Ana Perez"):
