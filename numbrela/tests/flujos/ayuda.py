@@ -1,17 +1,21 @@
 """Help: F1 opens the help at its contents and the window manager's close key (Alt+F4) closes
 it; Ayuda > Ayuda en línea... opens it again."""
+import time
+
 from planificador import *
 
 
 def cierra_con_alt_f4(app):
-    # The window manager takes its close key once it counts the window as active, which
-    # can lag behind the keyboard focus on a busy machine: the key is pressed again then.
+    # The window manager takes its close key for the window it counts as active, which can
+    # lag behind the keyboard focus on a busy machine: the key is pressed again then.
     for intento in range(3):
+        time.sleep(0.3)
         app.key("alt+F4")
         try:
-            app.wait_gone(AYUDA, timeout=2)
+            app.wait_gone(AYUDA, timeout=3)
             return
         except Failure:
+            step(f"Alt+F4 again (windows {app.titles()}, focus {app.focused()!r})")
             if intento == 2:
                 raise
 
