@@ -235,31 +235,15 @@ class App:
     def wait_window(self, title, timeout=TIMEOUT, focused=True):
         """Waits until a window titled `title` (a string, or a compiled regex) is visible and,
         by default, has the keyboard focus; returns it."""
-        since = [None]
-
         def found():
             ws = [w for w in self.windows() if _match(title, w.title)]
             if not ws:
                 return None
             if not focused:
                 return ws[-1]
-            now = self.focused()
-            if _match(title, now or "\0"):
-                return ws[-1]
-            # The window manager can leave the focus nowhere when a window closes (the
-            # client's own focus hand-back comes too late for it); a user clicks the title
-            # bar of the window in front. Only the focus going nowhere is mended so; the
-            # focus on another window of the program stays a failure.
-            if now is None and self.titles()[-1:] == [ws[-1].title]:
-                since[0] = since[0] or time.monotonic()
-                if time.monotonic() - since[0] > 1.5:
-                    step(f"the focus went nowhere: {ws[-1].title!r} given it as a click on "
-                         "its title bar does")
-                    self._give_focus(ws[-1])
-                    since[0] = None
-            else:
-                since[0] = None
-            return None
+            if self.focused() is None and self.titles()[-1:] == [ws[-1].title]:
+                self.focus_somewhere()
+            return ws[-1] if _match(title, self.focused() or "\0") else None
         return self.until(found, timeout, f"window {_show(title)} shown and focused"
                            if focused else f"window {_show(title)} shown")
 
@@ -293,9 +277,28 @@ class App:
 
     # -- input ------------------------------------------------------------------------
     def key(self, *combos):
-        """Presses keys as xdotool names them ("Return", "alt+s", "ctrl+o", "F1")."""
+        """Presses keys as xdotool names them ("Return", "alt+s", "ctrl+o", "F1"), into the
+        window that has the focus (see focus_somewhere)."""
+        self.focus_somewhere()
         for c in combos:
             _xdotool("key", c)
+
+    def focus_somewhere(self):
+        """When the window manager has left the focus nowhere (a window closed and none took
+        the focus back), the program's window in front gets it, as a user's click on its
+        title bar gives it; said in the log. The focus on any window is left alone."""
+        if self.proc is None or self.focused() is not None:
+            return
+        end = time.monotonic() + 1.0
+        while time.monotonic() < end:
+            if self.focused() is not None or not self.windows():
+                return
+            time.sleep(0.05)
+        front = self.windows()[-1]
+        step(f"the focus went nowhere: {front.title!r} given it as a click on its title bar "
+             "does")
+        self._give_focus(front)
+        self.until(lambda: self.focused() is not None, 3, "the focus given back")
 
     def type(self, text):
         _xdotool("type", "--delay", "8", text)
