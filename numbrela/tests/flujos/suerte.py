@@ -1,0 +1,23 @@
+"""Lucky numbers: refused with its message before a user is given; then Suerte > Tus 3
+números counts down, then Return closes the window."""
+from planificador import *
+
+
+def escenario(app):
+    arranca(app)
+    step("Suerte > Tus 3 números without a user: the message")
+    menu(app, "Suerte", "t")
+    aviso(app, "No ha escogido un usuario")
+    fecha_y_usuario(app)
+    step("Suerte > Tus 3 números")
+    menu(app, "Suerte", "t")
+    app.wait_window(SUERTE)
+    barra = app.find("progress bar", "Calculando....", SUERTE)
+    app.until(lambda: not app.state(barra, "showing"), 20, "the countdown over")
+    app.key("Return")
+    app.wait_gone(SUERTE)
+    app.wait_focus(PRINCIPAL)
+    termina(app)
+
+
+ejecuta(escenario)

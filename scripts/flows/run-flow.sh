@@ -1,0 +1,70 @@
+#!/usr/bin/env bash
+# Runs one flow scenario (a Python file using flowkit.py) against a program's own executable
+# in a private X server with a window manager, a private session bus with the accessibility
+# bus, and a tray host when TRAY=1 (WM=0 leaves the window manager out).
+# Usage: run-flow.sh SCENARIO.py PROGRAM [ARGS...]
+# Exit status: the scenario's (0 pass, 1 fail), 77 skipped with a one-line reason when the
+# X server, the buses or a tool cannot start here.
+set -u
+scenario=$1
+shift
+here=$(cd "$(dirname "$0")" && pwd)
+skip() { echo "SKIP: $*"; exit 77; }
+
+py=/usr/bin/python3
+for t in Xvfb dbus-run-session dbus-send xdotool; do
+  command -v "$t" >/dev/null || skip "$t is not installed (scripts/install-deps.sh installs it)"
+done
+launcher=""
+for l in /usr/libexec/at-spi-bus-launcher /usr/lib/at-spi2-core/at-spi-bus-launcher; do
+  [ -x "$l" ] && launcher=$l
+done
+[ -n "$launcher" ] || skip "at-spi-bus-launcher not found (package at-spi2-core)"
+"$py" -c "import pyatspi, Xlib" 2>/dev/null || skip "python3-pyatspi or python3-xlib is not installed"
+wm=${WM:-1}
+[ "$wm" = 1 ] && ! command -v openbox >/dev/null && skip "openbox is not installed"
+[ "${TRAY:-0}" = 1 ] && ! command -v trayer >/dev/null && skip "trayer is not installed"
+
+work=$(mktemp -d /tmp/flow-run-XXXXXX)
+xvfb_pid=
+cleanup() {
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+# A display of our own: Xvfb picks a free number and writes it on the descriptor, so
+# scenarios run side by side without racing for a number.
+exec {display_fd}<> <(:)
+Xvfb -displayfd "$display_fd" -screen 0 1280x800x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+xvfb_pid=$!
+read -r -t 20 -u "$display_fd" display_number || skip "Xvfb did not start: $(tail -n 1 "$work/xvfb.log")"
+export DISPLAY=":$display_number"
+unset WAYLAND_DISPLAY
+
+export launcher here scenario py wm work
+dbus-run-session -- bash -c '
+  "$launcher" --launch-immediately >/dev/null 2>&1 &
+  for i in $(seq 50); do
+    dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
+      org.a11y.Bus.GetAddress >/dev/null 2>&1 && break
+    sleep 0.1
+  done
+  dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
+    org.a11y.Bus.GetAddress >/dev/null 2>&1 || { echo "SKIP: the accessibility bus did not start"; exit 77; }
+  if [ "$wm" = 1 ]; then
+    openbox --sm-disable >"$work/openbox.log" 2>&1 &
+    # The manager is up once it lists what it supports on the root window. Its own messages
+    # (a missing Debian menu file) stay in its log.
+    for i in $(seq 50); do
+      xprop -root _NET_SUPPORTED 2>/dev/null | grep -q _NET_ACTIVE_WINDOW && break
+      sleep 0.1
+    done
+  fi
+  if [ "${TRAY:-0}" = 1 ]; then
+    trayer --edge top --align right --widthtype pixel --width 120 --height 24 \
+      >"$work/trayer.log" 2>&1 &
+    sleep 0.5
+  fi
+  PYTHONDONTWRITEBYTECODE=1 PYTHONPATH="$here${PYTHONPATH:+:$PYTHONPATH}" "$py" "$scenario" "$@" 2>&1' run-flow "$@" \
+  2>"$work/dbus.log"
