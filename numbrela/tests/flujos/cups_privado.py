@@ -1,6 +1,7 @@
 """A print server of the scenario's own: cupsd with a private configuration folder and socket
 and one cups-pdf queue, NumbrelaPDF, the default. The program reaches it through
 CUPS_SERVER; cups-pdf writes each job as a PDF into the PDF folder of the job's owner."""
+import fcntl
 import os
 import pwd
 import shutil
@@ -24,6 +25,10 @@ def _programa(nombre):
 class ServidorCups:
     def __enter__(self):
         cupsd, lpadmin = _programa("cupsd"), _programa("lpadmin")
+        # Every queue's files land in the one PDF folder of the job's owner: the window
+        # tests and scenarios that print through a queue take turns on this lock.
+        self.turno = open("/tmp/numbrela-cups-pdf.lock", "a")
+        fcntl.flock(self.turno, fcntl.LOCK_EX)
         if not os.path.exists("/usr/lib/cups/backend/cups-pdf") or not os.path.exists(PPD):
             raise Skip("printer-driver-cups-pdf is not installed")
         self.d = d = tempfile.mkdtemp(prefix="cups-")
@@ -88,3 +93,4 @@ class ServidorCups:
         for f in self.nuevos("") if hasattr(self, "salida") else []:
             os.remove(os.path.join(self.salida, f))
         shutil.rmtree(self.d, ignore_errors=True)
+        self.turno.close()
