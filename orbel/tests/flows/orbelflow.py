@@ -1,0 +1,251 @@
+"""What every flow scenario of the world clock shares: starting it with a settings folder of
+its own, its window titles, the options sheet and its pages, the clock listing of the same
+settings, and the end checks. The scenarios run under scripts/flows/run-flow.sh with the
+program's executable as their argument."""
+import datetime
+import os
+import re
+import subprocess
+import time
+from zoneinfo import ZoneInfo
+
+import flowkit
+from flowkit import Failure, expect
+
+
+def title(text):
+    """A window title as the program sets it; the X title may carry the application's name
+    after a dash, which the desktop adds."""
+    return re.compile("^" + re.escape(text) + "(?: \u2014 Orbel)?$")
+
+
+CLOCKS = re.compile(r"^Orbel - \S")  # "Orbel - " and today's date
+OPTIONS = title("Options")
+CONVERT = title("Convert")
+TIME_IN_ZONE = title("Time in Zone")
+HELP = re.compile(r"^Orbel Help")
+PAGES = ["Clocks", "View", "Style", "Adjust Time", "TZI"]
+# The probe of a program that answers: T opens Time in Zone, Escape closes it.
+PROBE = ("t", TIME_IN_ZONE)
+# Dates and times in one known locale: the scenarios compare texts.
+ENV = {"LANG": "C.UTF-8", "LC_ALL": "C.UTF-8", "TZ": "UTC"}
+
+
+def app_options(**more):
+    return dict(env=dict(ENV, **more.pop("env", {})), **more)
+
+
+def start(app, *args):
+    """Starts the world clock; its clock window is shown and has the focus."""
+    app.start(args)
+    return app.wait_window(CLOCKS)
+
+
+def clock_title(app):
+    for t in app.titles():
+        if CLOCKS.search(t):
+            return t
+    raise Failure(f"the clock window is not shown: {app.titles()}")
+
+
+def finish(app):
+    """The end of a scenario that leaves the program running: only the clock window left,
+    the program answering keys."""
+    app.finish([clock_title(app)], probe=PROBE)
+
+
+def close(app):
+    """Alt+F4 in the clock window ends the program with status 0."""
+    app.wait_focus(CLOCKS)
+    app.key("alt+F4")
+    app.wait_exit(status=0)
+
+
+def terminate(app):
+    """SIGTERM, as a session's end sends it: the program ends with status 0."""
+    app.proc.terminate()
+    app.wait_exit(status=0)
+
+
+def clock_listing(app):
+    """`orbel --clocks` on the same settings: [(name, "YYYY-MM-DD HH:MM:SS")]."""
+    r = subprocess.run([app.program, "--data-dir", app.data, "--clocks"], env=app.env,
+                       cwd=app.home, capture_output=True, text=True, timeout=10)
+    expect(r.returncode == 0, f"orbel --clocks ended with {r.returncode}: {r.stderr.strip()}")
+    return [tuple(line.split("\t")) for line in r.stdout.splitlines() if line]
+
+
+def zone_item(key):
+    """A zone as the zone pickers show it: the standard offset and the key."""
+    jan = datetime.datetime(2026, 1, 15, 12, tzinfo=ZoneInfo(key)).utcoffset()
+    jul = datetime.datetime(2026, 7, 15, 12, tzinfo=ZoneInfo(key)).utcoffset()
+    # Standard time is the smaller offset (true north and south of the equator).
+    minutes = int(min(jan, jul).total_seconds()) // 60
+    sign = "+" if minutes >= 0 else "-"
+    return f"(UTC{sign}{abs(minutes) // 60:02d}:{abs(minutes) % 60:02d}) {key}"
+
+
+def choose(app, item):
+    """Chooses `item` in the drop-down list that has the focus as a user does with the
+    keyboard: its first characters up to the first blank, then Down until it shows."""
+    time.sleep(0.5)  # what was typed before no longer counts as a prefix
+    app.type(item.split(" ")[0])  # a blank would open the list
+    for _ in range(40):
+        if _focused_combo(app) == item:
+            return
+        app.key("Down")
+    raise Failure(f"{item!r} could not be chosen: the list shows {_focused_combo(app)!r}")
+
+
+def nodes(app, window):
+    """The nodes of `window` in tree order, without the items of drop-down lists (the zone
+    pickers hold some 400 each, and reading them costs a second)."""
+    out = []
+
+    def walk(node, depth):
+        if node is None or depth > 30:
+            return
+        out.append(node)
+        try:
+            if node.getRoleName() == "combo box":
+                return
+            for c in node:
+                walk(c, depth + 1)
+        except Exception:
+            pass
+    walk(app.a11y_window(window), 0)
+    return out
+
+
+def find(app, role, name, window, timeout=flowkit.TIMEOUT):
+    """The first node of `window` with the role and the name (string or regex)."""
+    def found():
+        for n in nodes(app, window):
+            try:
+                if n.getRoleName() == role and flowkit._match(name, n.name):
+                    return n
+            except Exception:
+                continue
+        return None
+    return app._until(found, timeout, f"{role} {flowkit._show(name)} in {flowkit._show(window)}")
+
+
+def field(app, name, window):
+    """The text of the field named `name` in `window`."""
+    node = find(app, "text", name, window)
+    t = node.queryText()
+    return t.getText(0, t.characterCount)
+
+
+def wait_field(app, name, window, pattern, timeout=flowkit.TIMEOUT):
+    """Waits until the field's text matches the regex `pattern`; returns the text."""
+    rx = re.compile(pattern)
+    last = [None]
+
+    def matches():
+        last[0] = field(app, name, window)
+        return rx.search(last[0]) is not None
+    try:
+        app._until(matches, timeout, f"field {name!r} matching /{pattern}/")
+    except Failure:
+        raise Failure(f"field {name!r} of {window!r} reads {last[0]!r}, expected /{pattern}/")
+    return last[0]
+
+
+def checked(app, role, name, window):
+    return app.state(find(app, role, name, window), "checked")
+
+
+def enabled(app, role, name, window):
+    return app.state(find(app, role, name, window), "enabled")
+
+
+def open_options(app, page="Clocks"):
+    """O in the clock window opens the options sheet; Ctrl+Tab turns to `page`."""
+    app.wait_focus(CLOCKS)
+    app.key("o")
+    app.wait_window(OPTIONS)
+    return turn_to(app, page)
+
+
+def current_page(app):
+    return find(app, "page tab list", re.compile("."), "Options").name
+
+
+def turn_to(app, page):
+    for _ in range(len(PAGES)):
+        if current_page(app) == page:
+            return
+        app.key("ctrl+Tab")
+        app._until(lambda: current_page(app) != "", 2, "the next page")
+        time.sleep(0.1)
+    expect(current_page(app) == page, f"the sheet shows {current_page(app)!r}, not {page!r}")
+
+
+def type_text(app, text, name, window):
+    """Types `text` into the field named `name` that has the focus and checks it arrived:
+    characters outside the keyboard's map reach the program only when typed slowly."""
+    for _ in range(3):
+        app.key("ctrl+a")
+        subprocess.run(["xdotool", "type", "--delay", "60" if text.isascii() else "120", text],
+                       check=True)
+        try:
+            app._until(lambda: field(app, name, window) == text, 2, f"{text!r} typed")
+            return
+        except Failure:
+            continue
+    raise Failure(f"{name!r} reads {field(app, name, window)!r} after typing {text!r}")
+
+
+def clock_lines(app):
+    return [n.name for n in find(app, "list", "Clocks", "Options")]
+
+
+def add_clock(app, zone, name):
+    """On the Clocks page of the open sheet: Add, choose the zone, type the title."""
+    expect(current_page(app) == "Clocks", "the sheet is not on its Clocks page")
+    before = len(clock_lines(app))
+    app.key("alt+d")
+    app._until(lambda: len(clock_lines(app)) > before, flowkit.TIMEOUT,
+               "a new line in the clock list")
+    # Add puts the focus into the zone picker.
+    app._until(lambda: app.state(find(app, "combo box", re.compile(""), "Options"), "focused")
+               or _focused_combo(app), 3, "the focus in the zone picker")
+    choose(app, zone_item(zone))
+    app.key("alt+t")
+    type_text(app, name, "Title", "Options")
+
+
+def _focused_combo(app):
+    for n in nodes(app, "Options"):
+        try:
+            if n.getRoleName() == "combo box" and app.state(n, "focused"):
+                return n.name or ""
+        except Exception:
+            continue
+    return ""
+
+
+def texts_of(node):
+    out = []
+    stack = [node]
+    while stack:
+        n = stack.pop(0)
+        try:
+            if n.name:
+                out.append(n.name)
+            t = n.queryText()
+            s = t.getText(0, t.characterCount)
+            if s and s != n.name:
+                out.append(s)
+        except Exception:
+            pass
+        try:
+            stack.extend(c for c in n if c is not None)
+        except Exception:
+            pass
+    return out
+
+
+def now_in(key):
+    return datetime.datetime.now(ZoneInfo(key))
