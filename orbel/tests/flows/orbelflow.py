@@ -67,6 +67,13 @@ def terminate(app):
     app.wait_exit(status=0)
 
 
+def double_click(app, window, x, y):
+    """Two clicks of the left button at (x, y) in `window`, as close as a user's."""
+    gx, gy, _, _ = window.geometry
+    subprocess.run(["xdotool", "mousemove", "--sync", str(gx + x), str(gy + y),
+                    "click", "--repeat", "2", "--delay", "80", "1"], check=True)
+
+
 def clock_listing(app):
     """`orbel --clocks` on the same settings: [(name, "YYYY-MM-DD HH:MM:SS")]."""
     r = subprocess.run([app.program, "--data-dir", app.data, "--clocks"], env=app.env,
@@ -85,16 +92,17 @@ def zone_item(key):
     return f"(UTC{sign}{abs(minutes) // 60:02d}:{abs(minutes) % 60:02d}) {key}"
 
 
-def choose(app, item):
+def choose(app, item, window="Options"):
     """Chooses `item` in the drop-down list that has the focus as a user does with the
     keyboard: its first characters up to the first blank, then Down until it shows."""
     time.sleep(0.5)  # what was typed before no longer counts as a prefix
     app.type(item.split(" ")[0])  # a blank would open the list
     for _ in range(40):
-        if _focused_combo(app) == item:
+        if focused_combo(app, window) == item:
             return
         app.key("Down")
-    raise Failure(f"{item!r} could not be chosen: the list shows {_focused_combo(app)!r}")
+    raise Failure(f"{item!r} could not be chosen: the list shows "
+                  f"{focused_combo(app, window)!r}")
 
 
 def nodes(app, window):
@@ -210,14 +218,15 @@ def add_clock(app, zone, name):
                "a new line in the clock list")
     # Add puts the focus into the zone picker.
     app._until(lambda: app.state(find(app, "combo box", re.compile(""), "Options"), "focused")
-               or _focused_combo(app), 3, "the focus in the zone picker")
+               or focused_combo(app), 3, "the focus in the zone picker")
     choose(app, zone_item(zone))
     app.key("alt+t")
     type_text(app, name, "Title", "Options")
 
 
-def _focused_combo(app):
-    for n in nodes(app, "Options"):
+def focused_combo(app, window="Options"):
+    """The text of the drop-down list of `window` that has the focus, or ""."""
+    for n in nodes(app, window):
         try:
             if n.getRoleName() == "combo box" and app.state(n, "focused"):
                 return n.name or ""
@@ -249,3 +258,10 @@ def texts_of(node):
 
 def now_in(key):
     return datetime.datetime.now(ZoneInfo(key))
+
+
+def shows_time(text, when):
+    """The text holds the hour and minute of `when` (or of the minute before, which a slow
+    machine may still show) and its year."""
+    minutes = [when, when - datetime.timedelta(minutes=1)]
+    return str(when.year) in text and any(f"{m:%H:%M}" in text for m in minutes)
