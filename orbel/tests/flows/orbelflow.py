@@ -2,10 +2,12 @@
 its own, its window titles, the options sheet and its pages, the clock listing of the same
 settings, and the end checks. The scenarios run under scripts/flows/run-flow.sh with the
 program's executable as their argument."""
+import atexit
 import datetime
 import os
 import re
 import subprocess
+import sys
 import time
 from zoneinfo import ZoneInfo
 
@@ -36,9 +38,16 @@ def app_options(**more):
 
 
 def start(app, *args):
-    """Starts the world clock; its clock window is shown and has the focus."""
+    """Starts the world clock; its clock window is shown and has the focus (the window
+    manager gives it; on a busy machine it may not, and the user clicks the window)."""
     app.start(args)
-    return app.wait_window(CLOCKS)
+    window = app.wait_window(CLOCKS, focused=False)
+    try:
+        return app.wait_focus(CLOCKS, timeout=3)
+    except Failure:
+        x, y, w, h = window.geometry
+        click(app, x + w // 2, y + h // 2)
+        return app.wait_focus(CLOCKS)
 
 
 def clock_title(app):
@@ -67,11 +76,36 @@ def terminate(app):
     app.wait_exit(status=0)
 
 
+def click(app, x, y, repeat=1):
+    """Clicks the left button at (x, y) on the screen (twice, as close as a user's, with
+    repeat=2). The pointer is moved only when it is elsewhere: xdotool's --sync waits for a
+    motion, and a motion to where the pointer already is never comes."""
+    where = subprocess.run(["xdotool", "getmouselocation", "--shell"], capture_output=True,
+                           text=True).stdout
+    at = dict(line.split("=", 1) for line in where.split() if "=" in line)
+    if (at.get("X"), at.get("Y")) != (str(x), str(y)):
+        subprocess.run(["xdotool", "mousemove", "--sync", str(x), str(y)], check=True)
+    subprocess.run(["xdotool", "click", "--repeat", str(repeat), "--delay", "80", "1"],
+                   check=True)
+
+
 def double_click(app, window, x, y):
-    """Two clicks of the left button at (x, y) in `window`, as close as a user's."""
+    """A double-click at (x, y) in `window`."""
     gx, gy, _, _ = window.geometry
-    subprocess.run(["xdotool", "mousemove", "--sync", str(gx + x), str(gy + y),
-                    "click", "--repeat", "2", "--delay", "80", "1"], check=True)
+    click(app, gx + x, gy + y, repeat=2)
+
+
+def click_node(app, node):
+    """Clicks an accessible node at its centre, where the user sees it."""
+    import pyatspi
+    e = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    expect(e.width > 0 and e.height > 0, f"{node.name!r} is not on the screen")
+    click(app, e.x + e.width // 2, e.y + e.height // 2)
+
+
+def press(app, name, window):
+    """Clicks the push button named `name` in `window`."""
+    click_node(app, find(app, "push button", name, window))
 
 
 def clock_listing(app):
@@ -80,6 +114,29 @@ def clock_listing(app):
                        cwd=app.home, capture_output=True, text=True, timeout=10)
     expect(r.returncode == 0, f"orbel --clocks ended with {r.returncode}: {r.stderr.strip()}")
     return [tuple(line.split("\t")) for line in r.stdout.splitlines() if line]
+
+
+TOOLS = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tools")
+
+
+def time_server(*args):
+    """A Time Protocol server on 127.0.0.1 (tests/tools/loopback_time_server.py with `args`);
+    returns its port. It is stopped when the scenario ends."""
+    proc = subprocess.Popen([sys.executable, os.path.join(TOOLS, "loopback_time_server.py"),
+                             *args], stdout=subprocess.PIPE, text=True)
+    atexit.register(_stop, proc)
+    line = proc.stdout.readline().strip()
+    expect(line.isdigit(), f"the loopback time server did not start: {line!r}")
+    return int(line)
+
+
+def _stop(proc):
+    if proc.poll() is None:
+        proc.terminate()
+        try:
+            proc.wait(3)
+        except subprocess.TimeoutExpired:
+            proc.kill()
 
 
 def zone_item(key):
@@ -110,15 +167,16 @@ def nodes(app, window):
     pickers hold some 400 each, and reading them costs a second)."""
     out = []
 
-    def walk(node, depth):
+    def walk(node, depth, in_combo=False):
         if node is None or depth > 30:
             return
         out.append(node)
         try:
-            if node.getRoleName() == "combo box":
+            role = node.getRoleName()
+            if in_combo and role == "list":
                 return
             for c in node:
-                walk(c, depth + 1)
+                walk(c, depth + 1, role == "combo box")
         except Exception:
             pass
     walk(app.a11y_window(window), 0)
@@ -190,19 +248,32 @@ def turn_to(app, page):
     expect(current_page(app) == page, f"the sheet shows {current_page(app)!r}, not {page!r}")
 
 
-def type_text(app, text, name, window):
-    """Types `text` into the field named `name` that has the focus and checks it arrived:
-    characters outside the keyboard's map reach the program only when typed slowly."""
+def focused_text(app, window):
+    """The text of the field of `window` that has the focus (None when no field has it)."""
+    for n in nodes(app, window):
+        try:
+            if n.getRoleName() == "text" and app.state(n, "focused"):
+                t = n.queryText()
+                return t.getText(0, t.characterCount)
+        except Exception:
+            continue
+    return None
+
+
+def type_text(app, text, window):
+    """Types `text` into the field of `window` that has the focus, in place of what it held,
+    and checks it arrived: characters outside the keyboard's map reach the program only when
+    typed slowly, and then not always."""
     for _ in range(3):
         app.key("ctrl+a")
-        subprocess.run(["xdotool", "type", "--delay", "60" if text.isascii() else "120", text],
+        subprocess.run(["xdotool", "type", "--delay", "30" if text.isascii() else "120", text],
                        check=True)
         try:
-            app._until(lambda: field(app, name, window) == text, 2, f"{text!r} typed")
+            app._until(lambda: focused_text(app, window) == text, 2, f"{text!r} typed")
             return
         except Failure:
             continue
-    raise Failure(f"{name!r} reads {field(app, name, window)!r} after typing {text!r}")
+    raise Failure(f"the field reads {focused_text(app, window)!r} after typing {text!r}")
 
 
 def clock_lines(app):
@@ -221,7 +292,7 @@ def add_clock(app, zone, name):
                or focused_combo(app), 3, "the focus in the zone picker")
     choose(app, zone_item(zone))
     app.key("alt+t")
-    type_text(app, name, "Title", "Options")
+    type_text(app, name, "Options")
 
 
 def focused_combo(app, window="Options"):
@@ -233,6 +304,22 @@ def focused_combo(app, window="Options"):
         except Exception:
             continue
     return ""
+
+
+def message(app, title, key="Return"):
+    """A message box titled `title` (as the window it belongs to) is in front; `key` closes
+    it. Returns its text."""
+    app.wait_count(title if isinstance(title, re.Pattern) else globals()["title"](title), 2)
+    node = None
+    for role, name, n in reversed(app.a11y_windows()):
+        if role == "alert" and name == title:
+            node = n
+            break
+    expect(node is not None, f"no message box in the accessibility tree: {app.a11y_windows()}")
+    text = " ".join(texts_of(node))
+    app.key(key)
+    app.wait_count(globals()["title"](title), 1)
+    return text
 
 
 def texts_of(node):
