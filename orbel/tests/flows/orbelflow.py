@@ -76,23 +76,20 @@ def terminate(app):
     app.wait_exit(status=0)
 
 
-def click(app, x, y, repeat=1):
-    """Clicks the left button at (x, y) on the screen (twice, as close as a user's, with
-    repeat=2). The pointer is moved only when it is elsewhere: xdotool's --sync waits for a
-    motion, and a motion to where the pointer already is never comes."""
+def point(x, y):
+    """Moves the pointer to (x, y) on the screen, unless it is there already: xdotool's
+    --sync waits for a motion, and a motion to where the pointer is never comes."""
     where = subprocess.run(["xdotool", "getmouselocation", "--shell"], capture_output=True,
                            text=True).stdout
     at = dict(line.split("=", 1) for line in where.split() if "=" in line)
     if (at.get("X"), at.get("Y")) != (str(x), str(y)):
         subprocess.run(["xdotool", "mousemove", "--sync", str(x), str(y)], check=True)
-    subprocess.run(["xdotool", "click", "--repeat", str(repeat), "--delay", "80", "1"],
-                   check=True)
 
 
-def double_click(app, window, x, y):
-    """A double-click at (x, y) in `window`."""
-    gx, gy, _, _ = window.geometry
-    click(app, gx + x, gy + y, repeat=2)
+def click(app, x, y, button=1):
+    """Clicks a button at (x, y) on the screen."""
+    point(x, y)
+    subprocess.run(["xdotool", "click", str(button)], check=True)
 
 
 def click_node(app, node):
