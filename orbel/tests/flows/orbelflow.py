@@ -136,6 +136,46 @@ def _stop(proc):
             proc.kill()
 
 
+def chrony():
+    """chronyd serving its own clock on a free loopback port, for 127.0.0.1 and ::1, never
+    steering this machine's clock (-x); returns the port. Skips the scenario where chronyd is
+    missing or may not run (it needs root)."""
+    import socket
+    import tempfile
+    program = next((p for p in ("/usr/sbin/chronyd", "/sbin/chronyd") if os.access(p, os.X_OK)),
+                   None)
+    if program is None:
+        raise flowkit.Skip("chronyd is not installed (scripts/install-deps.sh installs it)")
+    if os.geteuid() != 0:
+        raise flowkit.Skip("chronyd runs only as root")
+    with socket.socket(socket.AF_INET, socket.SOCK_DGRAM) as probe:
+        probe.bind(("127.0.0.1", 0))
+        port = probe.getsockname()[1]
+    folder = tempfile.mkdtemp(prefix="flow-chrony-")
+    conf = os.path.join(folder, "chrony.conf")
+    with open(conf, "w") as f:
+        f.write(f"port {port}\nbindaddress 127.0.0.1\nbindaddress ::1\nallow 127.0.0.1\n"
+                f"allow ::1\nlocal stratum 8\ncmdport 0\n"
+                f"pidfile {os.path.join(folder, 'chronyd.pid')}\n")
+    proc = subprocess.Popen([program, "-x", "-d", "-f", conf], stdout=subprocess.DEVNULL,
+                            stderr=subprocess.STDOUT)
+    atexit.register(_stop, proc)
+    request = bytes([0x23]) + bytes(47)
+    end = time.monotonic() + 10
+    while time.monotonic() < end:
+        with socket.socket(socket.AF_INET, socket.SOCK_DGRAM) as s:
+            s.settimeout(0.1)
+            s.sendto(request, ("127.0.0.1", port))
+            try:
+                s.recvfrom(48)
+                return port
+            except OSError:
+                pass
+        if proc.poll() is not None:
+            break
+    raise flowkit.Skip("chronyd did not answer on loopback")
+
+
 def zone_item(key):
     """A zone as the zone pickers show it: the standard offset and the key."""
     jan = datetime.datetime(2026, 1, 15, 12, tzinfo=ZoneInfo(key)).utcoffset()
@@ -176,8 +216,20 @@ def nodes(app, window):
                 walk(c, depth + 1, role == "combo box")
         except Exception:
             pass
-    walk(app.a11y_window(window), 0)
+    walk(window_node(app, window), 0)
     return out
+
+
+def window_node(app, window):
+    """The newest showing window named `window` that is not a message box (message boxes
+    carry the title of the window they belong to)."""
+    import pyatspi
+    for role, name, node in reversed(app.a11y_windows()):
+        if name == window and role != "alert" and node.getState().contains(
+                pyatspi.STATE_SHOWING):
+            return node
+    raise Failure(f"no window {window!r} in the accessibility tree "
+                  f"(found {[n for _, n, _ in app.a11y_windows()]})")
 
 
 def find(app, role, name, window, timeout=flowkit.TIMEOUT):
