@@ -288,12 +288,18 @@ def current_page(app):
 
 
 def turn_to(app, page):
+    """Turns the sheet to `page` with Ctrl+Tab; where that key does not reach the pages (the
+    focus is on a button below them) the page's tab is clicked."""
     for _ in range(len(PAGES)):
-        if current_page(app) == page:
+        shown = current_page(app)
+        if shown == page:
             return
         app.key("ctrl+Tab")
-        app._until(lambda: current_page(app) != "", 2, "the next page")
-        time.sleep(0.1)
+        try:
+            app._until(lambda: current_page(app) != shown, 1, "the next page")
+        except Failure:
+            click_node(app, find(app, "page tab", page, "Options"))
+            app._until(lambda: current_page(app) == page, 3, f"the page {page}")
     expect(current_page(app) == page, f"the sheet shows {current_page(app)!r}, not {page!r}")
 
 
@@ -353,6 +359,38 @@ def focused_combo(app, window="Options"):
         except Exception:
             continue
     return ""
+
+
+def help_shows(app, ask, caption, words, back_to):
+    """`ask` (a key, or a function that clicks) opens the help window titled `caption` with a
+    text whose introduction starts with `words`; Escape closes it and the focus returns to
+    the window `back_to`."""
+    if callable(ask):
+        ask()
+    else:
+        app.key(ask)
+    try:
+        app.wait_window(title(caption))
+    except Failure:
+        shown = [t for t in app.titles() if HELP.search(t)]
+        raise Failure(f"{ask if isinstance(ask, str) else 'the button'} did not open "
+                      f"{caption!r} (help windows shown: {shown})")
+    text = field(app, "Help text", caption)
+    expect(text.startswith("INTRODUCTION") and words in text[:300],
+           f"{caption!r} shows {text[:120]!r}, expected {words!r}")
+    app.key("Escape")
+    app.wait_gone(HELP)
+    app.wait_focus(back_to)
+
+
+MENU = title("Orbel")  # the command menu, a window of its own while it is open
+
+
+def tray_menu(app):
+    """Opens the command menu from the program's icon in the tray host (right button)."""
+    import flowkit_tray
+    flowkit_tray.click(app, flowkit_tray.icon(app), 3)
+    app.wait_window(MENU, focused=False)
 
 
 def message(app, title, key="Return"):
