@@ -24,12 +24,17 @@ What it gives:
   passed with --data-dir, filled with links to the files of `data_from`).
 - windows(): the program's visible top-level windows as Window(id, title); focused();
   wait_window(title), wait_focus(title), wait_gone(title), wait_count(title, n).
-- key("alt+s"), type("text"), click(x, y) (screen coordinates), click_in(window, x, y):
-  real input through the X test extension (xdotool), into whatever has the focus.
+- activate(title): the window manager gives the window the focus (a click on its title bar).
+- key("alt+s"), type("text"), click(x, y) (screen coordinates), click_in(window, x, y),
+  click_node(node): real input through the X test extension (xdotool), into whatever has
+  the focus or lies under the pointer.
+- popups(): the visible menus, completion lists and tooltips (not counted as windows).
 - Accessibility: a11y_windows(), find(role, name), texts(title), states, do_action, press.
 - answers(): the program is alive and its accessibility tree can be read (its event loop
   runs); probe(key, title): a key with a visible effect opens a window, Escape closes it.
 - finish(expected): the end check: only the expected windows remain, the program answers.
+- check(label, action, recover): one of several checks; a failure is noted and the
+  scenario goes on, failing at its end.
 - Every failure raises Failure; run() prints "FAIL: ..." with the windows that were open
   and the tail of the program's standard error, and exits 1 (77 for Skip, 0 for a pass).
 
@@ -44,6 +49,7 @@ import tempfile
 import time
 
 TIMEOUT = float(os.environ.get("FLOW_TIMEOUT", "10"))
+_START = time.monotonic()
 
 
 class Failure(Exception):
@@ -82,6 +88,7 @@ class App:
         self.data = os.path.join(self.tmp, "data")
         os.makedirs(self.home)
         os.makedirs(self.data)
+        os.makedirs(os.path.join(self.tmp, "runtime"), mode=0o700)
         if data_from:
             link_folder(data_from, self.data, skip=os.path.basename(program))
         self.args = list(args)
@@ -91,9 +98,11 @@ class App:
                         QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
                         XDG_CONFIG_HOME=os.path.join(self.home, ".config"),
                         XDG_DATA_HOME=os.path.join(self.home, ".local/share"),
-                        XDG_CACHE_HOME=os.path.join(self.home, ".cache"))
+                        XDG_CACHE_HOME=os.path.join(self.home, ".cache"),
+                        XDG_RUNTIME_DIR=os.path.join(self.tmp, "runtime"))
         self.env.update(env or {})
         self.proc = None
+        self.failures = []
         self.stderr_path = os.path.join(self.tmp, "stderr.txt")
 
     # -- the process ------------------------------------------------------------------
@@ -160,12 +169,15 @@ class App:
                     out.append(c)
         return out
 
-    def windows(self):
-        """The program's visible top-level windows, oldest first (stacking order)."""
+    def windows(self, popups=False):
+        """The program's visible top-level windows, oldest first (stacking order); with
+        popups=True, its pop-ups instead: menus, completion lists and tooltips (windows the
+        window manager does not manage, which Qt titles with the program's name)."""
         res = []
         for c in self._clients():
             try:
-                if c.get_attributes().map_state != self._X.IsViewable:
+                a = c.get_attributes()
+                if a.map_state != self._X.IsViewable or bool(a.override_redirect) != popups:
                     continue
                 g = c.get_geometry()
                 t = c.translate_coords(self.root, 0, 0)
@@ -174,6 +186,14 @@ class App:
                 continue
         return res
 
+    def popups(self):
+        return self.windows(popups=True)
+
+    def _menus(self):
+        # Pop-ups that stand for more than a moment: tooltips vanish by themselves, menus
+        # and lists are larger than a line of text.
+        return [p for p in self.popups() if p.geometry[3] > 40]
+
     def titles(self):
         return [w.title for w in self.windows()]
 
@@ -181,14 +201,14 @@ class App:
         """The title of the program's window that has the keyboard focus, or None."""
         f = self.display.get_input_focus().focus
         ids = {w.id: w.title for w in self.windows()}
-        while f and not isinstance(f, int):
+        for _ in range(8):  # from the focused window up to its top level
+            if f is None or isinstance(f, int) or f.id == self.root.id:
+                return None
             if f.id in ids:
                 return ids[f.id]
             try:
                 f = f.query_tree().parent
             except Exception:
-                return None
-            if f is None or f.id == self.root.id:
                 return None
         return None
 
@@ -216,6 +236,16 @@ class App:
         return self._until(found, timeout, f"window {_show(title)} shown and focused"
                            if focused else f"window {_show(title)} shown")
 
+    def activate(self, title):
+        """Gives the window the focus through the window manager, as a click on its title bar
+        does."""
+        w = self.wait_window(title, focused=False)
+        try:
+            _xdotool("windowactivate", str(w.id))
+        except Failure:  # a manager that does not take requests: the focus set directly
+            _xdotool("windowfocus", str(w.id))
+        return self.wait_window(title)
+
     def wait_focus(self, title, timeout=TIMEOUT):
         return self.wait_window(title, timeout, focused=True)
 
@@ -233,17 +263,29 @@ class App:
     def key(self, *combos):
         """Presses keys as xdotool names them ("Return", "alt+s", "ctrl+o", "F1")."""
         for c in combos:
-            _xdotool("key", "--clearmodifiers", c)
+            _xdotool("key", c)
 
     def type(self, text):
         _xdotool("type", "--delay", "8", text)
 
     def click(self, x, y, button=1):
-        _xdotool("mousemove", "--sync", str(x), str(y), "click", str(button))
+        # No --sync: it waits for a motion that never comes when the pointer is already there;
+        # the server takes the move and the click in order anyway.
+        _xdotool("mousemove", str(x), str(y), "click", str(button))
 
     def click_in(self, window, x, y, button=1):
         gx, gy, _, _ = window.geometry
         self.click(gx + x, gy + y, button)
+
+    def click_node(self, node, button=1, dx=None, dy=None):
+        """Clicks an accessible node where the user sees it: its centre, or (dx, dy) from its
+        top-left corner."""
+        import pyatspi
+        e = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        if e.width <= 0 or e.height <= 0:
+            raise Failure(f"{node.name!r} is not on screen")
+        self.click(e.x + (e.width // 2 if dx is None else dx),
+                   e.y + (e.height // 2 if dy is None else dy), button)
 
     # -- accessibility ----------------------------------------------------------------
     def a11y_app(self, timeout=TIMEOUT):
@@ -258,12 +300,24 @@ class App:
             return None
         return self._until(found, timeout, "the program on the accessibility bus")
 
+    # Roles of the windows the tree keeps under another window (message boxes, dialogs).
+    WINDOW_ROLES = ("dialog", "alert", "window", "file chooser")
+
     def a11y_windows(self):
-        """(role name, name, node) of each top-level window the accessibility tree shows."""
+        """(role name, name, node) of each window the accessibility tree shows: the top-level
+        nodes and the dialogs and message boxes that the tree keeps under them."""
         out = []
-        for w in self.a11y_app():
-            if w is not None:
-                out.append((w.getRoleName(), w.name, w))
+
+        def visit(node, depth):
+            for w in node:
+                if w is None:
+                    continue
+                role = w.getRoleName()
+                if depth == 0 or role in self.WINDOW_ROLES:
+                    out.append((role, w.name, w))
+                if depth < 2:
+                    visit(w, depth + 1)
+        visit(self.a11y_app(), 0)
         return out
 
     def a11y_window(self, title):
@@ -276,10 +330,14 @@ class App:
                       f"(found {[n for _, n, _ in self.a11y_windows()]})")
 
     def nodes(self, title=None):
-        roots = [self.a11y_window(title)] if title is not None else [self.a11y_app()]
+        """Every node of the window `title` (not those of the dialogs the tree keeps under it),
+        or of the whole program."""
+        if title is None:
+            out = []
+            _walk(self.a11y_app(), out)
+            return out
         out = []
-        for r in roots:
-            _walk(r, out)
+        _walk(self.a11y_window(title), out, stop=self.WINDOW_ROLES)
         return out
 
     def find(self, role, name, title=None, timeout=TIMEOUT):
@@ -294,6 +352,18 @@ class App:
                     continue
             return None
         return self._until(found, timeout, f"{role} {_show(name)}")
+
+    def controls(self, title, role="push button"):
+        """{name: node} of the controls with the role in the window, read in one walk (for a
+        dialog whose many buttons a scenario clicks in turn)."""
+        out = {}
+        for n in self.nodes(title):
+            try:
+                if n.getRoleName() == role:
+                    out.setdefault(n.name, n)
+            except Exception:
+                continue
+        return out
 
     def texts(self, title=None):
         """Every name and text the window (or the program) shows, in tree order."""
@@ -325,6 +395,19 @@ class App:
                 return
         raise Failure(f"{node.name!r} has no action {action!r}")
 
+    # -- several checks in one scenario ------------------------------------------------
+    def check(self, label, action, recover=None):
+        """Runs one check of a scenario that holds several; a failure is noted (the scenario
+        fails at its end) and `recover` brings the program back to a known state."""
+        try:
+            step(label)
+            action()
+        except Failure as e:
+            print(f"  ! {label}: {e}", flush=True)
+            self.failures.append(f"{label}: {e}")
+            if recover and self.alive():
+                recover()
+
     # -- the end checks ---------------------------------------------------------------
     def answers(self, timeout=TIMEOUT):
         """The program is alive and reads its own accessibility tree back: its event loop
@@ -349,14 +432,16 @@ class App:
         self.wait_count(title, before, timeout)
 
     def finish(self, expected, probe=None):
-        """The end of a scenario: only the windows titled `expected` remain (in any order),
-        the program answers, and a probe (key, title) still opens and closes its window."""
+        """The end of a scenario: only the windows titled `expected` remain (in any order), no
+        menu is open, the program answers, and a probe (key, title) still opens and closes
+        its window."""
         def right():
-            return sorted(self.titles()) == sorted(expected)
+            return sorted(self.titles()) == sorted(expected) and not self._menus()
         try:
             self._until(right, 3, "only the expected windows open")
         except Failure:
-            raise Failure(f"windows left open: {self.titles()}, expected {expected}")
+            raise Failure(f"windows left open: {self.titles()} and {len(self._menus())} "
+                          f"menu(s), expected {expected}")
         self.answers()
         if probe:
             self.probe(*probe)
@@ -370,13 +455,18 @@ def _children(w):
         return []
 
 
-def _walk(node, out, depth=0):
+def _walk(node, out, depth=0, stop=()):
     if node is None or depth > 40:
+        return
+    try:
+        if depth > 0 and stop and node.getRoleName() in stop:
+            return
+    except Exception:
         return
     out.append(node)
     try:
         for c in node:
-            _walk(c, out, depth + 1)
+            _walk(c, out, depth + 1, stop)
     except Exception:
         pass
 
@@ -406,6 +496,11 @@ def link_folder(source, target, skip=None):
             os.symlink(src, os.path.join(target, name))
 
 
+def step(message):
+    """Says what the scenario is doing; the log of a failed run shows how far it went."""
+    print(f"  {time.monotonic() - _START:5.1f} s  {message}", flush=True)
+
+
 def expect(cond, message):
     if not cond:
         raise Failure(message)
@@ -423,6 +518,8 @@ def run(scenario, **app_options):
     try:
         app = App(sys.argv[1], sys.argv[2:], **app_options)
         scenario(app)
+        if app.failures:
+            raise Failure(f"{len(app.failures)} check(s) failed: " + "; ".join(app.failures))
         print(f"PASS: {name} ({time.monotonic() - start:.1f} s)")
         code = 0
     except Skip as e:
@@ -434,6 +531,11 @@ def run(scenario, **app_options):
         if app is not None:
             try:
                 print(f"  windows open: {app.titles()}; focused: {app.focused()!r}")
+                for role, _, node in app.a11y_windows():
+                    if role == "alert":
+                        out = []
+                        _walk(node, out)
+                        print(f"  message box: {[n.name for n in out if n.name]}")
             except Exception:
                 pass
             print(f"  program {'alive' if app.alive() else 'ended'}; standard error, last "

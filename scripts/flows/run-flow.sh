@@ -65,4 +65,5 @@ dbus-run-session -- bash -c '
       >"$work/trayer.log" 2>&1 &
     sleep 0.5
   fi
-  PYTHONPATH="$here${PYTHONPATH:+:$PYTHONPATH}" "$py" "$scenario" "$@"' run-flow "$@"
+  PYTHONPATH="$here${PYTHONPATH:+:$PYTHONPATH}" "$py" "$scenario" "$@" 2>&1' run-flow "$@" \
+  2>"$work/dbus.log"
