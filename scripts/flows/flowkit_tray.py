@@ -11,7 +11,6 @@
 The icon is the window of the program's process that the tray host (trayer) has taken in;
 its place is read once the host has stopped moving it.
 """
-import subprocess
 import time
 
 import flowkit
@@ -83,14 +82,5 @@ def click(app, where, button=1, repeat=1):
     """Clicks the icon (a place from icon()) at its centre: button 3 opens its menu, two
     clicks of button 1 with repeat=2."""
     x, y, w, h = where
-    cx, cy = x + w // 2, y + h // 2
-    loc = subprocess.run(["xdotool", "getmouselocation", "--shell"], capture_output=True,
-                         text=True).stdout
-    at = dict(line.split("=", 1) for line in loc.split() if "=" in line)
-    # xdotool's --sync waits for a motion, which never comes when the pointer is there.
-    if (at.get("X"), at.get("Y")) != (str(cx), str(cy)):
-        subprocess.run(["xdotool", "mousemove", "--sync", str(cx), str(cy)], check=True)
-    r = subprocess.run(["xdotool", "click", "--repeat", str(repeat), "--delay", "80",
-                        str(button)], capture_output=True, text=True)
-    if r.returncode != 0:
-        raise Failure(f"xdotool click failed: {r.stderr.strip()}")
+    flowkit._xdotool("mousemove", str(x + w // 2), str(y + h // 2), "click", "--repeat",
+                     str(repeat), "--delay", "80", str(button))

@@ -21,11 +21,11 @@ def scenario(app):
     app.wait_gone(of.OPTIONS)
 
     # The pointer on the third of three clocks side by side.
-    window = app.wait_window(of.CLOCKS)
+    window = of.front(app, of.CLOCKS)
     x, y, width, height = window.geometry
     of.point(x + width * 5 // 6, y + height // 2)
     app.key("n")
-    app.wait_window(of.CONVERT)
+    of.front(app, of.CONVERT)
     pickers = [n.name for n in of.nodes(app, "Convert") if n.getRoleName() == "combo box"]
     expect(pickers == ["Local", "Tokyo"], f"Convert opens with the clocks {pickers}")
 

@@ -13,9 +13,11 @@ def scenario(app):
     for key, window, name, words in (("n", of.CONVERT, "Convert", CONVERT),
                                      ("t", of.TIME_IN_ZONE, "Time in Zone", TIME_IN_ZONE)):
         app.key(key)
-        app.wait_window(window)
+        of.front(app, window)
         of.help_shows(app, "alt+h", f"Orbel Help > {name}", words, window)
-        of.help_shows(app, "F1", f"Orbel Help > {name}", words, window)
+        app.check(f"F1 in {name}",
+                  lambda: of.help_shows(app, "F1", f"Orbel Help > {name}", words, window),
+                  recover=lambda: of.close_help(app, window))
         app.key("Escape")
         app.wait_gone(window)
         app.wait_focus(of.CLOCKS)

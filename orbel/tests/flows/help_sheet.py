@@ -32,9 +32,12 @@ def scenario(app):
 
     # Help from the tray icon's menu goes to the window in front: the sheet's page.
     of.turn_to(app, "Adjust Time")
-    of.tray_menu(app)
-    of.help_shows(app, "h", "Orbel Help > Options > Adjust Time", INTRODUCTIONS["Adjust Time"],
-                  of.OPTIONS)
+    def from_menu():
+        of.tray_menu(app)
+        of.help_shows(app, "h", "Orbel Help > Options > Adjust Time",
+                      INTRODUCTIONS["Adjust Time"], of.OPTIONS)
+    app.check("Help from the menu with the sheet up", from_menu,
+              recover=lambda: of.close_help(app, of.OPTIONS))
     app.key("Escape")
     app.wait_gone(of.OPTIONS)
     of.finish(app)

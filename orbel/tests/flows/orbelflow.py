@@ -38,16 +38,21 @@ def app_options(**more):
 
 
 def start(app, *args):
-    """Starts the world clock; its clock window is shown and has the focus (the window
-    manager gives it; on a busy machine it may not, and the user clicks the window)."""
+    """Starts the world clock; its clock window is shown and has the focus."""
     app.start(args)
-    window = app.wait_window(CLOCKS, focused=False)
+    return front(app, CLOCKS)
+
+
+def front(app, window, timeout=flowkit.TIMEOUT):
+    """Waits until `window` is shown and has the focus. The window manager gives a new window
+    the focus; on a busy machine it now and then does not, and the user clicks the window:
+    so does this, and says so in the log."""
+    app.wait_window(window, timeout, focused=False)
     try:
-        return app.wait_focus(CLOCKS, timeout=3)
+        return app.wait_focus(window, timeout=3)
     except Failure:
-        x, y, w, h = window.geometry
-        click(app, x + w // 2, y + h // 2)
-        return app.wait_focus(CLOCKS)
+        flowkit.step(f"{flowkit._show(window)} shown without the focus: activated")
+        return app.activate(window)
 
 
 def clock_title(app):
@@ -77,32 +82,13 @@ def terminate(app):
 
 
 def point(x, y):
-    """Moves the pointer to (x, y) on the screen, unless it is there already: xdotool's
-    --sync waits for a motion, and a motion to where the pointer is never comes."""
-    where = subprocess.run(["xdotool", "getmouselocation", "--shell"], capture_output=True,
-                           text=True).stdout
-    at = dict(line.split("=", 1) for line in where.split() if "=" in line)
-    if (at.get("X"), at.get("Y")) != (str(x), str(y)):
-        subprocess.run(["xdotool", "mousemove", "--sync", str(x), str(y)], check=True)
-
-
-def click(app, x, y, button=1):
-    """Clicks a button at (x, y) on the screen."""
-    point(x, y)
-    subprocess.run(["xdotool", "click", str(button)], check=True)
-
-
-def click_node(app, node):
-    """Clicks an accessible node at its centre, where the user sees it."""
-    import pyatspi
-    e = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-    expect(e.width > 0 and e.height > 0, f"{node.name!r} is not on the screen")
-    click(app, e.x + e.width // 2, e.y + e.height // 2)
+    """Moves the pointer to (x, y) on the screen."""
+    subprocess.run(["xdotool", "mousemove", str(x), str(y)], check=True)
 
 
 def press(app, name, window):
     """Clicks the push button named `name` in `window`."""
-    click_node(app, find(app, "push button", name, window))
+    app.click_node(find(app, "push button", name, window))
 
 
 def clock_listing(app):
@@ -279,7 +265,7 @@ def open_options(app, page="Clocks"):
     """O in the clock window opens the options sheet; Ctrl+Tab turns to `page`."""
     app.wait_focus(CLOCKS)
     app.key("o")
-    app.wait_window(OPTIONS)
+    front(app, OPTIONS)
     return turn_to(app, page)
 
 
@@ -298,7 +284,7 @@ def turn_to(app, page):
         try:
             app._until(lambda: current_page(app) != shown, 1, "the next page")
         except Failure:
-            click_node(app, find(app, "page tab", page, "Options"))
+            app.click_node(find(app, "page tab", page, "Options"))
             app._until(lambda: current_page(app) == page, 3, f"the page {page}")
     expect(current_page(app) == page, f"the sheet shows {current_page(app)!r}, not {page!r}")
 
@@ -370,7 +356,7 @@ def help_shows(app, ask, caption, words, back_to):
     else:
         app.key(ask)
     try:
-        app.wait_window(title(caption))
+        front(app, title(caption), timeout=5)
     except Failure:
         shown = [t for t in app.titles() if HELP.search(t)]
         raise Failure(f"{ask if isinstance(ask, str) else 'the button'} did not open "
@@ -378,19 +364,23 @@ def help_shows(app, ask, caption, words, back_to):
     text = field(app, "Help text", caption)
     expect(text.startswith("INTRODUCTION") and words in text[:300],
            f"{caption!r} shows {text[:120]!r}, expected {words!r}")
-    app.key("Escape")
-    app.wait_gone(HELP)
+    close_help(app, back_to)
+
+
+def close_help(app, back_to):
+    """Escape closes the help window, if one is open; the focus returns to `back_to`."""
+    if any(HELP.search(t) for t in app.titles()):
+        app.wait_focus(HELP)
+        app.key("Escape")
+        app.wait_gone(HELP)
     app.wait_focus(back_to)
-
-
-MENU = title("Orbel")  # the command menu, a window of its own while it is open
 
 
 def tray_menu(app):
     """Opens the command menu from the program's icon in the tray host (right button)."""
     import flowkit_tray
     flowkit_tray.click(app, flowkit_tray.icon(app), 3)
-    app.wait_window(MENU, focused=False)
+    app._until(app._menus, flowkit.TIMEOUT, "the command menu")
 
 
 def message(app, title, key="Return"):

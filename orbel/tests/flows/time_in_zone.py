@@ -23,7 +23,7 @@ def expect_time(app, when, what):
 def scenario(app):
     of.start(app)
     app.key("t")
-    app.wait_window(of.TIME_IN_ZONE)
+    of.front(app, of.TIME_IN_ZONE)
     # A picker with nothing chosen carries only its own name.
     expect(current(app) == "" and of.focused_combo(app, WINDOW) in ("", "Time zone"),
            f"Time in Zone opens with {of.focused_combo(app, WINDOW)!r} and {current(app)!r}")
@@ -49,7 +49,7 @@ def scenario(app):
     app.key("Escape")
     app.wait_gone(of.TIME_IN_ZONE)
     app.key("t")
-    app.wait_window(of.TIME_IN_ZONE)
+    of.front(app, of.TIME_IN_ZONE)
     expect(of.focused_combo(app, WINDOW) == santiago,
            f"Time in Zone opens again with {of.focused_combo(app, WINDOW)!r}, not Santiago")
     expect_time(app, of.now_in("America/Santiago"), "Santiago's time shown again")
