@@ -14,9 +14,7 @@ def scenario(app):
     of.start(app)
     of.open_options(app, "Clocks")
     of.add_clock(app, "Asia/Tokyo", NAME)
-    app.key("Return")  # OK: stored and saved as the sheet closes
-    app.wait_gone(of.OPTIONS)
-    app.wait_focus(of.CLOCKS)
+    of.closes(app, of.OPTIONS, "Return")
     of.close(app)
 
     listing = of.clock_listing(app)
@@ -31,8 +29,7 @@ def scenario(app):
     of.open_options(app, "Clocks")
     lines = of.clock_lines(app)
     expect(lines == ["Local", "City1", NAME], f"the Clocks page lists {lines} after a restart")
-    app.key("Escape")
-    app.wait_gone(of.OPTIONS)
+    of.closes(app, of.OPTIONS)
     of.finish(app)
 
 

@@ -17,8 +17,7 @@ def scenario(app):
     of.start(app)
     of.open_options(app, "Clocks")
     of.add_clock(app, "Asia/Tokyo", "Tokyo")
-    app.key("Return")
-    app.wait_gone(of.OPTIONS)
+    of.closes(app, of.OPTIONS, "Return")
 
     # The pointer on the third of three clocks side by side.
     window = of.front(app, of.CLOCKS)
@@ -54,8 +53,7 @@ def scenario(app):
     days = (of.field(app, "Day 1", "Convert"), of.field(app, "Day 2", "Convert"))
     expect(days == ("", ""), f"days {days} after a time that is not one")
 
-    app.key("Escape")
-    app.wait_gone(of.CONVERT)
+    of.closes(app, of.CONVERT)
     of.finish(app)
 
 

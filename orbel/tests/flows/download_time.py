@@ -57,8 +57,7 @@ def scenario(app):
     reading = of.field(app, "UTC", PAGE)
     expect(reading.endswith("1 Mar 2036"), f"UTC reads {reading!r}, the server sent 1 Mar 2036")
 
-    app.key("Escape")
-    app.wait_gone(of.OPTIONS)
+    of.closes(app, of.OPTIONS)
     of.finish(app)
 
 

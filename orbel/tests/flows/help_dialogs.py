@@ -18,9 +18,7 @@ def scenario(app):
         app.check(f"F1 in {name}",
                   lambda: of.help_shows(app, "F1", f"Orbel Help > {name}", words, window),
                   recover=lambda: of.close_help(app, window))
-        app.key("Escape")
-        app.wait_gone(window)
-        app.wait_focus(of.CLOCKS)
+        of.closes(app, window)
     of.finish(app)
 
 

@@ -1,6 +1,6 @@
-"""A user asks for help from the clock window and from each page of the options sheet: F1
-opens the help window on that window's page, titled after it, and Escape closes it; the
-sheet's Help button does the same. With the sheet up, Help from the tray icon's menu shows
+"""A user asks for help from the clock window (F1, and Help in the tray icon's menu) and from
+each page of the options sheet: F1 opens the help window on that window's page, titled after
+it, and Escape closes it; the sheet's Help button does the same. With the sheet up, Help from the tray icon's menu shows
 the sheet's page, not the general help."""
 import flowkit
 import orbelflow as of
@@ -20,6 +20,8 @@ GENERAL = "Orbel shows any number of clocks side by side"
 def scenario(app):
     of.start(app)
     of.help_shows(app, "F1", "Orbel Help", GENERAL, of.CLOCKS)
+    of.tray_menu(app)
+    of.help_shows(app, "h", "Orbel Help", GENERAL, of.CLOCKS)
 
     of.open_options(app, "Clocks")
     for page in of.PAGES:
@@ -38,8 +40,7 @@ def scenario(app):
                       INTRODUCTIONS["Adjust Time"], of.OPTIONS)
     app.check("Help from the menu with the sheet up", from_menu,
               recover=lambda: of.close_help(app, of.OPTIONS))
-    app.key("Escape")
-    app.wait_gone(of.OPTIONS)
+    of.closes(app, of.OPTIONS)
     of.finish(app)
 
 

@@ -65,7 +65,15 @@ def clock_title(app):
 def finish(app):
     """The end of a scenario that leaves the program running: only the clock window left,
     the program answering keys."""
+    app.wait_focus(CLOCKS)
     app.finish([clock_title(app)], probe=PROBE)
+
+
+def closes(app, window, key="Escape"):
+    """`key` closes `window`; the focus returns to the clock window."""
+    app.key(key)
+    app.wait_gone(window)
+    app.wait_focus(CLOCKS)
 
 
 def close(app):
@@ -89,6 +97,31 @@ def point(x, y):
 def press(app, name, window):
     """Clicks the push button named `name` in `window`."""
     app.click_node(find(app, "push button", name, window))
+
+
+def geometry(app):
+    """Where the clock window is on the screen: x, y, width, height of its client area."""
+    return app.wait_window(CLOCKS, focused=False).geometry
+
+
+def frame_extents(app):
+    """The window manager's frame around the clock window: left, right, top, bottom (None
+    until the manager has framed it)."""
+    w = app.display.create_resource_object("window", app.wait_window(CLOCKS, focused=False).id)
+    extents = app._prop(w, "_NET_FRAME_EXTENTS")
+    return tuple(extents) if extents is not None else None
+
+
+def wait_geometry(app, expected, what):
+    last = [None]
+
+    def there():
+        last[0] = geometry(app)
+        return last[0] == expected
+    try:
+        app._until(there, 3, what)
+    except Failure:
+        raise Failure(f"{what}: the clock window is at {last[0]}, expected {expected}")
 
 
 def clock_listing(app):
@@ -186,16 +219,20 @@ def choose(app, item, window="Options"):
 
 
 def nodes(app, window):
-    """The nodes of `window` in tree order, without the items of drop-down lists (the zone
-    pickers hold some 400 each, and reading them costs a second)."""
+    """The nodes of `window` that are showing, in tree order, without the items of drop-down
+    lists (the zone pickers hold some 400 each) and the pages not shown: reading a node costs
+    a call over the bus."""
+    import pyatspi
     out = []
 
     def walk(node, depth, in_combo=False):
         if node is None or depth > 30:
             return
-        out.append(node)
         try:
             role = node.getRoleName()
+            if depth > 0 and not node.getState().contains(pyatspi.STATE_SHOWING):
+                return
+            out.append(node)
             if in_combo and role == "list":
                 return
             for c in node:
@@ -383,19 +420,21 @@ def tray_menu(app):
     app._until(app._menus, flowkit.TIMEOUT, "the command menu")
 
 
-def message(app, title, key="Return"):
-    """A message box titled `title` (as the window it belongs to) is in front; `key` closes
-    it. Returns its text."""
-    app.wait_count(title if isinstance(title, re.Pattern) else globals()["title"](title), 2)
+def message(app, owner, key="Return"):
+    """A message box of the window `owner` (it carries that window's title) is in front; `key`
+    closes it and the focus returns to `owner`. Returns the box's text."""
+    pattern = title(owner)
+    app.wait_count(pattern, 2)
     node = None
     for role, name, n in reversed(app.a11y_windows()):
-        if role == "alert" and name == title:
+        if role == "alert" and name == owner:
             node = n
             break
     expect(node is not None, f"no message box in the accessibility tree: {app.a11y_windows()}")
     text = " ".join(texts_of(node))
     app.key(key)
-    app.wait_count(globals()["title"](title), 1)
+    app.wait_count(pattern, 1)
+    app.wait_focus(pattern)
     return text
 
 

@@ -46,15 +46,13 @@ def scenario(app):
     expect(santiago.startswith("(UTC-04:00)"), f"Santiago is listed as {santiago!r}")
     expect_time(app, standard, "Santiago's standard time shown")
 
-    app.key("Escape")
-    app.wait_gone(of.TIME_IN_ZONE)
+    of.closes(app, of.TIME_IN_ZONE)
     app.key("t")
     of.front(app, of.TIME_IN_ZONE)
     expect(of.focused_combo(app, WINDOW) == santiago,
            f"Time in Zone opens again with {of.focused_combo(app, WINDOW)!r}, not Santiago")
     expect_time(app, of.now_in("America/Santiago"), "Santiago's time shown again")
-    app.key("Escape")
-    app.wait_gone(of.TIME_IN_ZONE)
+    of.closes(app, of.TIME_IN_ZONE)
     of.finish(app)
 
 
