@@ -14,7 +14,6 @@ its place is read once the host has stopped moving it.
 import time
 
 import flowkit
-from flowkit import Failure
 
 
 def _pid_of(app, w):

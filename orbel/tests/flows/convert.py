@@ -1,7 +1,7 @@
 """A user with a clock for Tokyo beside the local (UTC) ones presses N with the pointer on
-the Tokyo clock: Convert opens with the local clock in the first row and Tokyo in the second. Typing 8:00 for
-Tokyo gives 23:00:00 of the day before here; 12:00 here gives 21:00:00 in Tokyo; a time that
-is not one gives "Undefined" and empty days. Escape closes the window."""
+the Tokyo clock: Convert opens with the local clock in the first row and Tokyo in the
+second. 12:00 here gives 21:00:00 in Tokyo; 8:00 in Tokyo gives 23:00:00 of the day before
+here; a time that is not one gives "Undefined" and empty days. Escape closes the window."""
 import datetime
 
 import flowkit

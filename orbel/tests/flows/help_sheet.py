@@ -1,10 +1,9 @@
 """A user asks for help from the clock window (F1, and Help in the tray icon's menu) and from
 each page of the options sheet: F1 opens the help window on that window's page, titled after
-it, and Escape closes it; the sheet's Help button does the same. With the sheet up, Help from the tray icon's menu shows
-the sheet's page, not the general help."""
+it, and Escape closes it; the sheet's Help button does the same. With the sheet up, Help
+from the tray icon's menu shows the sheet's page, not the general help."""
 import flowkit
 import orbelflow as of
-from flowkit import expect
 
 # The first words of each help text after its INTRODUCTION heading.
 INTRODUCTIONS = {
