@@ -16,8 +16,8 @@ from flowkit import Failure, expect
 
 
 def title(text):
-    """A window title as the program sets it; the X title may carry the application's name
-    after a dash, which the desktop adds."""
+    """A window title as the program sets it; on X, Qt adds the application's display name
+    after a dash."""
     return re.compile("^" + re.escape(text) + "(?: \u2014 Orbel)?$")
 
 
@@ -39,14 +39,15 @@ def app_options(**more):
 
 def start(app, *args):
     """Starts the world clock; its clock window is shown and has the focus."""
+    flowkit.step("start " + " ".join(args))
     app.start(args)
     return front(app, CLOCKS)
 
 
 def front(app, window, timeout=flowkit.TIMEOUT):
-    """Waits until `window` is shown and has the focus. The window manager gives a new window
-    the focus; on a busy machine it now and then does not, and the user clicks the window:
-    so does this, and says so in the log."""
+    """Waits until `window` is shown and has the focus. The window manager gives the focus to
+    a new window, and back to the window below when one closes; on a busy machine it now and
+    then does not, and the user clicks the window: so does this, and says so in the log."""
     app.wait_window(window, timeout, focused=False)
     try:
         return app.wait_focus(window, timeout=3)
@@ -65,26 +66,30 @@ def clock_title(app):
 def finish(app):
     """The end of a scenario that leaves the program running: only the clock window left,
     the program answering keys."""
-    app.wait_focus(CLOCKS)
+    flowkit.step("the end: the clock window alone, answering")
+    front(app, CLOCKS)
     app.finish([clock_title(app)], probe=PROBE)
 
 
 def closes(app, window, key="Escape"):
     """`key` closes `window`; the focus returns to the clock window."""
+    flowkit.step(f"{key} closes {flowkit._show(window)}")
     app.key(key)
     app.wait_gone(window)
-    app.wait_focus(CLOCKS)
+    front(app, CLOCKS)
 
 
 def close(app):
     """Alt+F4 in the clock window ends the program with status 0."""
-    app.wait_focus(CLOCKS)
+    flowkit.step("Alt+F4")
+    front(app, CLOCKS)
     app.key("alt+F4")
     app.wait_exit(status=0)
 
 
 def terminate(app):
     """SIGTERM, as a session's end sends it: the program ends with status 0."""
+    flowkit.step("SIGTERM")
     app.proc.terminate()
     app.wait_exit(status=0)
 
@@ -300,7 +305,8 @@ def enabled(app, role, name, window):
 
 def open_options(app, page="Clocks"):
     """O in the clock window opens the options sheet; Ctrl+Tab turns to `page`."""
-    app.wait_focus(CLOCKS)
+    flowkit.step(f"O, the {page} page")
+    front(app, CLOCKS)
     app.key("o")
     front(app, OPTIONS)
     return turn_to(app, page)
@@ -388,6 +394,7 @@ def help_shows(app, ask, caption, words, back_to):
     """`ask` (a key, or a function that clicks) opens the help window titled `caption` with a
     text whose introduction starts with `words`; Escape closes it and the focus returns to
     the window `back_to`."""
+    flowkit.step(f"help: {caption}")
     if callable(ask):
         ask()
     else:
@@ -407,10 +414,10 @@ def help_shows(app, ask, caption, words, back_to):
 def close_help(app, back_to):
     """Escape closes the help window, if one is open; the focus returns to `back_to`."""
     if any(HELP.search(t) for t in app.titles()):
-        app.wait_focus(HELP)
+        front(app, HELP)
         app.key("Escape")
         app.wait_gone(HELP)
-    app.wait_focus(back_to)
+    front(app, back_to)
 
 
 def tray_menu(app):
@@ -434,7 +441,7 @@ def message(app, owner, key="Return"):
     text = " ".join(texts_of(node))
     app.key(key)
     app.wait_count(pattern, 1)
-    app.wait_focus(pattern)
+    front(app, pattern)
     return text
 
 
