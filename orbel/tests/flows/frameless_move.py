@@ -3,15 +3,10 @@ keys, one pixel a press, and sizes it with Shift and the arrows. Alt+F4 ends the
 started again, the window is at the same place, of the same size."""
 import flowkit
 import orbelflow as of
-from flowkit import expect
 
 
 def scenario(app):
     of.start(app)
-    app._until(lambda: of.frame_extents(app) is not None, 5, "the window manager's frame")
-    expect(of.frame_extents(app) == (0, 0, 0, 0),
-           f"the window manager frames the clock window: {of.frame_extents(app)}")
-
     x, y, w, h = of.geometry(app)
     app.key(*["Right"] * 3, *["Down"] * 2)
     of.wait_geometry(app, (x + 3, y + 2, w, h), "three presses of Right and two of Down")

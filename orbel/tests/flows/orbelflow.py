@@ -109,14 +109,6 @@ def geometry(app):
     return app.wait_window(CLOCKS, focused=False).geometry
 
 
-def frame_extents(app):
-    """The window manager's frame around the clock window: left, right, top, bottom (None
-    until the manager has framed it)."""
-    w = app.display.create_resource_object("window", app.wait_window(CLOCKS, focused=False).id)
-    extents = app._prop(w, "_NET_FRAME_EXTENTS")
-    return tuple(extents) if extents is not None else None
-
-
 def wait_geometry(app, expected, what):
     last = [None]
 
