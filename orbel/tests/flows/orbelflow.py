@@ -364,15 +364,15 @@ def add_clock(app, zone, name):
     app._until(lambda: len(clock_lines(app)) > before, flowkit.TIMEOUT,
                "a new line in the clock list")
     # Add puts the focus into the zone picker.
-    app._until(lambda: app.state(find(app, "combo box", re.compile(""), "Options"), "focused")
-               or focused_combo(app), 3, "the focus in the zone picker")
+    app._until(lambda: focused_combo(app), 3, "the focus in the zone picker")
     choose(app, zone_item(zone))
     app.key("alt+t")
     type_text(app, name, "Options")
 
 
 def focused_combo(app, window="Options"):
-    """The text of the drop-down list of `window` that has the focus, or ""."""
+    """The text of the drop-down list of `window` that has the focus (its name when nothing is
+    chosen in it), or "" when no list has the focus."""
     for n in nodes(app, window):
         try:
             if n.getRoleName() == "combo box" and app.state(n, "focused"):
