@@ -1,7 +1,8 @@
-"""A user with a clock for Tokyo beside the local (UTC) ones presses N with the pointer on
-the Tokyo clock: Convert opens with the local clock in the first row and Tokyo in the
-second. 12:00 here gives 21:00:00 in Tokyo; 8:00 in Tokyo gives 23:00:00 of the day before
-here; a time that is not one gives "Undefined" and empty days. Escape closes the window."""
+"""A user with a clock for Tokyo beside the local (UTC) ones double-clicks the Tokyo clock:
+Convert opens with the local clock in the first row and Tokyo in the second. 12:00 here
+gives 21:00:00 in Tokyo; 8:00 in Tokyo gives 23:00:00 of the day before here; a time that
+is not one gives "Undefined" and empty days. Escape closes the window. N with the pointer
+away from the clock window opens it with the second clock in the second row."""
 import datetime
 
 import flowkit
@@ -13,20 +14,22 @@ def day(d):
     return d.strftime("%a %d")
 
 
+def pickers(app):
+    return [n.name for n in of.nodes(app, "Convert") if n.getRoleName() == "combo box"]
+
+
 def scenario(app):
     of.start(app)
     of.open_options(app, "Clocks")
     of.add_clock(app, "Asia/Tokyo", "Tokyo")
     of.closes(app, of.OPTIONS, "Return")
 
-    # The pointer on the third of three clocks side by side.
+    # The third of three clocks side by side.
     window = of.front(app, of.CLOCKS)
     x, y, width, height = window.geometry
-    of.point(x + width * 5 // 6, y + height // 2)
-    app.key("n")
+    of.double_click(x + width * 5 // 6, y + height // 2)
     of.front(app, of.CONVERT)
-    pickers = [n.name for n in of.nodes(app, "Convert") if n.getRoleName() == "combo box"]
-    expect(pickers == ["Local", "Tokyo"], f"Convert opens with the clocks {pickers}")
+    expect(pickers(app) == ["Local", "Tokyo"], f"Convert opens with the clocks {pickers(app)}")
 
     # Row 2 from row 1: 12:00 here is 21:00 in Tokyo, the same day.
     today = of.now_in("UTC").date()
@@ -53,6 +56,12 @@ def scenario(app):
     days = (of.field(app, "Day 1", "Convert"), of.field(app, "Day 2", "Convert"))
     expect(days == ("", ""), f"days {days} after a time that is not one")
 
+    of.closes(app, of.CONVERT)
+
+    of.point(10, 10)
+    app.key("n")
+    of.front(app, of.CONVERT)
+    expect(pickers(app) == ["Local", "City1"], f"N opens Convert with the clocks {pickers(app)}")
     of.closes(app, of.CONVERT)
     of.finish(app)
 

@@ -99,6 +99,19 @@ def point(x, y):
     subprocess.run(["xdotool", "mousemove", str(x), str(y)], check=True)
 
 
+def double_click(x, y):
+    """Two clicks of the left button at (x, y), each held as long as a hand holds it: the
+    clock window hands a press to the window manager to move the window, and a press and
+    release in the same instant would end that move with the second click."""
+    subprocess.run(["xdotool", "mousemove", str(x), str(y)], check=True)
+    time.sleep(0.2)
+    for pause in (0.12, 0):
+        subprocess.run(["xdotool", "mousedown", "1"], check=True)
+        time.sleep(0.09)
+        subprocess.run(["xdotool", "mouseup", "1"], check=True)
+        time.sleep(pause)
+
+
 def press(app, name, window):
     """Clicks the push button named `name` in `window`."""
     app.click_node(find(app, "push button", name, window))
