@@ -7,19 +7,24 @@ keys and clicks, reads windows by their titles and the accessibility tree, and e
 every window it opened closed from the keyboard and the program still answering.
 
     import flowkit
+    from flowkit import expect, step
 
-    def scenario(app):                    # app: a started flowkit.App
-        app.wait_window("Main title")
+    def scenario(app):                     # app: a flowkit.App, not started yet
+        app.start()
+        app.wait_window("Main title")      # shown and focused
+        step("Ctrl+O and the path typed")
         app.key("ctrl+o")
         app.wait_window("Open file")
-        app.type("/some/path\\n")
-        app.expect(app.texts("Main title"), contains="path")
-        app.finish(["Main title"])          # only these windows left, program answering
+        app.type("/some/path")
+        app.key("Return")
+        app.wait_gone("Open file")
+        expect("/some/path" in app.texts("Main title"), "the path shown")
+        app.finish(["Main title"], probe=("F1", "Help"))  # only it left, answering keys
 
     flowkit.run(scenario, data_from="folder")  # argv: PROGRAM [ARGS...]
 
 What it gives:
-- App(program, args): starts the program with QT_QPA_PLATFORM=xcb and the accessibility
+- App(program, args), start(): starts the program with QT_QPA_PLATFORM=xcb and the accessibility
   bridge always on, in a temporary folder of its own (HOME, XDG folders, and a data folder
   passed with --data-dir, filled with links to the files of `data_from`).
 - windows(): the program's visible top-level windows as Window(id, title); focused();
@@ -29,7 +34,9 @@ What it gives:
   click_node(node): real input through the X test extension (xdotool), into whatever has
   the focus or lies under the pointer.
 - popups(): the visible menus, completion lists and tooltips (not counted as windows).
-- Accessibility: a11y_windows(), find(role, name), texts(title), states, do_action, press.
+- Accessibility: a11y_windows(), find(role, name, title), controls(title), texts(title),
+  state(node, "enabled"|"checked"|"focused"|...), do_action(node).
+- until(condition, timeout, what), step(message), expect(condition, message).
 - answers(): the program is alive and its accessibility tree can be read (its event loop
   runs); probe(key, title): a key with a visible effect opens a window, Escape closes it.
 - finish(expected): the end check: only the expected windows remain, the program answers.
@@ -82,7 +89,7 @@ class App:
         self.display = display.Display()
         self.root = self.display.screen().root
         self.atom = self.display.intern_atom
-        self.program = program
+        self.program = os.path.abspath(program)
         self.tmp = tempfile.mkdtemp(prefix="flow-")
         self.home = os.path.join(self.tmp, "home")
         self.data = os.path.join(self.tmp, "data")
@@ -212,7 +219,7 @@ class App:
                 return None
         return None
 
-    def _until(self, cond, timeout, what):
+    def until(self, cond, timeout, what):
         end = time.monotonic() + timeout
         while True:
             r = cond()
@@ -230,40 +237,68 @@ class App:
         by default, has the keyboard focus; returns it."""
         def found():
             ws = [w for w in self.windows() if _match(title, w.title)]
-            if ws and (not focused or _match(title, self.focused() or "\0")):
+            if not ws:
+                return None
+            if not focused:
                 return ws[-1]
-            return None
-        return self._until(found, timeout, f"window {_show(title)} shown and focused"
+            if self.focused() is None and self.titles()[-1:] == [ws[-1].title]:
+                self.focus_somewhere()
+            return ws[-1] if _match(title, self.focused() or "\0") else None
+        return self.until(found, timeout, f"window {_show(title)} shown and focused"
                            if focused else f"window {_show(title)} shown")
 
     def activate(self, title):
         """Gives the window the focus through the window manager, as a click on its title bar
         does."""
-        w = self.wait_window(title, focused=False)
-        try:
-            _xdotool("windowactivate", str(w.id))
-        except Failure:  # a manager that does not take requests: the focus set directly
-            _xdotool("windowfocus", str(w.id))
+        self._give_focus(self.wait_window(title, focused=False))
         return self.wait_window(title)
+
+    @staticmethod
+    def _give_focus(window):
+        try:
+            _xdotool("windowactivate", str(window.id))
+        except Failure:  # a manager that does not take requests: the focus set directly
+            _xdotool("windowfocus", str(window.id))
 
     def wait_focus(self, title, timeout=TIMEOUT):
         return self.wait_window(title, timeout, focused=True)
 
+    wait_for_window = wait_window
+
     def wait_count(self, title, n, timeout=TIMEOUT):
         """Waits until exactly n visible windows carry the title (message boxes often share
         the main window's title)."""
-        self._until(lambda: sum(_match(title, t) for t in self.titles()) == n, timeout,
+        self.until(lambda: sum(_match(title, t) for t in self.titles()) == n, timeout,
                     f"{n} window(s) titled {_show(title)}")
 
     def wait_gone(self, title, timeout=TIMEOUT):
-        self._until(lambda: not any(_match(title, t) for t in self.titles()), timeout,
+        self.until(lambda: not any(_match(title, t) for t in self.titles()), timeout,
                     f"window {_show(title)} closed")
 
     # -- input ------------------------------------------------------------------------
     def key(self, *combos):
-        """Presses keys as xdotool names them ("Return", "alt+s", "ctrl+o", "F1")."""
+        """Presses keys as xdotool names them ("Return", "alt+s", "ctrl+o", "F1"), into the
+        window that has the focus (see focus_somewhere)."""
+        self.focus_somewhere()
         for c in combos:
             _xdotool("key", c)
+
+    def focus_somewhere(self):
+        """When the window manager has left the focus nowhere (a window closed and none took
+        the focus back), the program's window in front gets it, as a user's click on its
+        title bar gives it; said in the log. The focus on any window is left alone."""
+        if self.proc is None or self.focused() is not None:
+            return
+        end = time.monotonic() + 1.0
+        while time.monotonic() < end:
+            if self.focused() is not None or not self.windows():
+                return
+            time.sleep(0.05)
+        front = self.windows()[-1]
+        step(f"the focus went nowhere: {front.title!r} given it as a click on its title bar "
+             "does")
+        self._give_focus(front)
+        self.until(lambda: self.focused() is not None, 3, "the focus given back")
 
     def type(self, text):
         _xdotool("type", "--delay", "8", text)
@@ -298,7 +333,7 @@ class App:
                 except Exception:
                     continue
             return None
-        return self._until(found, timeout, "the program on the accessibility bus")
+        return self.until(found, timeout, "the program on the accessibility bus")
 
     # Roles of the windows the tree keeps under another window (message boxes, dialogs).
     WINDOW_ROLES = ("dialog", "alert", "window", "file chooser")
@@ -351,7 +386,7 @@ class App:
                 except Exception:
                     continue
             return None
-        return self._until(found, timeout, f"{role} {_show(name)}")
+        return self.until(found, timeout, f"{role} {_show(name)}")
 
     def controls(self, title, role="push button"):
         """{name: node} of the controls with the role in the window, read in one walk (for a
@@ -415,7 +450,7 @@ class App:
         if not self.alive():
             raise Failure(f"the program has ended (status {self.proc.returncode})")
         try:
-            self._until(lambda: [n for _, n, _ in self.a11y_windows()], timeout,
+            self.until(lambda: [n for _, n, _ in self.a11y_windows()], timeout,
                         "an answer over the accessibility bus")
         except Failure:
             raise
@@ -426,7 +461,7 @@ class App:
         """A key with a visible effect: `key` opens the window `title`, `close` closes it."""
         before = sum(_match(title, t) for t in self.titles())
         self.key(key)
-        self._until(lambda: sum(_match(title, t) for t in self.titles()) > before, timeout,
+        self.until(lambda: sum(_match(title, t) for t in self.titles()) > before, timeout,
                     f"{key} opening {_show(title)} (the program answering keys)")
         self.key(close)
         self.wait_count(title, before, timeout)
@@ -438,14 +473,14 @@ class App:
         def right():
             return sorted(self.titles()) == sorted(expected) and not self._menus()
         try:
-            self._until(right, 3, "only the expected windows open")
+            self.until(right, 3, "only the expected windows open")
         except Failure:
             raise Failure(f"windows left open: {self.titles()} and {len(self._menus())} "
                           f"menu(s), expected {expected}")
         self.answers()
         if probe:
             self.probe(*probe)
-            self._until(right, 3, "only the expected windows open after the probe")
+            self.until(right, 3, "only the expected windows open after the probe")
 
 
 def _children(w):

@@ -54,9 +54,10 @@ dbus-run-session -- bash -c '
     org.a11y.Bus.GetAddress >/dev/null 2>&1 || { echo "SKIP: the accessibility bus did not start"; exit 77; }
   if [ "$wm" = 1 ]; then
     openbox --sm-disable >"$work/openbox.log" 2>&1 &
-    # The manager is up once it names itself on the root window.
+    # The manager is up once it lists what it supports on the root window. Its own messages
+    # (a missing Debian menu file) stay in its log.
     for i in $(seq 50); do
-      xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break
+      xprop -root _NET_SUPPORTED 2>/dev/null | grep -q _NET_ACTIVE_WINDOW && break
       sleep 0.1
     done
   fi
@@ -65,5 +66,5 @@ dbus-run-session -- bash -c '
       >"$work/trayer.log" 2>&1 &
     sleep 0.5
   fi
-  PYTHONPATH="$here${PYTHONPATH:+:$PYTHONPATH}" "$py" "$scenario" "$@" 2>&1' run-flow "$@" \
+  PYTHONDONTWRITEBYTECODE=1 PYTHONPATH="$here${PYTHONPATH:+:$PYTHONPATH}" "$py" "$scenario" "$@" 2>&1' run-flow "$@" \
   2>"$work/dbus.log"
