@@ -69,7 +69,7 @@ def icon(app, timeout=flowkit.TIMEOUT):
         if not ok:
             time.sleep(0.15)
         return now if ok else None
-    return app._until(settled, timeout, "the program's icon in the tray host")
+    return app.until(settled, timeout, "the program's icon in the tray host")
 
 
 def present(app):

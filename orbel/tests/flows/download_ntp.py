@@ -18,7 +18,7 @@ def download(app, server):
     app.key("alt+v")
     of.type_text(app, server, PAGE)
     of.press(app, "Download", PAGE)
-    app._until(lambda: of.field(app, "UTC", PAGE) != before or len(app.titles()) > 2,
+    app.until(lambda: of.field(app, "UTC", PAGE) != before or len(app.titles()) > 2,
                flowkit.TIMEOUT, f"a reading from {server}")
     if len(app.titles()) > 2:
         raise flowkit.Failure(f"{server}: {of.message(app, PAGE)}")

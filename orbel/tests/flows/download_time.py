@@ -53,7 +53,7 @@ def scenario(app):
     # Past the count's wrap in February 2036: the reading is the server's true date.
     before = of.field(app, "UTC", PAGE)
     download(app, wrapped)
-    app._until(lambda: of.field(app, "UTC", PAGE) != before, flowkit.TIMEOUT, "a new reading")
+    app.until(lambda: of.field(app, "UTC", PAGE) != before, flowkit.TIMEOUT, "a new reading")
     reading = of.field(app, "UTC", PAGE)
     expect(reading.endswith("1 Mar 2036"), f"UTC reads {reading!r}, the server sent 1 Mar 2036")
 

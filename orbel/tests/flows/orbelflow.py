@@ -129,7 +129,7 @@ def wait_geometry(app, expected, what):
         last[0] = geometry(app)
         return last[0] == expected
     try:
-        app._until(there, 3, what)
+        app.until(there, 3, what)
     except Failure:
         raise Failure(f"{what}: the clock window is at {last[0]}, expected {expected}")
 
@@ -275,7 +275,7 @@ def find(app, role, name, window, timeout=flowkit.TIMEOUT):
             except Exception:
                 continue
         return None
-    return app._until(found, timeout, f"{role} {flowkit._show(name)} in {flowkit._show(window)}")
+    return app.until(found, timeout, f"{role} {flowkit._show(name)} in {flowkit._show(window)}")
 
 
 def field(app, name, window):
@@ -294,7 +294,7 @@ def wait_field(app, name, window, pattern, timeout=flowkit.TIMEOUT):
         last[0] = field(app, name, window)
         return rx.search(last[0]) is not None
     try:
-        app._until(matches, timeout, f"field {name!r} matching /{pattern}/")
+        app.until(matches, timeout, f"field {name!r} matching /{pattern}/")
     except Failure:
         raise Failure(f"field {name!r} of {window!r} reads {last[0]!r}, expected /{pattern}/")
     return last[0]
@@ -330,10 +330,10 @@ def turn_to(app, page):
             return
         app.key("ctrl+Tab")
         try:
-            app._until(lambda: current_page(app) != shown, 1, "the next page")
+            app.until(lambda: current_page(app) != shown, 1, "the next page")
         except Failure:
             app.click_node(find(app, "page tab", page, "Options"))
-            app._until(lambda: current_page(app) == page, 3, f"the page {page}")
+            app.until(lambda: current_page(app) == page, 3, f"the page {page}")
     expect(current_page(app) == page, f"the sheet shows {current_page(app)!r}, not {page!r}")
 
 
@@ -358,7 +358,7 @@ def type_text(app, text, window):
         subprocess.run(["xdotool", "type", "--delay", "30" if text.isascii() else "120", text],
                        check=True)
         try:
-            app._until(lambda: focused_text(app, window) == text, 2, f"{text!r} typed")
+            app.until(lambda: focused_text(app, window) == text, 2, f"{text!r} typed")
             return
         except Failure:
             continue
@@ -374,10 +374,10 @@ def add_clock(app, zone, name):
     expect(current_page(app) == "Clocks", "the sheet is not on its Clocks page")
     before = len(clock_lines(app))
     app.key("alt+d")
-    app._until(lambda: len(clock_lines(app)) > before, flowkit.TIMEOUT,
+    app.until(lambda: len(clock_lines(app)) > before, flowkit.TIMEOUT,
                "a new line in the clock list")
     # Add puts the focus into the zone picker.
-    app._until(lambda: focused_combo(app), 3, "the focus in the zone picker")
+    app.until(lambda: focused_combo(app), 3, "the focus in the zone picker")
     choose(app, zone_item(zone))
     app.key("alt+t")
     type_text(app, name, "Options")
@@ -429,7 +429,9 @@ def tray_menu(app):
     """Opens the command menu from the program's icon in the tray host (right button)."""
     import flowkit_tray
     flowkit_tray.click(app, flowkit_tray.icon(app), 3)
-    app._until(app._menus, flowkit.TIMEOUT, "the command menu")
+    # A menu is a pop-up taller than a tooltip.
+    app.until(lambda: [p for p in app.popups() if p.geometry[3] > 40], flowkit.TIMEOUT,
+              "the command menu")
 
 
 def message(app, owner, key="Return"):

@@ -17,10 +17,10 @@ def scenario(app):
     of.open_options(app, "View")
     expect(not of.checked(app, "check box", "Show date", "Options"), "Show date starts ticked")
     app.key("alt+d")  # Show &date
-    app._until(lambda: of.checked(app, "check box", "Show date", "Options"), 3,
+    app.until(lambda: of.checked(app, "check box", "Show date", "Options"), 3,
                "Show date ticked")
     app.key("alt+a")  # Apply: the clock window shows the dates; the sheet stays open
-    app._until(lambda: of.find(app, "push button", "Close", "Options", timeout=0.1), 3,
+    app.until(lambda: of.find(app, "push button", "Close", "Options", timeout=0.1), 3,
                "Cancel turned into Close by Apply")
 
     of.terminate(app)

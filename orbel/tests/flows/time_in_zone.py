@@ -17,7 +17,7 @@ def current(app):
 
 
 def expect_time(app, when, what):
-    app._until(lambda: of.shows_time(current(app), when), 3, what)
+    app.until(lambda: of.shows_time(current(app), when), 3, what)
 
 
 def scenario(app):
@@ -40,7 +40,7 @@ def scenario(app):
            of.checked(app, "check box", DST_BOX, WINDOW),
            "the daylight-saving box is not enabled and ticked for Santiago")
     app.key("alt+o")
-    app._until(lambda: not of.checked(app, "check box", DST_BOX, WINDOW), 3, "the box unticked")
+    app.until(lambda: not of.checked(app, "check box", DST_BOX, WINDOW), 3, "the box unticked")
     # Standard time: the smaller of the zone's winter and summer offsets (-04:00).
     standard = datetime.datetime.now(datetime.timezone(datetime.timedelta(hours=-4)))
     expect(santiago.startswith("(UTC-04:00)"), f"Santiago is listed as {santiago!r}")
