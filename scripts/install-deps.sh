@@ -13,7 +13,7 @@ packages=(
   libcups2-dev                       # "Abortar" cancels the jobs a CUPS queue still holds
   xvfb xauth dbus at-spi2-core python3-pyatspi  # the main window read over the accessibility bus
   trayer xdotool                     # the tray icon test: a tray host and real clicks
-  openbox python3-xlib               # the flow scenarios: a window manager, windows read by title
+  openbox python3-xlib x11-utils     # the flow scenarios: a window manager, windows read by title, xprop
   clang-format                       # the formatting check (scripts/check-format.sh)
   desktop-file-utils appstream groff-base libxml2-utils  # validators of desktop/ files
   file                               # CPack finds the executables to ask dpkg-shlibdeps about

@@ -34,9 +34,11 @@ cleanup() {
 trap cleanup EXIT
 
 # A display of our own: Xvfb picks a free number and writes it on the descriptor, so
-# scenarios run side by side without racing for a number.
+# scenarios run side by side without racing for a number. -noreset: by default the server
+# starts over whenever its last client leaves, and a client connecting meanwhile (the window
+# manager after a short-lived probe) is refused.
 exec {display_fd}<> <(:)
-Xvfb -displayfd "$display_fd" -screen 0 1280x800x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+Xvfb -displayfd "$display_fd" -screen 0 1280x800x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
 xvfb_pid=$!
 read -r -t 20 -u "$display_fd" display_number || skip "Xvfb did not start: $(tail -n 1 "$work/xvfb.log")"
 export DISPLAY=":$display_number"
@@ -53,18 +55,35 @@ dbus-run-session -- bash -c '
   dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
     org.a11y.Bus.GetAddress >/dev/null 2>&1 || { echo "SKIP: the accessibility bus did not start"; exit 77; }
   if [ "$wm" = 1 ]; then
-    openbox --sm-disable >"$work/openbox.log" 2>&1 &
-    # The manager is up once it lists what it supports on the root window. Its own messages
-    # (a missing Debian menu file) stay in its log.
-    for i in $(seq 50); do
-      xprop -root _NET_SUPPORTED 2>/dev/null | grep -q _NET_ACTIVE_WINDOW && break
-      sleep 0.1
+    # The manager is up once it lists what it supports on the root window; one that could
+    # not start is started again. Its own messages (a missing Debian menu file) stay in its log.
+    for try in 1 2 3; do
+      openbox --sm-disable >"$work/openbox.log" 2>&1 &
+      wm_pid=$!
+      for i in $(seq 50); do
+        xprop -root _NET_SUPPORTED 2>/dev/null | grep -q _NET_ACTIVE_WINDOW && break 2
+        kill -0 $wm_pid 2>/dev/null || break
+        sleep 0.1
+      done
     done
+    xprop -root _NET_SUPPORTED 2>/dev/null | grep -q _NET_ACTIVE_WINDOW ||
+      { echo "SKIP: the window manager did not start: $(tail -n 1 "$work/openbox.log")"; exit 77; }
   fi
   if [ "${TRAY:-0}" = 1 ]; then
-    trayer --edge top --align right --widthtype pixel --width 120 --height 24 \
-      >"$work/trayer.log" 2>&1 &
-    sleep 0.5
+    # The tray host is up once it owns the tray selection of screen 0.
+    for try in 1 2 3; do
+      trayer --edge top --align right --widthtype pixel --width 120 --height 24 \
+        >"$work/trayer.log" 2>&1 &
+      tray_pid=$!
+      for i in $(seq 50); do
+        "$py" -c "import Xlib.display as x, sys; d = x.Display()
+sys.exit(d.get_selection_owner(d.intern_atom(\"_NET_SYSTEM_TRAY_S0\")) == 0)" 2>/dev/null && break 2
+        kill -0 $tray_pid 2>/dev/null || break
+        sleep 0.1
+      done
+    done
+    kill -0 $tray_pid 2>/dev/null ||
+      { echo "SKIP: the tray host did not start: $(tail -n 1 "$work/trayer.log")"; exit 77; }
   fi
   PYTHONDONTWRITEBYTECODE=1 PYTHONPATH="$here${PYTHONPATH:+:$PYTHONPATH}" "$py" "$scenario" "$@" 2>&1' run-flow "$@" \
   2>"$work/dbus.log"
