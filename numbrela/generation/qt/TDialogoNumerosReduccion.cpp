@@ -2,7 +2,7 @@
 
 #include <QLabel>
 
-#include "controles/TDibujos.h"
+#include "controles/TRejillaNumeros.h"
 #include "controles/TServicios.h"
 #include "controles/TShapeButton.h"
 #include "generation/TextosDialogosReduccion.h"
@@ -18,22 +18,11 @@ TDialogoNumerosReduccion::TDialogoNumerosReduccion(QWidget* parent, CabeceraApue
 {
     subtitulo_ = Rotulo(QString(), QRect(8, 38, 444, 20), true);
     subtitulo_->setAlignment(Qt::AlignCenter);
-    const QImage dibujo = TDibujos::Imagen("BotonNumero.bmp");
-    for (int n = 1; n <= 49; ++n) {
-        auto* b = new TShapeButton(this);
-        b->setPicture(dibujo);
-        if (dibujo.isNull())
-            b->resize(34, 28);
-        b->setShapeCursor(TDibujos::Cursor1());
-        b->move(24 + ((n - 1) % 10) * 41, 64 + ((n - 1) / 10) * 34);
-        b->setCaption(QString::number(n));
-        b->setObjectName(QString("Numero%1").arg(n));
-        connect(b, &TShapeButton::clicked, this, [this, n] {
-            numeros_.Pulsa(n);
-            Refresca();
-        });
-        botones_.push_back(b);
-    }
+    rejilla_ = new TRejillaNumeros(this, QPoint(24, 64), 10);
+    connect(rejilla_, &TRejillaNumeros::Pulsado, this, [this](int n) {
+        numeros_.Pulsa(n);
+        Refresca();
+    });
     reducidos_ = Rotulo(QString(), QRect(24, 240, 200, 22), true);
     fijos_ = Rotulo(QString(), QRect(24, 264, 200, 22), true);
     borrar_ =
@@ -75,13 +64,10 @@ void TDialogoNumerosReduccion::Refresca()
     fijos_->setText(QString::fromStdString(numeros_.ContadorFijos()));
     borrar_->setEnabled(numeros_.BorrarTodosHabilitado());
     for (int n = 1; n <= 49; ++n) {
-        TShapeButton* b = Boton(n);
         const auto estado = numeros_.EstadoDe(n);
-        QFont f = font();
-        f.setBold(estado != TNumerosReducida::Estado::Libre);
-        f.setUnderline(estado == TNumerosReducida::Estado::Fijo);
-        b->setFont(f);
-        b->setTextColor(estado == TNumerosReducida::Estado::Fijo      ? QColor(255, 0, 0)
+        rejilla_->Pinta(n, estado != TNumerosReducida::Estado::Libre,
+                        estado == TNumerosReducida::Estado::Fijo,
+                        estado == TNumerosReducida::Estado::Fijo      ? QColor(255, 0, 0)
                         : estado == TNumerosReducida::Estado::Elegido ? QColor(0, 0, 255)
                                                                       : QColor(90, 90, 90));
     }

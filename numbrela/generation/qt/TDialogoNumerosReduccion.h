@@ -3,9 +3,9 @@
 // bold), fixed (red, bold, underlined) and grey again; the two counters; "Borrar todos";
 // a picture button that opens a stored ".RLF" system. Accept validates and closes with 1.
 #include <functional>
-#include <vector>
 
 #include "controles/TDialogo.h"
+#include "controles/TRejillaNumeros.h"
 #include "generation/EleccionReducida.h"
 
 class QLabel;
@@ -23,7 +23,7 @@ public:
                              std::function<bool()> abreRlf);
 
     bool AbrioRlf() const { return abrioRlf_; }
-    TShapeButton* Boton(int numero) const { return botones_[static_cast<std::size_t>(numero - 1)]; }
+    TShapeButton* Boton(int numero) const { return rejilla_->Boton(numero); }
     QLabel* ContadorReducidos() const { return reducidos_; }
     QLabel* ContadorFijos() const { return fijos_; }
 
@@ -39,7 +39,7 @@ private:
     TNumerosReducida numeros_;
     std::function<bool()> abreRlf_;
     bool abrioRlf_ = false;
-    std::vector<TShapeButton*> botones_;
+    TRejillaNumeros* rejilla_ = nullptr;
     QLabel* subtitulo_;
     QLabel* reducidos_;
     QLabel* fijos_;

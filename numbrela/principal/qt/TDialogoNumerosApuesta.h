@@ -3,9 +3,9 @@
 // unmarks a marked one, at once; marked numbers show red and bold. Accept closes with 1.
 #include <QString>
 #include <functional>
-#include <vector>
 
 #include "controles/TDialogo.h"
+#include "controles/TRejillaNumeros.h"
 
 namespace numbrela::ui {
 
@@ -18,13 +18,13 @@ public:
     // returns the message when the set refuses (an empty text when it did it).
     TDialogoNumerosApuesta(QWidget* parent, long long numeroApuesta,
                            std::function<bool(int)> marcado, std::function<QString(int)> alterna);
-    TShapeButton* Boton(int numero) const { return botones_[static_cast<std::size_t>(numero - 1)]; }
+    TShapeButton* Boton(int numero) const { return rejilla_->Boton(numero); }
 
 private:
     void Pinta(int numero);
     std::function<bool(int)> marcado_;
     std::function<QString(int)> alterna_;
-    std::vector<TShapeButton*> botones_;
+    TRejillaNumeros* rejilla_ = nullptr;
 };
 
 } // namespace numbrela::ui
