@@ -7,6 +7,7 @@
 #include <QEvent>
 #include <QFile>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -177,6 +178,15 @@ void TVentanaAyuda::Acompana(QWidget* padre)
     setGeometry(marco);
     if (visible)
         show();
+}
+
+void TVentanaAyuda::keyPressEvent(QKeyEvent* e)
+{
+    if (e->key() == Qt::Key_Escape && e->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(e);
 }
 
 bool TVentanaAyuda::eventFilter(QObject* objeto, QEvent* e)

@@ -40,6 +40,8 @@ public:
 
 protected:
     bool eventFilter(QObject* objeto, QEvent* e) override;
+    // Escape closes the window, from whichever of its controls has the focus.
+    void keyPressEvent(QKeyEvent* e) override;
 
 private:
     explicit TVentanaAyuda(QWidget* raiz);

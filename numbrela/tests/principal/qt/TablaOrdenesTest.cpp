@@ -460,6 +460,32 @@ TEST_F(TablaOrdenes, HelpOpensOnceFollowsALinkGoesBackAndSearches)
     EXPECT_TRUE(ventana->isVisible());
 }
 
+TEST_F(TablaOrdenes, EscapeClosesTheHelpFromEachOfItsControls)
+{
+    Tecla(Qt::Key_F1);
+    TVentanaAyuda* ayuda = TVentanaAyuda::De(ventana.get());
+    ASSERT_NE(ayuda, nullptr);
+    const QList<QWidget*> controles = {ayuda->Navegador(), ayuda->CampoBusqueda(),
+                                       ayuda->findChild<QListWidget*>("ListaContenido"),
+                                       ayuda->findChild<QPushButton*>("Buscar")};
+    for (QWidget* control : controles) {
+        ASSERT_NE(control, nullptr);
+        ventana->Acciones().AyudaEnLinea->trigger();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(ayuda));
+        control->setFocus();
+        QTest::keyClick(control, Qt::Key_Escape);
+        EXPECT_FALSE(ayuda->isVisible()) << control->objectName().toStdString();
+        EXPECT_TRUE(ventana->isVisible());
+    }
+    // A search typed and then Escape: the window closes, the next opening is at the contents.
+    ventana->Acciones().AyudaEnLinea->trigger();
+    QTest::keyClicks(ayuda->CampoBusqueda(), "reducidas");
+    QTest::keyClick(ayuda->CampoBusqueda(), Qt::Key_Escape);
+    EXPECT_FALSE(ayuda->isVisible());
+    ventana->Acciones().AyudaEnLinea->trigger();
+    EXPECT_EQ(ayuda->PaginaActual().toStdString(), "indice.html");
+}
+
 TEST_F(TablaOrdenes, HelpFromThePrintingWindowOutlivesItAndF1UnderItDoesNothing)
 {
     bool visto = false;
