@@ -23,6 +23,7 @@ TDialogoTipoReduccion::TDialogoTipoReduccion(QWidget* parent, std::uint8_t& tipo
         TShapeButton* b =
             CreaBoton(botones[i].dibujo, QPoint(110, 44 + 52 * i), QString(), kRotulos[i]);
         b->setObjectName(botones[i].nombre);
+        b->setAccessibleName(QString::fromUtf8("Reducción ") + kRotulos[i]);
         const std::uint8_t tipo = static_cast<std::uint8_t>(i + 1);
         connect(b, &TShapeButton::clicked, this, [this, tipo] {
             tipo_ = tipo;

@@ -30,7 +30,7 @@ TVentanaSuerte::TVentanaSuerte(QWidget* parent, const TSesionSuerte& sesion,
         c->setGeometry(45 + 120 * i, 58, 90, 90);
         c->setFont(grande);
         c->setText(QString::fromUtf8(kTextoInicialSuerte));
-        c->setAccessibleName(QString("Número %1").arg(i + 1));
+        c->setAccessibleName(QString("Número %1: %2").arg(i + 1).arg(c->text()));
         cajas_[static_cast<std::size_t>(i)] = c;
     }
 
@@ -107,8 +107,10 @@ void TVentanaSuerte::MuestraNumeros()
         TServicios::Actuales().Avisa(this, QString::fromStdString(n.Error));
         return; // the boxes keep "49"
     }
-    for (std::size_t i = 0; i < 3; ++i)
+    for (std::size_t i = 0; i < 3; ++i) {
         cajas_[i]->setText(QString::fromStdString(n.Textos[i]));
+        cajas_[i]->setAccessibleName(QString("Número %1: %2").arg(i + 1).arg(cajas_[i]->text()));
+    }
 }
 
 } // namespace numbrela::ui

@@ -16,6 +16,7 @@ TDialogoMultiple::TDialogoMultiple(QWidget* parent)
                                     QPoint(84 + (i % 3) * 98, 44 + (i / 3) * 84), QString(),
                                     QString("%1 cruces").arg(cruces[i]));
         b->setObjectName(QString("Codigo%1").arg(i + 1));
+        b->setAccessibleName(QString("%1 cruces").arg(cruces[i]));
         const int codigo = i + 1;
         connect(b, &TShapeButton::clicked, this, [this, codigo] {
             codigo_ = codigo;

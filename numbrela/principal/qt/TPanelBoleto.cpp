@@ -71,6 +71,7 @@ TPanelBoleto::TPanelBoleto(QWidget* parent) : QFrame(parent)
     for (int j = 0; j < kApuestasPorBoleto; ++j) {
         auto* b = new TMiBoton(this);
         b->setObjectName(QString("MiBoton%1").arg(j + 1));
+        b->setAccessibleName(QString("Columna %1 sin apuesta").arg(j + 1));
         b->setGeometry(2 + kAnchoColumnaBoleto * j + 1, 242, 89, 22);
         b->setColors(colores::kGranate, colores::kAmarillo);
         b->setFont(negrita);
@@ -91,6 +92,10 @@ void TPanelBoleto::MuestraApuestas(const TConjuntoApuestas& conjunto)
     for (std::size_t j = 0; j < botones_.size(); ++j) {
         if (j < columnas.size())
             botones_[j]->setCaption(QString::number(columnas[j].Apuesta));
+        // A bet's button is named by its caption, the bet's number; a column without a bet
+        // by what it is.
+        botones_[j]->setAccessibleName(
+            j < columnas.size() ? QString() : QString("Columna %1 sin apuesta").arg(j + 1));
         botones_[j]->setVisible(j < columnas.size());
     }
     const int juego = conjunto.Cabecera.Juego;

@@ -24,6 +24,8 @@ TTiraSorteo::TTiraSorteo(QWidget* parent) : QFrame(parent)
         n->setObjectName(QString("Panel%1").arg(24 + i));
         n->setGeometry(4 + 36 * i, 4, 32, 26);
         n->setFont(negrita);
+        n->setAccessibleName(complementario ? QString("Complementario")
+                                            : QString("Número %1").arg(i + 1));
         numeros_[static_cast<std::size_t>(i)] = n;
     }
     hide();

@@ -3,6 +3,7 @@
 // that opens next, click shaped buttons where they are drawn, record the message boxes.
 #include <unistd.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QTest>
 #include <QTimer>
@@ -122,5 +123,12 @@ public:
 private:
     std::filesystem::path ruta_;
 };
+
+// The name a screen reader hears for a control.
+inline QString NombreAccesible(QWidget* w)
+{
+    QAccessibleInterface* i = QAccessible::queryAccessibleInterface(w);
+    return i != nullptr ? i->text(QAccessible::Name) : QString();
+}
 
 } // namespace numbrela::ui::prueba

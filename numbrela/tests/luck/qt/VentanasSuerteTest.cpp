@@ -295,12 +295,16 @@ TEST(VentanaSuerte, BornOn15June1970ShowsBytes663To665AfterTheCountdown)
     EXPECT_EQ(v.Barra()->value(), 0);
     EXPECT_TRUE(v.PanelCalculando()->isVisible());
     EXPECT_EQ(v.Caja(0)->text(), "49");
+    EXPECT_EQ(NombreAccesible(v.Caja(0)), QString::fromUtf8("Número 1: 49"));
     t->Dispara(); // the tick that finds the bar empty
     EXPECT_FALSE(v.PanelCalculando()->isVisible());
     EXPECT_FALSE(t->Activo());
     EXPECT_EQ(v.Caja(0)->text(), "7");
     EXPECT_EQ(v.Caja(1)->text(), "23");
     EXPECT_EQ(v.Caja(2)->text(), "41");
+    // A screen reader hears each number with its place.
+    EXPECT_EQ(NombreAccesible(v.Caja(0)), QString::fromUtf8("Número 1: 7"));
+    EXPECT_EQ(NombreAccesible(v.Caja(2)), QString::fromUtf8("Número 3: 41"));
     EXPECT_TRUE(servicios.Avisos.isEmpty());
     QTest::keyClick(&v, Qt::Key_Return);
     EXPECT_FALSE(v.isVisible());
