@@ -3,6 +3,7 @@
 // opened with F1 and from the slip-printing window, its links, back and search; and every
 // way of closing shows the information picture before the window goes.
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
