@@ -7,13 +7,7 @@ namespace {
 
 class TTemporizadorQt : public TTemporizador {
 public:
-    TTemporizadorQt()
-    {
-        QObject::connect(&timer_, &QTimer::timeout, [this] {
-            if (AlVencer)
-                AlVencer();
-        });
-    }
+    TTemporizadorQt() { connect(&timer_, &QTimer::timeout, this, &TTemporizador::Vence); }
     void Arranca(int ms) override { timer_.start(ms); }
     void Para() override { timer_.stop(); }
     bool Activo() const override { return timer_.isActive(); }

@@ -1,20 +1,21 @@
 #pragma once
 // The repeating timer a window's countdown or show runs on. Windows take one as a
 // parameter, so a test fires it by hand instead of waiting for the clock.
-#include <functional>
+#include <QObject>
 #include <memory>
 
 namespace numbrela::ui {
 
-class TTemporizador {
+class TTemporizador : public QObject {
+    Q_OBJECT
 public:
-    virtual ~TTemporizador() = default;
-    // (Re)starts the timer: `AlVencer` runs every `ms` milliseconds from now.
+    // (Re)starts the timer: Vence is emitted every `ms` milliseconds from now.
     virtual void Arranca(int ms) = 0;
     virtual void Para() = 0;
     virtual bool Activo() const = 0;
 
-    std::function<void()> AlVencer;
+signals:
+    void Vence();
 };
 
 // The window system's timer.

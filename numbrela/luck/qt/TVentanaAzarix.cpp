@@ -34,7 +34,7 @@ TVentanaAzarix::TVentanaAzarix(QWidget* parent, TAzar azar,
     f.setBold(true);
     estado_->setFont(f);
 
-    temporizador_->AlVencer = [this] { Tick(); };
+    connect(temporizador_.get(), &TTemporizador::Vence, this, &TVentanaAzarix::Tick);
 }
 
 TVentanaAzarix::~TVentanaAzarix()

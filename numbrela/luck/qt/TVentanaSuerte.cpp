@@ -59,7 +59,7 @@ TVentanaSuerte::TVentanaSuerte(QWidget* parent, const TSesionSuerte& sesion,
     l->addWidget(barra_);
 
     BotonAceptar(QPoint(174, 176));
-    temporizador_->AlVencer = [this] { Tick(); };
+    connect(temporizador_.get(), &TTemporizador::Vence, this, &TVentanaSuerte::Tick);
 }
 
 TVentanaSuerte::~TVentanaSuerte()

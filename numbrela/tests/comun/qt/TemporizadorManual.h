@@ -20,8 +20,8 @@ public:
     // One tick, as the window system would give it while the timer runs.
     void Dispara()
     {
-        if (activo_ && AlVencer)
-            AlVencer();
+        if (activo_)
+            emit Vence();
     }
 
     std::vector<int> Intervalos; // every interval the timer was started with, in order
