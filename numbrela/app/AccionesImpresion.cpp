@@ -11,7 +11,7 @@
 #include "generation/Reducidas.h"
 #include "printing/GeometriaImpresion.h"
 #include "printing/ImpresionBoletos.h"
-#include "printing/LienzoQt.h"
+#include "printing/qt/LienzoQt.h"
 
 namespace numbrela::app {
 namespace {

@@ -6,13 +6,13 @@
 #include <iostream>
 
 #include "app/CommandLine.h"
-#include "ui/IconoPrograma.h"
-#include "ui/OrdenesSuerte.h"
-#include "ui/Pantalla.h"
-#include "ui/TPrimeraActivacion.h"
-#include "ui/TServicios.h"
-#include "ui/TVentanaPrincipal.h"
-#include "ui/TextosVentanas.h"
+#include "controles/IconoPrograma.h"
+#include "controles/Pantalla.h"
+#include "controles/TServicios.h"
+#include "model/TextosPrograma.h"
+#include "principal/qt/OrdenesSuerte.h"
+#include "principal/qt/TPrimeraActivacion.h"
+#include "principal/qt/TVentanaPrincipal.h"
 
 namespace numbrela::app {
 
@@ -32,7 +32,9 @@ int ArrancaVentanas(int argc, char** argv, const Opciones& opciones)
     if (QScreen* pantalla = QGuiApplication::primaryScreen())
         ventana.setGeometry(pantalla->availableGeometry());
     auto* suerte = new ui::TOrdenesSuerte(ventana);
-    new ui::TPrimeraActivacion(&ventana, [suerte] { suerte->PrimeraActivacion(); });
+    auto* primera = new ui::TPrimeraActivacion(&ventana);
+    QObject::connect(primera, &ui::TPrimeraActivacion::Lista, suerte,
+                     [suerte] { suerte->PrimeraActivacion(); });
     ventana.showMaximized();
     // Without a window manager nobody else gives the window the focus it starts with.
     ventana.activateWindow();

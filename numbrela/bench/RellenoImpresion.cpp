@@ -5,9 +5,9 @@
 
 #include <filesystem>
 
-#include "generation/Azarix.h"
-#include "generation/Relleno.h"
 #include "generation/TablaRangos.h"
+#include "luck/Azarix.h"
+#include "luck/Relleno.h"
 #include "printing/ImpresionBoletos.h"
 
 namespace {

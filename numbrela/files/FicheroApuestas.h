@@ -32,40 +32,38 @@ struct TResultadoApertura {
 
 enum class ModoGrabacion { Grabar, GrabarComo };
 
-class FicheroApuestas {
-public:
-    // The first simple bet that has not exactly six crosses, as the message to show;
-    // nothing for every other kind or when all bets are complete.
-    static std::optional<std::string> CompruebaCruces(const TConjuntoApuestas& conjunto);
+namespace FicheroApuestas {
 
-    // The file name "G&rabar como..." proposes: the first 32 characters of the name.
-    static std::string NombrePropuesto(const TConjuntoApuestas& conjunto);
+// The first simple bet that has not exactly six crosses, as the message to show;
+// nothing for every other kind or when all bets are complete.
+std::optional<std::string> CompruebaCruces(const TConjuntoApuestas& conjunto);
 
-    // Writes the header and the bets (steps after the file is created), refreshing the
-    // packed lists. Returns false with the message of the step that failed.
-    static bool EscribeApuestas(TConjuntoApuestas& conjunto, TSalidaApuestas& salida,
-                                std::string& error);
+// The file name "G&rabar como..." proposes: the first 32 characters of the name.
+std::string NombrePropuesto(const TConjuntoApuestas& conjunto);
 
-    // "&Grabar" and "G&rabar como...". Checks the crosses first (nothing is touched when a
-    // bet is incomplete), then writes a temporary file beside `ruta` and renames it over
-    // `ruta`, so a failure never destroys the file that was there. Once the temporary
-    // file exists, "G&rabar como..." makes `ruta` the set's file, enables both save
-    // commands and records it in ULTIMO.DB of `carpetaPrograma`, as the set keeps after
-    // a later write failure.
-    static bool Graba(TConjuntoApuestas& conjunto, const std::filesystem::path& ruta,
-                      ModoGrabacion modo, const std::filesystem::path& carpetaPrograma,
-                      std::string& error);
+// Writes the header and the bets (steps after the file is created), refreshing the
+// packed lists. Returns false with the message of the step that failed.
+bool EscribeApuestas(TConjuntoApuestas& conjunto, TSalidaApuestas& salida, std::string& error);
 
-    // Reads a whole bet file held in memory into the set (AbreDeUnaVez). A header that
-    // cannot be read or is refused leaves the set, its file and its save commands as they
-    // were. After a later failure the set keeps what was read up to that point, always
-    // consistent with its header; it is known by `ruta` but only "G&rabar como..." saves.
-    static TResultadoApertura Lee(TConjuntoApuestas& conjunto, std::span<const std::uint8_t> bytes,
-                                  const std::string& ruta);
+// "&Grabar" and "G&rabar como...". Checks the crosses first (nothing is touched when a
+// bet is incomplete), then writes a temporary file beside `ruta` and renames it over
+// `ruta`, so a failure never destroys the file that was there. Once the temporary
+// file exists, "G&rabar como..." makes `ruta` the set's file, enables both save
+// commands and records it in ULTIMO.DB of `carpetaPrograma`, as the set keeps after
+// a later write failure.
+bool Graba(TConjuntoApuestas& conjunto, const std::filesystem::path& ruta, ModoGrabacion modo,
+           const std::filesystem::path& carpetaPrograma, std::string& error);
 
-    // Opens `ruta` and reads it ("&Abrir...", "A&brir de nuevo", the command line).
-    static TResultadoApertura AbreDeUnaVez(TConjuntoApuestas& conjunto,
-                                           const std::filesystem::path& ruta);
-};
+// Reads a whole bet file held in memory into the set (AbreDeUnaVez). A header that
+// cannot be read or is refused leaves the set, its file and its save commands as they
+// were. After a later failure the set keeps what was read up to that point, always
+// consistent with its header; it is known by `ruta` but only "G&rabar como..." saves.
+TResultadoApertura Lee(TConjuntoApuestas& conjunto, std::span<const std::uint8_t> bytes,
+                       const std::string& ruta);
+
+// Opens `ruta` and reads it ("&Abrir...", "A&brir de nuevo", the command line).
+TResultadoApertura AbreDeUnaVez(TConjuntoApuestas& conjunto, const std::filesystem::path& ruta);
+
+} // namespace FicheroApuestas
 
 } // namespace numbrela

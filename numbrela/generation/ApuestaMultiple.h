@@ -17,31 +17,31 @@ struct TTamanoMultiple {
     std::int32_t Apuestas = 0;
 };
 
-class ApuestaMultiple {
-public:
-    // The size of code 1..6 (7, 8, 5, 9, 10 and 11 crosses); nothing for any other code.
-    static std::optional<TTamanoMultiple> Tamano(int codigo);
+namespace ApuestaMultiple {
 
-    // "Crear" after choosing the multiple kind in the size dialog: the set is reset (no
-    // name, no file, no draw shown, no reduced buffers) and holds one empty bet of the
-    // chosen size. Returns false, the set untouched, for a code outside 1..6.
-    static bool Crea(TConjuntoApuestas& conjunto, int codigo, TTextosConjunto& textos);
+// The size of code 1..6 (7, 8, 5, 9, 10 and 11 crosses); nothing for any other code.
+std::optional<TTamanoMultiple> Tamano(int codigo);
 
-    // The banner of the main window: "MULTIPLE " + crosses + " Cruces".
-    static std::string TextoBanner(const TConjuntoApuestas& conjunto);
+// "Crear" after choosing the multiple kind in the size dialog: the set is reset (no
+// name, no file, no draw shown, no reduced buffers) and holds one empty bet of the
+// chosen size. Returns false, the set untouched, for a code outside 1..6.
+bool Crea(TConjuntoApuestas& conjunto, int codigo, TTextosConjunto& textos);
 
-    // Marks or unmarks `numero` on bet `indice` (0-based) as the number dialog does. A
-    // bet never holds more crosses than its kind allows (six for a simple bet, the size
-    // for a multiple): a further mark is refused on the spot and `error` says why.
-    // Returns whether the bet changed. Reduced bets cannot be edited. After a scrutiny a
-    // changed bet is scored again against the stored draw.
-    static bool AlternaMarca(TConjuntoApuestas& conjunto, std::size_t indice, int numero,
-                             std::string& error);
+// The banner of the main window: "MULTIPLE " + crosses + " Cruces".
+std::string TextoBanner(const TConjuntoApuestas& conjunto);
 
-    // Rebuilds the multiple's bet from its stored packed list: for positions 1..crosses
-    // every non-zero entry v marks v; Cruces counts them. Returns false when an entry
-    // lies outside 1..49 or repeats a number (the bet then holds no mark).
-    static bool CargaDeLista(TApuestas& apuesta, int cruces, const std::uint8_t lista[kMaxCruces]);
-};
+// Marks or unmarks `numero` on bet `indice` (0-based) as the number dialog does. A
+// bet never holds more crosses than its kind allows (six for a simple bet, the size
+// for a multiple): a further mark is refused on the spot and `error` says why.
+// Returns whether the bet changed. Reduced bets cannot be edited. After a scrutiny a
+// changed bet is scored again against the stored draw.
+bool AlternaMarca(TConjuntoApuestas& conjunto, std::size_t indice, int numero, std::string& error);
+
+// Rebuilds the multiple's bet from its stored packed list: for positions 1..crosses
+// every non-zero entry v marks v; Cruces counts them. Returns false when an entry
+// lies outside 1..49 or repeats a number (the bet then holds no mark).
+bool CargaDeLista(TApuestas& apuesta, int cruces, const std::uint8_t lista[kMaxCruces]);
+
+} // namespace ApuestaMultiple
 
 } // namespace numbrela

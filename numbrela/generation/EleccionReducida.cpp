@@ -236,4 +236,14 @@ bool TNumerosReducida::Acepta(std::string& error)
     return true;
 }
 
+bool PuedeCambiarNumeros(const TConjuntoApuestas& conjunto)
+{
+    return conjunto.Tipo() == TipoApuesta::Reducida;
+}
+
+bool PuedeReducir(const TConjuntoApuestas& conjunto)
+{
+    return PuedeCambiarNumeros(conjunto) && conjunto.Cabecera.TotalFijos == 0;
+}
+
 } // namespace numbrela

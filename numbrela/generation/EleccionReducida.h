@@ -108,4 +108,9 @@ private:
     CabeceraApuestas& c_;
 };
 
+// "&Números" changes the numbers of a reduced set; "Red&ucir" its kind, only while it has
+// no fixed numbers.
+bool PuedeCambiarNumeros(const TConjuntoApuestas& conjunto);
+bool PuedeReducir(const TConjuntoApuestas& conjunto);
+
 } // namespace numbrela

@@ -21,35 +21,36 @@ struct TEscrutinio {
     bool operator==(const TEscrutinio&) const = default;
 };
 
-class Escrutinio {
-public:
-    // Accepting the draw: stores it in the header, scores the set by its kind (every
-    // simple bet; the multiple's one bet as a whole; every combination of a reduced
-    // system), and sets EscrutadoHecho. Fails only for a reduced set without an engine,
-    // with the draw stored and EscrutadoHecho left clear.
-    static bool Escruta(TConjuntoApuestas& conjunto, const TSorteo& sorteo, std::string& error);
+namespace Escrutinio {
 
-    // EscrutarReducida: AciertosReducida[i] = hits of combination i against the stored
-    // draw, plus 128 when it holds the complementary number.
-    static bool EscrutarReducida(TConjuntoApuestas& conjunto);
+// Accepting the draw: stores it in the header, scores the set by its kind (every
+// simple bet; the multiple's one bet as a whole; every combination of a reduced
+// system), and sets EscrutadoHecho. Fails only for a reduced set without an engine,
+// with the draw stored and EscrutadoHecho left clear.
+bool Escruta(TConjuntoApuestas& conjunto, const TSorteo& sorteo, std::string& error);
 
-    // The tally of the stored results. A multiple counts the winning bets among all the
-    // simple bets it stands for; a multiple whose crosses are not 5 or 7..11 counts
-    // nothing.
-    static TEscrutinio Calcula(const TConjuntoApuestas& conjunto);
+// EscrutarReducida: AciertosReducida[i] = hits of combination i against the stored
+// draw, plus 128 when it holds the complementary number.
+bool EscrutarReducida(TConjuntoApuestas& conjunto);
 
-    // The results window's five lines, top to bottom.
-    static std::array<std::string, 5> LineasResultados(const TEscrutinio& e);
+// The tally of the stored results. A multiple counts the winning bets among all the
+// simple bets it stands for; a multiple whose crosses are not 5 or 7..11 counts
+// nothing.
+TEscrutinio Calcula(const TConjuntoApuestas& conjunto);
 
-    // The caption under a bet on the slip: "Aciertos: " + hits, and " +C".
-    static std::string TextoAciertos(int aciertos, bool complementario);
-    // Hits and complementary flag of bet `indice` (0-based, of the whole set) as the slip
-    // shows them; for a reduced set from AciertosReducida.
-    static std::string TextoAciertosApuesta(const TConjuntoApuestas& conjunto, std::int64_t indice);
+// The results window's five lines, top to bottom.
+std::array<std::string, 5> LineasResultados(const TEscrutinio& e);
 
-    // The prize text of the listing and the document: " ->" + hits + "+Complementario" or
-    // " aciertos" for 3 hits or more, empty below.
-    static std::string TextoPremio(int aciertos, bool complementario);
-};
+// The caption under a bet on the slip: "Aciertos: " + hits, and " +C".
+std::string TextoAciertos(int aciertos, bool complementario);
+// Hits and complementary flag of bet `indice` (0-based, of the whole set) as the slip
+// shows them; for a reduced set from AciertosReducida.
+std::string TextoAciertosApuesta(const TConjuntoApuestas& conjunto, std::int64_t indice);
+
+// The prize text of the listing and the document: " ->" + hits + "+Complementario" or
+// " aciertos" for 3 hits or more, empty below.
+std::string TextoPremio(int aciertos, bool complementario);
+
+} // namespace Escrutinio
 
 } // namespace numbrela

@@ -10,10 +10,10 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
-#include "printing/TImpresora.h"
-#include "printing/TVentanaImpresion.h"
-#include "ui/TServicios.h"
-#include "ui/TShapeButton.h"
+#include "controles/TServicios.h"
+#include "controles/TShapeButton.h"
+#include "printing/qt/TImpresora.h"
+#include "printing/qt/TVentanaImpresion.h"
 
 namespace {
 

@@ -10,13 +10,13 @@
 #include <algorithm>
 #include <fstream>
 
-#include "../../tests/qt/Usuario.h"
+#include "../../tests/comun/qt/Usuario.h"
+#include "generation/qt/TDialogoInformacion.h"
+#include "generation/qt/TDialogoNumerosReduccion.h"
+#include "generation/qt/TDialogoTipoReduccion.h"
 #include "model/CabeceraApuestas.h"
-#include "ui/TDialogoInformacion.h"
-#include "ui/TDialogoNumerosReduccion.h"
-#include "ui/TDialogoTipo.h"
-#include "ui/TDialogoTipoReduccion.h"
-#include "ui/TVentanaPrincipal.h"
+#include "principal/qt/TDialogoTipo.h"
+#include "principal/qt/TVentanaPrincipal.h"
 
 namespace numbrela::ui {
 namespace {

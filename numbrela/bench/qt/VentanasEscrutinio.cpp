@@ -25,17 +25,17 @@
 #include <string>
 #include <vector>
 
+#include "controles/TDibujos.h"
+#include "controles/TPanel.h"
+#include "controles/TServicios.h"
+#include "controles/TShapeButton.h"
 #include "generation/Reducidas.h"
-#include "printing/TVentanaPrevisualizacion.h"
-#include "printing/TVistaDocumento.h"
-#include "scrutiny/OrdenesEscrutinio.h"
-#include "scrutiny/TVentanaEntradaSorteo.h"
-#include "scrutiny/TVentanaListado.h"
-#include "scrutiny/TVentanaResultados.h"
-#include "ui/TDibujos.h"
-#include "ui/TPanel.h"
-#include "ui/TServicios.h"
-#include "ui/TShapeButton.h"
+#include "principal/qt/OrdenesEscrutinio.h"
+#include "scrutiny/qt/TVentanaEntradaSorteo.h"
+#include "scrutiny/qt/TVentanaListado.h"
+#include "scrutiny/qt/TVentanaPrevisualizacion.h"
+#include "scrutiny/qt/TVentanaResultados.h"
+#include "scrutiny/qt/TVistaDocumento.h"
 
 using namespace numbrela;
 using namespace numbrela::ui;

@@ -10,13 +10,13 @@
 #include <QPixmap>
 #include <filesystem>
 
-#include "generation/TDialogoRelleno.h"
-#include "generation/TVentanaAzarix.h"
-#include "luck/TVentanaBiorritmo.h"
-#include "luck/TVentanaFechaSorteo.h"
-#include "luck/TVentanaSuerte.h"
-#include "luck/TVentanaUsuario.h"
-#include "ui/TDibujos.h"
+#include "controles/TDibujos.h"
+#include "luck/qt/TDialogoRelleno.h"
+#include "luck/qt/TVentanaAzarix.h"
+#include "luck/qt/TVentanaBiorritmo.h"
+#include "luck/qt/TVentanaFechaSorteo.h"
+#include "luck/qt/TVentanaSuerte.h"
+#include "luck/qt/TVentanaUsuario.h"
 
 namespace {
 

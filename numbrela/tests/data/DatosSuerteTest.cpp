@@ -6,7 +6,7 @@
 
 #include "../comun/CarpetaTemporal.h"
 #include "../comun/MotorDePrueba.h"
-#include "generation/Azarix.h"
+#include "luck/Azarix.h"
 #include "luck/Biorritmo.h"
 #include "luck/FicheroDatos.h"
 #include "luck/NumerosSuerte.h"

@@ -1,5 +1,5 @@
-"""Help: F1 opens the help at its contents and the window manager's close key (Alt+F4) closes
-it; Ayuda > Ayuda en línea... opens it again."""
+"""Help: F1 opens the help at its contents and Escape closes it; Ayuda > Ayuda en línea...
+opens it again and the window manager's close key (Alt+F4) closes it."""
 import time
 
 from planificador import *
@@ -22,14 +22,22 @@ def cierra_con_alt_f4(app):
             app.activate(AYUDA)
 
 
+def cierra_con_escape(app):
+    # The program's own key: it reaches the help wherever its focus is.
+    app.wait_focus(AYUDA)
+    app.key("Escape")
+    app.wait_gone(AYUDA, timeout=3)
+
+
 def escenario(app):
     arranca(app)
-    for abre_ayuda in (lambda: app.key("F1"), lambda: menu(app, "Ayuda", "a")):
+    for abre_ayuda, cierra in ((lambda: app.key("F1"), cierra_con_escape),
+                               (lambda: menu(app, "Ayuda", "a"), cierra_con_alt_f4)):
         abre_ayuda()
         app.wait_window(AYUDA)
         pagina = " ".join(app.texts(AYUDA))
         expect("Contenido" in pagina, f"the help's contents: {pagina[:200]!r}")
-        cierra_con_alt_f4(app)
+        cierra(app)
         app.wait_focus(PRINCIPAL)
     termina(app)
 

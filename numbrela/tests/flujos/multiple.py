@@ -12,7 +12,7 @@ def escenario(app):
     step("T, Multiple, 7 crosses (the first size)")
     nuevo_tipo(app, "Multiple")
     app.wait_window(MULTIPLE)
-    pulsa(app, "Codigo1", MULTIPLE)
+    pulsa(app, "7 cruces", MULTIPLE)
     app.wait_gone(MULTIPLE)
     app.wait_focus(PRINCIPAL)
     expect("MULTIPLE 7 Cruces" in app.texts(PRINCIPAL), f"the banner: {app.texts(PRINCIPAL)}")

@@ -13,7 +13,7 @@ def escenario(app):
     step("T, Reducida, al CUATRO")
     nuevo_tipo(app, "Reducida")
     app.wait_window(TIPO_REDUCCION)
-    pulsa(app, "AlCuatro", TIPO_REDUCCION)
+    pulsa(app, "Reducción al CUATRO", TIPO_REDUCCION)
     app.wait_window(ATENCION)
     step("ten numbers clicked, Return")
     botones = app.controls(ATENCION)
