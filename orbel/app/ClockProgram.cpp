@@ -5,13 +5,14 @@
 #include <iostream>
 #include <system_error>
 
-#include "settings/ClockShell.h"
-#include "settings/Display.h"
 #include "settings/FileRegistryStore.h"
-#include "settings/ProgramIcon.h"
-#include "sync/LinuxSystemClock.h"
+#include "settings/SettingsPlatform.h"
+#include "shell/qt/ClockShell.h"
+#include "shell/qt/Display.h"
 #include "sync/ServerSetting.h"
-#include "zones/LocaleAdapter.h"
+#include "sync/qt/LinuxSystemClock.h"
+#include "widgets/ProgramIcon.h"
+#include "zones/qt/LocaleAdapter.h"
 
 namespace orbel::app {
 

@@ -20,9 +20,9 @@
 
 #include <benchmark/benchmark.h>
 
-#include "sync/CSyncClient.h"
-#include "sync/LinuxSystemClock.h"
 #include "sync/NtpExchange.h"
+#include "sync/qt/CSyncClient.h"
+#include "sync/qt/LinuxSystemClock.h"
 
 namespace {
 

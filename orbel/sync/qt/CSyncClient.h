@@ -1,0 +1,73 @@
+#pragma once
+// The clock window's side of the time transfer: at most one transfer at a time, started by
+// the Adjust Time page's Download button (manual) or by the schedule (automatic), and the
+// routing of its notification.
+#include <QObject>
+
+#include <functional>
+#include <string>
+
+#include "sync/SyncRecord.h"
+#include "sync/qt/CHostSocket.h"
+
+namespace orbel {
+
+class SystemClock;
+
+enum StartDownloadResult : int {
+    DownloadStarted = 1,
+    DownloadAlreadyRunning = 2, // for a manual start the running transfer was cancelled
+    DownloadNoSocketLayer = 3,
+};
+
+class CSyncClient {
+public:
+    CSyncClient(SyncRecord& record, SystemClock& clock);
+    ~CSyncClient(); // cancels a transfer still running
+    CSyncClient(const CSyncClient&) = delete;
+    CSyncClient& operator=(const CSyncClient&) = delete;
+
+    // mode 0 manual, 3 automatic. serverSetting: host, optional ":port", optional comment;
+    // ntp://host[:port] asks a network time server, anything else a Time Protocol server.
+    StartDownloadResult StartDownload(int mode, const std::string& serverSetting);
+
+    CHostSocket* CurrentTransfer() const { return current_; }
+    bool TransferExists() const { return current_ != nullptr; }
+    // Why the last server setting could not be used (empty when it could).
+    const std::string& SettingProblem() const { return settingProblem_; }
+
+    // The computer's clock was stepped (by the user or another time service): a fresh
+    // reading measured the old clock, and applying its offset now would move the clock by
+    // the step a second time, so it is dropped (the record's status becomes 1) and
+    // onReadingDropped is told. A reading already used, or none, stays as it is.
+    void ComputerClockStepped();
+    std::function<void()> onReadingDropped;
+
+    // A successful automatic transfer: adjust the minutes and seconds, with
+    // AdjustClock(AdjustMinutesSeconds, ..., AdjustOrigin::Automatic) so that nobody is
+    // asked for authorisation (run before the page hears of it). It runs from the event
+    // loop once the transfer has ended and let go of itself, since setting the clock may
+    // run events for as long as the system takes: the notification's transfer is gone then.
+    std::function<void(const TransferNotification&)> onAutomaticSuccess;
+    // The Adjust Time page while it is open (or the command line): manual transfers' ends,
+    // told before the transfer lets go of itself, and automatic successes, told after the
+    // adjustment.
+    TransferReceiver onNotification;
+    // How long a Time Protocol transfer may take from its start to the server's answer (a
+    // server that accepts and never answers ends it with 10060), and how long a network
+    // time transfer waits for its answer, in milliseconds. The first is the command line's
+    // default --timeout.
+    int answerWaitMs = 10000;
+    int ntpAnswerWaitMs = 5000;
+
+private:
+    void Notified(const TransferNotification& n);
+
+    SyncRecord& record_;
+    SystemClock& clock_;
+    CHostSocket* current_ = nullptr;
+    std::string settingProblem_;
+    QObject later_; // runs the automatic adjustment from the event loop while this lives
+};
+
+} // namespace orbel
