@@ -233,8 +233,7 @@ void ClockWindow::DescribeClocks()
 void ClockWindow::Tick()
 {
     const DateTime local = env_.localNow();
-    if (onTick)
-        onTick(local);
+    emit ticked(local);
     RefreshTitle(); // set only when the day changed it
     const DateTime utc = env_.utcNow();
     for (std::size_t i = 0; i < faces_.size(); ++i) {
@@ -504,8 +503,8 @@ void ClockWindow::mouseReleaseEvent(QMouseEvent* e)
 
 void ClockWindow::mouseDoubleClickEvent(QMouseEvent* e)
 {
-    if (e->button() == Qt::LeftButton && onDoubleClick)
-        onDoubleClick();
+    if (e->button() == Qt::LeftButton)
+        emit doubleClicked();
 }
 
 void ClockWindow::keyPressEvent(QKeyEvent* e)
@@ -535,12 +534,10 @@ void ClockWindow::keyPressEvent(QKeyEvent* e)
 
 void ClockWindow::contextMenuEvent(QContextMenuEvent* e)
 {
-    if (!showMenu)
-        return;
     if (e->reason() == QContextMenuEvent::Keyboard)
-        showMenu(mapToGlobal(ClientRect().topLeft() + QPoint(5, 5)));
+        emit menuRequested(mapToGlobal(ClientRect().topLeft() + QPoint(5, 5)));
     else
-        showMenu(e->globalPos());
+        emit menuRequested(e->globalPos());
 }
 
 void ClockWindow::changeEvent(QEvent* e)

@@ -66,13 +66,15 @@ public:
     const std::vector<Rect>& Areas() const { return areas_; }
     int FontHeight() const { return fontHeight_; }
 
-    // Menu 1000 at a point; the shell provides it.
-    std::function<void(const QPoint& global)> showMenu;
+signals:
+    // Menu 1000 is asked for at a point (the context-menu key or a right click); the shell
+    // shows it.
+    void menuRequested(const QPoint& global);
     // A double-click on the clocks (the Convert command).
-    std::function<void()> onDoubleClick;
+    void doubleClicked();
     // Each tick, before the clocks are redrawn: the schedule of the automatic adjustment
     // (with the local time now).
-    std::function<void(const DateTime& localNow)> onTick;
+    void ticked(const orbel::DateTime& localNow);
 
 protected:
     void paintEvent(QPaintEvent* e) override;

@@ -146,31 +146,16 @@ CPPSynch::CPPSynch(CPSOptions& sheet) : CPPParent(sheet, "CPPSynch", QString::fr
     connect(setMinSec_, &QPushButton::clicked, this, [this] { OnAdjust(AdjustMinutesSeconds); });
 
     // The ends of manual transfers and automatic successes, while the page exists. They
-    // are handled from the event loop, after the transfer has let go of itself.
+    // are handled from the event loop (queued), after the transfer has let go of itself.
     if (CSyncClient* sync = Env().sync) {
-        QPointer<CPPSynch> page(this);
-        sync->onNotification = [page](const TransferNotification& n) {
-            const int kind = n.kind, code = n.code;
-            QTimer::singleShot(0, page, [page, kind, code] {
-                if (page)
-                    page->OnTransferEnd(kind, code);
-            });
-        };
+        connect(
+            sync, &CSyncClient::transferEnded, this,
+            [this](const TransferNotification& n) { OnTransferEnd(n.kind, n.code); },
+            Qt::QueuedConnection);
         // A reading dropped because the computer's clock was stepped: the buttons go.
-        sync->onReadingDropped = [page] {
-            if (page)
-                page->ShowReading();
-        };
+        connect(sync, &CSyncClient::readingDropped, this, &CPPSynch::ShowReading);
     } else {
         download_->setEnabled(false);
-    }
-}
-
-CPPSynch::~CPPSynch()
-{
-    if (CSyncClient* sync = Env().sync) {
-        sync->onNotification = nullptr;
-        sync->onReadingDropped = nullptr;
     }
 }
 

@@ -23,7 +23,6 @@ class CPPSynch : public CPPParent {
     Q_OBJECT
 public:
     explicit CPPSynch(CPSOptions& sheet);
-    ~CPPSynch() override;
 
     PageCheck Store() override;
     void OnSetActive() override;

@@ -107,11 +107,9 @@ CPSOptions::~CPSOptions()
     // The clock window went first (the end of the program): the page is still kept.
     if (!finished_)
         env_.settings->page = static_cast<std::uint32_t>(ActiveIndex());
-    // The pages go while the sheet is still whole, since a page's end may reach the sheet's
-    // environment (the Adjust Time page lets go of the transfer's notifications).
+    // The tabs go with the sheet's children, after this: their last changes of page must not
+    // reach the sheet. A page's connections to the time-server client end with the page.
     disconnect(tabs_, nullptr, this, nullptr);
-    delete tabs_;
-    pages_ = {};
 }
 
 void CPSOptions::Place()

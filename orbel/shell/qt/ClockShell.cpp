@@ -77,7 +77,7 @@ ClockShell::ClockShell(ShellConfig config) : config_(std::move(config))
     settings_ =
         std::make_unique<CAppSettings>(*config_.store, config_.platform, config_.programPath);
     sync_ = std::make_unique<CSyncClient>(settings_->syncRecord, *config_.systemClock);
-    sync_->onAutomaticSuccess = [this](const TransferNotification&) {
+    connect(sync_.get(), &CSyncClient::automaticSuccess, this, [this] {
         if (ended_)
             return; // the program is ending: the clock is not set on the way out
         bool modified = false;
@@ -86,7 +86,7 @@ ClockShell::ClockShell(ShellConfig config) : config_(std::move(config))
                     *config_.systemClock, AdjustOrigin::Automatic); // nobody is asked
         if (modified)
             settings_->SetModified();
-    };
+    });
     if (!config_.showError)
         config_.showError = [](const std::string& text) {
             QMessageBox::critical(nullptr, QString::fromUtf8(CAppSettings::kAppName), Q(text));
@@ -328,15 +328,16 @@ bool ClockShell::CreateClockWindow()
     window_->setWindowIcon(ProgramIcon());
     for (const auto& [id, action] : actions_)
         window_->addAction(action);
-    window_->showMenu = [this](const QPoint& at) {
+    connect(window_.get(), &ClockWindow::menuRequested, this, [this](const QPoint& at) {
         UpdateMenu();
         menu_.popup(at);
-    };
-    window_->onDoubleClick = [this] {
+    });
+    connect(window_.get(), &ClockWindow::doubleClicked, this, [this] {
         if (QAction* convert = actions_.at(kCmdConvert); convert->isEnabled())
             convert->trigger();
-    };
-    window_->onTick = [this](const DateTime& local) { CheckSchedule(local); };
+    });
+    connect(window_.get(), &ClockWindow::ticked, this,
+            [this](const DateTime& local) { CheckSchedule(local); });
     window_->installEventFilter(this);
     timeWatch_ = std::make_unique<TimeChangeWatch>();
     connect(timeWatch_.get(), &TimeChangeWatch::timeChanged, window_.get(), &ClockWindow::Tick);

@@ -57,8 +57,7 @@ void CSyncClient::ComputerClockStepped()
     if (record_.status != 0)
         return;
     record_.status = 1;
-    if (onReadingDropped)
-        onReadingDropped();
+    emit readingDropped();
 }
 
 void CSyncClient::Notified(const TransferNotification& n)
@@ -71,16 +70,15 @@ void CSyncClient::Notified(const TransferNotification& n)
         QMetaObject::invokeMethod(
             &later_,
             [this, ended, tell = route.tellPage] {
-                if (onAutomaticSuccess)
-                    onAutomaticSuccess(ended);
-                if (tell && onNotification)
-                    onNotification(ended);
+                emit automaticSuccess(ended);
+                if (tell)
+                    emit transferEnded(ended);
             },
             Qt::QueuedConnection);
         return;
     }
-    if (route.tellPage && onNotification)
-        onNotification(n);
+    if (route.tellPage)
+        emit transferEnded(n);
 }
 
 } // namespace orbel

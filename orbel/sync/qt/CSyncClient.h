@@ -20,7 +20,8 @@ enum StartDownloadResult : int {
     DownloadNoSocketLayer = 3,
 };
 
-class CSyncClient {
+class CSyncClient : public QObject {
+    Q_OBJECT
 public:
     CSyncClient(SyncRecord& record, SystemClock& clock);
     ~CSyncClient(); // cancels a transfer still running
@@ -39,26 +40,27 @@ public:
     // The computer's clock was stepped (by the user or another time service): a fresh
     // reading measured the old clock, and applying its offset now would move the clock by
     // the step a second time, so it is dropped (the record's status becomes 1) and
-    // onReadingDropped is told. A reading already used, or none, stays as it is.
+    // readingDropped is emitted. A reading already used, or none, stays as it is.
     void ComputerClockStepped();
-    std::function<void()> onReadingDropped;
-
-    // A successful automatic transfer: adjust the minutes and seconds, with
-    // AdjustClock(AdjustMinutesSeconds, ..., AdjustOrigin::Automatic) so that nobody is
-    // asked for authorisation (run before the page hears of it). It runs from the event
-    // loop once the transfer has ended and let go of itself, since setting the clock may
-    // run events for as long as the system takes: the notification's transfer is gone then.
-    std::function<void(const TransferNotification&)> onAutomaticSuccess;
-    // The Adjust Time page while it is open (or the command line): manual transfers' ends,
-    // told before the transfer lets go of itself, and automatic successes, told after the
-    // adjustment.
-    TransferReceiver onNotification;
     // How long a Time Protocol transfer may take from its start to the server's answer (a
     // server that accepts and never answers ends it with 10060), and how long a network
     // time transfer waits for its answer, in milliseconds. The first is the command line's
     // default --timeout.
     int answerWaitMs = 10000;
     int ntpAnswerWaitMs = 5000;
+
+signals:
+    void readingDropped();
+    // A successful automatic transfer: the shell adjusts the minutes and seconds, with
+    // AdjustClock(AdjustMinutesSeconds, ..., AdjustOrigin::Automatic) so that nobody is
+    // asked for authorisation (before the page hears of it). It is emitted from the event
+    // loop once the transfer has ended and let go of itself, since setting the clock may
+    // run events for as long as the system takes: the notification's transfer is gone then.
+    void automaticSuccess(const orbel::TransferNotification& n);
+    // For the Adjust Time page while it is open (or the command line): manual transfers'
+    // ends, emitted before the transfer lets go of itself (a receiver that shows a message
+    // connects queued), and automatic successes, emitted after automaticSuccess.
+    void transferEnded(const orbel::TransferNotification& n);
 
 private:
     void Notified(const TransferNotification& n);

@@ -35,10 +35,10 @@ int RunSyncCommand(const SyncCommand& command, SyncRecord& record, DateTime& las
     client.ntpAnswerWaitMs = std::min(client.ntpAnswerWaitMs, command.waitMs);
     QEventLoop loop;
     std::optional<TransferNotification> result;
-    client.onNotification = [&](const TransferNotification& n) {
+    QObject::connect(&client, &CSyncClient::transferEnded, [&](const TransferNotification& n) {
         result = n;
         loop.quit();
-    };
+    });
     QTimer backstop;
     backstop.setSingleShot(true);
     QObject::connect(&backstop, &QTimer::timeout, [&] {

@@ -315,7 +315,7 @@ TEST_F(ClockWindowTest, TheMenuOpensAtThePointerOrFromTheKeyboardAtTheCorner)
     settings.borderless = 0;
     auto w = Show(200, 50);
     QPoint shownAt;
-    w->showMenu = [&](const QPoint& at) { shownAt = at; };
+    QObject::connect(w.get(), &ClockWindow::menuRequested, [&](const QPoint& at) { shownAt = at; });
     QContextMenuEvent key(QContextMenuEvent::Keyboard, QPoint(0, 0), w->mapToGlobal(QPoint(0, 0)));
     QApplication::sendEvent(w.get(), &key);
     // 5 pixels right of and below the client area's corner, inside the 4-pixel border.

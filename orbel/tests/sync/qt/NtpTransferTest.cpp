@@ -144,7 +144,8 @@ struct NtpTransfer : ::testing::Test {
     {
         ServerPacing().Forget();
         client.ntpAnswerWaitMs = 300;
-        client.onNotification = [this](const TransferNotification& n) { seen.push_back(n); };
+        QObject::connect(&client, &CSyncClient::transferEnded,
+                         [this](const TransferNotification& n) { seen.push_back(n); });
     }
 
     int Run(const std::string& setting)
@@ -414,7 +415,8 @@ TEST(NtpAgainstChrony, TheClientAndTheCommandLineAgreeWithIt)
     SyncRecord record;
     CSyncClient client(record, clock);
     std::optional<TransferNotification> result;
-    client.onNotification = [&](const TransferNotification& n) { result = n; };
+    QObject::connect(&client, &CSyncClient::transferEnded,
+                     [&](const TransferNotification& n) { result = n; });
     ASSERT_EQ(client.StartDownload(0, chrony.Setting()), DownloadStarted);
     ASSERT_TRUE(QTest::qWaitFor([&] { return result.has_value(); }, kBoundMs));
     ASSERT_EQ(result->kind, TransferFinished) << SocketErrorMessage(result->code);

@@ -102,13 +102,14 @@ struct Transfer : ::testing::Test {
 
     Transfer()
     {
-        client.onNotification = [this](const TransferNotification& n) {
-            seen.push_back(n);
-            // Delivered before the transfer lets go: it is still the current one and
-            // carries the code.
-            currentDuringNotification.push_back(client.CurrentTransfer() == n.transfer &&
-                                                n.transfer->ErrorCode() == n.code);
-        };
+        QObject::connect(
+            &client, &CSyncClient::transferEnded, [this](const TransferNotification& n) {
+                seen.push_back(n);
+                // Delivered before the transfer lets go: it is still the current one and
+                // carries the code.
+                currentDuringNotification.push_back(client.CurrentTransfer() == n.transfer &&
+                                                    n.transfer->ErrorCode() == n.code);
+            });
     }
 
     // Runs one manual transfer to its end (bounded) and returns the code (0 = a reading).
@@ -377,10 +378,12 @@ TEST_F(Transfer, CancelDuringTheLookupDropsIt)
 TEST_F(Transfer, AutomaticFailureIsDroppedAndSuccessAdjustsFirst)
 {
     std::vector<int> order;
-    client.onAutomaticSuccess = [&](const TransferNotification&) { order.push_back(1); };
-    client.onNotification = [&](const TransferNotification& n) {
+    QObject::disconnect(&client, &CSyncClient::transferEnded, nullptr, nullptr); // the fixture's
+    QObject::connect(&client, &CSyncClient::automaticSuccess,
+                     [&](const TransferNotification&) { order.push_back(1); });
+    QObject::connect(&client, &CSyncClient::transferEnded, [&](const TransferNotification& n) {
         order.push_back(n.kind == TransferFinished ? 2 : 3);
-    };
+    });
     quint16 closedPort = 0;
     {
         QTcpServer probe;
