@@ -79,6 +79,28 @@ ConvertWindow::ConvertWindow(CAppSettings& settings, ClockWindowEnv env, const C
     : QDialog(owner), settings_(settings), env_(std::move(env))
 {
     setWindowTitle(QStringLiteral("Convert"));
+    QLabel* clockLabel = MakeRows();
+    QVBoxLayout* buttons = MakeButtons();
+    LayOut(clockLabel, buttons);
+
+    FillClockPicker(*picker1_, settings_.clocks);
+    FillClockPicker(*picker2_, settings_.clocks);
+    SelectClock(*picker1_, rows.row1);
+    SelectClock(*picker2_, rows.row2);
+
+    connect(time1_, &QLineEdit::textChanged, this, [this] { Convert(); });
+    connect(time2_, &QLineEdit::textChanged, this, [this] { Convert(); });
+    connect(picker1_, &QComboBox::currentIndexChanged, this, [this] { ClockChanged(1); });
+    connect(picker2_, &QComboBox::currentIndexChanged, this, [this] { ClockChanged(2); });
+
+    ResetRow(1);
+    time1_->setFocus();
+    CentreOnScreen(*this);
+}
+
+// Two rows of clock, time and day, and the label over the clocks.
+QLabel* ConvertWindow::MakeRows()
+{
     picker1_ = new QComboBox(this);
     picker2_ = new QComboBox(this);
     time1_ = new QLineEdit(this);
@@ -100,21 +122,35 @@ ConvertWindow::ConvertWindow(CAppSettings& settings, ClockWindowEnv env, const C
     time1_->setMinimumWidth(timeWidth);
     time2_->setMinimumWidth(timeWidth);
 
-    auto* clockLabel = new QLabel(QStringLiteral("Cloc&k:"), this);
-    clockLabel->setBuddy(picker1_);
+    auto* label = new QLabel(QStringLiteral("Cloc&k:"), this);
+    label->setBuddy(picker1_);
+    return label;
+}
 
-    auto* close = new QPushButton(QStringLiteral("&Close"), this);
+// Close (the default), Reset and Help, in a column.
+QVBoxLayout* ConvertWindow::MakeButtons()
+{
+    close_ = new QPushButton(QStringLiteral("&Close"), this);
     auto* reset = new QPushButton(QStringLiteral("&Reset"), this);
     auto* help = new QPushButton(QStringLiteral("&Help"), this);
-    close->setAccessibleName(QStringLiteral("Close"));
+    close_->setAccessibleName(QStringLiteral("Close"));
     reset->setAccessibleName(QStringLiteral("Reset"));
     help->setAccessibleName(QStringLiteral("Help"));
-    close->setDefault(true);
-    connect(close, &QPushButton::clicked, this, &QDialog::accept);
+    close_->setDefault(true);
+    connect(close_, &QPushButton::clicked, this, &QDialog::accept);
     connect(reset, &QPushButton::clicked, this, [this] { ResetRow(1); });
     connect(help, &QPushButton::clicked, this, [this] { ShowHelp(); });
     BindHelpKey(*this, *this);
+    auto* column = new QVBoxLayout;
+    column->addWidget(close_);
+    column->addWidget(reset);
+    column->addWidget(help);
+    column->addStretch();
+    return column;
+}
 
+void ConvertWindow::LayOut(QLabel* clockLabel, QVBoxLayout* buttons)
+{
     auto* grid = new QGridLayout;
     grid->addWidget(clockLabel, 0, 0);
     grid->addWidget(picker1_, 1, 0);
@@ -124,11 +160,6 @@ ConvertWindow::ConvertWindow(CAppSettings& settings, ClockWindowEnv env, const C
     grid->addWidget(time2_, 2, 1);
     grid->addWidget(day2_, 2, 2);
     grid->setColumnStretch(0, 1);
-    auto* buttons = new QVBoxLayout;
-    buttons->addWidget(close);
-    buttons->addWidget(reset);
-    buttons->addWidget(help);
-    buttons->addStretch();
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(grid, 1);
     layout->addSpacing(8);
@@ -136,21 +167,7 @@ ConvertWindow::ConvertWindow(CAppSettings& settings, ClockWindowEnv env, const C
     setTabOrder(picker1_, time1_);
     setTabOrder(time1_, picker2_);
     setTabOrder(picker2_, time2_);
-    setTabOrder(time2_, close);
-
-    FillClockPicker(*picker1_, settings_.clocks);
-    FillClockPicker(*picker2_, settings_.clocks);
-    SelectClock(*picker1_, rows.row1);
-    SelectClock(*picker2_, rows.row2);
-
-    connect(time1_, &QLineEdit::textChanged, this, [this] { Convert(); });
-    connect(time2_, &QLineEdit::textChanged, this, [this] { Convert(); });
-    connect(picker1_, &QComboBox::currentIndexChanged, this, [this] { ClockChanged(1); });
-    connect(picker2_, &QComboBox::currentIndexChanged, this, [this] { ClockChanged(2); });
-
-    ResetRow(1);
-    time1_->setFocus();
-    CentreOnScreen(*this);
+    setTabOrder(time2_, close_);
 }
 
 void ConvertWindow::Run(QWidget* owner, CAppSettings& settings, const ClockWindowEnv& env,

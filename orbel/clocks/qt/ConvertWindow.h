@@ -11,8 +11,10 @@
 #include "widgets/HelpWindow.h"
 
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
+class QVBoxLayout;
 
 namespace orbel {
 
@@ -45,6 +47,11 @@ public:
     void ShowHelp() override;
 
 private:
+    // The steps of the constructor.
+    QLabel* MakeRows();
+    QVBoxLayout* MakeButtons();
+    void LayOut(QLabel* clockLabel, QVBoxLayout* buttons);
+
     void Convert(std::optional<ConversionFocus> focus = std::nullopt);
     void ClockChanged(int row);
     ConversionFocus FocusNow() const;
@@ -58,6 +65,7 @@ private:
     QLineEdit* time2_;
     QLineEdit* day1_;
     QLineEdit* day2_;
+    QPushButton* close_ = nullptr;
     bool converting_ = false;
 };
 

@@ -30,12 +30,29 @@ template <typename F> void Quietly(bool& loading, F f)
 
 CPPClocks::CPPClocks(CPSOptions& sheet) : CPPParent(sheet, "CPPClocks", QStringLiteral("Clocks"))
 {
+    // The controls are made in the order the Tab key visits them.
+    QLabel* listLabel = MakeList();
+    MakeButtons();
+    MakeFields();
+    LayOut(listLabel);
+    ConnectControls();
+    ShowClocks();
+}
+
+// The list of clocks, each with the check that makes it active, and its label.
+QLabel* CPPClocks::MakeList()
+{
     list_ = new QListWidget(this);
     list_->setAccessibleName(QStringLiteral("Clocks"));
     SetControlId(list_, 3013);
-    auto* listLabel = new QLabel(QStringLiteral("Cloc&ks:"), this);
-    listLabel->setBuddy(list_);
+    auto* label = new QLabel(QStringLiteral("Cloc&ks:"), this);
+    label->setBuddy(list_);
+    return label;
+}
 
+// Add, Remove, Move Up and Move Down.
+void CPPClocks::MakeButtons()
+{
     auto makeButton = [this](const char* caption, const char* name, int id) {
         auto* b = new QPushButton(QString::fromLatin1(caption), this);
         b->setAccessibleName(QString::fromLatin1(name));
@@ -47,11 +64,11 @@ CPPClocks::CPPClocks(CPSOptions& sheet) : CPPParent(sheet, "CPPClocks", QStringL
     remove_ = makeButton("&Remove", "Remove", 3020);
     up_ = makeButton("Move &Up", "Move Up", 3021);
     down_ = makeButton("Move Do&wn", "Move Down", 3022);
-    connect(add_, &QPushButton::clicked, this, &CPPClocks::Add);
-    connect(remove_, &QPushButton::clicked, this, &CPPClocks::Remove);
-    connect(up_, &QPushButton::clicked, this, [this] { Move(-1); });
-    connect(down_, &QPushButton::clicked, this, [this] { Move(1); });
+}
 
+// The chosen clock's title, supplement, zone and daylight-saving check.
+void CPPClocks::MakeFields()
+{
     title_ = new QLineEdit(this); // no length limit: the check says what is too long
     title_->setAccessibleName(QStringLiteral("Title"));
     SetControlId(title_, 3016);
@@ -71,7 +88,10 @@ CPPClocks::CPPClocks(CPSOptions& sheet) : CPPParent(sheet, "CPPClocks", QStringL
     daylight_->setAccessibleName(
         QStringLiteral("Automatically adjust clock daylight saving changes"));
     SetControlId(daylight_, 3035);
+}
 
+void CPPClocks::LayOut(QLabel* listLabel)
+{
     auto* buttons = new QVBoxLayout;
     for (QPushButton* b : {add_, remove_, up_, down_})
         buttons->addWidget(b);
@@ -105,6 +125,14 @@ CPPClocks::CPPClocks(CPSOptions& sheet) : CPPParent(sheet, "CPPClocks", QStringL
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top, 1);
     layout->addLayout(fields);
+}
+
+void CPPClocks::ConnectControls()
+{
+    connect(add_, &QPushButton::clicked, this, &CPPClocks::Add);
+    connect(remove_, &QPushButton::clicked, this, &CPPClocks::Remove);
+    connect(up_, &QPushButton::clicked, this, [this] { Move(-1); });
+    connect(down_, &QPushButton::clicked, this, [this] { Move(1); });
 
     connect(list_, &QListWidget::currentRowChanged, this, &CPPClocks::LineChosen);
     connect(list_, &QListWidget::itemChanged, this, [this] {
@@ -118,7 +146,11 @@ CPPClocks::CPPClocks(CPSOptions& sheet) : CPPParent(sheet, "CPPClocks", QStringL
         SetModified();
         RefreshEnabled();
     });
+}
 
+// The clocks of the settings, the zones of the usage mode, and the first clock chosen.
+void CPPClocks::ShowClocks()
+{
     FillList();
     BuildZoneList(zones_, UsageFromOptions(Settings().displayFlags), Env().zoneSources);
     FillZonePicker();

@@ -10,6 +10,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
@@ -42,6 +43,14 @@ public:
     std::optional<std::size_t> Selection() const { return selection_; }
 
 private:
+    // The steps of the constructor, in order.
+    QLabel* MakeList();
+    void MakeButtons();
+    void MakeFields();
+    void LayOut(QLabel* listLabel);
+    void ConnectControls();
+    void ShowClocks();
+
     void FillList();
     void FillZonePicker();
     void LoadControls();

@@ -3,7 +3,7 @@
 // file holds, and the daylight-saving rules of a zone as the system and the file give them.
 // A change of usage takes effect when the page stores its fields: the zones are rebuilt,
 // the clocks take theirs from them, and the zone pickers refill. The rules are the core's
-// (zones/TziPageModel.h, ApplyUsageMode in settings/OptionsPages.h).
+// (options/TziPageModel.h, ApplyUsageMode in options/OptionsPages.h).
 #include "options/TziPageModel.h"
 #include "options/qt/CPPParent.h"
 

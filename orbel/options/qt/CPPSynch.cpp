@@ -59,6 +59,19 @@ QLineEdit* ReadOnly(QWidget* parent, const QString& name)
 
 CPPSynch::CPPSynch(CPSOptions& sheet) : CPPParent(sheet, "CPPSynch", QString::fromUtf8(T::kTab))
 {
+    // The controls are made in the order the Tab key visits them.
+    QLabel* serverLabel = MakeServerBox();
+    MakeButtons();
+    QGroupBox* group = MakeAutomaticGroup();
+    LayOut(serverLabel, group);
+    ShowStoredValues();
+    ConnectControls();
+    FollowTransfers();
+}
+
+// The server box with the built-in servers, and its label.
+QLabel* CPPSynch::MakeServerBox()
+{
     server_ = new QComboBox(this);
     server_->setEditable(true);
     server_->setInsertPolicy(QComboBox::NoInsert);
@@ -68,9 +81,14 @@ CPPSynch::CPPSynch(CPSOptions& sheet) : CPPParent(sheet, "CPPSynch", QString::fr
     SetControlId(server_, kServerId);
     for (const std::string& line : ServerBoxItems())
         server_->addItem(Q(line));
-    auto* serverLabel = new QLabel(Q(T::kServer), this);
-    serverLabel->setBuddy(server_);
+    auto* label = new QLabel(Q(T::kServer), this);
+    label->setBuddy(server_);
+    return label;
+}
 
+// The readings' rows (filled by ShowReading) and the three buttons beside them.
+void CPPSynch::MakeButtons()
+{
     readings_ = new QFormLayout;
 
     download_ = new QPushButton(Q(T::kDownload), this);
@@ -81,7 +99,11 @@ CPPSynch::CPPSynch(CPSOptions& sheet) : CPPParent(sheet, "CPPSynch", QString::fr
     setMinSec_->setAccessibleName(QStringLiteral("Adjust Min. & Sec. Only"));
     for (QPushButton* b : {download_, setFull_, setMinSec_})
         b->setAutoDefault(false);
+}
 
+// "Adjust automatically", its interval and the last and next adjustments.
+QGroupBox* CPPSynch::MakeAutomaticGroup()
+{
     auto* group = new QGroupBox(Q(T::kAutomaticGroup), this);
     adjust_ = new QCheckBox(Q(T::kAdjust), group);
     adjust_->setAccessibleName(QStringLiteral("Adjust automatically"));
@@ -110,7 +132,11 @@ CPPSynch::CPPSynch(CPSOptions& sheet) : CPPParent(sheet, "CPPSynch", QString::fr
     groupGrid->addWidget(new QLabel(Q(T::kNext), group), 2, 0);
     groupGrid->addWidget(next_, 2, 1);
     groupGrid->setColumnStretch(1, 1);
+    return group;
+}
 
+void CPPSynch::LayOut(QLabel* serverLabel, QGroupBox* group)
+{
     auto* buttons = new QVBoxLayout;
     buttons->addWidget(download_);
     buttons->addWidget(setFull_);
@@ -127,14 +153,20 @@ CPPSynch::CPPSynch(CPSOptions& sheet) : CPPParent(sheet, "CPPSynch", QString::fr
     layout->addLayout(middle);
     layout->addWidget(group);
     layout->addStretch();
+}
 
-    // The values the page edits, as the settings hold them now.
+// The values the page edits, as the settings hold them now.
+void CPPSynch::ShowStoredValues()
+{
     const AdjustTimePageValues values = LoadAdjustTimePage(Settings());
     server_->setEditText(Q(values.server));
     adjust_->setChecked(values.automatic);
     every_->setText(Q(values.everyDays));
     ShowReading();
+}
 
+void CPPSynch::ConnectControls()
+{
     connect(server_, &QComboBox::editTextChanged, this, [this] { SetModified(); });
     connect(everyBox_, &SpinEdit::edited, this, [this] { SetModified(); });
     connect(adjust_, &QCheckBox::toggled, this, [this](bool on) {
@@ -144,9 +176,12 @@ CPPSynch::CPPSynch(CPSOptions& sheet) : CPPParent(sheet, "CPPSynch", QString::fr
     connect(download_, &QPushButton::clicked, this, &CPPSynch::OnDownload);
     connect(setFull_, &QPushButton::clicked, this, [this] { OnAdjust(AdjustFull); });
     connect(setMinSec_, &QPushButton::clicked, this, [this] { OnAdjust(AdjustMinutesSeconds); });
+}
 
-    // The ends of manual transfers and automatic successes, while the page exists. They
-    // are handled from the event loop (queued), after the transfer has let go of itself.
+// The ends of manual transfers and automatic successes, while the page exists. They are
+// handled from the event loop (queued), after the transfer has let go of itself.
+void CPPSynch::FollowTransfers()
+{
     if (CSyncClient* sync = Env().sync) {
         connect(
             sync, &CSyncClient::transferEnded, this,

@@ -2,7 +2,7 @@
 // The Adjust Time page of the options sheet: the server, the last reading and its
 // difference to this computer's clock, the buttons that fetch the time and set the clock,
 // and the automatic adjustment. Its texts, rules and checks are the core's
-// (sync/AdjustTimePage.h, settings/OptionsPages.h); the page moves them into its controls.
+// (options/AdjustTimeRules.h, options/OptionsPages.h); the page moves them into its controls.
 #include <vector>
 
 #include "options/qt/CPPParent.h"
@@ -11,6 +11,7 @@
 class QCheckBox;
 class QComboBox;
 class QFormLayout;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -40,6 +41,15 @@ public:
     QString Reading(const QString& caption) const;
 
 private:
+    // The steps of the constructor, in order.
+    QLabel* MakeServerBox();
+    void MakeButtons();
+    QGroupBox* MakeAutomaticGroup();
+    void LayOut(QLabel* serverLabel, QGroupBox* group);
+    void ShowStoredValues();
+    void ConnectControls();
+    void FollowTransfers();
+
     // The reading, the difference, Last and Next, and the buttons' enabled state.
     void ShowReading();
     // Store the page and press Apply; false when a check refused.

@@ -1,7 +1,7 @@
 #pragma once
 // The world clock as a running program: the settings, the clock window, the tray icon, the
 // command menu, help and about, the automatic adjustment and the end of the run. The steps
-// of the start and the end are the core's (settings/Shell.h); this class carries them out.
+// of the start and the end are the core's (shell/Shell.h); this class carries them out.
 #include <QAction>
 #include <QMenu>
 #include <QObject>
