@@ -25,8 +25,10 @@ int RunClockProgram(int argc, char** argv, const Options& options)
     // A termination signal ends the program as Close does, settings saved.
     ClockShell::InstallTerminationHandler();
     QApplication app(argc, argv);
+    // The name is also the display name Qt falls back on (message boxes without a title);
+    // a display name set as well would be added after every window title on X ("Orbel -
+    // <date> — Orbel"), so none is set and each title reads as the window sets it.
     QApplication::setApplicationName(QStringLiteral("Orbel"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Orbel"));
     // Every window carries the clock's icon, and the desktop finds its menu entry.
     QApplication::setWindowIcon(ProgramIcon());
     QGuiApplication::setDesktopFileName(QStringLiteral("org.orbel.Orbel"));
