@@ -7,8 +7,9 @@
 
 #include "clocks/ClockListing.h"
 #include "settings/FileRegistryStore.h"
+#include "settings/SettingsPlatform.h"
 #include "settings/SettingsStartup.h"
-#include "zones/LocaleAdapter.h"
+#include "zones/qt/LocaleAdapter.h"
 
 namespace orbel::app {
 

@@ -5,13 +5,14 @@
 #include <iostream>
 #include <system_error>
 
-#include "settings/ClockShell.h"
-#include "settings/Display.h"
 #include "settings/FileRegistryStore.h"
-#include "settings/ProgramIcon.h"
-#include "sync/LinuxSystemClock.h"
+#include "settings/SettingsPlatform.h"
+#include "shell/qt/ClockShell.h"
+#include "shell/qt/Display.h"
 #include "sync/ServerSetting.h"
-#include "zones/LocaleAdapter.h"
+#include "sync/qt/LinuxSystemClock.h"
+#include "widgets/ProgramIcon.h"
+#include "zones/qt/LocaleAdapter.h"
 
 namespace orbel::app {
 
@@ -24,8 +25,10 @@ int RunClockProgram(int argc, char** argv, const Options& options)
     // A termination signal ends the program as Close does, settings saved.
     ClockShell::InstallTerminationHandler();
     QApplication app(argc, argv);
+    // The name is also the display name Qt falls back on (message boxes without a title);
+    // a display name set as well would be added after every window title on X ("Orbel -
+    // <date> — Orbel"), so none is set and each title reads as the window sets it.
     QApplication::setApplicationName(QStringLiteral("Orbel"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Orbel"));
     // Every window carries the clock's icon, and the desktop finds its menu entry.
     QApplication::setWindowIcon(ProgramIcon());
     QGuiApplication::setDesktopFileName(QStringLiteral("org.orbel.Orbel"));

@@ -7,10 +7,11 @@
 #include <memory>
 
 #include "settings/FileRegistryStore.h"
+#include "settings/SettingsPlatform.h"
 #include "settings/SettingsStartup.h"
-#include "sync/LinuxSystemClock.h"
-#include "sync/SyncCommand.h"
-#include "zones/LocaleAdapter.h"
+#include "sync/qt/LinuxSystemClock.h"
+#include "sync/qt/SyncCommand.h"
+#include "zones/qt/LocaleAdapter.h"
 
 namespace orbel::app {
 namespace {

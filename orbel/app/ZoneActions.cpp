@@ -5,10 +5,10 @@
 #include <cstdio>
 #include <ctime>
 
-#include "zones/LocaleAdapter.h"
 #include "zones/TransitionText.h"
 #include "zones/ZoneDatabase.h"
 #include "zones/ZoneTime.h"
+#include "zones/qt/LocaleAdapter.h"
 
 namespace orbel::app {
 namespace {

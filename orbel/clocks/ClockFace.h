@@ -127,4 +127,13 @@ Rect CentreOnDesktop(const Rect& stored, const Rect& desktop);
 // The default window size from the font height (12 x 3 heights), centred on a desktop.
 Rect DefaultWindowRect(std::int32_t fontHeight, const Rect& desktop);
 
+// "Flash Clocks": ten steps 100 ms apart; an outline is drawn on odd steps and erased on
+// even ones, so none is left after the last.
+inline constexpr int kFlashSteps = 10;
+inline constexpr int kFlashStepMilliseconds = 100;
+inline constexpr bool FlashOutlineShown(int step)
+{
+    return step % 2 == 1;
+}
+
 } // namespace orbel

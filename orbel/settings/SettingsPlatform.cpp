@@ -106,4 +106,11 @@ SettingsPlatform SystemSettingsPlatform(std::filesystem::path dataFolder)
     return p;
 }
 
+void ApplyLocaleTexts(SettingsPlatform& platform, const LocaleTexts& texts)
+{
+    platform.timeSeparator = texts.timeSeparator;
+    platform.amDesignator = texts.am;
+    platform.pmDesignator = texts.pm;
+}
+
 } // namespace orbel

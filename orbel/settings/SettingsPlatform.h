@@ -9,6 +9,7 @@
 
 #include "settings/LogFont.h"
 #include "zones/DateTime.h"
+#include "zones/DateTimeFormat.h"
 #include "zones/RegTimeZone.h"
 #include "zones/TimeZoneInformation.h"
 
@@ -43,5 +44,8 @@ TimeZoneInformation ComputerZoneInformation(int year);
 // The running computer: system clock, the C library's local-time rules, the local zone from
 // the system's zone database, the POSIX locale's texts.
 SettingsPlatform SystemSettingsPlatform(std::filesystem::path dataFolder);
+
+// Puts the separator and designators of `texts` into the platform the settings start from.
+void ApplyLocaleTexts(SettingsPlatform& platform, const LocaleTexts& texts);
 
 } // namespace orbel

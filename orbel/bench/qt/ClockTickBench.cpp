@@ -6,7 +6,7 @@
 #include <benchmark/benchmark.h>
 
 #include "bench/qt/WindowBenchMain.h"
-#include "clocks/ClockWindow.h"
+#include "clocks/qt/ClockWindow.h"
 #include "settings/AppSettings.h"
 #include "settings/RegistryStore.h"
 

@@ -9,7 +9,7 @@
 #include <benchmark/benchmark.h>
 
 #include "bench/qt/WindowBenchMain.h"
-#include "clocks/ConvertWindow.h"
+#include "clocks/qt/ConvertWindow.h"
 #include "settings/AppSettings.h"
 #include "settings/RegistryStore.h"
 #include "zones/SystemZones.h"

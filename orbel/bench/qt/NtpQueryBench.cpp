@@ -20,9 +20,9 @@
 
 #include <benchmark/benchmark.h>
 
-#include "sync/CSyncClient.h"
-#include "sync/LinuxSystemClock.h"
 #include "sync/NtpExchange.h"
+#include "sync/qt/CSyncClient.h"
+#include "sync/qt/LinuxSystemClock.h"
 
 namespace {
 
@@ -36,7 +36,8 @@ void NtpQueryLoopback(benchmark::State& state)
     SyncRecord record;
     CSyncClient client(record, clock);
     std::optional<TransferNotification> result;
-    client.onNotification = [&](const TransferNotification& n) { result = n; };
+    QObject::connect(&client, &CSyncClient::transferEnded,
+                     [&](const TransferNotification& n) { result = n; });
     const std::string setting = "ntp://127.0.0.1:" + std::to_string(g_port);
     std::vector<double> offsetsMs;
     for (auto _ : state) {

@@ -9,10 +9,10 @@
 #include <benchmark/benchmark.h>
 
 #include "bench/qt/WindowBenchMain.h"
-#include "clocks/ClockWindow.h"
+#include "clocks/qt/ClockWindow.h"
+#include "options/qt/CPPClocks.h"
+#include "options/qt/CPSOptions.h"
 #include "settings/AppSettings.h"
-#include "settings/CPPClocks.h"
-#include "settings/CPSOptions.h"
 #include "settings/RegistryStore.h"
 
 namespace {

@@ -16,16 +16,17 @@ from flowkit import Failure, expect
 
 
 def title(text):
-    """A window title as the program sets it; on X, Qt adds the application's display name
-    after a dash."""
-    return re.compile("^" + re.escape(text) + "(?: \u2014 Orbel)?$")
+    """A window title exactly as the program sets it: nothing is added after it (no
+    " \u2014 Orbel" from the application's display name)."""
+    return re.compile("^" + re.escape(text) + "$")
 
 
-CLOCKS = re.compile(r"^Orbel - \S")  # "Orbel - " and today's date
+# "Orbel - " and today's long date, nothing after it ("Orbel - Wednesday, 9 December 2026").
+CLOCKS = re.compile(r"^Orbel - \w+, \d{1,2} \w+ \d{4}$")
 OPTIONS = title("Options")
 CONVERT = title("Convert")
 TIME_IN_ZONE = title("Time in Zone")
-HELP = re.compile(r"^Orbel Help")
+HELP = re.compile(r"^Orbel Help(?: > [^>\u2014]+)*$")  # the help window, captions after ">"
 PAGES = ["Clocks", "View", "Style", "Adjust Time", "TZI"]
 # The probe of a program that answers: T opens Time in Zone, Escape closes it.
 PROBE = ("t", TIME_IN_ZONE)

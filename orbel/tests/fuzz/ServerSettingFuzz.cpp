@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "sync/AdjustTimePage.h"
+#include "options/AdjustTimeRules.h"
 #include "sync/ServerSetting.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "sync/AdjustTimePage.h"
+#include "options/AdjustTimeRules.h"
 #include "sync/ClockAdjustment.h"
 #include "sync/TimeAnswer.h"
 #include "tests/sync/FakeSystemClock.h"

@@ -9,7 +9,7 @@
 
 #include <gtest/gtest.h>
 
-#include "sync/AdjustTimePage.h"
+#include "options/AdjustTimeRules.h"
 #include "sync/ClockAdjustment.h"
 #include "sync/NtpExchange.h"
 #include "sync/ServerSetting.h"

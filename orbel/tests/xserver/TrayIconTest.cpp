@@ -16,8 +16,8 @@
 
 #include <gtest/gtest.h>
 
-#include "settings/ClockShell.h"
 #include "settings/RegistryStore.h"
+#include "shell/qt/ClockShell.h"
 #include "sync/SystemClock.h"
 
 namespace orbel {

@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "ZoneTestFiles.h"
+#include "options/TziPageModel.h"
 #include "zones/FileBytes.h"
 #include "zones/TransitionText.h"
-#include "zones/TziPageModel.h"
 #include "zones/ZoneTime.h"
 
 using namespace orbel;

@@ -1,0 +1,88 @@
+#include "clocks/qt/TimeInZoneWindow.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "clocks/Conversion.h"
+#include "clocks/qt/ConvertWindow.h"
+#include "widgets/HelpWindow.h"
+#include "widgets/ZonePicker.h"
+
+namespace orbel {
+
+std::optional<std::size_t> TimeInZoneWindow::remembered_;
+
+TimeInZoneWindow::TimeInZoneWindow(CRegTimeZoneList zones, std::function<DateTime()> utcNow,
+                                   LocaleTexts locale, QWidget* owner)
+    : QDialog(owner), zones_(std::move(zones)), utcNow_(std::move(utcNow)),
+      locale_(std::move(locale))
+{
+    setWindowTitle(QStringLiteral("Time in Zone"));
+    time_ = new QLineEdit(this);
+    time_->setReadOnly(true);
+    time_->setAccessibleName(QStringLiteral("Current time"));
+    picker_ = new QComboBox(this);
+    picker_->setAccessibleName(QStringLiteral("Time zone"));
+    picker_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    picker_->setMinimumContentsLength(40);
+    picker_->setMaxVisibleItems(20);
+    daylight_ =
+        new QCheckBox(QStringLiteral("Aut&omatically adjust clock daylight saving changes"), this);
+    daylight_->setAccessibleName(
+        QStringLiteral("Automatically adjust clock daylight saving changes"));
+    daylight_->setChecked(true);
+
+    auto* form = new QFormLayout;
+    form->addRow(QStringLiteral("Current &time:"), time_);
+    form->addRow(QStringLiteral("Time &zone:"), picker_);
+    form->addRow(QString(), daylight_);
+
+    auto* close = new QPushButton(QStringLiteral("&Close"), this);
+    auto* help = new QPushButton(QStringLiteral("&Help"), this);
+    close->setAccessibleName(QStringLiteral("Close"));
+    help->setAccessibleName(QStringLiteral("Help"));
+    close->setDefault(true);
+    connect(close, &QPushButton::clicked, this, &QDialog::accept);
+    connect(help, &QPushButton::clicked, this, [this] { ShowHelp(); });
+    BindHelpKey(*this, *this);
+    auto* buttons = new QVBoxLayout;
+    buttons->addWidget(close);
+    buttons->addWidget(help);
+    buttons->addStretch();
+    auto* layout = new QHBoxLayout(this);
+    layout->addLayout(form, 1);
+    layout->addSpacing(8);
+    layout->addLayout(buttons);
+
+    FillZonePicker(*picker_, zones_);
+    if (const auto first =
+            QuickTimeInitialSelection(remembered_, static_cast<std::size_t>(picker_->count())))
+        picker_->setCurrentIndex(static_cast<int>(*first));
+    connect(picker_, &QComboBox::currentIndexChanged, this, [this] { Show(); });
+    connect(daylight_, &QCheckBox::toggled, this, [this] { Show(); });
+    Show();
+    picker_->setFocus();
+    CentreOnScreen(*this);
+}
+
+void TimeInZoneWindow::ShowHelp()
+{
+    HelpWindow::Open(this, "1010", true);
+}
+
+void TimeInZoneWindow::Show()
+{
+    const CRegTimeZone* zone = SelectedZone(*picker_);
+    const QuickTimeView view = QuickTimeShow(zone, daylight_->isChecked(), utcNow_(), locale_);
+    if (zone)
+        remembered_ = static_cast<std::size_t>(picker_->currentIndex());
+    time_->setText(QString::fromStdString(view.currentTime));
+    daylight_->setEnabled(view.daylightBoxEnabled);
+}
+
+} // namespace orbel

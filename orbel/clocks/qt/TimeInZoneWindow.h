@@ -1,0 +1,51 @@
+#pragma once
+// The quick time window ("Time in Zone"): the current date and time of any zone of the zone
+// list, without making a clock. Modal, centred on the desktop. The zone chosen last is
+// chosen again the next time the window opens in the same run.
+#include <QDialog>
+
+#include <cstddef>
+#include <functional>
+#include <optional>
+
+#include "widgets/HelpWindow.h"
+#include "zones/DateTimeFormat.h"
+#include "zones/RegTimeZoneList.h"
+
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+
+namespace orbel {
+
+class TimeInZoneWindow : public QDialog, public HelpSource {
+    Q_OBJECT
+public:
+    // `zones`: a zone list built for the current database usage mode; the window keeps it.
+    TimeInZoneWindow(CRegTimeZoneList zones, std::function<DateTime()> utcNow, LocaleTexts locale,
+                     QWidget* owner = nullptr);
+
+    QComboBox* Picker() const { return picker_; }
+    QLineEdit* CurrentTime() const { return time_; }
+    QCheckBox* DaylightBox() const { return daylight_; }
+
+    // The item chosen last in this run (none before the first choice).
+    static std::optional<std::size_t> Remembered() { return remembered_; }
+    static void Forget() { remembered_.reset(); }
+
+    // The window's own help (its Help button, F1, and the Help command while it is up).
+    void ShowHelp() override;
+
+private:
+    void Show();
+
+    CRegTimeZoneList zones_;
+    std::function<DateTime()> utcNow_;
+    LocaleTexts locale_;
+    QLineEdit* time_;
+    QComboBox* picker_;
+    QCheckBox* daylight_;
+    static std::optional<std::size_t> remembered_;
+};
+
+} // namespace orbel

@@ -1,0 +1,127 @@
+#include "shell/Shell.h"
+
+namespace orbel {
+namespace {
+
+constexpr std::size_t kTipLimit = 63;
+
+// `s` cut to at most `limit` characters of UTF-8.
+std::string CutCharacters(const std::string& s, std::size_t limit)
+{
+    std::size_t chars = 0;
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        const auto c = static_cast<unsigned char>(s[i]);
+        if ((c & 0xC0) != 0x80) {
+            if (chars == limit)
+                return s.substr(0, i);
+            ++chars;
+        }
+    }
+    return s;
+}
+
+} // namespace
+
+std::string TrayTip(const ProgramIdentity& id)
+{
+    return CutCharacters(id.companyName + " " + id.productName + " - " + id.fileDescription,
+                         kTipLimit);
+}
+
+std::string AboutVersionLine(const ProgramIdentity& id)
+{
+    return id.productName + " v" + id.productVersion;
+}
+
+std::string AboutTitle(const std::string& appName)
+{
+    return "About " + appName;
+}
+
+std::string SystemMenuAboutText(const std::string& appName)
+{
+    return "&About " + appName + "...";
+}
+
+std::string ShowHideText(bool hidden)
+{
+    return hidden ? "Sho&w\tV" : "Hid&e\tV";
+}
+
+std::vector<MenuEntry> CommandMenu(const ShellState& s)
+{
+    const MenuEntry kSeparator{true, 0, {}, false, true};
+    // Hiding is offered only where something can show the window again.
+    const bool canSwitch = s.windowHidden || s.trayAvailable;
+    return {
+        {false, kCmdShowHide, ShowHideText(s.windowHidden), true, canSwitch},
+        kSeparator,
+        {false, kCmdConvert, "Co&nvert...\tN", false, s.convertBuilt},
+        {false, kCmdTimeInZone, "&Time in Zone...\tT", false, s.timeInZoneBuilt},
+        kSeparator,
+        {false, kCmdOptions, "&Options...\tO", false, s.optionsBuilt},
+        kSeparator,
+        {false, kCmdHelp, "&Help\tF1", false, true},
+        {false, kCmdAbout, "&About Orbel...", false, true},
+        kSeparator,
+        {false, kCmdExit, "&Close\tAlt+F4", false, true},
+    };
+}
+
+std::string MenuLabel(const std::string& text)
+{
+    return text.substr(0, text.find('\t'));
+}
+
+std::string MenuKey(const std::string& text)
+{
+    const auto tab = text.find('\t');
+    return tab == std::string::npos ? std::string() : text.substr(tab + 1);
+}
+
+const std::vector<Accelerator>& Accelerators()
+{
+    static const std::vector<Accelerator> table = {
+        {'N', kCmdConvert}, {'O', kCmdOptions}, {'T', kCmdTimeInZone}, {'V', kCmdShowHide}};
+    return table;
+}
+
+bool IsAboutSystemCommand(int id)
+{
+    return id >= 57664 && id <= 57679;
+}
+
+StartResult StartProgram(ShellHost& host, const ProgramIdentity& id)
+{
+    if (!host.LoadSettings())
+        return StartResult::BadSettings;
+    if (!host.CreateClockWindow())
+        return StartResult::NoWindow;
+    host.PlaceWindow();
+    host.LayOutClocks();
+    host.ShowOrHideWindow();
+    host.AddTrayIcon(TrayTip(id));
+    host.RefreshClockZones();
+    host.StartClockTimer();
+    return StartResult::Running;
+}
+
+bool EndProgram(ShellHost& host, EndReason why)
+{
+    // The same steps whatever the reason: nothing the user set may be lost.
+    if (host.TransferRunningWithoutError())
+        host.CancelTransfer();
+    host.StopClockTimer();
+    host.CapturePlacement();
+    host.RemoveTrayIcon();
+    if (!host.SettingsModified())
+        return true;
+    return host.SaveSettings(why);
+}
+
+int StartExitStatus(StartResult r)
+{
+    return r == StartResult::Running ? 0 : 1;
+}
+
+} // namespace orbel

@@ -1,0 +1,24 @@
+#include "shell/qt/Display.h"
+
+#include <QByteArray>
+#include <QtGlobal>
+
+namespace orbel {
+
+bool HasDisplay()
+{
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    if (platform.startsWith("offscreen") || platform.startsWith("minimal") ||
+        platform.startsWith("vnc"))
+        return true;
+    return !qEnvironmentVariableIsEmpty("DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
+std::string NoDisplayMessage()
+{
+    return "No display was found (neither DISPLAY nor WAYLAND_DISPLAY is set), so the clock "
+           "window cannot open; \"orbel --help\" lists the command-line actions.";
+}
+
+} // namespace orbel
