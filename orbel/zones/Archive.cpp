@@ -41,29 +41,21 @@ void ArchiveWriter::Text(std::string_view utf8)
     }
     // The wide marker (0xFF, then 0xFFFE where a 16-bit length would be), then the count of
     // UTF-16 units in the same three length forms, then the units.
-    const std::size_t n = wide->size();
     U8(0xFF);
     U16(0xFFFE);
-    if (n < 0xFF) {
-        U8(static_cast<std::uint8_t>(n));
-    } else {
-        U8(0xFF);
-        if (n < 0xFFFE) {
-            U16(static_cast<std::uint16_t>(n));
-        } else {
-            if (n >= 0xFFFFFFFFu)
-                throw ArchiveError("text too long to store");
-            U16(0xFFFF);
-            U32(static_cast<std::uint32_t>(n));
-        }
-    }
+    TextCount(wide->size());
     for (char16_t unit : *wide)
         U16(unit);
 }
 
 void ArchiveWriter::RawText(std::string_view bytes)
 {
-    const std::size_t n = bytes.size();
+    TextCount(bytes.size());
+    Bytes(bytes.data(), bytes.size());
+}
+
+void ArchiveWriter::TextCount(std::size_t n)
+{
     if (n < 0xFF) {
         U8(static_cast<std::uint8_t>(n));
     } else {
@@ -77,7 +69,6 @@ void ArchiveWriter::RawText(std::string_view bytes)
             U32(static_cast<std::uint32_t>(n));
         }
     }
-    Bytes(bytes.data(), n);
 }
 
 void ArchiveWriter::Date(const DateTime& value)

@@ -55,6 +55,10 @@ public:
     std::vector<std::uint8_t> Take() { return std::move(bytes_); }
 
 private:
+    // A text's count (of bytes, or of UTF-16 units) in the three length forms: one byte
+    // below 0xFF, else 0xFF and 16 bits below 0xFFFE, else 0xFF, 0xFFFF and 32 bits.
+    void TextCount(std::size_t n);
+
     std::vector<std::uint8_t> bytes_;
     std::map<std::string, std::uint32_t, std::less<>> classIndex_;
     std::uint32_t nextIndex_ = 1; // indices are shared by class records and objects
