@@ -27,8 +27,9 @@ cmake --build build -j "$jobs"
 ctest --test-dir build --output-on-failure -j "$jobs" -LE "^(flujo|flow)$"
 # The flow scenarios drive the real programs in X servers of their own beside a window
 # manager, whose timing the loaded machine can upset: a scenario that fails is run once more,
-# and its first failure stays in the output to be looked at.
-ctest --test-dir build --output-on-failure -j "$jobs" -L "^(flujo|flow)$" --repeat until-pass:2
+# and its first failure stays in the output to be looked at. They spend most of their time
+# waiting on timers and windows, so twice as many run at once as there are processors.
+ctest --test-dir build --output-on-failure -j "$((jobs * 2))" -L "^(flujo|flow)$" --repeat until-pass:2
 
 # Everything again under the sanitizers, the window tests and every file reader's fuzzer
 # (its kept corpus, then FUZZ_SECONDS of random changes) included; SANITIZED=core keeps this
