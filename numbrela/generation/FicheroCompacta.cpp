@@ -83,7 +83,7 @@ std::uint64_t SumaRangos(const std::vector<std::uint32_t>& rangos)
 std::string LeyendaCompacta(int n, int k, std::size_t apuestas)
 {
     static const char* const kNombre[] = {"TRES", "CUATRO", "CINCO"};
-    return "Reducción compacta de " + std::to_string(n) + " números al " +
+    return "Reducida compacta de " + std::to_string(n) + " números al " +
            kNombre[std::clamp(k, 3, 5) - 3] + ": " + std::to_string(apuestas) +
            (apuestas == 1 ? " apuesta" : " apuestas");
 }

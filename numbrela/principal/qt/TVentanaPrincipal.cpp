@@ -326,7 +326,7 @@ void TVentanaPrincipal::Salir()
 
 void TVentanaPrincipal::TablaDeReducciones()
 {
-    TTablaReducciones(this).exec();
+    TTablaReducciones(this, motor_.Carpeta()).exec();
 }
 
 bool TVentanaPrincipal::Generando() const
