@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QSignalBlocker>
 
+#include "controles/TCasilla.h"
 #include "controles/TRejillaNumeros.h"
 #include "controles/TServicios.h"
 #include "controles/TShapeButton.h"
@@ -17,7 +18,7 @@ namespace numbrela::ui {
 TDialogoNumerosReduccion::TDialogoNumerosReduccion(QWidget* parent, CabeceraApuestas& cabecera,
                                                    std::function<bool()> abreRlf, bool& compacta,
                                                    std::filesystem::path carpeta)
-    : TDialogo(parent, QString::fromUtf8(textos::kAtencion), QString(), QSize(460, 470)),
+    : TDialogo(parent, QString::fromUtf8(textos::kAtencion), QString(), QSize(460, 440)),
       numeros_(cabecera), cabecera_(cabecera), eligeCompacta_(compacta),
       carpeta_(std::move(carpeta)), abreRlf_(std::move(abreRlf))
 {
@@ -39,8 +40,7 @@ TDialogoNumerosReduccion::TDialogoNumerosReduccion(QWidget* parent, CabeceraApue
         Refresca();
     });
     oferta_ = Rotulo(QString(), QRect(24, 292, 420, 20), true);
-    oferta_->setAccessibleName(QString::fromUtf8("Apuestas de la reducción"));
-    compacta_ = new QCheckBox(QString::fromUtf8(textos::kDisenoCompacto), this);
+    compacta_ = new TCasilla(QString::fromUtf8(textos::kDisenoCompacto), this);
     compacta_->setGeometry(24, 316, 420, 24);
     compacta_->setAccessibleName(QString::fromUtf8(textos::kNombreDisenoCompacto));
     connect(compacta_, &QCheckBox::toggled, this, [this](bool si) { eligeCompacta_ = si; });

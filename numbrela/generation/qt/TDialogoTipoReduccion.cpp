@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QShortcut>
 
+#include "controles/TCasilla.h"
 #include "controles/TShapeButton.h"
 #include "generation/EleccionCompacta.h"
 #include "generation/TextosDialogosReduccion.h"
@@ -47,11 +48,10 @@ TDialogoTipoReduccion::TDialogoTipoReduccion(QWidget* parent, std::uint8_t& tipo
                                         : QString(),
                              QRect(180, 52 + 52 * i, 372, 32), true);
         ofertas_[i]->setWordWrap(true);
-        ofertas_[i]->setAccessibleName(QString::fromUtf8("Apuestas ") + kRotulos[i]);
     }
     if (!hayNumeros)
         ofertas_[0]->setText(QString::fromUtf8(textos::kCompactaSinNumeros));
-    compacta_ = new QCheckBox(QString::fromUtf8(textos::kDisenoCompacto), this);
+    compacta_ = new TCasilla(QString::fromUtf8(textos::kDisenoCompacto), this);
     compacta_->setGeometry(24, 206, 520, 24);
     compacta_->setAccessibleName(QString::fromUtf8(textos::kNombreDisenoCompacto));
     compacta_->setChecked(compacta);
