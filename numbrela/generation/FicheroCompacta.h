@@ -29,5 +29,7 @@ std::uint64_t SumaRangos(const std::vector<std::uint32_t>& rangos);
 // The legend of a compact set, in the window, in its file and on the command line:
 // "Reducida compacta de 12 números al CUATRO: 9 apuestas".
 std::string LeyendaCompacta(int n, int k, std::size_t apuestas);
+// Whether a legend is that of a compact set (which claims the design's guarantee).
+bool EsLeyendaCompacta(const std::string& leyenda);
 
 } // namespace numbrela

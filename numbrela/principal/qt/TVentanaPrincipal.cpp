@@ -291,7 +291,10 @@ void TVentanaPrincipal::EditaApuestaEnColumna(int columna)
             ApuestaMultiple::AlternaMarca(conjunto_, indice, n, error);
             return Q(error);
         });
+    const std::string leyenda = conjunto_.Cabecera.Leyenda;
     dialogo.exec();
+    if (conjunto_.Cabecera.Leyenda != leyenda) // a compact set changed by hand
+        MuestraTextos({conjunto_.TextoLeyenda(), conjunto_.TextoContador()});
     ActualizaCruces();
 }
 

@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "files/FicheroApuestas.h"
+#include "generation/ApuestaMultiple.h"
 #include "generation/EleccionCompacta.h"
 #include "generation/EleccionReducida.h"
 #include "generation/FicheroCompacta.h"
@@ -141,6 +142,15 @@ TEST(EligeCompacta, FortyNineNumbersAlTresBecomeTheDesignSavedAndOpenedAgain)
     ASSERT_EQ(abierto.Apuestas.size(), conjunto.Apuestas.size());
     for (std::size_t i = 0; i < abierto.Apuestas.size(); ++i)
         EXPECT_EQ(abierto.Apuestas[i].Marcas, conjunto.Apuestas[i].Marcas) << i;
+
+    // A bet changed by hand: the set no longer claims the design's guarantee.
+    int numero = 1;
+    while (!abierto.Apuestas[0].Marcado(numero))
+        ++numero;
+    ASSERT_TRUE(ApuestaMultiple::AlternaMarca(abierto, 0, numero, error));
+    EXPECT_EQ(abierto.Cabecera.Leyenda, "Tipo de Primitiva: Simple de " + std::to_string(*n) +
+                                            " apuestas, " + std::to_string((*n + 7) / 8) +
+                                            " Boletos");
 }
 
 TEST(EligeCompacta, AnUnusableDesignLeavesTheSetAndOffersTheTables)
