@@ -17,8 +17,9 @@ TTablaReducciones::TTablaReducciones(QWidget* parent, const std::filesystem::pat
     rejilla_ = new QTableWidget(static_cast<int>(kTablaReducciones.size()), columnas, this);
     rejilla_->setGeometry(12, 44, 736, 360);
     QStringList cabeceras;
+    // Eight columns side by side: each caption on two lines ("Compacta" over "al 3").
     for (const char* c : kColumnasTablaCompacta)
-        cabeceras << QString::fromUtf8(c);
+        cabeceras << QString::fromUtf8(c).replace(" al ", "\nal ");
     rejilla_->setHorizontalHeaderLabels(cabeceras);
     rejilla_->verticalHeader()->hide();
     rejilla_->setEditTriggers(QAbstractItemView::NoEditTriggers);

@@ -130,8 +130,8 @@ TEST(TablaReducciones, ShowsFortyThreeRowsFromSevenToFortyNine)
     EXPECT_EQ(t.windowTitle(), "Reducciones y sus precios");
     ASSERT_EQ(r->rowCount(), 43);
     EXPECT_EQ(r->horizontalHeaderItem(0)->text(), QString::fromUtf8("Total Números"));
-    EXPECT_EQ(r->horizontalHeaderItem(6)->text(), QString::fromUtf8("Reducción al 3"));
-    EXPECT_EQ(r->horizontalHeaderItem(7)->text(), QString::fromUtf8("Compacta al 3"));
+    EXPECT_EQ(r->horizontalHeaderItem(6)->text(), QString::fromUtf8("Reducción\nal 3"));
+    EXPECT_EQ(r->horizontalHeaderItem(7)->text(), QString::fromUtf8("Compacta\nal 3"));
     // The row of ten numbers: C(10, 6) = 210 direct bets, 18 al 5, 5 al 4, 2 al 3, each
     // with its compact design beside it.
     EXPECT_EQ(r->item(3, 0)->text(), "10");
