@@ -106,8 +106,9 @@ std::optional<TTrasReducida> TFlujoReducidas::TrasNumeros(const TCopiaReduccion&
         r.Textos = {conjunto_.TextoLeyenda(), conjunto_.TextoContador()};
         return r;
     }
-    // Fixed numbers keep the table's designs.
-    if (compacta_ && conjunto_.Cabecera.TotalFijos == 0)
+    // As the dialog showed it: the check box is off while there is no compact choice (fixed
+    // numbers, which keep the table's designs, or no design for these numbers).
+    if (compacta_ && OfertaCompacta(motor_.Carpeta(), conjunto_.Cabecera).Posible)
         if (auto c = PruebaCompacta([&] { RestauraReduccion(conjunto_.Cabecera, copia); }))
             return c;
     std::string error;
