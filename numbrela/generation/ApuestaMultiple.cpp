@@ -1,5 +1,7 @@
 #include "generation/ApuestaMultiple.h"
 
+#include "generation/FicheroCompacta.h"
+
 namespace numbrela {
 
 std::optional<TTamanoMultiple> ApuestaMultiple::Tamano(int codigo)
@@ -78,6 +80,11 @@ bool ApuestaMultiple::AlternaMarca(TConjuntoApuestas& conjunto, std::size_t indi
     // stored draw, so no caption or listing reports a prize for a number it lost.
     if (cambio && conjunto.EscrutadoHecho)
         PuntuarApuesta(apuesta, conjunto.Cabecera.Sorteo);
+    // A compact set changed by hand no longer holds its design: its legend stops claiming
+    // the guarantee and tells the simple set it is.
+    if (cambio && conjunto.Tipo() == TipoApuesta::Simple &&
+        EsLeyendaCompacta(conjunto.Cabecera.Leyenda))
+        conjunto.CambiaLeyenda();
     return cambio;
 }
 

@@ -1,6 +1,7 @@
 #include "generation/FicheroCompacta.h"
 
 #include <algorithm>
+#include <string_view>
 
 #include "generation/FicheroReduccion.h"
 #include "generation/GarantiaReduccion.h"
@@ -80,12 +81,21 @@ std::uint64_t SumaRangos(const std::vector<std::uint32_t>& rangos)
     return h;
 }
 
+namespace {
+constexpr std::string_view kPrincipioLeyenda = "Reducida compacta de ";
+}
+
 std::string LeyendaCompacta(int n, int k, std::size_t apuestas)
 {
     static const char* const kNombre[] = {"TRES", "CUATRO", "CINCO"};
-    return "Reducción compacta de " + std::to_string(n) + " números al " +
+    return std::string(kPrincipioLeyenda) + std::to_string(n) + " números al " +
            kNombre[std::clamp(k, 3, 5) - 3] + ": " + std::to_string(apuestas) +
            (apuestas == 1 ? " apuesta" : " apuestas");
+}
+
+bool EsLeyendaCompacta(const std::string& leyenda)
+{
+    return leyenda.starts_with(kPrincipioLeyenda);
 }
 
 } // namespace numbrela

@@ -26,8 +26,10 @@ bool LeeCompacta(const std::filesystem::path& carpeta, int n, int k,
 // FNV-1a (64 bits) of the ranks as they are stored, four little-endian bytes each.
 std::uint64_t SumaRangos(const std::vector<std::uint32_t>& rangos);
 
-// The legend of a saved compact reduction: "Reducción compacta de 12 números al CUATRO: 9
-// apuestas".
+// The legend of a compact set, in the window, in its file and on the command line:
+// "Reducida compacta de 12 números al CUATRO: 9 apuestas".
 std::string LeyendaCompacta(int n, int k, std::size_t apuestas);
+// Whether a legend is that of a compact set (which claims the design's guarantee).
+bool EsLeyendaCompacta(const std::string& leyenda);
 
 } // namespace numbrela

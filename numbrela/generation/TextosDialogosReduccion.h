@@ -20,5 +20,10 @@ inline constexpr const char* kErrorLectura =
 inline constexpr const char* kReduccionNoDisponible =
     "Esa reducción no está disponible: no existe su archivo de reducción";
 inline constexpr const char* kApuestasGeneradas = "Apuestas generadas: ";
+inline constexpr const char* kDisenoCompacto =
+    "Diseño &compacto: la misma garantía con menos apuestas";
+inline constexpr const char* kNombreDisenoCompacto = "Diseño compacto";
+inline constexpr const char* kCompactaSinNumeros =
+    "Las apuestas de cada reducción, de la tabla y compacta, se ven al escoger los números";
 
 } // namespace numbrela::textos

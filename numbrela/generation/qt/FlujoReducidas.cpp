@@ -10,6 +10,7 @@
 #include "controles/TBloqueoEntrada.h"
 #include "controles/TServicios.h"
 #include "generation/CreaCombFijos.h"
+#include "generation/EleccionCompacta.h"
 #include "generation/NombresReduccion.h"
 #include "generation/Reducidas.h"
 #include "generation/TextosReducidas.h"
@@ -48,14 +49,15 @@ std::optional<TTrasReducida> TFlujoReducidas::EligeReducida()
 {
     const TCopiaReduccion copia = EmpiezaEleccionReducida(conjunto_.Cabecera);
     std::uint8_t tipo = conjunto_.Cabecera.TipoReduccion;
-    TDialogoTipoReduccion dialogo(ventana_, tipo);
+    TDialogoTipoReduccion dialogo(ventana_, tipo, compacta_, conjunto_.Cabecera, motor_.Carpeta());
     if (dialogo.exec() != TDialogo::kAceptado) {
         RestauraReduccion(conjunto_.Cabecera, copia);
         return std::nullopt;
     }
     EligeTipoReduccion(conjunto_.Cabecera, tipo);
-    numeros_ = std::make_unique<TDialogoNumerosReduccion>(ventana_, conjunto_.Cabecera,
-                                                          [this] { return AbreRlfElegido(); });
+    numeros_ = std::make_unique<TDialogoNumerosReduccion>(
+        ventana_, conjunto_.Cabecera, [this] { return AbreRlfElegido(); }, compacta_,
+        motor_.Carpeta());
     return TrasNumeros(copia, true);
 }
 
@@ -65,10 +67,13 @@ std::optional<TTrasReducida> TFlujoReducidas::Reducir()
         return std::nullopt;
     const std::uint8_t anterior = conjunto_.Cabecera.TipoReduccion;
     std::uint8_t tipo = anterior;
-    TDialogoTipoReduccion dialogo(ventana_, tipo);
+    TDialogoTipoReduccion dialogo(ventana_, tipo, compacta_, conjunto_.Cabecera, motor_.Carpeta());
     if (dialogo.exec() != TDialogo::kAceptado)
         return std::nullopt;
     EligeTipoReduccion(conjunto_.Cabecera, tipo);
+    if (compacta_)
+        if (auto r = PruebaCompacta([&] { conjunto_.Cabecera.TipoReduccion = anterior; }))
+            return r;
     TTrasReducida r;
     std::string error;
     r.Resultado = CambiaTipoReducida(conjunto_, motor_, anterior, error, r.Textos);
@@ -82,8 +87,9 @@ std::optional<TTrasReducida> TFlujoReducidas::CambiaNumeros()
         return std::nullopt;
     const TCopiaReduccion copia = GuardaReduccion2(conjunto_.Cabecera);
     if (!numeros_)
-        numeros_ = std::make_unique<TDialogoNumerosReduccion>(ventana_, conjunto_.Cabecera,
-                                                              [this] { return AbreRlfElegido(); });
+        numeros_ = std::make_unique<TDialogoNumerosReduccion>(
+            ventana_, conjunto_.Cabecera, [this] { return AbreRlfElegido(); }, compacta_,
+            motor_.Carpeta());
     return TrasNumeros(copia, false);
 }
 
@@ -100,10 +106,31 @@ std::optional<TTrasReducida> TFlujoReducidas::TrasNumeros(const TCopiaReduccion&
         r.Textos = {conjunto_.TextoLeyenda(), conjunto_.TextoContador()};
         return r;
     }
+    // As the dialog showed it: the check box is off while there is no compact choice (fixed
+    // numbers, which keep the table's designs, or no design for these numbers).
+    if (compacta_ && OfertaCompacta(motor_.Carpeta(), conjunto_.Cabecera).Posible)
+        if (auto c = PruebaCompacta([&] { RestauraReduccion(conjunto_.Cabecera, copia); }))
+            return c;
     std::string error;
     r.Resultado = nueva ? TerminaEleccionReducida(conjunto_, motor_, copia, error, r.Textos)
                         : CambiaNumerosReducida(conjunto_, motor_, copia, error, r.Textos);
     Avisa(error);
+    return r;
+}
+
+std::optional<TTrasReducida> TFlujoReducidas::PruebaCompacta(const std::function<void()>& deshaz)
+{
+    TTrasReducida r;
+    std::string error;
+    if (EligeCompacta(conjunto_, motor_.Carpeta(), error, r.Textos))
+        return r;
+    const CabeceraApuestas& c = conjunto_.Cabecera;
+    const std::string pregunta =
+        PreguntaTablaTrasFallo(error, c.TotalReducidos, GarantiaDeTipo(c.TipoReduccion));
+    if (TServicios::Actuales().Pregunta(ventana_, QString::fromStdString(pregunta)))
+        return std::nullopt;
+    deshaz();
+    r.Resultado = TResultadoEleccion::NoDisponible;
     return r;
 }
 

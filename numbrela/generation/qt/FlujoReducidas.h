@@ -5,6 +5,7 @@
 // numbers. The rules are the core's (EleccionReducida); this shows the dialogs and says
 // what became of the set.
 #include <QObject>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -42,6 +43,9 @@ public:
     // A set opened from a file brings its own choice of numbers.
     void OlvidaNumeros();
 
+    // Whether the compact design is chosen (the check box of both reduction dialogs).
+    bool CompactaElegida() const { return compacta_; }
+
     bool Generando() const { return generando_; }
     // The longest stretch without running pending events during the last generation, in
     // milliseconds, up to the set holding the new system.
@@ -49,6 +53,10 @@ public:
 
 private:
     std::optional<TTrasReducida> TrasNumeros(const TCopiaReduccion& copia, bool nueva);
+    // With the compact design chosen, the set becomes it. When it cannot be used the
+    // player is told why and offered the table's design: nothing when he takes it (the
+    // caller loads it), otherwise what became of the set.
+    std::optional<TTrasReducida> PruebaCompacta(const std::function<void()>& deshaz);
     bool AbreRlfElegido();
     bool SinFicheroConFijos(TConjuntoApuestas& conjunto, std::string& error);
     void Avisa(const std::string& mensaje);
@@ -58,6 +66,7 @@ private:
     TReducidas& motor_;
     std::unique_ptr<TDialogoNumerosReduccion> numeros_;
     bool generando_ = false;
+    bool compacta_ = false;
     double esperaMaxima_ = 0;
 };
 

@@ -1,10 +1,14 @@
 #include "generation/qt/TDialogoNumerosReduccion.h"
 
+#include <QCheckBox>
 #include <QLabel>
+#include <QSignalBlocker>
 
+#include "controles/TCasilla.h"
 #include "controles/TRejillaNumeros.h"
 #include "controles/TServicios.h"
 #include "controles/TShapeButton.h"
+#include "generation/EleccionCompacta.h"
 #include "generation/TextosDialogosReduccion.h"
 #include "generation/TextosReducidas.h"
 #include "model/TextosPrograma.h"
@@ -12,9 +16,11 @@
 namespace numbrela::ui {
 
 TDialogoNumerosReduccion::TDialogoNumerosReduccion(QWidget* parent, CabeceraApuestas& cabecera,
-                                                   std::function<bool()> abreRlf)
-    : TDialogo(parent, QString::fromUtf8(textos::kAtencion), QString(), QSize(460, 420)),
-      numeros_(cabecera), abreRlf_(std::move(abreRlf))
+                                                   std::function<bool()> abreRlf, bool& compacta,
+                                                   std::filesystem::path carpeta)
+    : TDialogo(parent, QString::fromUtf8(textos::kAtencion), QString(), QSize(460, 440)),
+      numeros_(cabecera), cabecera_(cabecera), eligeCompacta_(compacta),
+      carpeta_(std::move(carpeta)), abreRlf_(std::move(abreRlf))
 {
     subtitulo_ = Rotulo(QString(), QRect(8, 38, 444, 20), true);
     subtitulo_->setAlignment(Qt::AlignCenter);
@@ -33,7 +39,12 @@ TDialogoNumerosReduccion::TDialogoNumerosReduccion(QWidget* parent, CabeceraApue
         numeros_.BorraTodos();
         Refresca();
     });
-    TShapeButton* rlf = CreaBoton("AbrirRLF.bmp", QPoint(30, 310), QString(), ".RLF...");
+    oferta_ = Rotulo(QString(), QRect(24, 292, 420, 20), true);
+    compacta_ = new TCasilla(QString::fromUtf8(textos::kDisenoCompacto), this);
+    compacta_->setGeometry(24, 316, 420, 24);
+    compacta_->setAccessibleName(QString::fromUtf8(textos::kNombreDisenoCompacto));
+    connect(compacta_, &QCheckBox::toggled, this, [this](bool si) { eligeCompacta_ = si; });
+    TShapeButton* rlf = CreaBoton("AbrirRLF.bmp", QPoint(30, 360), QString(), ".RLF...");
     rlf->setObjectName("AbrirRLF");
     rlf->setToolTip(QString::fromUtf8(kTituloAbrirRlf));
     connect(rlf, &TShapeButton::clicked, this, [this] {
@@ -42,10 +53,10 @@ TDialogoNumerosReduccion::TDialogoNumerosReduccion(QWidget* parent, CabeceraApue
             done(kAceptado);
         }
     });
-    TShapeButton* aceptar = CreaBoton("Aceptar.bmp", QPoint(270, 320), QString(), "Aceptar");
+    TShapeButton* aceptar = CreaBoton("Aceptar.bmp", QPoint(270, 370), QString(), "Aceptar");
     aceptar->setObjectName("Aceptar");
     connect(aceptar, &TShapeButton::clicked, this, [this] { Acepta(); });
-    BotonCancelar(QPoint(360, 320));
+    BotonCancelar(QPoint(360, 370));
     Refresca();
 }
 
@@ -63,6 +74,12 @@ void TDialogoNumerosReduccion::Refresca()
     reducidos_->setText(QString::fromStdString(numeros_.ContadorReducidos()));
     fijos_->setText(QString::fromStdString(numeros_.ContadorFijos()));
     borrar_->setEnabled(numeros_.BorrarTodosHabilitado());
+    const TOfertaCompacta oferta = OfertaCompacta(carpeta_, cabecera_);
+    oferta_->setText(QString::fromStdString(oferta.Texto));
+    // The choice is kept while it cannot apply (fixed numbers, no design), shown off.
+    const QSignalBlocker sinAviso(compacta_);
+    compacta_->setEnabled(oferta.Posible);
+    compacta_->setChecked(eligeCompacta_ && oferta.Posible);
     for (int n = 1; n <= 49; ++n) {
         const auto estado = numeros_.EstadoDe(n);
         rejilla_->Pinta(n, estado != TNumerosReducida::Estado::Libre,

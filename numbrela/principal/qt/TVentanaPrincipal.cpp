@@ -291,7 +291,10 @@ void TVentanaPrincipal::EditaApuestaEnColumna(int columna)
             ApuestaMultiple::AlternaMarca(conjunto_, indice, n, error);
             return Q(error);
         });
+    const std::string leyenda = conjunto_.Cabecera.Leyenda;
     dialogo.exec();
+    if (conjunto_.Cabecera.Leyenda != leyenda) // a compact set changed by hand
+        MuestraTextos({conjunto_.TextoLeyenda(), conjunto_.TextoContador()});
     ActualizaCruces();
 }
 
@@ -326,7 +329,7 @@ void TVentanaPrincipal::Salir()
 
 void TVentanaPrincipal::TablaDeReducciones()
 {
-    TTablaReducciones(this).exec();
+    TTablaReducciones(this, motor_.Carpeta()).exec();
 }
 
 bool TVentanaPrincipal::Generando() const

@@ -43,7 +43,7 @@ TEST_F(AccionesCompactas, SavedSystemKeepsItsGuaranteeAndLosesItWithOneBetLess)
     const fs::path f = dir_ / "c.apu";
     ASSERT_EQ(Ejecuta({"--reduce", numeros, "--al", "4", "--compact", "--save", f.string()}), 0)
         << errores_.str();
-    EXPECT_NE(errores_.str().find("Reducción compacta de 12 números al CUATRO"), std::string::npos)
+    EXPECT_NE(errores_.str().find("Reducida compacta de 12 números al CUATRO"), std::string::npos)
         << errores_.str();
     // Every printed bet "a-b-c-d-e-f" of the chosen numbers.
     std::vector<std::vector<int>> apuestas;

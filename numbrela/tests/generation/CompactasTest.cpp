@@ -277,7 +277,7 @@ TEST(ReduccionCompacta, TheSetHoldsTheDesignOnTheChosenNumbersAndSaysSo)
     ASSERT_TRUE(LeeCompacta(kPrograma, 12, 4, rangos, error));
     EXPECT_EQ(conjunto.Cabecera.Clase(), TipoApuesta::Simple);
     EXPECT_EQ(conjunto.Cabecera.TotalApuestas, static_cast<std::int32_t>(rangos.size()));
-    EXPECT_EQ(conjunto.Cabecera.Leyenda, "Reducción compacta de 12 números al CUATRO: " +
+    EXPECT_EQ(conjunto.Cabecera.Leyenda, "Reducida compacta de 12 números al CUATRO: " +
                                              std::to_string(rangos.size()) + " apuestas");
     EXPECT_FALSE(SorteoNoCubierto(conjunto, numeros, 4));
     // Each rank's positions go through the chosen numbers in ascending order.

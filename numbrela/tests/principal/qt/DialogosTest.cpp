@@ -1,4 +1,5 @@
 // The dialogs on their own, and the commands of the main window that only open them.
+#include <QCheckBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -10,6 +11,7 @@
 
 #include "../../comun/qt/Usuario.h"
 #include "controles/TBloqueoEntrada.h"
+#include "generation/EleccionCompacta.h"
 #include "generation/qt/TDialogoInformacion.h"
 #include "generation/qt/TDialogoNumerosReduccion.h"
 #include "generation/qt/TDialogoTipoReduccion.h"
@@ -29,7 +31,8 @@ TEST(DialogoNumerosReduccion, ThirdClickReturnsToGreyAndLowersBothCounters)
 {
     UsaCarpetaDelPrograma();
     CabeceraApuestas c;
-    TDialogoNumerosReduccion d(nullptr, c, {});
+    bool compacta = false;
+    TDialogoNumerosReduccion d(nullptr, c, {}, compacta, TEST_PROGRAM_DIR);
     ASSERT_TRUE(Muestra(d));
     Pulsa(d.Boton(8));
     EXPECT_EQ(d.ContadorReducidos()->text(), "Total Reducidos:1");
@@ -52,7 +55,8 @@ TEST(DialogoNumerosReduccion, SixNumbersAreRefusedAndTheDialogStays)
     UsaCarpetaDelPrograma();
     ServiciosDePrueba servicios;
     CabeceraApuestas c;
-    TDialogoNumerosReduccion d(nullptr, c, {});
+    bool compacta = false;
+    TDialogoNumerosReduccion d(nullptr, c, {}, compacta, TEST_PROGRAM_DIR);
     int resultado = -1;
     QObject::connect(&d, &QDialog::finished, [&](int r) { resultado = r; });
     ASSERT_TRUE(Muestra(d));
@@ -73,36 +77,71 @@ TEST(DialogoTipoReduccion, SetsTheKindAndCancelLeavesZero)
 {
     UsaCarpetaDelPrograma();
     std::uint8_t tipo = 2;
+    bool compacta = false;
+    const CabeceraApuestas sinNumeros;
     {
-        TDialogoTipoReduccion d(nullptr, tipo);
+        TDialogoTipoReduccion d(nullptr, tipo, compacta, sinNumeros, TEST_PROGRAM_DIR);
         EXPECT_EQ(tipo, 0); // while open
         ASSERT_TRUE(Muestra(d));
         Pulsa(d.findChild<TShapeButton*>("AlCinco"));
         EXPECT_EQ(d.result(), TDialogo::kAceptado);
     }
     EXPECT_EQ(tipo, 3);
-    TDialogoTipoReduccion d(nullptr, tipo);
+    TDialogoTipoReduccion d(nullptr, tipo, compacta, sinNumeros, TEST_PROGRAM_DIR);
     ASSERT_TRUE(Muestra(d));
     Pulsa(d.findChild<TShapeButton*>("Cancelar"));
     EXPECT_EQ(d.result(), TDialogo::kCancelado);
 }
 
+// With the numbers known ("Red&ucir"), each guarantee shows both counts; the keys choose.
+TEST(DialogoTipoReduccion, ShowsBothCountsForTheNumbersAndPicksFromTheKeyboard)
+{
+    UsaCarpetaDelPrograma();
+    CabeceraApuestas c;
+    TNumerosReducida numeros(c);
+    for (int n = 1; n <= 49; ++n)
+        numeros.Pulsa(n);
+    std::string error;
+    ASSERT_TRUE(numeros.Acepta(error));
+    std::uint8_t tipo = 0;
+    bool compacta = false;
+    TDialogoTipoReduccion d(nullptr, tipo, compacta, c, TEST_PROGRAM_DIR);
+    ASSERT_TRUE(Muestra(d));
+    for (int k = 3; k <= 5; ++k) {
+        c.TipoReduccion = static_cast<std::uint8_t>(k - 2);
+        EXPECT_EQ(d.Oferta(k)->text().toStdString(), OfertaCompacta(TEST_PROGRAM_DIR, c).Texto);
+    }
+    EXPECT_TRUE(d.Oferta(3)->text().startsWith(
+        QString::fromUtf8("al TRES: tabla 496 apuestas, compacta ")));
+    EXPECT_EQ(NombreAccesible(d.Compacta()), QString::fromUtf8("Diseño compacto"));
+    // Alt+C at once followed by 4: the choice is taken before the dialog closes.
+    QTest::keyClick(&d, Qt::Key_C, Qt::AltModifier);
+    EXPECT_TRUE(compacta);
+    QTest::keyClick(&d, Qt::Key_4);
+    EXPECT_EQ(d.result(), TDialogo::kAceptado);
+    EXPECT_EQ(tipo, 2);
+}
+
 TEST(TablaReducciones, ShowsFortyThreeRowsFromSevenToFortyNine)
 {
     UsaCarpetaDelPrograma();
-    TTablaReducciones t(nullptr);
+    TTablaReducciones t(nullptr, TEST_PROGRAM_DIR);
     QTableWidget* r = t.Rejilla();
     EXPECT_EQ(t.windowTitle(), "Reducciones y sus precios");
     ASSERT_EQ(r->rowCount(), 43);
     EXPECT_EQ(r->horizontalHeaderItem(0)->text(), QString::fromUtf8("Total Números"));
-    EXPECT_EQ(r->horizontalHeaderItem(4)->text(), QString::fromUtf8("Reducción al 3"));
-    // The row of ten numbers: C(10, 6) = 210 direct bets, 18 al 5, 5 al 4, 2 al 3.
+    EXPECT_EQ(r->horizontalHeaderItem(6)->text(), QString::fromUtf8("Reducción\nal 3"));
+    EXPECT_EQ(r->horizontalHeaderItem(7)->text(), QString::fromUtf8("Compacta\nal 3"));
+    // The row of ten numbers: C(10, 6) = 210 direct bets, 18 al 5, 5 al 4, 2 al 3, each
+    // with its compact design beside it.
     EXPECT_EQ(r->item(3, 0)->text(), "10");
     EXPECT_EQ(r->item(3, 1)->text(), "210");
     EXPECT_EQ(r->item(3, 2)->text(), "18");
-    EXPECT_EQ(r->item(3, 3)->text(), "5");
-    EXPECT_EQ(r->item(3, 4)->text(), "2");
+    EXPECT_EQ(r->item(3, 4)->text(), "5");
+    EXPECT_EQ(r->item(3, 6)->text(), "2");
     EXPECT_EQ(r->item(42, 1)->text(), "13983816");
+    for (int k = 5, c = 3; k >= 3; --k, c += 2)
+        EXPECT_EQ(r->item(42, c)->text().toLongLong(), *ApuestasCompacta(TEST_PROGRAM_DIR, 49, k));
 }
 
 TEST(DialogoTipo, EnterAndEscapeChooseNothing)

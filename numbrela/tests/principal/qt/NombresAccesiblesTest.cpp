@@ -31,7 +31,8 @@ TEST(NombresAccesibles, KindButtonsAreNamedByWhatTheyChoose)
         EXPECT_EQ(Nombre(&multiple, QString("Codigo%1").arg(codigo).toLatin1()),
                   QString("%1 cruces").arg(cruces[codigo - 1]));
     std::uint8_t tipo = 0;
-    TDialogoTipoReduccion reduccion(nullptr, tipo);
+    bool compacta = false;
+    TDialogoTipoReduccion reduccion(nullptr, tipo, compacta, CabeceraApuestas{}, TEST_PROGRAM_DIR);
     EXPECT_EQ(Nombre(&reduccion, "AlTres"), QString::fromUtf8("Reducción al TRES"));
     EXPECT_EQ(Nombre(&reduccion, "AlCuatro"), QString::fromUtf8("Reducción al CUATRO"));
     EXPECT_EQ(Nombre(&reduccion, "AlCinco"), QString::fromUtf8("Reducción al CINCO"));

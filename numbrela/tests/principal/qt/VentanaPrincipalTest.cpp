@@ -1,5 +1,6 @@
 // The main window driven as a user drives it: buttons, keys, the slip picture and the
 // dialogs they open.
+#include <QCheckBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,6 +15,8 @@
 #include "controles/TDibujos.h"
 #include "controles/TMiBoton.h"
 #include "controles/TPanel.h"
+#include "generation/EleccionCompacta.h"
+#include "generation/FicheroCompacta.h"
 #include "generation/qt/TDialogoNumerosReduccion.h"
 #include "generation/qt/TDialogoTipoReduccion.h"
 #include "model/CabeceraApuestas.h"
@@ -171,6 +174,54 @@ TEST_F(VentanaPrincipal, ReducedChoiceCancelledKeepsTheSet)
     EXPECT_EQ(ventana->Conjunto().Tipo(), TipoApuesta::Simple);
     EXPECT_EQ(ventana->Conjunto().TotalApuestas(), 3);
     EXPECT_EQ(Visibles(), "11100000");
+}
+
+// A compact design that fails its guarantee is refused with its reason and the table's
+// design offered: "No" keeps the set, yes plays the table's. A sound one becomes the set.
+TEST_F(VentanaPrincipal, ACompactDesignThatFailsItsGuaranteeIsNeverShown)
+{
+    // Twelve numbers al TRES in one bet (the table plays four), in place of the delivered one.
+    const std::filesystem::path f = carpeta.Ruta() / NombreCompacta(12, 3);
+    std::filesystem::remove(f);
+    std::ofstream(f, std::ios::binary).write("\1\0\0\0", 4);
+    auto elige = [this](const char* garantia) {
+        AlAbrirse<TDialogoTipo>([](TDialogoTipo* d) { Pulsa(BotonDe(d, "Reducida")); });
+        AlAbrirse<TDialogoTipoReduccion>(
+            [garantia](TDialogoTipoReduccion* d) { Pulsa(BotonDe(d, garantia)); });
+        AlAbrirse<TDialogoNumerosReduccion>([](TDialogoNumerosReduccion* d) {
+            for (int n = 1; n <= 12; ++n)
+                Pulsa(d->Boton(n * 4));
+            EXPECT_TRUE(d->Compacta()->isEnabled());
+            if (!d->Compacta()->isChecked())
+                d->Compacta()->click();
+            Pulsa(BotonDe(d, "Aceptar"));
+        });
+        Tecla(Qt::Key_T);
+    };
+    servicios.Respuesta = false;
+    elige("AlTres");
+    const std::string pregunta = servicios.Ultimo().toStdString();
+    for (const char* parte : {"COM12-3.RLC", "no da la garantía", "de 4 apuestas?"})
+        EXPECT_NE(pregunta.find(parte), std::string::npos) << pregunta;
+    EXPECT_EQ(Texto("Panel2"), "Tipo de Primitiva: Simple de 1 apuestas, 1 Boletos");
+    EXPECT_EQ(ventana->Conjunto().TotalApuestas(), 1);
+
+    servicios.Respuesta = true;
+    elige("AlTres");
+    EXPECT_EQ(
+        Texto("Panel2"),
+        QString::fromUtf8(
+            "Tipo de apuesta: Reducida de 12 números, al TRES, sin números fijo. Apuestas: 4"));
+
+    const auto n = ApuestasCompacta(carpeta.Ruta(), 12, 4);
+    ASSERT_TRUE(n);
+    elige("AlCuatro");
+    EXPECT_EQ(Texto("Panel2").toStdString(),
+              "Reducida compacta de 12 números al CUATRO: " + std::to_string(*n) + " apuestas");
+    EXPECT_EQ(ventana->Conjunto().Tipo(), TipoApuesta::Simple);
+    EXPECT_EQ(ventana->Conjunto().TotalApuestas(), *n);
+    EXPECT_TRUE(Boton("Apuestas")->isEnabled());
+    EXPECT_FALSE(Boton("Reducir")->isEnabled());
 }
 
 TEST_F(VentanaPrincipal, MultipleOfElevenShowsItsBannerAndOneBet)
