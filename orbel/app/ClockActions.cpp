@@ -9,14 +9,16 @@
 #include "settings/FileRegistryStore.h"
 #include "settings/SettingsPlatform.h"
 #include "settings/SettingsStartup.h"
+#include "zones/Translation.h"
 #include "zones/qt/LocaleAdapter.h"
 
 namespace orbel::app {
 
 std::string ClockActionsHelp()
 {
-    return "  --clocks           list the clocks of the settings (Orbel.dat in the data\n"
-           "                     folder): name and current time, tab-separated\n";
+    return Tr("CommandLine",
+              "  --clocks           list the clocks of the settings (Orbel.dat in the data\n"
+              "                     folder): name and current time, tab-separated\n");
 }
 
 std::optional<int> RunClockAction(const Options& options, std::ostream& out, std::ostream& err)

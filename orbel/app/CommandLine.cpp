@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "settings/UserFolder.h"
+#include "zones/Translation.h"
 
 namespace orbel::app {
 
@@ -48,15 +49,16 @@ std::filesystem::path ProgramFolder(const char* argv0)
 
 std::string HelpText()
 {
-    return "Orbel v3.1: a world clock with time-server synchronisation.\n"
-           "\n"
-           "Usage: orbel [options]\n"
-           "\n"
-           "Options:\n"
-           "  --help             show this help\n"
-           "  --version          show the version\n"
-           "  --data-dir FOLDER  use FOLDER instead of the program folder for every file\n"
-           "                     the program reads or writes\n";
+    return Tr("CommandLine",
+              "Orbel v3.1: a world clock with time-server synchronisation.\n"
+              "\n"
+              "Usage: orbel [options]\n"
+              "\n"
+              "Options:\n"
+              "  --help             show this help\n"
+              "  --version          show the version\n"
+              "  --data-dir FOLDER  use FOLDER instead of the program folder for every file\n"
+              "                     the program reads or writes\n");
 }
 
 } // namespace orbel::app

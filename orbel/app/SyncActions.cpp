@@ -11,6 +11,7 @@
 #include "settings/SettingsStartup.h"
 #include "sync/qt/LinuxSystemClock.h"
 #include "sync/qt/SyncCommand.h"
+#include "zones/Translation.h"
 #include "zones/qt/LocaleAdapter.h"
 
 namespace orbel::app {
@@ -126,17 +127,18 @@ std::optional<int> RunSyncAction(int argc, char** argv, const Options& options)
 
 std::string SyncActionsHelpText()
 {
-    return "  --query [SERVER] [--timeout S]\n"
-           "                     ask a time server (RFC 868) for the time and show it beside\n"
-           "                     this computer's; SERVER is host, host:port, a.b.c.d[:port],\n"
-           "                     an IPv6 address (::1, or [::1]:port) (default: the server\n"
-           "                     of the settings), or ntp://host[:port] for a network time\n"
-           "                     server (SNTP), whose offset and delay are shown to the\n"
-           "                     millisecond; a server that has not answered after S\n"
-           "                     seconds (default 10) ends it with error 10060\n"
-           "  --adjust full|minsec [SERVER] [--timeout S]\n"
-           "                     ask, then set this computer's clock fully or only its\n"
-           "                     minutes and seconds\n";
+    return Tr("CommandLine",
+              "  --query [SERVER] [--timeout S]\n"
+              "                     ask a time server (RFC 868) for the time and show it beside\n"
+              "                     this computer's; SERVER is host, host:port, a.b.c.d[:port],\n"
+              "                     an IPv6 address (::1, or [::1]:port) (default: the server\n"
+              "                     of the settings), or ntp://host[:port] for a network time\n"
+              "                     server (SNTP), whose offset and delay are shown to the\n"
+              "                     millisecond; a server that has not answered after S\n"
+              "                     seconds (default 10) ends it with error 10060\n"
+              "  --adjust full|minsec [SERVER] [--timeout S]\n"
+              "                     ask, then set this computer's clock fully or only its\n"
+              "                     minutes and seconds\n");
 }
 
 } // namespace orbel::app

@@ -6,6 +6,7 @@
 #include <ctime>
 
 #include "zones/TransitionText.h"
+#include "zones/Translation.h"
 #include "zones/ZoneDatabase.h"
 #include "zones/ZoneTime.h"
 #include "zones/qt/LocaleAdapter.h"
@@ -47,11 +48,12 @@ std::optional<DateTime> ParseInstant(const std::string& text)
 
 std::string ZoneActionsHelp()
 {
-    return "  --zones [--mode M] list the zones of usage mode M (ignore, merge or replace;\n"
-           "                     default ignore): key, name, daylight start, standard start\n"
-           "  --time ZONE [--at YYYY-MM-DDTHH:MM:SS] [--no-dst] [--mode M]\n"
-           "                     the local time of ZONE (a key name from --zones) at that\n"
-           "                     UTC instant (default now); --no-dst ignores daylight saving\n";
+    return Tr("CommandLine",
+              "  --zones [--mode M] list the zones of usage mode M (ignore, merge or replace;\n"
+              "                     default ignore): key, name, daylight start, standard start\n"
+              "  --time ZONE [--at YYYY-MM-DDTHH:MM:SS] [--no-dst] [--mode M]\n"
+              "                     the local time of ZONE (a key name from --zones) at that\n"
+              "                     UTC instant (default now); --no-dst ignores daylight saving\n");
 }
 
 std::optional<int> RunZoneAction(const Options& options, std::ostream& out, std::ostream& err)

@@ -5,6 +5,8 @@
 #include <utility>
 
 #include "help/HelpTexts.h"
+#include "zones/StringTable.h"
+#include "zones/Translation.h"
 
 namespace orbel {
 namespace {
@@ -251,7 +253,7 @@ std::vector<std::string> HelpTextNames()
 std::string HelpWindowTitle(const std::string& appName, bool extend, const std::string& owner,
                             const std::string& page)
 {
-    std::string title = appName + " Help";
+    std::string title = FormatMessage(Tr("Help", "%1 Help"), {appName});
     if (!extend)
         return title;
     if (!owner.empty())
