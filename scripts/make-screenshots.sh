@@ -48,8 +48,11 @@ shoot()
   done
   sleep 1
   DISPLAY=$display import -window root "$out/$name.png"
-  kill "$program" "$wm" "$xvfb" 2>/dev/null || true
-  wait "$program" "$wm" "$xvfb" 2>/dev/null || true
+  # The program first, so that it ends as on SIGTERM (the world clock saves its settings).
+  kill "$program" 2>/dev/null || true
+  wait "$program" 2>/dev/null || true
+  kill "$wm" "$xvfb" 2>/dev/null || true
+  wait "$wm" "$xvfb" 2>/dev/null || true
   echo "$out/$name.png"
 }
 
@@ -60,13 +63,13 @@ export TZ=Europe/Madrid QT_QPA_PLATFORM=xcb
 # The world clock in a folder of its own (its settings are made on the first start):
 # the options sheet over the clocks, Convert, and the Adjust Time page in Spanish.
 mkdir -p "$work/orbel"
-# The second clock becomes Kathmandu, typed into the Clocks page as a user would, and the
-# window is made wider for its two clocks.
+# The clocks become Madrid and Tehran, typed into the Clocks page as a user would; the
+# clock window is made wider for their names and the sheet moved beside it.
 LANG=en_US.UTF-8 shoot orbel-clocks "key o; sleep 1; key alt+k; key End; key alt+t; key ctrl+a;
-  type Kathmandu; key alt+z; type --delay 0 '(UTC+05:45)'; key alt+a; sleep 1;
+  type Tehran; key alt+z; type --delay 0 '(UTC+03:30)'; key alt+a; sleep 1;
   key alt+k; key Home; key alt+t; key ctrl+a; type Madrid; key alt+a; sleep 1;
-  getactivewindow windowmove 560 150; sleep 1; key alt+Tab; sleep 1;
-  getactivewindow windowmove 120 200 windowsize 400 120; sleep 1; key alt+Tab" \
+  key alt+k; key End; search --name '^Options$' windowmove %@ 600 140;
+  search --name '^Orbel - ' windowsize %@ 460 130 windowmove %@ 90 180" \
   "$orbel" --data-dir "$work/orbel"
 LANG=en_US.UTF-8 shoot orbel-convert "key n" "$orbel" --data-dir "$work/orbel"
 LANG=es_ES.UTF-8 shoot orbel-adjust-time-es "key o; key ctrl+Tab; key ctrl+Tab; key ctrl+Tab" \
