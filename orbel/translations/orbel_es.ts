@@ -276,6 +276,13 @@ Opciones:
     </message>
 </context>
 <context>
+    <name>Display</name>
+    <message>
+        <source>No display was found (neither DISPLAY nor WAYLAND_DISPLAY is set), so the clock window cannot open; &quot;orbel --help&quot; lists the command-line actions.</source>
+        <translation>No se ha encontrado ninguna pantalla (no hay DISPLAY ni WAYLAND_DISPLAY), así que la ventana de los relojes no puede abrirse; «orbel --help» enumera las acciones de la línea de órdenes.</translation>
+    </message>
+</context>
+<context>
     <name>Files</name>
     <message>
         <source>%1 has a bad format.</source>
@@ -808,6 +815,21 @@ Sustituir (usar los registros de Orbel)</translation>
     <message>
         <source>%s %s of %s at %s</source>
         <translation>%s %s de %s a las %s</translation>
+    </message>
+</context>
+<context>
+    <name>SyncCommand</name>
+    <message>
+        <source>The clock was not set: %1</source>
+        <translation>No se ha puesto en hora el reloj: %1</translation>
+    </message>
+    <message>
+        <source>The clock was set.</source>
+        <translation>Se ha puesto en hora el reloj.</translation>
+    </message>
+    <message>
+        <source>Nothing to change: the clock already shows the server&apos;s time.</source>
+        <translation>Nada que cambiar: el reloj ya marca la hora del servidor.</translation>
     </message>
 </context>
 <context>

@@ -54,8 +54,8 @@ TEST(Language, SpanishForASpanishLocaleAndEnglishForAnyOther)
     struct Case {
         const char* locale;
         bool spanish;
-    } cases[] = {{"es_ES", true}, {"es_MX", true}, {"fr_FR", false}, {"en_US", false},
-                 {"C", false}};
+    } cases[] = {
+        {"es_ES", true}, {"es_MX", true}, {"fr_FR", false}, {"en_US", false}, {"C", false}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.locale);
         EXPECT_EQ(InstallLanguage(QLocale(QString::fromLatin1(c.locale))), c.spanish);
@@ -112,7 +112,8 @@ TEST_F(SpanishWindows, EveryWindowShowsSpanishThatFits)
     QStringList items;
     for (QAction* a : shell->Menu()->actions())
         items << a->text();
-    EXPECT_TRUE(items.contains(QStringLiteral("&Opciones...\tO"))) << items.join(u'|').toStdString();
+    EXPECT_TRUE(items.contains(QStringLiteral("&Opciones...\tO")))
+        << items.join(u'|').toStdString();
 
     CPSOptions* sheet = OpenWithKey();
     ASSERT_NE(sheet, nullptr);
