@@ -307,6 +307,427 @@ Opciones:
         <source>%1 Help</source>
         <translation>Ayuda de %1</translation>
     </message>
+    <message>
+        <source>INTRODUCTION
+
+Orbel shows any number of clocks side by side in one small window. Each clock shows the
+time of a time zone, with or without daylight saving, plus a number of minutes of its own.
+The clocks are digital or analog and may show their name, the date or the day of the year.
+Orbel can also fetch the exact time from a time server and set this computer&apos;s clock, by
+hand or automatically every so many days.
+
+The window has no caption. Its title, shown in the task bar, carries today&apos;s date.
+
+MENU
+
+The menu opens with the right mouse button on the clocks or on the icon in the
+notification area, or with the Menu key or Shift+F10.
+
+Hide / Show (V)       hides the clock window, or shows it again. Hide is offered only
+                      while an icon in the notification area can show the window again.
+Convert... (N)        converts a time from the zone of one clock to another&apos;s.
+Time in Zone... (T)   shows the time in any zone of the time zone database.
+Options... (O)        the clocks, their look, their colours and fonts, time zone
+                      corrections and the time server.
+Help (F1)             this text, or the help of the window in front: the Options
+                      page shown, Convert or Time in Zone.
+About Orbel...        the program&apos;s version.
+Close (Alt+F4)        ends Orbel. The settings are saved when they changed.
+
+POINTING DEVICE (MOUSE) INTERFACE
+
+Drag the clocks with the left button to move the window. Drag its border to resize it:
+the clocks and their text grow and shrink with it. Double-click the clocks to convert a
+time. Click the right button for the menu.
+
+In the notification area a double-click on Orbel&apos;s icon hides or shows the clocks (the
+item drawn in bold in the menu), and the right button opens the menu.
+
+KEYBOARD INTERFACE
+
+Arrow keys            move the window by one pixel.
+Shift+Right, Down     make the window one pixel wider or taller.
+Shift+Left, Up        make it one pixel narrower or lower.
+V, N, T, O            the menu&apos;s commands, as listed above.
+F1                    help.
+Menu, Shift+F10       the menu, at the window&apos;s top left corner.
+Alt+F4                close.
+
+TIPS
+
+- Many clocks in a wide, low window read best with the name shown and the date hidden.
+- Analog clocks show their minute marks once the dial is about 64 pixels wide.
+- The clocks follow a change of this computer&apos;s clock at once, and a new day changes the
+  window&apos;s title.
+- Orbel keeps running while its window is hidden; use the icon in the notification area
+  to bring it back.
+</source>
+        <translation>INTRODUCCIÓN
+
+Orbel muestra tantos relojes como quiera, uno junto a otro, en una pequeña ventana. Cada
+reloj da la hora de una zona horaria, con o sin horario de verano, más unos minutos
+propios. Los relojes son digitales o analógicos y pueden mostrar su nombre, la fecha o el
+día del año. Orbel también puede pedir la hora exacta a un servidor de hora y poner en
+hora el reloj de este equipo, a mano o automáticamente cada cierto número de días.
+
+La ventana no tiene barra de título. Su título, que se ve en la barra de tareas, lleva la
+fecha de hoy.
+
+MENÚ
+
+El menú se abre con el botón derecho del ratón sobre los relojes o sobre el icono del
+área de notificación, o con la tecla Menú o Mayús+F10.
+
+Ocultar/Mostrar (V)   oculta la ventana de los relojes o vuelve a mostrarla. Ocultar solo
+                      se ofrece mientras un icono del área de notificación pueda volver a
+                      mostrar la ventana.
+Convertir... (N)      convierte una hora de la zona de un reloj a la de otro.
+Hora en zona... (T)   muestra la hora de cualquier zona de la base de datos de zonas
+                      horarias.
+Opciones... (O)       los relojes, su aspecto, sus colores y fuentes, las correcciones de
+                      las zonas horarias y el servidor de hora.
+Ayuda (F1)            este texto, o la ayuda de la ventana que esté delante: la página de
+                      Opciones que se ve, Convertir u Hora en zona.
+Acerca de Orbel...    la versión del programa.
+Cerrar (Alt+F4)       termina Orbel. La configuración se guarda si ha cambiado.
+
+USO CON EL RATÓN
+
+Arrastre los relojes con el botón izquierdo para mover la ventana. Arrastre su borde para
+cambiar su tamaño: los relojes y su texto crecen y menguan con ella. Haga doble clic en
+los relojes para convertir una hora. Pulse el botón derecho para ver el menú.
+
+En el área de notificación, un doble clic en el icono de Orbel oculta o muestra los
+relojes (la opción en negrita del menú), y el botón derecho abre el menú.
+
+USO CON EL TECLADO
+
+Flechas               mueven la ventana un píxel.
+Mayús+Derecha, Abajo  hacen la ventana un píxel más ancha o más alta.
+Mayús+Izquierda, Arriba
+                      la hacen un píxel más estrecha o más baja.
+V, N, T, O            las órdenes del menú, como se indica arriba.
+F1                    ayuda.
+Menú, Mayús+F10       el menú, en la esquina superior izquierda de la ventana.
+Alt+F4                cerrar.
+
+CONSEJOS
+
+- Muchos relojes en una ventana ancha y baja se leen mejor con el nombre visible y la
+  fecha oculta.
+- Los relojes analógicos muestran las marcas de los minutos cuando la esfera mide unos
+  64 píxeles de ancho.
+- Los relojes siguen al momento cualquier cambio del reloj de este equipo, y un día nuevo
+  cambia el título de la ventana.
+- Orbel sigue funcionando mientras su ventana está oculta; use el icono del área de
+  notificación para recuperarla.
+</translation>
+    </message>
+    <message>
+        <source>INTRODUCTION
+
+The Clocks page lists the clocks in the order the window shows them, from left to right.
+Pressing Apply or OK stores what you typed into the selected clock.
+
+OPTIONS
+
+Clocks      one line per clock. A checked clock is shown in the window; an unchecked one
+            is kept but hidden. Choosing another line first stores what you typed for the
+            clock chosen before.
+Title       the clock&apos;s name, at most 16 characters.
+Supplement  minutes added to the zone&apos;s time, from -1440 to 1440 (the arrows, or Up and
+            Down, step it).
+Time zone   the time zone the clock shows.
+Automatically adjust clock daylight saving changes
+            the clock follows the zone&apos;s summer time; without it, the clock keeps the
+            zone&apos;s standard time all year. Only a zone with summer time offers it.
+Add...      adds a clock at the end and takes you to its time zone.
+Remove      removes the selected clock.
+Move Up, Move Down
+            move the selected clock one place to the left or to the right.
+
+TIPS
+
+A clock for a place whose zone is missing can use a near zone and a supplement.
+</source>
+        <translation>INTRODUCCIÓN
+
+La página Relojes enumera los relojes en el orden en que la ventana los muestra, de
+izquierda a derecha. Al pulsar Aplicar o Aceptar, lo que haya escrito se guarda en el
+reloj seleccionado.
+
+OPCIONES
+
+Relojes     una línea por reloj. Un reloj marcado se muestra en la ventana; uno sin
+            marcar se conserva, pero oculto. Al elegir otra línea se guarda primero lo que
+            haya escrito para el reloj elegido antes.
+Título      el nombre del reloj, de 16 caracteres como máximo.
+Suplemento  minutos que se suman a la hora de la zona, de -1440 a 1440 (las flechas, o
+            Arriba y Abajo, lo cambian de uno en uno).
+Zona horaria
+            la zona horaria que muestra el reloj.
+Ajustar automáticamente los cambios de horario de verano
+            el reloj sigue el horario de verano de la zona; sin esta opción, el reloj
+            mantiene todo el año la hora estándar de la zona. Solo la ofrece una zona con
+            horario de verano.
+Añadir...   añade un reloj al final y le lleva a su zona horaria.
+Quitar      quita el reloj seleccionado.
+Subir, Bajar
+            mueven el reloj seleccionado un puesto a la izquierda o a la derecha.
+
+CONSEJOS
+
+Un reloj para un lugar cuya zona falte puede usar una zona cercana y un suplemento.
+</translation>
+    </message>
+    <message>
+        <source>INTRODUCTION
+
+The View page chooses how the clock window behaves and what each clock shows. Each
+option takes effect when you press Apply or OK.
+
+OPTIONS
+
+Window
+Stay on top of other windows
+                      the clocks stay above every other window.
+Hide border           the window without its sizing border; the clocks stay where they
+                      are on the screen.
+Exclude from task bar and list
+                      no task bar button for the clock window.
+
+Time format
+Analog style          round dials with hands instead of digits.
+Use 24 hour convention
+                      00:00 to 23:59; otherwise 12-hour time with AM and PM.
+Show seconds          seconds in digital clocks, a seconds hand on the dials.
+Show name             the clock&apos;s name under its time.
+Show date             the weekday and day of the month (or the day of the year).
+Show date as day of year
+                      001 to 366 instead of the weekday and day.
+
+Update clocks every   how often the clocks are redrawn, 1 to 3600 seconds.
+Flash Clocks          flashes an outline around the clock window five times, to find
+                      it on a crowded screen. The window must be shown.
+</source>
+        <translation>INTRODUCCIÓN
+
+La página Vista elige cómo se comporta la ventana de los relojes y qué muestra cada
+reloj. Cada opción surte efecto al pulsar Aplicar o Aceptar.
+
+OPCIONES
+
+Ventana
+Siempre encima de las demás ventanas
+                      los relojes quedan por encima de cualquier otra ventana.
+Ocultar el borde      la ventana sin su borde de cambio de tamaño; los relojes se quedan
+                      donde están en la pantalla.
+Excluir de la barra de tareas y de la lista
+                      la ventana de los relojes no tiene botón en la barra de tareas.
+
+Formato de la hora
+Estilo analógico      esferas redondas con manecillas en lugar de cifras.
+Usar el formato de 24 horas
+                      de 00:00 a 23:59; si no, la hora de 12 horas con AM y PM.
+Mostrar los segundos  los segundos en los relojes digitales y un segundero en las esferas.
+Mostrar el nombre     el nombre del reloj bajo su hora.
+Mostrar la fecha      el día de la semana y el del mes (o el día del año).
+Mostrar la fecha como día del año
+                      de 001 a 366 en lugar del día de la semana y del mes.
+
+Actualizar los relojes cada
+                      cada cuánto se vuelven a dibujar los relojes, de 1 a 3600 segundos.
+Hacer parpadear los relojes
+                      hace parpadear cinco veces un contorno alrededor de la ventana de
+                      los relojes, para encontrarla en una pantalla llena. La ventana debe
+                      estar visible.
+</translation>
+    </message>
+    <message>
+        <source>INTRODUCTION
+
+The Style page chooses the colours and the font of the clocks.
+
+OPTIONS
+
+Background, Title, Date, Time 1, Time 2
+            the colours of the background, the clock&apos;s name, the date, the time (with the
+            hands and hour marks), and the minute marks, seconds hand and AM/PM of the
+            dials. &quot;Default&quot; takes the desktop&apos;s own colour.
+Font        the typeface and style, shown by its name and in the preview. Browse...
+            chooses among the installed fonts. Its size follows the window: the text
+            always fills the clock.
+</source>
+        <translation>INTRODUCCIÓN
+
+La página Estilo elige los colores y la fuente de los relojes.
+
+OPCIONES
+
+Fondo, Título, Fecha, Hora 1, Hora 2
+            los colores del fondo, del nombre del reloj, de la fecha, de la hora (con las
+            manecillas y las marcas de las horas) y de las marcas de los minutos, el
+            segundero y el AM/PM de las esferas. «Predeterminado» toma el color del propio
+            escritorio.
+Fuente      el tipo de letra y su estilo, que se ven por su nombre y en la vista previa.
+            Examinar... elige entre las fuentes instaladas. Su tamaño sigue a la ventana:
+            el texto siempre llena el reloj.
+</translation>
+    </message>
+    <message>
+        <source>INTRODUCTION
+
+The Adjust Time page fetches the exact time from a time server and sets this computer&apos;s
+clock with it.
+
+OPTIONS
+
+Server      a time server from the list, or any host that answers the Time Protocol
+            (port 37). Text after a blank is a comment.
+UTC, Local  the server&apos;s time, universal and local.
+This PC     this computer&apos;s time at the moment of the reading.
+Difference  how far this computer&apos;s clock is behind or ahead of the server.
+Download    asks the server; Cancel stops the request.
+Set to Local Time
+            sets this computer&apos;s clock to the server&apos;s local time.
+Adjust Min. &amp; Sec. Only
+            sets only the minutes and seconds, keeping the hour and the date.
+Adjust, Every
+            adjusts the minutes and seconds automatically every 1 to 365 days.
+Last, Next  the last adjustment and the day of the next.
+
+HOW DOES IT WORK?
+
+The server sends the number of seconds since 1900 in four bytes. Orbel compares them with
+this computer&apos;s clock and shows the difference. Setting the clock needs the right to do
+so: Orbel uses it when it has it, and otherwise asks the system&apos;s date and time service.
+When automatic adjustment is on, Orbel checks at every change of the hour whether the
+interval has run out; a failed attempt is tried again at the next hour, without a message.
+
+TIPS
+
+Adjusting only the minutes and seconds never changes the hour, so a wrong time zone on
+this computer cannot move the clock by hours.
+</source>
+        <translation>INTRODUCCIÓN
+
+La página Ajustar hora pide la hora exacta a un servidor de hora y pone en hora con ella
+el reloj de este equipo.
+
+OPCIONES
+
+Servidor    un servidor de hora de la lista, o cualquier host que responda al Time
+            Protocol (puerto 37). El texto que sigue a un espacio es un comentario.
+UTC, Local  la hora del servidor, universal y local.
+Este equipo la hora de este equipo en el momento de la lectura.
+Diferencia  cuánto va retrasado o adelantado el reloj de este equipo respecto al servidor.
+Descargar   pregunta al servidor; Cancelar detiene la petición.
+Ajustar a la hora local
+            pone el reloj de este equipo a la hora local del servidor.
+Ajustar solo min. y seg.
+            ajusta solo los minutos y los segundos, sin cambiar la hora ni la fecha.
+Ajustar, Cada
+            ajusta los minutos y los segundos automáticamente cada 1 a 365 días.
+Último, Próximo
+            el último ajuste y el día del siguiente.
+
+¿CÓMO FUNCIONA?
+
+El servidor envía en cuatro bytes el número de segundos transcurridos desde 1900. Orbel
+los compara con el reloj de este equipo y muestra la diferencia. Poner en hora el reloj
+requiere permiso para hacerlo: Orbel lo usa si lo tiene y, si no, se lo pide al servicio
+de fecha y hora del sistema. Con el ajuste automático activado, Orbel comprueba en cada
+cambio de hora si ha vencido el intervalo; un intento fallido se repite a la hora
+siguiente, sin ningún mensaje.
+
+CONSEJOS
+
+Ajustar solo los minutos y los segundos nunca cambia la hora, así que una zona horaria
+equivocada en este equipo no puede mover el reloj horas enteras.
+</translation>
+    </message>
+    <message>
+        <source>INTRODUCTION
+
+The TZI page shows the daylight-saving rules of a zone and chooses how Orbel&apos;s own zone
+database file, OrbelTZI.dat, is used.
+
+OPTIONS
+
+Ignore      only the system&apos;s time zones are used.
+Merge       the system&apos;s zones, corrected by the file&apos;s records.
+Replace     only the file&apos;s records are used.
+Zone        the zone whose rules are shown: its offset from UTC and the day and hour when
+            summer time begins and ends.
+</source>
+        <translation>INTRODUCCIÓN
+
+La página TZI muestra las reglas del horario de verano de una zona y elige cómo se usa el
+archivo de base de datos de zonas propio de Orbel, OrbelTZI.dat.
+
+OPCIONES
+
+Ignorar     solo se usan las zonas horarias del sistema.
+Combinar    las zonas del sistema, corregidas por los registros del archivo.
+Sustituir   solo se usan los registros del archivo.
+Zona        la zona cuyas reglas se muestran: su diferencia con UTC y el día y la hora
+            en que empieza y termina el horario de verano.
+</translation>
+    </message>
+    <message>
+        <source>INTRODUCTION
+
+The Convert window converts a time between the zones of two clocks.
+
+OPTIONS
+
+Type a time in one row; the other row shows the time its clock shows at that moment, with
+its date. A time that cannot be read shows &quot;Undefined&quot;.
+
+Clock       the first row starts on the clock of this computer&apos;s own zone, the second on
+            the clock you double-clicked (or the next clock when opened from the menu).
+            Choosing another clock in a row recomputes that row from the other one.
+Reset       puts the current time of the first row&apos;s clock back into it.
+Help (F1)   this text.
+</source>
+        <translation>INTRODUCCIÓN
+
+La ventana Convertir convierte una hora entre las zonas de dos relojes.
+
+OPCIONES
+
+Escriba una hora en una fila; la otra fila muestra la hora que marca su reloj en ese
+momento, con su fecha. Una hora que no se puede leer muestra «Indefinida».
+
+Reloj       la primera fila empieza en el reloj de la zona de este equipo; la segunda, en
+            el reloj en que hizo doble clic (o en el reloj siguiente si la abrió desde el
+            menú). Al elegir otro reloj en una fila, esa fila se recalcula a partir de la
+            otra.
+Restablecer vuelve a poner en la primera fila la hora actual de su reloj.
+Ayuda (F1)  este texto.
+</translation>
+    </message>
+    <message>
+        <source>INTRODUCTION
+
+The Time in Zone window shows the current time in any zone of the time zone database.
+
+OPTIONS
+
+Choose a zone; the window shows its time and date, with or without daylight saving.
+Help (F1) shows this text.
+</source>
+        <translation>INTRODUCCIÓN
+
+La ventana Hora en zona muestra la hora actual de cualquier zona de la base de datos de
+zonas horarias.
+
+OPCIONES
+
+Elija una zona; la ventana muestra su hora y su fecha, con o sin horario de verano.
+Ayuda (F1) muestra este texto.
+</translation>
+    </message>
 </context>
 <context>
     <name>Options</name>

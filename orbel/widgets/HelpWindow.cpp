@@ -60,10 +60,10 @@ HelpWindow* HelpWindow::Open(QWidget* owner, const std::string& name, bool exten
 void HelpWindow::Show(const std::string& name, const QString& title)
 {
     setWindowTitle(title);
-    const std::string_view text = HelpTextOf(name);
+    const std::string text = HelpTextOf(name);
     text_->setPlainText(text.empty()
                             ? tr("This help text is missing: ") + QString::fromStdString(name)
-                            : QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+                            : QString::fromStdString(text));
     show();
     raise();
     activateWindow();

@@ -33,6 +33,9 @@ QDialog* OpenAboutBox(QWidget* owner)
         version->setFont(bold);
         auto* description =
             new QLabel(QString::fromStdString(Tr("Shell", id.fileDescription.c_str())), box);
+        // Wide enough for the title beside the window manager's buttons, in every language
+        // ("Acerca de Orbel" was cut short in a box as narrow as its two lines).
+        version->setMinimumWidth(box->fontMetrics().horizontalAdvance(box->windowTitle()) + 60);
         auto* texts = new QVBoxLayout;
         texts->addWidget(version);
         texts->addWidget(description);

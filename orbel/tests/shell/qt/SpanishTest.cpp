@@ -17,6 +17,7 @@
 
 #include "options/AdjustTimeRules.h"
 #include "shell/Shell.h"
+#include "shell/qt/AboutBox.h"
 #include "sync/SocketErrors.h"
 #include "tests/options/qt/OptionsSheetFixture.h"
 #include "zones/Translation.h"
@@ -131,6 +132,14 @@ TEST_F(SpanishWindows, EveryWindowShowsSpanishThatFits)
     }
     sheet->PressCancel();
     ASSERT_TRUE(SheetGone());
+
+    // The about box is as narrow as its two lines allow: its title ("Acerca de Orbel") still
+    // needs room beside the title bar's icon and three buttons (about 80 pixels).
+    QDialog* about = OpenAboutBox(shell->Window());
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(about));
+    EXPECT_EQ(about->windowTitle(), QStringLiteral("Acerca de Orbel"));
+    EXPECT_GE(about->width(), about->fontMetrics().horizontalAdvance(about->windowTitle()) + 80);
+    about->close();
 
     struct Case {
         int command;
