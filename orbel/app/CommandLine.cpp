@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "settings/UserFolder.h"
+#include "zones/StringTable.h"
 #include "zones/Translation.h"
 
 namespace orbel::app {
@@ -19,12 +20,13 @@ std::optional<std::string> ParseCommandLine(int argc, char** argv, Options& o)
             o.version = true;
         } else if (a == "--data-dir") {
             if (i + 1 >= argc || std::string(argv[i + 1]).empty())
-                return "--data-dir needs a folder";
+                return Tr("CommandLine", "--data-dir needs a folder");
             o.dataDir = argv[++i];
             chosen = true;
             std::error_code ec;
             if (!std::filesystem::is_directory(o.dataDir, ec))
-                return "The data folder does not exist: " + o.dataDir.string();
+                return FormatMessage(Tr("CommandLine", "The data folder does not exist: %1"),
+                                     {o.dataDir.string()});
         } else {
             o.rest.push_back(a);
         }

@@ -11,6 +11,7 @@
 #include "settings/SettingsStartup.h"
 #include "sync/qt/LinuxSystemClock.h"
 #include "sync/qt/SyncCommand.h"
+#include "zones/StringTable.h"
 #include "zones/Translation.h"
 #include "zones/qt/LocaleAdapter.h"
 
@@ -33,13 +34,14 @@ std::optional<std::string> ParseRequest(const std::vector<std::string>& args, Sy
     if (args[0] == "--adjust") {
         r.adjust = true;
         if (args.size() < 2)
-            return "--adjust needs full or minsec";
+            return Tr("CommandLine", "--adjust needs full or minsec");
         if (args[1] == "full")
             r.mode = AdjustFull;
         else if (args[1] == "minsec")
             r.mode = AdjustMinutesSeconds;
         else
-            return "--adjust takes full or minsec, not \"" + args[1] + "\"";
+            return FormatMessage(Tr("CommandLine", "--adjust takes full or minsec, not \"%1\""),
+                                 {args[1]});
         i = 2;
     }
     bool haveServer = false;
@@ -47,19 +49,21 @@ std::optional<std::string> ParseRequest(const std::vector<std::string>& args, Sy
     for (; i < args.size(); ++i) {
         if (args[i] == "--timeout") {
             if (i + 1 >= args.size())
-                return "--timeout needs a number of seconds";
+                return Tr("CommandLine", "--timeout needs a number of seconds");
             char* end = nullptr;
             const double s = std::strtod(args[i + 1].c_str(), &end);
             if (end == args[i + 1].c_str() || *end != '\0' || !(s > 0) || s > 86400)
-                return "--timeout takes seconds from more than 0 to 86400, not \"" + args[i + 1] +
-                       "\"";
+                return FormatMessage(Tr("CommandLine", "--timeout takes seconds from more than 0 "
+                                                       "to 86400, not \"%1\""),
+                                     {args[i + 1]});
             r.timeoutSeconds = s;
             ++i;
         } else if (!haveServer && (args[i].empty() || args[i][0] != '-')) {
             r.server = args[i];
             haveServer = true;
         } else {
-            return "Unknown option for " + args[0] + ": " + args[i];
+            return FormatMessage(Tr("CommandLine", "Unknown option for %1: %2"),
+                                 {args[0], args[i]});
         }
     }
     return std::nullopt;

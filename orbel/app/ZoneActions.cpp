@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <ctime>
 
+#include "zones/StringTable.h"
 #include "zones/TransitionText.h"
 #include "zones/Translation.h"
 #include "zones/ZoneDatabase.h"
@@ -64,7 +65,7 @@ std::optional<int> RunZoneAction(const Options& options, std::ostream& out, std:
     if (!zones && !time)
         return std::nullopt;
     if (zones && time) {
-        err << "--zones and --time cannot be combined\n";
+        err << Tr("CommandLine", "--zones and --time cannot be combined") << "\n";
         return 2;
     }
 
@@ -86,7 +87,7 @@ std::optional<int> RunZoneAction(const Options& options, std::ostream& out, std:
             else if (m == "replace")
                 usage = ZoneDatabaseUsage::Replace;
             else {
-                err << "--mode takes ignore, merge or replace\n";
+                err << Tr("CommandLine", "--mode takes ignore, merge or replace") << "\n";
                 return 2;
             }
         } else if (a == "--time" && hasValue && time) {
@@ -94,18 +95,19 @@ std::optional<int> RunZoneAction(const Options& options, std::ostream& out, std:
         } else if (a == "--at" && hasValue && time) {
             at = ParseInstant(rest[++i]);
             if (!at) {
-                err << "--at takes a UTC date and time as YYYY-MM-DDTHH:MM:SS\n";
+                err << Tr("CommandLine", "--at takes a UTC date and time as YYYY-MM-DDTHH:MM:SS")
+                    << "\n";
                 return 2;
             }
         } else if (a == "--no-dst" && time) {
             noDst = true;
         } else {
-            err << "Unexpected argument: " << a << "\n";
+            err << FormatMessage(Tr("CommandLine", "Unexpected argument: %1"), {a}) << "\n";
             return 2;
         }
     }
     if (time && zoneName.empty()) {
-        err << "--time needs a zone (a key name as --zones lists it)\n";
+        err << Tr("CommandLine", "--time needs a zone (a key name as --zones lists it)") << "\n";
         return 2;
     }
 
@@ -128,14 +130,15 @@ std::optional<int> RunZoneAction(const Options& options, std::ostream& out, std:
     probe.keyName = zoneName;
     const CRegTimeZone* zone = list.FindZone(probe, kZoneFilterAll | kZoneFilterKeyOnly);
     if (!zone) {
-        err << "No zone named " << zoneName << " (see --zones)\n";
+        err << FormatMessage(Tr("CommandLine", "No zone named %1 (see --zones)"), {zoneName})
+            << "\n";
         return 1;
     }
     const DateTime instant = at ? *at : SystemUtcNow();
     const DateTime local = GetCurrentTime(*zone, !noDst, [&] { return instant; });
     CalendarTime c;
     if (!local.ToCalendar(c)) {
-        err << "The time lies outside the years 100 to 9999\n";
+        err << Tr("CommandLine", "The time lies outside the years 100 to 9999") << "\n";
         return 1;
     }
     char text[32];

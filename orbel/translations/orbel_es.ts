@@ -263,6 +263,66 @@ Opciones:
                      cuenta el horario de verano
 </translation>
     </message>
+    <message>
+        <source>--clocks takes no other argument</source>
+        <translation>--clocks no admite ningún otro argumento</translation>
+    </message>
+    <message>
+        <source>--data-dir needs a folder</source>
+        <translation>--data-dir necesita una carpeta</translation>
+    </message>
+    <message>
+        <source>The data folder does not exist: %1</source>
+        <translation>La carpeta de datos no existe: %1</translation>
+    </message>
+    <message>
+        <source>--adjust needs full or minsec</source>
+        <translation>--adjust necesita full o minsec</translation>
+    </message>
+    <message>
+        <source>--adjust takes full or minsec, not &quot;%1&quot;</source>
+        <translation>--adjust admite full o minsec, no «%1»</translation>
+    </message>
+    <message>
+        <source>--timeout needs a number of seconds</source>
+        <translation>--timeout necesita un número de segundos</translation>
+    </message>
+    <message>
+        <source>--timeout takes seconds from more than 0 to 86400, not &quot;%1&quot;</source>
+        <translation>--timeout admite segundos, de más de 0 a 86400, no «%1»</translation>
+    </message>
+    <message>
+        <source>Unknown option for %1: %2</source>
+        <translation>Opción desconocida para %1: %2</translation>
+    </message>
+    <message>
+        <source>--zones and --time cannot be combined</source>
+        <translation>--zones y --time no se pueden combinar</translation>
+    </message>
+    <message>
+        <source>--mode takes ignore, merge or replace</source>
+        <translation>--mode admite ignore, merge o replace</translation>
+    </message>
+    <message>
+        <source>--at takes a UTC date and time as YYYY-MM-DDTHH:MM:SS</source>
+        <translation>--at admite una fecha y hora UTC como AAAA-MM-DDTHH:MM:SS</translation>
+    </message>
+    <message>
+        <source>Unexpected argument: %1</source>
+        <translation>Argumento inesperado: %1</translation>
+    </message>
+    <message>
+        <source>--time needs a zone (a key name as --zones lists it)</source>
+        <translation>--time necesita una zona (una clave como las que enumera --zones)</translation>
+    </message>
+    <message>
+        <source>No zone named %1 (see --zones)</source>
+        <translation>No hay ninguna zona llamada %1 (véase --zones)</translation>
+    </message>
+    <message>
+        <source>The time lies outside the years 100 to 9999</source>
+        <translation>La hora queda fuera de los años 100 a 9999</translation>
+    </message>
 </context>
 <context>
     <name>Conversion</name>
