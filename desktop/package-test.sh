@@ -28,6 +28,7 @@ for f in bin/numbrela bin/orbel share/applications/org.numbrela.Numbrela.desktop
   share/applications/org.orbel.Orbel.desktop share/mime/packages/numbrela.xml \
   share/metainfo/org.numbrela.Numbrela.metainfo.xml share/man/man1/numbrela.1 \
   share/man/man1/orbel.1 share/icons/hicolor/scalable/apps/org.orbel.Orbel.svg \
+  share/bash-completion/completions/numbrela share/bash-completion/completions/orbel \
   share/numbrela/COM49-3.RLV share/numbrela/LUCKY.DAT share/numbrela/fondo3.bmp; do
   [ -e "$root/usr/$f" ] || fail "the packages lack /usr/$f"
 done
@@ -55,6 +56,9 @@ for name in numbrela orbel; do
     fail "$name's package is version $version but the program says \"$reported\""
 done
 out=$(as_user "$orbel" --version) && [ "$out" = "Orbel v3.1" ] || fail "orbel --version: $out"
+# The Spanish translation travels inside the program.
+out=$(as_user env LANG=es_ES.UTF-8 LC_ALL= LANGUAGE= "$orbel" --help)
+[[ $out == *"Uso: orbel [opciones]"* ]] || fail "LANG=es_ES.UTF-8 orbel --help: $out"
 
 # The delivered reduction file is read from share/numbrela through the user's folder, and a
 # generated fixed-number system is written there, never into /usr.

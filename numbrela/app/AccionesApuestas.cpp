@@ -176,13 +176,15 @@ std::optional<int> EjecutaAccionApuestas(const Opciones& opciones, std::ostream&
 
 std::string TextoAyudaApuestas()
 {
-    return "  --list FICHERO.apu escribe el documento del listado de las apuestas del fichero\n"
+    return "  --list FICHERO.apu escribe el documento del listado de las apuestas del\n"
+           "                     fichero\n"
            "  --check FICHERO.apu --draw 1,3,7,12,30,45+9 [--save]\n"
-           "                     escruta el fichero con ese sorteo y escribe los resultados y\n"
-           "                     el listado con premios; --save guarda el sorteo en el fichero\n"
+           "                     escruta el fichero con ese sorteo y escribe los resultados\n"
+           "                     y el listado con premios; --save guarda el sorteo en el\n"
+           "                     fichero\n"
            "  --simulate FICHERO.apu --draws N [--seed S]\n"
-           "                     escruta N sorteos al azar y escribe los seis contadores; con\n"
-           "                     --seed S la serie se repite igual\n";
+           "                     escruta N sorteos al azar y escribe los seis contadores;\n"
+           "                     con --seed S la serie se repite igual\n";
 }
 
 } // namespace numbrela::app

@@ -94,11 +94,12 @@ std::unique_ptr<QGuiApplication> AplicacionSinVentanas()
 
 std::string AyudaImprimirBoletos()
 {
-    return "  --print-slips FICHERO.apu --pdf SALIDA.pdf [--slips all|screen|A-B|calibrate] [--dpi "
-           "D]\n"
-           "                     imprime los boletos del fichero en un PDF, un boleto por página,\n"
-           "                     con la geometría de fábrica; D puntos por pulgada (300 si no se\n"
-           "                     indica: ahí la geometría cae a la escala del boleto real)\n";
+    return "  --print-slips FICHERO.apu --pdf SALIDA.pdf\n"
+           "        [--slips all|screen|A-B|calibrate] [--dpi D]\n"
+           "                     imprime los boletos del fichero en un PDF, un boleto por\n"
+           "                     página, con la geometría de fábrica; D puntos por pulgada\n"
+           "                     (300 si no se indica: ahí la geometría cae a la escala del\n"
+           "                     boleto real)\n";
 }
 
 std::optional<int> AccionImprimirBoletos(const Opciones& opciones)

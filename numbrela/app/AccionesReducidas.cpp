@@ -315,12 +315,13 @@ std::optional<int> EjecutaAccionesReducidas(const std::vector<std::string>& argu
 std::string TextoAyudaReducidas()
 {
     return "  --reduce N1,...,Nn --al K [--fixed F1[,F2[,F3]]]\n"
-           "                     carga (o genera y guarda) la reducción al K (3, 4 o 5) de esos\n"
-           "                     números, con de uno a tres fijos, y escribe sus apuestas\n"
+           "                     carga (o genera y guarda) la reducción al K (3, 4 o 5) de\n"
+           "                     esos números, con de uno a tres fijos, y escribe sus\n"
+           "                     apuestas\n"
            "  --reduce N1,...,Nn --al K --compact [--save FICHERO.apu]\n"
-           "                     escribe la reducción compacta al K de esos números (la misma\n"
-           "                     garantía con menos apuestas) y, con --save, la guarda como\n"
-           "                     apuestas simples\n"
+           "                     escribe la reducción compacta al K de esos números (la\n"
+           "                     misma garantía con menos apuestas) y, con --save, la guarda\n"
+           "                     como apuestas simples\n"
            "  --table [--compact] escribe la tabla de reducciones; con --compact, junto a\n"
            "                     las compactas y el ahorro en euros\n"
            "  --verify FICHERO.apu --numbers N1,...,Nn --al K\n"

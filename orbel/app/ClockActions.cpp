@@ -9,14 +9,17 @@
 #include "settings/FileRegistryStore.h"
 #include "settings/SettingsPlatform.h"
 #include "settings/SettingsStartup.h"
+#include "zones/StringTable.h"
+#include "zones/Translation.h"
 #include "zones/qt/LocaleAdapter.h"
 
 namespace orbel::app {
 
 std::string ClockActionsHelp()
 {
-    return "  --clocks           list the clocks of the settings (Orbel.dat in the data\n"
-           "                     folder): name and current time, tab-separated\n";
+    return Tr("CommandLine",
+              "  --clocks           list the clocks of the settings (Orbel.dat in the data\n"
+              "                     folder): name and current time, tab-separated\n");
 }
 
 std::optional<int> RunClockAction(const Options& options, std::ostream& out, std::ostream& err)
@@ -25,7 +28,7 @@ std::optional<int> RunClockAction(const Options& options, std::ostream& out, std
     if (std::find(rest.begin(), rest.end(), "--clocks") == rest.end())
         return std::nullopt;
     if (rest.size() != 1) {
-        err << "--clocks takes no other argument\n";
+        err << Tr("CommandLine", "--clocks takes no other argument") << "\n";
         return 2;
     }
     // A listing changes nothing in the store: it only reads the version recorded there.

@@ -12,6 +12,7 @@
 #include "sync/ServerSetting.h"
 #include "sync/qt/LinuxSystemClock.h"
 #include "widgets/ProgramIcon.h"
+#include "zones/qt/Language.h"
 #include "zones/qt/LocaleAdapter.h"
 
 namespace orbel::app {
@@ -25,6 +26,7 @@ int RunClockProgram(int argc, char** argv, const Options& options)
     // A termination signal ends the program as Close does, settings saved.
     ClockShell::InstallTerminationHandler();
     QApplication app(argc, argv);
+    InstallLanguage(); // now for the windows' own texts too
     // The name is also the display name Qt falls back on (message boxes without a title);
     // a display name set as well would be added after every window title on X ("Orbel -
     // <date> — Orbel"), so none is set and each title reads as the window sets it.

@@ -4,6 +4,8 @@
 #include <system_error>
 
 #include "settings/UserFolder.h"
+#include "zones/StringTable.h"
+#include "zones/Translation.h"
 
 namespace orbel::app {
 
@@ -18,12 +20,13 @@ std::optional<std::string> ParseCommandLine(int argc, char** argv, Options& o)
             o.version = true;
         } else if (a == "--data-dir") {
             if (i + 1 >= argc || std::string(argv[i + 1]).empty())
-                return "--data-dir needs a folder";
+                return Tr("CommandLine", "--data-dir needs a folder");
             o.dataDir = argv[++i];
             chosen = true;
             std::error_code ec;
             if (!std::filesystem::is_directory(o.dataDir, ec))
-                return "The data folder does not exist: " + o.dataDir.string();
+                return FormatMessage(Tr("CommandLine", "The data folder does not exist: %1"),
+                                     {o.dataDir.string()});
         } else {
             o.rest.push_back(a);
         }
@@ -48,15 +51,16 @@ std::filesystem::path ProgramFolder(const char* argv0)
 
 std::string HelpText()
 {
-    return "Orbel v3.1: a world clock with time-server synchronisation.\n"
-           "\n"
-           "Usage: orbel [options]\n"
-           "\n"
-           "Options:\n"
-           "  --help             show this help\n"
-           "  --version          show the version\n"
-           "  --data-dir FOLDER  use FOLDER instead of the program folder for every file\n"
-           "                     the program reads or writes\n";
+    return Tr("CommandLine",
+              "Orbel v3.1: a world clock with time-server synchronisation.\n"
+              "\n"
+              "Usage: orbel [options]\n"
+              "\n"
+              "Options:\n"
+              "  --help             show this help\n"
+              "  --version          show the version\n"
+              "  --data-dir FOLDER  use FOLDER instead of the program folder for every file\n"
+              "                     the program reads or writes\n");
 }
 
 } // namespace orbel::app

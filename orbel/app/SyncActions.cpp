@@ -11,6 +11,8 @@
 #include "settings/SettingsStartup.h"
 #include "sync/qt/LinuxSystemClock.h"
 #include "sync/qt/SyncCommand.h"
+#include "zones/StringTable.h"
+#include "zones/Translation.h"
 #include "zones/qt/LocaleAdapter.h"
 
 namespace orbel::app {
@@ -32,13 +34,14 @@ std::optional<std::string> ParseRequest(const std::vector<std::string>& args, Sy
     if (args[0] == "--adjust") {
         r.adjust = true;
         if (args.size() < 2)
-            return "--adjust needs full or minsec";
+            return Tr("CommandLine", "--adjust needs full or minsec");
         if (args[1] == "full")
             r.mode = AdjustFull;
         else if (args[1] == "minsec")
             r.mode = AdjustMinutesSeconds;
         else
-            return "--adjust takes full or minsec, not \"" + args[1] + "\"";
+            return FormatMessage(Tr("CommandLine", "--adjust takes full or minsec, not \"%1\""),
+                                 {args[1]});
         i = 2;
     }
     bool haveServer = false;
@@ -46,19 +49,21 @@ std::optional<std::string> ParseRequest(const std::vector<std::string>& args, Sy
     for (; i < args.size(); ++i) {
         if (args[i] == "--timeout") {
             if (i + 1 >= args.size())
-                return "--timeout needs a number of seconds";
+                return Tr("CommandLine", "--timeout needs a number of seconds");
             char* end = nullptr;
             const double s = std::strtod(args[i + 1].c_str(), &end);
             if (end == args[i + 1].c_str() || *end != '\0' || !(s > 0) || s > 86400)
-                return "--timeout takes seconds from more than 0 to 86400, not \"" + args[i + 1] +
-                       "\"";
+                return FormatMessage(Tr("CommandLine", "--timeout takes seconds from more than 0 "
+                                                       "to 86400, not \"%1\""),
+                                     {args[i + 1]});
             r.timeoutSeconds = s;
             ++i;
         } else if (!haveServer && (args[i].empty() || args[i][0] != '-')) {
             r.server = args[i];
             haveServer = true;
         } else {
-            return "Unknown option for " + args[0] + ": " + args[i];
+            return FormatMessage(Tr("CommandLine", "Unknown option for %1: %2"),
+                                 {args[0], args[i]});
         }
     }
     return std::nullopt;
@@ -126,17 +131,18 @@ std::optional<int> RunSyncAction(int argc, char** argv, const Options& options)
 
 std::string SyncActionsHelpText()
 {
-    return "  --query [SERVER] [--timeout S]\n"
-           "                     ask a time server (RFC 868) for the time and show it beside\n"
-           "                     this computer's; SERVER is host, host:port, a.b.c.d[:port],\n"
-           "                     an IPv6 address (::1, or [::1]:port) (default: the server\n"
-           "                     of the settings), or ntp://host[:port] for a network time\n"
-           "                     server (SNTP), whose offset and delay are shown to the\n"
-           "                     millisecond; a server that has not answered after S\n"
-           "                     seconds (default 10) ends it with error 10060\n"
-           "  --adjust full|minsec [SERVER] [--timeout S]\n"
-           "                     ask, then set this computer's clock fully or only its\n"
-           "                     minutes and seconds\n";
+    return Tr("CommandLine",
+              "  --query [SERVER] [--timeout S]\n"
+              "                     ask a time server (RFC 868) for the time and show it beside\n"
+              "                     this computer's; SERVER is host, host:port, a.b.c.d[:port],\n"
+              "                     an IPv6 address (::1, or [::1]:port) (default: the server\n"
+              "                     of the settings), or ntp://host[:port] for a network time\n"
+              "                     server (SNTP), whose offset and delay are shown to the\n"
+              "                     millisecond; a server that has not answered after S\n"
+              "                     seconds (default 10) ends it with error 10060\n"
+              "  --adjust full|minsec [SERVER] [--timeout S]\n"
+              "                     ask, then set this computer's clock fully or only its\n"
+              "                     minutes and seconds\n");
 }
 
 } // namespace orbel::app

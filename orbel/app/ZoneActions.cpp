@@ -5,7 +5,9 @@
 #include <cstdio>
 #include <ctime>
 
+#include "zones/StringTable.h"
 #include "zones/TransitionText.h"
+#include "zones/Translation.h"
 #include "zones/ZoneDatabase.h"
 #include "zones/ZoneTime.h"
 #include "zones/qt/LocaleAdapter.h"
@@ -47,11 +49,12 @@ std::optional<DateTime> ParseInstant(const std::string& text)
 
 std::string ZoneActionsHelp()
 {
-    return "  --zones [--mode M] list the zones of usage mode M (ignore, merge or replace;\n"
-           "                     default ignore): key, name, daylight start, standard start\n"
-           "  --time ZONE [--at YYYY-MM-DDTHH:MM:SS] [--no-dst] [--mode M]\n"
-           "                     the local time of ZONE (a key name from --zones) at that\n"
-           "                     UTC instant (default now); --no-dst ignores daylight saving\n";
+    return Tr("CommandLine",
+              "  --zones [--mode M] list the zones of usage mode M (ignore, merge or replace;\n"
+              "                     default ignore): key, name, daylight start, standard start\n"
+              "  --time ZONE [--at YYYY-MM-DDTHH:MM:SS] [--no-dst] [--mode M]\n"
+              "                     the local time of ZONE (a key name from --zones) at that\n"
+              "                     UTC instant (default now); --no-dst ignores daylight saving\n");
 }
 
 std::optional<int> RunZoneAction(const Options& options, std::ostream& out, std::ostream& err)
@@ -62,7 +65,7 @@ std::optional<int> RunZoneAction(const Options& options, std::ostream& out, std:
     if (!zones && !time)
         return std::nullopt;
     if (zones && time) {
-        err << "--zones and --time cannot be combined\n";
+        err << Tr("CommandLine", "--zones and --time cannot be combined") << "\n";
         return 2;
     }
 
@@ -84,7 +87,7 @@ std::optional<int> RunZoneAction(const Options& options, std::ostream& out, std:
             else if (m == "replace")
                 usage = ZoneDatabaseUsage::Replace;
             else {
-                err << "--mode takes ignore, merge or replace\n";
+                err << Tr("CommandLine", "--mode takes ignore, merge or replace") << "\n";
                 return 2;
             }
         } else if (a == "--time" && hasValue && time) {
@@ -92,18 +95,19 @@ std::optional<int> RunZoneAction(const Options& options, std::ostream& out, std:
         } else if (a == "--at" && hasValue && time) {
             at = ParseInstant(rest[++i]);
             if (!at) {
-                err << "--at takes a UTC date and time as YYYY-MM-DDTHH:MM:SS\n";
+                err << Tr("CommandLine", "--at takes a UTC date and time as YYYY-MM-DDTHH:MM:SS")
+                    << "\n";
                 return 2;
             }
         } else if (a == "--no-dst" && time) {
             noDst = true;
         } else {
-            err << "Unexpected argument: " << a << "\n";
+            err << FormatMessage(Tr("CommandLine", "Unexpected argument: %1"), {a}) << "\n";
             return 2;
         }
     }
     if (time && zoneName.empty()) {
-        err << "--time needs a zone (a key name as --zones lists it)\n";
+        err << Tr("CommandLine", "--time needs a zone (a key name as --zones lists it)") << "\n";
         return 2;
     }
 
@@ -126,14 +130,15 @@ std::optional<int> RunZoneAction(const Options& options, std::ostream& out, std:
     probe.keyName = zoneName;
     const CRegTimeZone* zone = list.FindZone(probe, kZoneFilterAll | kZoneFilterKeyOnly);
     if (!zone) {
-        err << "No zone named " << zoneName << " (see --zones)\n";
+        err << FormatMessage(Tr("CommandLine", "No zone named %1 (see --zones)"), {zoneName})
+            << "\n";
         return 1;
     }
     const DateTime instant = at ? *at : SystemUtcNow();
     const DateTime local = GetCurrentTime(*zone, !noDst, [&] { return instant; });
     CalendarTime c;
     if (!local.ToCalendar(c)) {
-        err << "The time lies outside the years 100 to 9999\n";
+        err << Tr("CommandLine", "The time lies outside the years 100 to 9999") << "\n";
         return 1;
     }
     char text[32];

@@ -6,10 +6,14 @@
 #include "app/CommandLine.h"
 #include "app/SyncActions.h"
 #include "app/ZoneActions.h"
+#include "zones/qt/Language.h"
 
 int main(int argc, char** argv)
 {
     using namespace orbel::app;
+    // The texts in the user's language (English when the program has none for it), for the
+    // command line's messages as well as the windows.
+    orbel::InstallLanguage();
     Options options;
     if (auto error = ParseCommandLine(argc, argv, options)) {
         std::cerr << *error << "\n";

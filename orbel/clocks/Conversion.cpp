@@ -47,14 +47,14 @@ ConversionResult ConvertTypedTime(const CClock& source, const CClock& target,
     const std::optional<TimeOfDay> time = ParseTimeOfDay(typed, locale);
     CalendarTime today;
     if (!time || !source.GetTime(utcNow).ToCalendar(today)) {
-        r.targetTime = kUndefinedTime;
+        r.targetTime = Tr("Conversion", kUndefinedTime);
         return r;
     }
     const DateTime c = DateTime::FromCalendar(today.year, today.month, today.day, time->hour,
                                               time->minute, time->second);
     const DateTime t = target.ConvertTime(source, c, utcNow);
     if (!c.valid() || !t.valid()) {
-        r.targetTime = kUndefinedTime;
+        r.targetTime = Tr("Conversion", kUndefinedTime);
         return r;
     }
     r.defined = true;

@@ -12,15 +12,17 @@
 #include "clocks/ClockList.h"
 #include "zones/DateTimeFormat.h"
 #include "zones/TimeZoneInformation.h"
+#include "zones/Translation.h"
 
 namespace orbel {
 
 class CRegTimeZone;
 
 // The target time when the typed time cannot be read.
-inline constexpr const char* kUndefinedTime = "Undefined";
+inline constexpr const char* kUndefinedTime = ORBEL_TEXT("Conversion", "Undefined");
 // The warning instead of the window when fewer than two clocks are shown.
-inline constexpr const char* kTwoClocksMessage = "It takes 2 clocks to tango.";
+inline constexpr const char* kTwoClocksMessage =
+    ORBEL_TEXT("Conversion", "It takes 2 clocks to tango.");
 
 // Where the conversion window opens from: the mouse position in the clock window's client
 // coordinates and that area's size (none when the clock window does not exist).

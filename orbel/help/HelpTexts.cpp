@@ -1,15 +1,18 @@
-// The help texts of every window, in English, as the help window shows them.
+// The help texts of every window, in English, as the help window shows them; the user's
+// language replaces them where it has them.
 #include <algorithm>
 #include <array>
 #include <cctype>
 #include <utility>
 
 #include "help/HelpTexts.h"
+#include "zones/StringTable.h"
+#include "zones/Translation.h"
 
 namespace orbel {
 namespace {
 
-constexpr std::string_view kHelp = R"(INTRODUCTION
+constexpr std::string_view kHelp = ORBEL_TEXT("Help", R"(INTRODUCTION
 
 Orbel shows any number of clocks side by side in one small window. Each clock shows the
 time of a time zone, with or without daylight saving, plus a number of minutes of its own.
@@ -62,9 +65,9 @@ TIPS
   window's title.
 - Orbel keeps running while its window is hidden; use the icon in the notification area
   to bring it back.
-)";
+)");
 
-constexpr std::string_view kClocks = R"(INTRODUCTION
+constexpr std::string_view kClocks = ORBEL_TEXT("Help", R"(INTRODUCTION
 
 The Clocks page lists the clocks in the order the window shows them, from left to right.
 Pressing Apply or OK stores what you typed into the selected clock.
@@ -89,9 +92,9 @@ Move Up, Move Down
 TIPS
 
 A clock for a place whose zone is missing can use a near zone and a supplement.
-)";
+)");
 
-constexpr std::string_view kFormat = R"(INTRODUCTION
+constexpr std::string_view kFormat = ORBEL_TEXT("Help", R"(INTRODUCTION
 
 The View page chooses how the clock window behaves and what each clock shows. Each
 option takes effect when you press Apply or OK.
@@ -119,9 +122,9 @@ Show date as day of year
 Update clocks every   how often the clocks are redrawn, 1 to 3600 seconds.
 Flash Clocks          flashes an outline around the clock window five times, to find
                       it on a crowded screen. The window must be shown.
-)";
+)");
 
-constexpr std::string_view kStyle = R"(INTRODUCTION
+constexpr std::string_view kStyle = ORBEL_TEXT("Help", R"(INTRODUCTION
 
 The Style page chooses the colours and the font of the clocks.
 
@@ -134,9 +137,9 @@ Background, Title, Date, Time 1, Time 2
 Font        the typeface and style, shown by its name and in the preview. Browse...
             chooses among the installed fonts. Its size follows the window: the text
             always fills the clock.
-)";
+)");
 
-constexpr std::string_view kSynch = R"(INTRODUCTION
+constexpr std::string_view kSynch = ORBEL_TEXT("Help", R"(INTRODUCTION
 
 The Adjust Time page fetches the exact time from a time server and sets this computer's
 clock with it.
@@ -169,9 +172,9 @@ TIPS
 
 Adjusting only the minutes and seconds never changes the hour, so a wrong time zone on
 this computer cannot move the clock by hours.
-)";
+)");
 
-constexpr std::string_view kDst = R"(INTRODUCTION
+constexpr std::string_view kDst = ORBEL_TEXT("Help", R"(INTRODUCTION
 
 The TZI page shows the daylight-saving rules of a zone and chooses how Orbel's own zone
 database file, OrbelTZI.dat, is used.
@@ -183,9 +186,9 @@ Merge       the system's zones, corrected by the file's records.
 Replace     only the file's records are used.
 Zone        the zone whose rules are shown: its offset from UTC and the day and hour when
             summer time begins and ends.
-)";
+)");
 
-constexpr std::string_view kConvert = R"(INTRODUCTION
+constexpr std::string_view kConvert = ORBEL_TEXT("Help", R"(INTRODUCTION
 
 The Convert window converts a time between the zones of two clocks.
 
@@ -199,9 +202,9 @@ Clock       the first row starts on the clock of this computer's own zone, the s
             Choosing another clock in a row recomputes that row from the other one.
 Reset       puts the current time of the first row's clock back into it.
 Help (F1)   this text.
-)";
+)");
 
-constexpr std::string_view kTimeInZone = R"(INTRODUCTION
+constexpr std::string_view kTimeInZone = ORBEL_TEXT("Help", R"(INTRODUCTION
 
 The Time in Zone window shows the current time in any zone of the time zone database.
 
@@ -209,7 +212,7 @@ OPTIONS
 
 Choose a zone; the window shows its time and date, with or without daylight saving.
 Help (F1) shows this text.
-)";
+)");
 
 constexpr std::array<std::pair<std::string_view, std::string_view>, 8> kTexts = {{
     {"HELP", kHelp},
@@ -224,7 +227,7 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 8> kTexts = 
 
 } // namespace
 
-std::string_view HelpTextOf(std::string_view name)
+std::string HelpTextOf(std::string_view name)
 {
     // Names are matched without regard to case ("CPPClocks" is CPPCLOCKS).
     const auto same = [](std::string_view a, std::string_view b) {
@@ -236,7 +239,7 @@ std::string_view HelpTextOf(std::string_view name)
     };
     for (const auto& [n, text] : kTexts)
         if (same(n, name))
-            return text;
+            return Tr("Help", std::string(text).c_str());
     return {};
 }
 
@@ -251,7 +254,7 @@ std::vector<std::string> HelpTextNames()
 std::string HelpWindowTitle(const std::string& appName, bool extend, const std::string& owner,
                             const std::string& page)
 {
-    std::string title = appName + " Help";
+    std::string title = FormatMessage(Tr("Help", "%1 Help"), {appName});
     if (!extend)
         return title;
     if (!owner.empty())

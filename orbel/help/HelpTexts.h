@@ -12,9 +12,9 @@ struct HelpText {
     std::string name;
     std::string text; // plain text, sections under capital headings
 };
-// The whole text of a help name ("HELP", "CPPCLOCKS", "CPPFORMAT", "CPPSTYLE", "CPPSYNCH",
-// "CPPDST", "1008", "1010"); empty when there is none.
-std::string_view HelpTextOf(std::string_view name);
+// The whole text of a help name, in the user's language ("HELP", "CPPCLOCKS", "CPPFORMAT",
+// "CPPSTYLE", "CPPSYNCH", "CPPDST", "1008", "1010"); empty when there is none.
+std::string HelpTextOf(std::string_view name);
 std::vector<std::string> HelpTextNames();
 // "Orbel Help", extended with " > " and the owner's caption when it has one, and " > " and
 // the active page's caption when the owner is a sheet of pages ("Orbel Help > Options >

@@ -1,6 +1,8 @@
 #include "options/AdjustTimeRules.h"
 
 #include "sync/ServerSetting.h"
+#include "zones/StringTable.h"
+#include "zones/Translation.h"
 
 #include <algorithm>
 #include <cmath>
@@ -22,8 +24,17 @@ std::string Item(std::string_view list, int index)
     return std::string(list.substr(start, list.find('\n', start) - start));
 }
 
-constexpr std::string_view kDifferenceWords = "OK\nbehind\nahead";
-constexpr std::string_view kDownloadCaptions = "Down&load\nCance&l";
+// The last words of a difference: the computer's clock is right, behind or ahead.
+std::string DifferenceWord(int word)
+{
+    return Item(Tr("AdjustTime", "OK\nbehind\nahead"), word);
+}
+
+// " & 3 day(s)".
+std::string DaysText(long long whole)
+{
+    return FormatMessage(Tr("AdjustTime", " & %1 day(s)"), {std::to_string(whole)});
+}
 
 } // namespace
 
@@ -45,10 +56,10 @@ std::string DifferenceText(DateTime pcLocal, DateTime serverLocal)
     // Whole days from the same rounded seconds as the time of day, so that 23:59:59.6
     // reads as one day and not as a day-less 00:00:00.
     if (const long long whole = total / 86400; whole != 0)
-        days = " & " + std::to_string(whole) + " day(s)";
+        days = DaysText(whole);
     const double e = std::trunc(d * 86400.0);
     const int word = e == 0 ? 0 : (e < 0 ? 1 : 2);
-    return std::string(time) + days + " " + Item(kDifferenceWords, word);
+    return std::string(time) + days + " " + DifferenceWord(word);
 }
 
 bool AdjustButtonsEnabled(const SyncRecord& r)
@@ -68,10 +79,10 @@ std::string NtpDifferenceText(double offsetSeconds, double delaySeconds)
                   total / 1000 % 3600 / 60, total / 1000 % 60, total % 1000);
     std::string days;
     if (const long long whole = total / 86400000; whole != 0)
-        days = " & " + std::to_string(whole) + " day(s)";
+        days = DaysText(whole);
     const int word = d == 0 ? 0 : (d < 0 ? 1 : 2);
-    return std::string(time) + days + " " + Item(kDifferenceWords, word) + ", delay " +
-           NtpDelayText(delaySeconds);
+    return std::string(time) + days + " " + DifferenceWord(word) +
+           FormatMessage(Tr("AdjustTime", ", delay %1"), {NtpDelayText(delaySeconds)});
 }
 
 std::string NtpOffsetText(double offsetSeconds)
@@ -130,15 +141,15 @@ AdjustTimeFields AdjustTimePageFields(const SyncRecord& r, DateTime now, DateTim
 
 std::vector<ReadingRow> ReadingRows(const AdjustTimeFields& f)
 {
-    std::vector<ReadingRow> rows{{AdjustTimeText::kUtc, f.utc},
-                                 {AdjustTimeText::kLocal, f.local},
-                                 {AdjustTimeText::kThisPc, f.thisPc},
-                                 {AdjustTimeText::kDifference, f.difference}};
+    std::vector<ReadingRow> rows{{Tr("AdjustTime", AdjustTimeText::kUtc), f.utc},
+                                 {Tr("AdjustTime", AdjustTimeText::kLocal), f.local},
+                                 {Tr("AdjustTime", AdjustTimeText::kThisPc), f.thisPc},
+                                 {Tr("AdjustTime", AdjustTimeText::kDifference), f.difference}};
     // A network time reading also gives its offset and delay.
     if (!f.offset.empty())
-        rows.push_back({AdjustTimeText::kOffset, f.offset});
+        rows.push_back({Tr("AdjustTime", AdjustTimeText::kOffset), f.offset});
     if (!f.delay.empty())
-        rows.push_back({AdjustTimeText::kDelay, f.delay});
+        rows.push_back({Tr("AdjustTime", AdjustTimeText::kDelay), f.delay});
     return rows;
 }
 
@@ -157,7 +168,7 @@ std::vector<std::string> ServerBoxItems()
 
 std::string DownloadCaption(bool transferRunning)
 {
-    return Item(kDownloadCaptions, transferRunning ? 1 : 0);
+    return Item(Tr("AdjustTime", "Down&load\nCance&l"), transferRunning ? 1 : 0);
 }
 
 std::optional<int> ParseIntervalDays(std::string_view text)
@@ -181,8 +192,8 @@ std::optional<int> ParseIntervalDays(std::string_view text)
 
 std::string IntervalDaysRangeMessage()
 {
-    return "Please enter an integer between " + std::to_string(kMinIntervalDays) + " and " +
-           std::to_string(kMaxIntervalDays) + ".";
+    return FormatMessage(Tr("Options", "Please enter an integer between %1 and %2."),
+                         {std::to_string(kMinIntervalDays), std::to_string(kMaxIntervalDays)});
 }
 
 } // namespace orbel

@@ -12,6 +12,7 @@
 #include "sync/SyncRecord.h"
 #include "zones/DateTime.h"
 #include "zones/DateTimeFormat.h"
+#include "zones/Translation.h"
 
 namespace orbel {
 
@@ -74,25 +75,28 @@ constexpr int kMaxIntervalDays = 365;
 std::optional<int> ParseIntervalDays(std::string_view text);
 std::string IntervalDaysRangeMessage(); // "Please enter an integer between 1 and 365."
 
-// The page's captions, in the order of its controls.
+// The page's captions, in the order of its controls (shown through Tr("AdjustTime", ...)).
 namespace AdjustTimeText {
-inline constexpr const char* kTab = "Adjust Time";
-inline constexpr const char* kServer = "Ser&ver:";
-inline constexpr const char* kUtc = "UTC:";
-inline constexpr const char* kLocal = "Local:";
-inline constexpr const char* kThisPc = "This PC:";
-inline constexpr const char* kDifference = "Difference:";
-inline constexpr const char* kOffset = "Offset:"; // network time readings only
-inline constexpr const char* kDelay = "Delay:";
-inline constexpr const char* kDownload = "&Download"; // the caption the page opens with
-inline constexpr const char* kSetToLocalTime = "Set to Local &Time";
-inline constexpr const char* kAdjustMinSec = "Adjust Min. && &Sec. Only";
-inline constexpr const char* kAutomaticGroup = "Automatic time adjustment";
-inline constexpr const char* kAdjust = "Ad&just";
-inline constexpr const char* kEvery = "&Every";
-inline constexpr const char* kDays = "day(s)";
-inline constexpr const char* kLast = "Last:";
-inline constexpr const char* kNext = "Next:";
+inline constexpr const char* kTab = ORBEL_TEXT("AdjustTime", "Adjust Time");
+inline constexpr const char* kServer = ORBEL_TEXT("AdjustTime", "Ser&ver:");
+inline constexpr const char* kUtc = ORBEL_TEXT("AdjustTime", "UTC:");
+inline constexpr const char* kLocal = ORBEL_TEXT("AdjustTime", "Local:");
+inline constexpr const char* kThisPc = ORBEL_TEXT("AdjustTime", "This PC:");
+inline constexpr const char* kDifference = ORBEL_TEXT("AdjustTime", "Difference:");
+inline constexpr const char* kOffset =
+    ORBEL_TEXT("AdjustTime", "Offset:"); // network time readings only
+inline constexpr const char* kDelay = ORBEL_TEXT("AdjustTime", "Delay:");
+inline constexpr const char* kDownload =
+    ORBEL_TEXT("AdjustTime", "&Download"); // the caption the page opens with
+inline constexpr const char* kSetToLocalTime = ORBEL_TEXT("AdjustTime", "Set to Local &Time");
+inline constexpr const char* kAdjustMinSec = ORBEL_TEXT("AdjustTime", "Adjust Min. && &Sec. Only");
+inline constexpr const char* kAutomaticGroup =
+    ORBEL_TEXT("AdjustTime", "Automatic time adjustment");
+inline constexpr const char* kAdjust = ORBEL_TEXT("AdjustTime", "Ad&just");
+inline constexpr const char* kEvery = ORBEL_TEXT("AdjustTime", "&Every");
+inline constexpr const char* kDays = ORBEL_TEXT("AdjustTime", "day(s)");
+inline constexpr const char* kLast = ORBEL_TEXT("AdjustTime", "Last:");
+inline constexpr const char* kNext = ORBEL_TEXT("AdjustTime", "Next:");
 } // namespace AdjustTimeText
 
 } // namespace orbel

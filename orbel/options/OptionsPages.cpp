@@ -9,6 +9,7 @@
 #include "sync/ServerSetting.h"
 #include "sync/SocketErrors.h"
 #include "zones/StringTable.h"
+#include "zones/Translation.h"
 
 namespace orbel {
 namespace {
@@ -58,13 +59,14 @@ PageCheck Refused(std::string message, int control)
 
 std::string IntegerRangeMessage(int low, int high)
 {
-    return FormatMessage("Please enter an integer between %1 and %2.",
+    return FormatMessage(Tr("Options", "Please enter an integer between %1 and %2."),
                          {std::to_string(low), std::to_string(high)});
 }
 
 std::string TooManyCharactersMessage(int most)
 {
-    return FormatMessage("Please enter no more than %1 characters.", {std::to_string(most)});
+    return FormatMessage(Tr("Options", "Please enter no more than %1 characters."),
+                         {std::to_string(most)});
 }
 
 std::optional<int> ParseIntegerInRange(std::string_view text, int low, int high)
@@ -117,7 +119,7 @@ Rect SheetRect(const std::optional<Rect>& last, std::int32_t width, std::int32_t
 
 std::string CancelButtonText(bool applied)
 {
-    return applied ? "&Close" : "Cancel";
+    return applied ? Tr("Options", "&Close") : Tr("Options", "Cancel");
 }
 
 const std::array<ColourChoice, kColourChoiceCount>& ColourChoices()
@@ -125,12 +127,19 @@ const std::array<ColourChoice, kColourChoiceCount>& ColourChoices()
     return kColourChoices;
 }
 
-std::string_view ColourChoiceName(std::size_t choice)
+std::string ColourChoiceName(std::size_t choice)
 {
-    static constexpr std::array<std::string_view, kColourChoiceCount> kNames{
-        "Default", "Black", "Maroon", "Green",  "Olive", "Navy",    "Purple", "Teal", "Gray",
-        "Silver",  "Red",   "Lime",   "Yellow", "Blue",  "Fuchsia", "Aqua",   "White"};
-    return choice < kNames.size() ? kNames[choice] : std::string_view();
+    static constexpr std::array<const char*, kColourChoiceCount> kNames{
+        ORBEL_TEXT("Colours", "Default"), ORBEL_TEXT("Colours", "Black"),
+        ORBEL_TEXT("Colours", "Maroon"),  ORBEL_TEXT("Colours", "Green"),
+        ORBEL_TEXT("Colours", "Olive"),   ORBEL_TEXT("Colours", "Navy"),
+        ORBEL_TEXT("Colours", "Purple"),  ORBEL_TEXT("Colours", "Teal"),
+        ORBEL_TEXT("Colours", "Gray"),    ORBEL_TEXT("Colours", "Silver"),
+        ORBEL_TEXT("Colours", "Red"),     ORBEL_TEXT("Colours", "Lime"),
+        ORBEL_TEXT("Colours", "Yellow"),  ORBEL_TEXT("Colours", "Blue"),
+        ORBEL_TEXT("Colours", "Fuchsia"), ORBEL_TEXT("Colours", "Aqua"),
+        ORBEL_TEXT("Colours", "White")};
+    return choice < kNames.size() ? Tr("Colours", kNames[choice]) : std::string();
 }
 
 std::int32_t FontPreviewHeight(std::int32_t pageFontHeight)
@@ -140,8 +149,9 @@ std::int32_t FontPreviewHeight(std::int32_t pageFontHeight)
 
 std::string FlashNeedsVisibleWindowMessage()
 {
-    return "The clocks window must be visible in order to perform this operation.\n\n"
-           "Please show the window from the Orbel menu then try again.";
+    return Tr("Options", "The clocks window must be visible in order to perform this "
+                         "operation.\n\nPlease show the window from the Orbel menu then try "
+                         "again.");
 }
 
 std::optional<std::size_t> ColourChoiceIndex(std::int32_t stored)

@@ -64,7 +64,7 @@ struct ColourChoice {
 inline constexpr std::size_t kColourChoiceCount = 17;
 const std::array<ColourChoice, kColourChoiceCount>& ColourChoices();
 // What a screen reader says of a choice: "Default", "Black", "Maroon", ... "White".
-std::string_view ColourChoiceName(std::size_t choice);
+std::string ColourChoiceName(std::size_t choice);
 // The choice that holds a stored value; none for a value not in the list.
 std::optional<std::size_t> ColourChoiceIndex(std::int32_t stored);
 // The value a picker stores: its choice's value, -1 when nothing is chosen.

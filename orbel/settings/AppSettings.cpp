@@ -1,5 +1,8 @@
 #include "settings/AppSettings.h"
 
+#include "zones/StringTable.h"
+#include "zones/Translation.h"
+
 #include "settings/SettingsFile.h"
 #include "zones/FileBytes.h"
 
@@ -75,7 +78,8 @@ LoadResult CAppSettings::Load()
         SettingsFileContent content;
         const SettingsReadResult read = ReadSettingsBytes(bytes.data(), bytes.size(), content);
         if (read.status != SettingsReadResult::Status::Ok)
-            return {LoadResult::Status::Failed, file.string() + " has a bad format."};
+            return {LoadResult::Status::Failed,
+                    FormatMessage(Tr("Files", "%1 has a bad format."), {file.string()})};
         displayFlags = content.displayFlags;
         if (content.adjustmentInterval != 0)
             adjustmentInterval = content.adjustmentInterval;
@@ -128,7 +132,8 @@ SaveResult CAppSettings::Save()
         if (!WriteFileAtomically(SettingsFilePath(), bytes, error))
             result = {false, error};
     } catch (const ArchiveError& e) {
-        result = {false, "Unable to write to " + SettingsFilePath().string() + ": " + e.what()};
+        result = {false, FormatMessage(Tr("Files", "Unable to write to %1: %2"),
+                                       {SettingsFilePath().string(), e.what()})};
     }
     CWindowProfile::Save();
     return result;

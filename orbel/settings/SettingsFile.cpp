@@ -1,5 +1,8 @@
 #include "settings/SettingsFile.h"
 
+#include "zones/StringTable.h"
+#include "zones/Translation.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
@@ -152,17 +155,20 @@ std::filesystem::path RetireBadSettingsFile(const std::filesystem::path& file,
 
 std::string BadSettingsMessage(const std::string& error, const std::string& appName)
 {
-    return error + "\n\n" + appName +
-           " will now close.\n\nPlease run the program again and it will start fresh with "
-           "default settings.";
+    return error + "\n\n" +
+           FormatMessage(Tr("Settings", "%1 will now close.\n\nPlease run the program again and "
+                                        "it will start fresh with default settings."),
+                         {appName});
 }
 
 std::string BadSettingsKeptMessage(const std::string& error, const std::string& appName,
                                    const std::filesystem::path& file)
 {
-    return error + "\n\n" + appName + " will now close.\n\n" + file.string() +
-           " could not be moved aside, so " + appName +
-           " cannot start fresh. Move or delete that file and run the program again.";
+    return error + "\n\n" +
+           FormatMessage(Tr("Settings", "%1 will now close.\n\n%2 could not be moved aside, so "
+                                        "%1 cannot start fresh. Move or delete that file and run "
+                                        "the program again."),
+                         {appName, file.string()});
 }
 
 } // namespace orbel

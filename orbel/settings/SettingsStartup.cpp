@@ -1,5 +1,8 @@
 #include "settings/SettingsStartup.h"
 
+#include "zones/StringTable.h"
+#include "zones/Translation.h"
+
 #include "settings/SettingsFile.h"
 
 namespace orbel {
@@ -13,9 +16,11 @@ StartupLoad LoadSettingsAtStart(CAppSettings& settings, BadSettingsFile bad)
     StartupLoad out;
     out.ok = false;
     // An error without text gets the standard report of a failed read.
-    const std::string error = r.error.empty() ? "An unexpected error occurred while reading " +
-                                                    settings.SettingsFilePath().string() + "."
-                                              : r.error;
+    const std::string error =
+        r.error.empty() ? FormatMessage(Tr("Settings", "An unexpected error occurred while "
+                                                       "reading %1."),
+                                        {settings.SettingsFilePath().string()})
+                        : r.error;
     if (bad == BadSettingsFile::LeaveInPlace) {
         out.message = error;
         return out;

@@ -1,5 +1,8 @@
 #include "settings/UserFolder.h"
 
+#include "zones/StringTable.h"
+#include "zones/Translation.h"
+
 #include <unistd.h>
 
 #include <cerrno>
@@ -24,17 +27,17 @@ DataFolder ResolveDataFolder(const fs::path& programFolder, const char* xdgConfi
         user = fs::path(home) / ".config" / "orbel";
     std::string reason;
     if (user.empty())
-        reason = "the home folder (HOME) is not known";
+        reason = Tr("Settings", "the home folder (HOME) is not known");
     else if (fs::create_directories(user, ec); ec)
         reason = ec.message();
     else if (::access(user.c_str(), W_OK | X_OK) != 0)
         reason = std::error_code(errno, std::generic_category()).message();
     if (reason.empty())
         return {user, {}};
-    return {shared, "Cannot use the data folder " +
-                        (user.empty() ? std::string("in the home folder") : user.string()) + " (" +
-                        reason + "); the settings are read from " + shared.string() +
-                        " and will not be saved."};
+    const std::string folder = user.empty() ? Tr("Settings", "in the home folder") : user.string();
+    return {shared, FormatMessage(Tr("Settings", "Cannot use the data folder %1 (%2); the settings "
+                                                 "are read from %3 and will not be saved."),
+                                  {folder, reason, shared.string()})};
 }
 
 } // namespace orbel

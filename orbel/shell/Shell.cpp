@@ -1,5 +1,8 @@
 #include "shell/Shell.h"
 
+#include "zones/StringTable.h"
+#include "zones/Translation.h"
+
 namespace orbel {
 namespace {
 
@@ -24,7 +27,8 @@ std::string CutCharacters(const std::string& s, std::size_t limit)
 
 std::string TrayTip(const ProgramIdentity& id)
 {
-    return CutCharacters(id.companyName + " " + id.productName + " - " + id.fileDescription,
+    return CutCharacters(id.companyName + " " + id.productName + " - " +
+                             Tr("Shell", id.fileDescription.c_str()),
                          kTipLimit);
 }
 
@@ -35,17 +39,17 @@ std::string AboutVersionLine(const ProgramIdentity& id)
 
 std::string AboutTitle(const std::string& appName)
 {
-    return "About " + appName;
+    return FormatMessage(Tr("Shell", "About %1"), {appName});
 }
 
 std::string SystemMenuAboutText(const std::string& appName)
 {
-    return "&About " + appName + "...";
+    return FormatMessage(Tr("Shell", "&About %1..."), {appName});
 }
 
 std::string ShowHideText(bool hidden)
 {
-    return hidden ? "Sho&w\tV" : "Hid&e\tV";
+    return hidden ? Tr("Shell", "Sho&w\tV") : Tr("Shell", "Hid&e\tV");
 }
 
 std::vector<MenuEntry> CommandMenu(const ShellState& s)
@@ -56,15 +60,15 @@ std::vector<MenuEntry> CommandMenu(const ShellState& s)
     return {
         {false, kCmdShowHide, ShowHideText(s.windowHidden), true, canSwitch},
         kSeparator,
-        {false, kCmdConvert, "Co&nvert...\tN", false, s.convertBuilt},
-        {false, kCmdTimeInZone, "&Time in Zone...\tT", false, s.timeInZoneBuilt},
+        {false, kCmdConvert, Tr("Shell", "Co&nvert...\tN"), false, s.convertBuilt},
+        {false, kCmdTimeInZone, Tr("Shell", "&Time in Zone...\tT"), false, s.timeInZoneBuilt},
         kSeparator,
-        {false, kCmdOptions, "&Options...\tO", false, s.optionsBuilt},
+        {false, kCmdOptions, Tr("Shell", "&Options...\tO"), false, s.optionsBuilt},
         kSeparator,
-        {false, kCmdHelp, "&Help\tF1", false, true},
-        {false, kCmdAbout, "&About Orbel...", false, true},
+        {false, kCmdHelp, Tr("Shell", "&Help\tF1"), false, true},
+        {false, kCmdAbout, Tr("Shell", "&About Orbel..."), false, true},
         kSeparator,
-        {false, kCmdExit, "&Close\tAlt+F4", false, true},
+        {false, kCmdExit, Tr("Shell", "&Close\tAlt+F4"), false, true},
     };
 }
 

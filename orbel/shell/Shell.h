@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "help/HelpTexts.h"
+#include "zones/Translation.h"
 
 namespace orbel {
 
@@ -15,7 +16,7 @@ namespace orbel {
 struct ProgramIdentity {
     std::string companyName = "Quillon Software";
     std::string productName = "Orbel";
-    std::string fileDescription = "World clock";
+    std::string fileDescription = ORBEL_TEXT("Shell", "World clock"); // shown translated
     std::string productVersion = "3.1";
 };
 

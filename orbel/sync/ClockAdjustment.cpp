@@ -1,5 +1,8 @@
 #include "sync/ClockAdjustment.h"
 
+#include "zones/StringTable.h"
+#include "zones/Translation.h"
+
 #include <cmath>
 #include <cstdint>
 
@@ -25,7 +28,7 @@ bool ClockAdjustmentRunning()
 
 std::string AdjustBusyText()
 {
-    return "The clock is already being set; this adjustment was not made.";
+    return Tr("ClockAdjustment", "The clock is already being set; this adjustment was not made.");
 }
 
 AdjustResult AdjustClock(int mode, AdjustTarget s, SystemClock& clock, AdjustOrigin origin)

@@ -1,5 +1,8 @@
 #include "sync/ServerSetting.h"
 
+#include "zones/StringTable.h"
+#include "zones/Translation.h"
+
 #include <arpa/inet.h>
 #include <cctype>
 #include <netinet/in.h>
@@ -72,8 +75,10 @@ ServerAddress Refused(ServerAddress a, std::string_view host, std::string proble
 ServerAddress BadPort(ServerAddress a, std::string_view host, std::string_view port)
 {
     return Refused(std::move(a), host,
-                   "The server's port \"" + std::string(port) +
-                       "\" is not a whole number from 1 to 65535.");
+                   FormatMessage(Tr("ServerSetting",
+                                    "The server's port \"%1\" is not a whole number from 1 to "
+                                    "65535."),
+                                 {std::string(port)}));
 }
 
 } // namespace
@@ -101,19 +106,23 @@ ServerAddress ParseServerSetting(std::string_view setting)
         const std::size_t close = host.find(']');
         if (close == std::string_view::npos)
             return Refused(a, host,
-                           "The server's IPv6 address \"" + std::string(host) +
-                               "\" lacks its closing bracket.");
+                           FormatMessage(Tr("ServerSetting", "The server's IPv6 address "
+                                                             "\"%1\" lacks its closing bracket."),
+                                         {std::string(host)}));
         const std::string_view inside = host.substr(1, close - 1);
         const std::string_view rest = host.substr(close + 1);
         if (!IsIpv6Address(inside))
-            return Refused(a, host,
-                           "\"" + std::string(inside) + "\" in brackets is not an IPv6 address.");
+            return Refused(
+                a, host,
+                FormatMessage(Tr("ServerSetting", "\"%1\" in brackets is not an IPv6 address."),
+                              {std::string(inside)}));
         if (!rest.empty()) {
             if (rest.front() != ':')
-                return Refused(a, host,
-                               "Only a port (\":37\") may follow the IPv6 address in "
-                               "brackets, not \"" +
-                                   std::string(rest) + "\".");
+                return Refused(
+                    a, host,
+                    FormatMessage(Tr("ServerSetting", "Only a port (\":37\") may follow the IPv6 "
+                                                      "address in brackets, not \"%1\"."),
+                                  {std::string(rest)}));
             const auto port = ParsePort(rest.substr(1));
             if (!port)
                 return BadPort(a, inside, rest.substr(1));
@@ -133,11 +142,12 @@ ServerAddress ParseServerSetting(std::string_view setting)
     a.host = std::string(host);
     if (a.host.empty()) {
         a.error = SocketError::HostNotFound;
-        a.problem = "No server is set.";
+        a.problem = Tr("ServerSetting", "No server is set.");
     } else if (a.host.size() > kMaxHostNameLength) {
         a.error = SocketError::NameTooLong;
-        a.problem = "The server's name is longer than " + std::to_string(kMaxHostNameLength) +
-                    " characters.";
+        a.problem =
+            FormatMessage(Tr("ServerSetting", "The server's name is longer than %1 characters."),
+                          {std::to_string(kMaxHostNameLength)});
     } else {
         a.dotted = IsDottedAddress(a.host);
         a.ipv6 = IsIpv6Address(a.host);

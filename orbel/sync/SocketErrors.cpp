@@ -3,6 +3,9 @@
 #include <cerrno>
 #include <netdb.h>
 
+#include "zones/StringTable.h"
+#include "zones/Translation.h"
+
 namespace orbel {
 namespace {
 
@@ -13,73 +16,97 @@ struct ErrorText {
 
 // The texts are the program's own and are shown exactly; the message adds the full stop.
 constexpr ErrorText kTexts[] = {
-    {10004, "The connection with the server was terminated abnormally"},
-    {10009, "Bad file number"},
-    {10013, "Permission denied"},
-    {10014, "Bad address"},
-    {10022, "Invalid argument"},
-    {10024, "Too many open files"},
-    {10035, "Resource temporarily unavailable"},
-    {10036, "Operation now in progress"},
-    {10037, "Operation already in progress"},
-    {10038, "Socket operation on non-socket"},
-    {10039, "Destination address required"},
-    {10040, "Message too long"},
-    {10041, "Protocol wrong type for socket"},
-    {10042, "Bad protocol option"},
-    {10043, "Protocol not supported"},
-    {10044, "Socket type not supported"},
-    {10045, "Operation not supported"},
-    {10046, "Protocol family not supported"},
-    {10047, "Address family not supported by protocol family"},
-    {10048, "Address already in use"},
-    {10049, "Cannot assign requested address"},
-    {10050, "Network is down"},
-    {10051, "Network is unreachable"},
-    {10052, "Network dropped connection on reset"},
-    {10053, "Software caused connection abort"},
-    {10054, "Connection reset by peer"},
-    {10055, "No buffer space available"},
-    {10056, "Socket is already connected"},
-    {10057, "Socket is not connected"},
-    {10058, "Cannot send after socket shutdown"},
-    {10060, "Connection timed out"},
-    {10061, "Connection refused"},
-    {10063, "The name is too long"},
-    {10064, "Host is down"},
-    {10065, "No route to host"},
-    {10091, "Network subsystem is unavailable"},
-    {10092, "WINSOCK.DLL version out of range"},
-    {10093, "Windows sockets initialization failed"},
-    {10101, "Graceful shutdown in progress"},
-    {11001, "Host not found"},
-    {11002, "Non-authoritative host not found.  Please try again"},
-    {11003, "Non-recoverable Database/DNS error"},
-    {11004, "Valid name, no data record of requested type (missing A record?)"},
-    {12001, "The server's answer did not echo this request (wrong origin timestamp); it was "
-            "not used"},
-    {12002, "The server's answer was not a time packet of 48 bytes; it was not used"},
-    {12003, "An answer came from another address or port than the server asked; it was not "
-            "used"},
-    {12004, "The answer was not sent in server mode; it was not used"},
-    {12005, "The server is not synchronised (its stratum is above 15); its answer was not used"},
-    {12006, "The server says its clock is not synchronised; its answer was not used"},
-    {12007, "The server's answer carries no transmit time; it was not used"},
-    {12008, "The server's answer carries no receive time; it was not used"},
-    {12009, "The server's answer gives a round-trip delay below zero or longer than any "
-            "network's; it was not used"},
-    {12014, "The server's answer is not of NTP version 3 or 4; it was not used"},
-    {12015, "The server is too far from its reference clock (root delay and dispersion); its "
-            "answer was not used"},
-    {12010, "The server asks to be asked less often (kiss code RATE); its answer was not used "
-            "and it is asked again only after a wait"},
-    {12011, "The server denies this computer access (kiss code DENY); its answer was not "
-            "used: choose another server"},
-    {12012, "The server's access rules exclude this computer (kiss code RSTR); its answer was "
-            "not used: choose another server"},
-    {12013, "The server refused to give the time (kiss of death); its answer was not used"},
-    {12020, "The time server did not answer"},
-    {9999, "Unknown error"},
+    {10004, ORBEL_TEXT("SocketErrors", "The connection with the server was terminated abnormally")},
+    {10009, ORBEL_TEXT("SocketErrors", "Bad file number")},
+    {10013, ORBEL_TEXT("SocketErrors", "Permission denied")},
+    {10014, ORBEL_TEXT("SocketErrors", "Bad address")},
+    {10022, ORBEL_TEXT("SocketErrors", "Invalid argument")},
+    {10024, ORBEL_TEXT("SocketErrors", "Too many open files")},
+    {10035, ORBEL_TEXT("SocketErrors", "Resource temporarily unavailable")},
+    {10036, ORBEL_TEXT("SocketErrors", "Operation now in progress")},
+    {10037, ORBEL_TEXT("SocketErrors", "Operation already in progress")},
+    {10038, ORBEL_TEXT("SocketErrors", "Socket operation on non-socket")},
+    {10039, ORBEL_TEXT("SocketErrors", "Destination address required")},
+    {10040, ORBEL_TEXT("SocketErrors", "Message too long")},
+    {10041, ORBEL_TEXT("SocketErrors", "Protocol wrong type for socket")},
+    {10042, ORBEL_TEXT("SocketErrors", "Bad protocol option")},
+    {10043, ORBEL_TEXT("SocketErrors", "Protocol not supported")},
+    {10044, ORBEL_TEXT("SocketErrors", "Socket type not supported")},
+    {10045, ORBEL_TEXT("SocketErrors", "Operation not supported")},
+    {10046, ORBEL_TEXT("SocketErrors", "Protocol family not supported")},
+    {10047, ORBEL_TEXT("SocketErrors", "Address family not supported by protocol family")},
+    {10048, ORBEL_TEXT("SocketErrors", "Address already in use")},
+    {10049, ORBEL_TEXT("SocketErrors", "Cannot assign requested address")},
+    {10050, ORBEL_TEXT("SocketErrors", "Network is down")},
+    {10051, ORBEL_TEXT("SocketErrors", "Network is unreachable")},
+    {10052, ORBEL_TEXT("SocketErrors", "Network dropped connection on reset")},
+    {10053, ORBEL_TEXT("SocketErrors", "Software caused connection abort")},
+    {10054, ORBEL_TEXT("SocketErrors", "Connection reset by peer")},
+    {10055, ORBEL_TEXT("SocketErrors", "No buffer space available")},
+    {10056, ORBEL_TEXT("SocketErrors", "Socket is already connected")},
+    {10057, ORBEL_TEXT("SocketErrors", "Socket is not connected")},
+    {10058, ORBEL_TEXT("SocketErrors", "Cannot send after socket shutdown")},
+    {10060, ORBEL_TEXT("SocketErrors", "Connection timed out")},
+    {10061, ORBEL_TEXT("SocketErrors", "Connection refused")},
+    {10063, ORBEL_TEXT("SocketErrors", "The name is too long")},
+    {10064, ORBEL_TEXT("SocketErrors", "Host is down")},
+    {10065, ORBEL_TEXT("SocketErrors", "No route to host")},
+    {10091, ORBEL_TEXT("SocketErrors", "Network subsystem is unavailable")},
+    {10092, ORBEL_TEXT("SocketErrors", "WINSOCK.DLL version out of range")},
+    {10093, ORBEL_TEXT("SocketErrors", "Windows sockets initialization failed")},
+    {10101, ORBEL_TEXT("SocketErrors", "Graceful shutdown in progress")},
+    {11001, ORBEL_TEXT("SocketErrors", "Host not found")},
+    {11002, ORBEL_TEXT("SocketErrors", "Non-authoritative host not found.  Please try again")},
+    {11003, ORBEL_TEXT("SocketErrors", "Non-recoverable Database/DNS error")},
+    {11004, ORBEL_TEXT("SocketErrors",
+                       "Valid name, no data record of requested type (missing A record?)")},
+    {12001,
+     ORBEL_TEXT("SocketErrors",
+                "The server's answer did not echo this request (wrong origin timestamp); it was "
+                "not used")},
+    {12002, ORBEL_TEXT("SocketErrors",
+                       "The server's answer was not a time packet of 48 bytes; it was not used")},
+    {12003,
+     ORBEL_TEXT("SocketErrors",
+                "An answer came from another address or port than the server asked; it was not "
+                "used")},
+    {12004, ORBEL_TEXT("SocketErrors", "The answer was not sent in server mode; it was not used")},
+    {12005,
+     ORBEL_TEXT(
+         "SocketErrors",
+         "The server is not synchronised (its stratum is above 15); its answer was not used")},
+    {12006, ORBEL_TEXT("SocketErrors",
+                       "The server says its clock is not synchronised; its answer was not used")},
+    {12007,
+     ORBEL_TEXT("SocketErrors", "The server's answer carries no transmit time; it was not used")},
+    {12008,
+     ORBEL_TEXT("SocketErrors", "The server's answer carries no receive time; it was not used")},
+    {12009, ORBEL_TEXT("SocketErrors",
+                       "The server's answer gives a round-trip delay below zero or longer than any "
+                       "network's; it was not used")},
+    {12014, ORBEL_TEXT("SocketErrors",
+                       "The server's answer is not of NTP version 3 or 4; it was not used")},
+    {12015,
+     ORBEL_TEXT("SocketErrors",
+                "The server is too far from its reference clock (root delay and dispersion); its "
+                "answer was not used")},
+    {12010,
+     ORBEL_TEXT("SocketErrors",
+                "The server asks to be asked less often (kiss code RATE); its answer was not used "
+                "and it is asked again only after a wait")},
+    {12011,
+     ORBEL_TEXT("SocketErrors",
+                "The server denies this computer access (kiss code DENY); its answer was not "
+                "used: choose another server")},
+    {12012,
+     ORBEL_TEXT("SocketErrors",
+                "The server's access rules exclude this computer (kiss code RSTR); its answer was "
+                "not used: choose another server")},
+    {12013,
+     ORBEL_TEXT("SocketErrors",
+                "The server refused to give the time (kiss of death); its answer was not used")},
+    {12020, ORBEL_TEXT("SocketErrors", "The time server did not answer")},
+    {9999, ORBEL_TEXT("SocketErrors", "Unknown error")},
 };
 
 } // namespace
@@ -88,13 +115,14 @@ std::string SocketErrorText(int code)
 {
     for (const auto& t : kTexts)
         if (t.code == code)
-            return t.text;
-    return "Unknown error";
+            return Tr("SocketErrors", t.text);
+    return Tr("SocketErrors", "Unknown error");
 }
 
 std::string SocketErrorMessage(int code)
 {
-    return "Error #" + std::to_string(code) + ": " + SocketErrorText(code) + ".";
+    return FormatMessage(Tr("SocketErrors", "Error #%1: %2."),
+                         {std::to_string(code), SocketErrorText(code)});
 }
 
 int SocketErrorFromErrno(int err)

@@ -1,5 +1,8 @@
 #include "sync/SystemClock.h"
 
+#include "zones/StringTable.h"
+#include "zones/Translation.h"
+
 namespace orbel {
 namespace {
 
@@ -47,12 +50,14 @@ std::string TimedatedRefusalText(const std::string& errorName, const std::string
                errorName.compare(errorName.size() - t.size(), t.size(), t) == 0;
     };
     if (endsWith(".AutomaticTimeSyncEnabled"))
-        return "The clock is kept by network time synchronisation, which is switched on, so "
-               "the system does not let it be set by hand. Switch network time "
-               "synchronisation off (timedatectl set-ntp false) to set the clock here.";
+        return Tr("ClockAdjustment",
+                  "The clock is kept by network time synchronisation, which is switched on, so "
+                  "the system does not let it be set by hand. Switch network time "
+                  "synchronisation off (timedatectl set-ntp false) to set the clock here.");
     if (endsWith(".InteractiveAuthorizationRequired"))
-        return "Setting the clock needs an administrator's authorisation, and an automatic "
-               "adjustment does not ask for it.";
+        return Tr("ClockAdjustment",
+                  "Setting the clock needs an administrator's authorisation, and an automatic "
+                  "adjustment does not ask for it.");
     if (!message.empty())
         return message;
     return errorName;

@@ -23,13 +23,13 @@ HelpWindow::HelpWindow(QWidget* owner) : QDialog(owner)
     text_ = new QPlainTextEdit(this);
     text_->setReadOnly(true);
     text_->setObjectName(QStringLiteral("helpText")); // id 100
-    text_->setAccessibleName(QStringLiteral("Help text"));
+    text_->setAccessibleName(tr("Help text"));
     text_->setLineWrapMode(QPlainTextEdit::NoWrap);
     // The texts line their columns up with blanks.
     QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     text_->setFont(fixed);
-    auto* close = new QPushButton(QStringLiteral("&Close"), this);
-    close->setAccessibleName(QStringLiteral("Close"));
+    auto* close = new QPushButton(tr("&Close"), this);
+    close->setAccessibleName(tr("Close"));
     connect(close, &QPushButton::clicked, this, &QDialog::close);
     auto* row = new QHBoxLayout;
     row->addStretch();
@@ -60,10 +60,10 @@ HelpWindow* HelpWindow::Open(QWidget* owner, const std::string& name, bool exten
 void HelpWindow::Show(const std::string& name, const QString& title)
 {
     setWindowTitle(title);
-    const std::string_view text = HelpTextOf(name);
-    text_->setPlainText(
-        text.empty() ? QStringLiteral("This help text is missing: ") + QString::fromStdString(name)
-                     : QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    const std::string text = HelpTextOf(name);
+    text_->setPlainText(text.empty()
+                            ? tr("This help text is missing: ") + QString::fromStdString(name)
+                            : QString::fromStdString(text));
     show();
     raise();
     activateWindow();

@@ -34,8 +34,8 @@ SpinEdit::SpinEdit(int low, int high, const QString& name, QWidget* parent)
         connect(b, &QToolButton::clicked, this, [this, by] { Step(by); });
         return b;
     };
-    up_ = makeArrow(Qt::UpArrow, QStringLiteral("Increase"), 1);
-    down_ = makeArrow(Qt::DownArrow, QStringLiteral("Decrease"), -1);
+    up_ = makeArrow(Qt::UpArrow, tr("Increase"), 1);
+    down_ = makeArrow(Qt::DownArrow, tr("Decrease"), -1);
     connect(edit_, &QLineEdit::textEdited, this, &SpinEdit::edited);
     auto* arrows = new QVBoxLayout;
     arrows->setContentsMargins(0, 0, 0, 0);

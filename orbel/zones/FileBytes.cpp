@@ -1,5 +1,8 @@
 #include "zones/FileBytes.h"
 
+#include "zones/StringTable.h"
+#include "zones/Translation.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -48,7 +51,8 @@ bool WriteFileAtomically(const std::filesystem::path& path, const std::vector<st
     temp += ".tmp";
     std::FILE* f = std::fopen(temp.c_str(), "wb");
     if (!f) {
-        error = "Unable to write to " + path.string() + ": " + std::strerror(errno);
+        const std::string why = std::strerror(errno);
+        error = FormatMessage(Tr("Files", "Unable to write to %1: %2"), {path.string(), why});
         return false;
     }
     bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
@@ -63,7 +67,8 @@ bool WriteFileAtomically(const std::filesystem::path& path, const std::vector<st
         savedErrno = ec.value();
     }
     if (!ok) {
-        error = "Unable to write to " + path.string() + ": " + std::strerror(savedErrno);
+        error = FormatMessage(Tr("Files", "Unable to write to %1: %2"),
+                              {path.string(), std::strerror(savedErrno)});
         std::remove(temp.c_str());
     }
     return ok;

@@ -1,4 +1,5 @@
 #include "zones/StringTable.h"
+#include "zones/Translation.h"
 
 #include <algorithm>
 #include <iterator>
@@ -7,31 +8,35 @@
 namespace orbel {
 namespace {
 
-// Sorted by number; one text a line.
+// Sorted by number; one text a line. The file name is the only text that is never
+// translated.
 constexpr std::pair<unsigned, std::string_view> kStrings[] = {
-    {1023, "Local\nCity"},
+    {1023, ORBEL_TEXT("StringTable", "Local\nCity")},
     {1030, "OrbelTZI.dat"},
-    {1031, "1st\n2nd\n3rd\n4th\nLast"},
-    {1032,
-     "Ignore (use system records)\nMerge (correct system records)\nReplace (use Orbel records)"},
-    {1033, "%1 record(s) found in %2"},
-    {1034, "None"},
-    {1040, "Same as Windows"},
-    {1041, "%s %s of %s at %s"},
+    {1031, ORBEL_TEXT("StringTable", "1st\n2nd\n3rd\n4th\nLast")},
+    {1032, ORBEL_TEXT("StringTable", "Ignore (use system records)\nMerge (correct system "
+                                     "records)\nReplace (use Orbel records)")},
+    {1033, ORBEL_TEXT("StringTable", "%1 record(s) found in %2")},
+    {1034, ORBEL_TEXT("StringTable", "None")},
+    {1040, ORBEL_TEXT("StringTable", "Same as Windows")},
+    {1041, ORBEL_TEXT("StringTable", "%s %s of %s at %s")},
 };
 
 } // namespace
 
-std::string_view LoadString(unsigned id)
+std::string LoadString(unsigned id)
 {
     const auto* it = std::lower_bound(std::begin(kStrings), std::end(kStrings), id,
                                       [](const auto& e, unsigned v) { return e.first < v; });
-    return it != std::end(kStrings) && it->first == id ? it->second : std::string_view{};
+    if (it == std::end(kStrings) || it->first != id)
+        return {};
+    return Tr("StringTable", std::string(it->second).c_str());
 }
 
 std::string StringItem(unsigned id, std::size_t index)
 {
-    std::string_view text = LoadString(id);
+    const std::string all = LoadString(id);
+    std::string_view text = all;
     for (std::size_t i = 0;; ++i) {
         const std::size_t nl = text.find('\n');
         if (i == index)

@@ -9,8 +9,8 @@
 
 namespace orbel {
 
-// The text with that number; empty when the table does not hold it.
-std::string_view LoadString(unsigned id);
+// The text with that number in the user's language; empty when the table does not hold it.
+std::string LoadString(unsigned id);
 // Item `index` (from 0) of a newline-separated list text; empty beyond its end.
 std::string StringItem(unsigned id, std::size_t index);
 // Replaces %1 .. %9 by the arguments (a missing argument gives an empty text; "%%" is '%').

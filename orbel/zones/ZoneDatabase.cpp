@@ -1,5 +1,8 @@
 #include "zones/ZoneDatabase.h"
 
+#include "zones/StringTable.h"
+#include "zones/Translation.h"
+
 #include <cerrno>
 #include <system_error>
 #include <vector>
@@ -56,20 +59,21 @@ bool LoadZoneDatabase(CRegTimeZoneList& list, const std::filesystem::path& progr
     const std::filesystem::path path = ZoneDatabasePath(programFolder);
     std::error_code ec;
     if (!std::filesystem::is_regular_file(path, ec)) {
-        error = Limit(path.string() + " was not found.");
+        error = Limit(FormatMessage(Tr("Files", "%1 was not found."), {path.string()}));
         return false;
     }
     std::vector<std::uint8_t> bytes;
     std::string readError;
     if (!ReadWholeFile(path, kMaxFileSize, bytes, readError)) {
-        error = Limit("An error occurred while reading " + path.string() + ".");
+        error = Limit(
+            FormatMessage(Tr("Files", "An error occurred while reading %1."), {path.string()}));
         return false;
     }
     try {
         ArchiveReader in(bytes);
         list.Load(in);
     } catch (const ArchiveError&) {
-        error = Limit(path.string() + " has a bad format.");
+        error = Limit(FormatMessage(Tr("Files", "%1 has a bad format."), {path.string()}));
         return false;
     }
     return true;

@@ -50,7 +50,7 @@ ClockWindow::ClockWindow(CAppSettings& settings, ClockWindowEnv env, QWidget* pa
     setMinimumSize(16, 16);
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
-    setAccessibleName(QStringLiteral("Clocks"));
+    setAccessibleName(tr("Clocks"));
     timer_.setTimerType(Qt::PreciseTimer);
     connect(&timer_, &QTimer::timeout, this, &ClockWindow::Tick);
     flashTimer_.setInterval(kFlashStepMilliseconds);

@@ -18,6 +18,7 @@
 #include "clocks/ClockFace.h"
 #include "settings/AppSettings.h"
 #include "widgets/HelpWindow.h"
+#include "zones/Translation.h"
 
 namespace orbel {
 namespace {
@@ -78,7 +79,7 @@ ConvertWindow::ConvertWindow(CAppSettings& settings, ClockWindowEnv env, const C
                              QWidget* owner)
     : QDialog(owner), settings_(settings), env_(std::move(env))
 {
-    setWindowTitle(QStringLiteral("Convert"));
+    setWindowTitle(tr("Convert"));
     QLabel* clockLabel = MakeRows();
     QVBoxLayout* buttons = MakeButtons();
     LayOut(clockLabel, buttons);
@@ -105,12 +106,12 @@ QLabel* ConvertWindow::MakeRows()
     picker2_ = new QComboBox(this);
     time1_ = new QLineEdit(this);
     time2_ = new QLineEdit(this);
-    day1_ = ReadOnlyField(this, QStringLiteral("Day 1"));
-    day2_ = ReadOnlyField(this, QStringLiteral("Day 2"));
-    picker1_->setAccessibleName(QStringLiteral("Clock 1"));
-    picker2_->setAccessibleName(QStringLiteral("Clock 2"));
-    time1_->setAccessibleName(QStringLiteral("Time 1"));
-    time2_->setAccessibleName(QStringLiteral("Time 2"));
+    day1_ = ReadOnlyField(this, tr("Day 1"));
+    day2_ = ReadOnlyField(this, tr("Day 2"));
+    picker1_->setAccessibleName(tr("Clock 1"));
+    picker2_->setAccessibleName(tr("Clock 2"));
+    time1_->setAccessibleName(tr("Time 1"));
+    time2_->setAccessibleName(tr("Time 2"));
     for (QLineEdit* time : {time1_, time2_})
         time->setMaxLength(kTimeFieldLength);
     for (QComboBox* picker : {picker1_, picker2_})
@@ -122,7 +123,7 @@ QLabel* ConvertWindow::MakeRows()
     time1_->setMinimumWidth(timeWidth);
     time2_->setMinimumWidth(timeWidth);
 
-    auto* label = new QLabel(QStringLiteral("Cloc&k:"), this);
+    auto* label = new QLabel(tr("Cloc&k:"), this);
     label->setBuddy(picker1_);
     return label;
 }
@@ -130,12 +131,12 @@ QLabel* ConvertWindow::MakeRows()
 // Close (the default), Reset and Help, in a column.
 QVBoxLayout* ConvertWindow::MakeButtons()
 {
-    close_ = new QPushButton(QStringLiteral("&Close"), this);
-    auto* reset = new QPushButton(QStringLiteral("&Reset"), this);
-    auto* help = new QPushButton(QStringLiteral("&Help"), this);
-    close_->setAccessibleName(QStringLiteral("Close"));
-    reset->setAccessibleName(QStringLiteral("Reset"));
-    help->setAccessibleName(QStringLiteral("Help"));
+    close_ = new QPushButton(tr("&Close"), this);
+    auto* reset = new QPushButton(tr("&Reset"), this);
+    auto* help = new QPushButton(tr("&Help"), this);
+    close_->setAccessibleName(tr("Close"));
+    reset->setAccessibleName(tr("Reset"));
+    help->setAccessibleName(tr("Help"));
     close_->setDefault(true);
     connect(close_, &QPushButton::clicked, this, &QDialog::accept);
     connect(reset, &QPushButton::clicked, this, [this] { ResetRow(1); });
@@ -177,7 +178,8 @@ void ConvertWindow::Run(QWidget* owner, CAppSettings& settings, const ClockWindo
     const ConversionRows rows = ConversionStartRows(settings.clocks, computerZone, pointer);
     if (rows.refused) {
         QMessageBox box(QMessageBox::Warning, QString::fromUtf8(CAppSettings::kAppName),
-                        QString::fromUtf8(kTwoClocksMessage), QMessageBox::Ok, owner);
+                        QString::fromStdString(Tr("Conversion", kTwoClocksMessage)),
+                        QMessageBox::Ok, owner);
         box.exec();
         return;
     }

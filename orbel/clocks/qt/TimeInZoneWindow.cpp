@@ -22,30 +22,28 @@ TimeInZoneWindow::TimeInZoneWindow(CRegTimeZoneList zones, std::function<DateTim
     : QDialog(owner), zones_(std::move(zones)), utcNow_(std::move(utcNow)),
       locale_(std::move(locale))
 {
-    setWindowTitle(QStringLiteral("Time in Zone"));
+    setWindowTitle(tr("Time in Zone"));
     time_ = new QLineEdit(this);
     time_->setReadOnly(true);
-    time_->setAccessibleName(QStringLiteral("Current time"));
+    time_->setAccessibleName(tr("Current time"));
     picker_ = new QComboBox(this);
-    picker_->setAccessibleName(QStringLiteral("Time zone"));
+    picker_->setAccessibleName(tr("Time zone"));
     picker_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     picker_->setMinimumContentsLength(40);
     picker_->setMaxVisibleItems(20);
-    daylight_ =
-        new QCheckBox(QStringLiteral("Aut&omatically adjust clock daylight saving changes"), this);
-    daylight_->setAccessibleName(
-        QStringLiteral("Automatically adjust clock daylight saving changes"));
+    daylight_ = new QCheckBox(tr("Aut&omatically adjust clock daylight saving changes"), this);
+    daylight_->setAccessibleName(tr("Automatically adjust clock daylight saving changes"));
     daylight_->setChecked(true);
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Current &time:"), time_);
-    form->addRow(QStringLiteral("Time &zone:"), picker_);
+    form->addRow(tr("Current &time:"), time_);
+    form->addRow(tr("Time &zone:"), picker_);
     form->addRow(QString(), daylight_);
 
-    auto* close = new QPushButton(QStringLiteral("&Close"), this);
-    auto* help = new QPushButton(QStringLiteral("&Help"), this);
-    close->setAccessibleName(QStringLiteral("Close"));
-    help->setAccessibleName(QStringLiteral("Help"));
+    auto* close = new QPushButton(tr("&Close"), this);
+    auto* help = new QPushButton(tr("&Help"), this);
+    close->setAccessibleName(tr("Close"));
+    help->setAccessibleName(tr("Help"));
     close->setDefault(true);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
     connect(help, &QPushButton::clicked, this, [this] { ShowHelp(); });

@@ -28,7 +28,7 @@ template <typename F> void Quietly(bool& loading, F f)
 
 } // namespace
 
-CPPClocks::CPPClocks(CPSOptions& sheet) : CPPParent(sheet, "CPPClocks", QStringLiteral("Clocks"))
+CPPClocks::CPPClocks(CPSOptions& sheet) : CPPParent(sheet, "CPPClocks", tr("Clocks"))
 {
     // The controls are made in the order the Tab key visits them.
     QLabel* listLabel = MakeList();
@@ -43,9 +43,9 @@ CPPClocks::CPPClocks(CPSOptions& sheet) : CPPParent(sheet, "CPPClocks", QStringL
 QLabel* CPPClocks::MakeList()
 {
     list_ = new QListWidget(this);
-    list_->setAccessibleName(QStringLiteral("Clocks"));
+    list_->setAccessibleName(tr("Clocks"));
     SetControlId(list_, 3013);
-    auto* label = new QLabel(QStringLiteral("Cloc&ks:"), this);
+    auto* label = new QLabel(tr("Cloc&ks:"), this);
     label->setBuddy(list_);
     return label;
 }
@@ -54,39 +54,37 @@ QLabel* CPPClocks::MakeList()
 void CPPClocks::MakeButtons()
 {
     auto makeButton = [this](const char* caption, const char* name, int id) {
-        auto* b = new QPushButton(QString::fromLatin1(caption), this);
-        b->setAccessibleName(QString::fromLatin1(name));
+        auto* b = new QPushButton(tr(caption), this);
+        b->setAccessibleName(tr(name));
         b->setAutoDefault(false);
         SetControlId(b, id);
         return b;
     };
-    add_ = makeButton("A&dd...", "Add", 3019);
-    remove_ = makeButton("&Remove", "Remove", 3020);
-    up_ = makeButton("Move &Up", "Move Up", 3021);
-    down_ = makeButton("Move Do&wn", "Move Down", 3022);
+    add_ = makeButton(QT_TR_NOOP("A&dd..."), QT_TR_NOOP("Add"), 3019);
+    remove_ = makeButton(QT_TR_NOOP("&Remove"), QT_TR_NOOP("Remove"), 3020);
+    up_ = makeButton(QT_TR_NOOP("Move &Up"), QT_TR_NOOP("Move Up"), 3021);
+    down_ = makeButton(QT_TR_NOOP("Move Do&wn"), QT_TR_NOOP("Move Down"), 3022);
 }
 
 // The chosen clock's title, supplement, zone and daylight-saving check.
 void CPPClocks::MakeFields()
 {
     title_ = new QLineEdit(this); // no length limit: the check says what is too long
-    title_->setAccessibleName(QStringLiteral("Title"));
+    title_->setAccessibleName(tr("Title"));
     SetControlId(title_, 3016);
-    supplement_ = new SpinEdit(kMinSupplementMinutes, kMaxSupplementMinutes,
-                               QStringLiteral("Supplement"), this);
+    supplement_ =
+        new SpinEdit(kMinSupplementMinutes, kMaxSupplementMinutes, tr("Supplement"), this);
     SetControlId(supplement_->Edit(), 3017);
     zone_ = new QComboBox(this);
-    zone_->setAccessibleName(QStringLiteral("Time zone"));
+    zone_->setAccessibleName(tr("Time zone"));
     zone_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     zone_->setMinimumContentsLength(32);
     // A list of twenty lines under the box, not one that covers the screen.
     zone_->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
     zone_->setMaxVisibleItems(20);
     SetControlId(zone_, 3034);
-    daylight_ =
-        new QCheckBox(QStringLiteral("Aut&omatically adjust clock daylight saving changes"), this);
-    daylight_->setAccessibleName(
-        QStringLiteral("Automatically adjust clock daylight saving changes"));
+    daylight_ = new QCheckBox(tr("Aut&omatically adjust clock daylight saving changes"), this);
+    daylight_->setAccessibleName(tr("Automatically adjust clock daylight saving changes"));
     SetControlId(daylight_, 3035);
 }
 
@@ -103,7 +101,7 @@ void CPPClocks::LayOut(QLabel* listLabel)
 
     auto* fields = new QGridLayout;
     auto addRow = [&](int row, const char* caption, QWidget* field, QWidget* after = nullptr) {
-        auto* label = new QLabel(QString::fromLatin1(caption), this);
+        auto* label = new QLabel(tr(caption), this);
         label->setBuddy(field->focusProxy() ? field->focusProxy() : field);
         fields->addWidget(label, row, 0);
         if (!after) {
@@ -116,9 +114,9 @@ void CPPClocks::LayOut(QLabel* listLabel)
         line->addStretch();
         fields->addLayout(line, row, 1, 1, 2);
     };
-    addRow(0, "&Title:", title_);
-    addRow(1, "&Supplement:", supplement_, new QLabel(QStringLiteral("minute(s)"), this));
-    addRow(2, "Time &zone:", zone_);
+    addRow(0, QT_TR_NOOP("&Title:"), title_);
+    addRow(1, QT_TR_NOOP("&Supplement:"), supplement_, new QLabel(tr("minute(s)"), this));
+    addRow(2, QT_TR_NOOP("Time &zone:"), zone_);
     fields->addWidget(daylight_, 3, 1, 1, 2);
     fields->setColumnStretch(2, 1);
 

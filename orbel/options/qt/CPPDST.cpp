@@ -1,6 +1,7 @@
 #include "options/qt/CPPDST.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -35,39 +36,38 @@ QGroupBox* RulesGroup(QWidget* parent, const QString& title, QLineEdit* start, Q
 {
     auto* group = new QGroupBox(title, parent);
     auto* form = new QFormLayout(group);
-    form->addRow(QStringLiteral("Start:"), start);
-    form->addRow(QStringLiteral("End:"), end);
+    form->addRow(QCoreApplication::translate("orbel::CPPDST", "Start:"), start);
+    form->addRow(QCoreApplication::translate("orbel::CPPDST", "End:"), end);
     return group;
 }
 
 } // namespace
 
-CPPDST::CPPDST(CPSOptions& sheet) : CPPParent(sheet, "CPPDST", QStringLiteral("TZI"))
+CPPDST::CPPDST(CPSOptions& sheet) : CPPParent(sheet, "CPPDST", tr("TZI"))
 {
     usage_ = new QComboBox(this);
-    usage_->setAccessibleName(QStringLiteral("Database usage"));
-    status_ = ReadOnly(this, QStringLiteral("Database status"));
+    usage_->setAccessibleName(tr("Database usage"));
+    status_ = ReadOnly(this, tr("Database status"));
     zone_ = new QComboBox(this);
-    zone_->setAccessibleName(QStringLiteral("Time zone"));
+    zone_->setAccessibleName(tr("Time zone"));
     zone_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     zone_->setMinimumContentsLength(32);
     zone_->setMaxVisibleItems(20);
-    systemStart_ = ReadOnly(this, QStringLiteral("Windows daylight saving start"));
-    systemEnd_ = ReadOnly(this, QStringLiteral("Windows daylight saving end"));
-    orbelStart_ = ReadOnly(this, QStringLiteral("Orbel daylight saving start"));
-    orbelEnd_ = ReadOnly(this, QStringLiteral("Orbel daylight saving end"));
+    systemStart_ = ReadOnly(this, tr("Windows daylight saving start"));
+    systemEnd_ = ReadOnly(this, tr("Windows daylight saving end"));
+    orbelStart_ = ReadOnly(this, tr("Orbel daylight saving start"));
+    orbelEnd_ = ReadOnly(this, tr("Orbel daylight saving end"));
 
     auto* top = new QFormLayout;
-    top->addRow(QStringLiteral("Database &usage:"), usage_);
-    top->addRow(QStringLiteral("Database status:"), status_);
+    top->addRow(tr("Database &usage:"), usage_);
+    top->addRow(tr("Database status:"), status_);
     auto* bottom = new QFormLayout;
-    bottom->addRow(QStringLiteral("Time &zone:"), zone_);
+    bottom->addRow(tr("Time &zone:"), zone_);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(
-        RulesGroup(this, QStringLiteral("Windows daylight saving time"), systemStart_, systemEnd_));
-    layout->addWidget(
-        RulesGroup(this, QStringLiteral("Orbel daylight saving time"), orbelStart_, orbelEnd_));
+        RulesGroup(this, tr("Windows daylight saving time"), systemStart_, systemEnd_));
+    layout->addWidget(RulesGroup(this, tr("Orbel daylight saving time"), orbelStart_, orbelEnd_));
     layout->addLayout(bottom);
     layout->addStretch();
 

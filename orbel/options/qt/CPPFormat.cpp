@@ -24,32 +24,41 @@ struct Box {
     int id;
 };
 constexpr std::array<Box, 9> kBoxes{{
-    {"Stay on &top of other windows", "Stay on top of other windows", 3012},
-    {"Hide &border", "Hide border", 3014},
-    {"&Exclude from task bar and list", "Exclude from task bar and list", 3013},
-    {"Anal&og style", "Analog style", 3015},
-    {"Use &24 hour convention", "Use 24 hour convention", 3022},
-    {"Show &seconds", "Show seconds", 3021},
-    {"Show &name", "Show name", 3028},
-    {"Show &date", "Show date", 3018},
-    {"Show date as day of &year", "Show date as day of year", 3023},
+    {QT_TRANSLATE_NOOP("orbel::CPPFormat", "Stay on &top of other windows"),
+     QT_TRANSLATE_NOOP("orbel::CPPFormat", "Stay on top of other windows"), 3012},
+    {QT_TRANSLATE_NOOP("orbel::CPPFormat", "Hide &border"),
+     QT_TRANSLATE_NOOP("orbel::CPPFormat", "Hide border"), 3014},
+    {QT_TRANSLATE_NOOP("orbel::CPPFormat", "&Exclude from task bar and list"),
+     QT_TRANSLATE_NOOP("orbel::CPPFormat", "Exclude from task bar and list"), 3013},
+    {QT_TRANSLATE_NOOP("orbel::CPPFormat", "Anal&og style"),
+     QT_TRANSLATE_NOOP("orbel::CPPFormat", "Analog style"), 3015},
+    {QT_TRANSLATE_NOOP("orbel::CPPFormat", "Use &24 hour convention"),
+     QT_TRANSLATE_NOOP("orbel::CPPFormat", "Use 24 hour convention"), 3022},
+    {QT_TRANSLATE_NOOP("orbel::CPPFormat", "Show &seconds"),
+     QT_TRANSLATE_NOOP("orbel::CPPFormat", "Show seconds"), 3021},
+    {QT_TRANSLATE_NOOP("orbel::CPPFormat", "Show &name"),
+     QT_TRANSLATE_NOOP("orbel::CPPFormat", "Show name"), 3028},
+    {QT_TRANSLATE_NOOP("orbel::CPPFormat", "Show &date"),
+     QT_TRANSLATE_NOOP("orbel::CPPFormat", "Show date"), 3018},
+    {QT_TRANSLATE_NOOP("orbel::CPPFormat", "Show date as day of &year"),
+     QT_TRANSLATE_NOOP("orbel::CPPFormat", "Show date as day of year"), 3023},
 }};
 
 } // namespace
 
-CPPFormat::CPPFormat(CPSOptions& sheet) : CPPParent(sheet, "CPPFormat", QStringLiteral("View"))
+CPPFormat::CPPFormat(CPSOptions& sheet) : CPPParent(sheet, "CPPFormat", tr("View"))
 {
     const ViewPageValues v = LoadViewPage(Settings());
     const std::array<bool, 9> on{v.onTop,   v.borderless, v.antiTask, v.analog,   v.twentyFourHour,
                                  v.seconds, v.name,       v.date,     v.dayOfYear};
-    auto* window = new QGroupBox(QStringLiteral("Window"), this);
+    auto* window = new QGroupBox(tr("Window"), this);
     auto* windowBoxes = new QVBoxLayout(window);
-    auto* format = new QGroupBox(QStringLiteral("Time format"), this);
+    auto* format = new QGroupBox(tr("Time format"), this);
     auto* formatBoxes = new QGridLayout(format);
     for (std::size_t i = 0; i < kBoxes.size(); ++i) {
         QWidget* group = i < 3 ? window : format;
-        auto* box = new QCheckBox(QString::fromLatin1(kBoxes[i].caption), group);
-        box->setAccessibleName(QString::fromLatin1(kBoxes[i].name));
+        auto* box = new QCheckBox(tr(kBoxes[i].caption), group);
+        box->setAccessibleName(tr(kBoxes[i].name));
         box->setChecked(on[i]);
         SetControlId(box, kBoxes[i].id);
         connect(box, &QCheckBox::toggled, this, [this] { SetModified(); });
@@ -61,21 +70,20 @@ CPPFormat::CPPFormat(CPSOptions& sheet) : CPPParent(sheet, "CPPFormat", QStringL
         boxes_[i] = box;
     }
 
-    interval_ = new SpinEdit(kMinUpdateSeconds, kMaxUpdateSeconds,
-                             QStringLiteral("Update clocks every"), this);
+    interval_ = new SpinEdit(kMinUpdateSeconds, kMaxUpdateSeconds, tr("Update clocks every"), this);
     interval_->setText(QString::fromStdString(v.interval));
     SetControlId(interval_->Edit(), 3010);
     connect(interval_, &SpinEdit::edited, this, [this] { SetModified(); });
-    auto* label = new QLabel(QStringLiteral("&Update clocks every"), this);
+    auto* label = new QLabel(tr("&Update clocks every"), this);
     label->setBuddy(interval_->Edit());
     auto* intervalRow = new QHBoxLayout;
     intervalRow->addWidget(label);
     intervalRow->addWidget(interval_);
-    intervalRow->addWidget(new QLabel(QStringLiteral("second(s)"), this));
+    intervalRow->addWidget(new QLabel(tr("second(s)"), this));
     intervalRow->addStretch();
 
-    flash_ = new QPushButton(QStringLiteral("&Flash Clocks"), this);
-    flash_->setAccessibleName(QStringLiteral("Flash Clocks"));
+    flash_ = new QPushButton(tr("&Flash Clocks"), this);
+    flash_->setAccessibleName(tr("Flash Clocks"));
     SetControlId(flash_, 3100);
     connect(flash_, &QPushButton::clicked, this, &CPPFormat::FlashClocks);
     auto* flashRow = new QHBoxLayout;

@@ -79,7 +79,7 @@ PlaceholderPage::PlaceholderPage(CPSOptions& sheet, std::string className, QStri
     : CPPParent(sheet, std::move(className), std::move(caption))
 {
     auto* layout = new QVBoxLayout(this);
-    auto* note = new QLabel(QStringLiteral("This page is not available yet."), this);
+    auto* note = new QLabel(tr("This page is not available yet."), this);
     note->setAlignment(Qt::AlignCenter);
     layout->addWidget(note);
 }

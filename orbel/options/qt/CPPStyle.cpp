@@ -16,24 +16,31 @@
 namespace orbel {
 namespace {
 
-constexpr std::array<const char*, 5> kCaptions{
-    "&Background:", "&Title:", "&Date:", "Time &1:", "Time &2:"};
-constexpr std::array<const char*, 5> kNames{"Background colour", "Title colour", "Date colour",
-                                            "Time 1 colour", "Time 2 colour"};
+constexpr std::array<const char*, 5> kCaptions{QT_TRANSLATE_NOOP("orbel::CPPStyle", "&Background:"),
+                                               QT_TRANSLATE_NOOP("orbel::CPPStyle", "&Title:"),
+                                               QT_TRANSLATE_NOOP("orbel::CPPStyle", "&Date:"),
+                                               QT_TRANSLATE_NOOP("orbel::CPPStyle", "Time &1:"),
+                                               QT_TRANSLATE_NOOP("orbel::CPPStyle", "Time &2:")};
+constexpr std::array<const char*, 5> kNames{
+    QT_TRANSLATE_NOOP("orbel::CPPStyle", "Background colour"),
+    QT_TRANSLATE_NOOP("orbel::CPPStyle", "Title colour"),
+    QT_TRANSLATE_NOOP("orbel::CPPStyle", "Date colour"),
+    QT_TRANSLATE_NOOP("orbel::CPPStyle", "Time 1 colour"),
+    QT_TRANSLATE_NOOP("orbel::CPPStyle", "Time 2 colour")};
 constexpr std::array<int, 5> kIds{3052, 3053, 3056, 3050, 3051};
 
 } // namespace
 
-CPPStyle::CPPStyle(CPSOptions& sheet) : CPPParent(sheet, "CPPStyle", QStringLiteral("Style"))
+CPPStyle::CPPStyle(CPSOptions& sheet) : CPPParent(sheet, "CPPStyle", tr("Style"))
 {
-    auto* colours = new QGroupBox(QStringLiteral("Colors"), this);
+    auto* colours = new QGroupBox(tr("Colors"), this);
     auto* grid = new QGridLayout(colours);
     for (std::size_t i = 0; i < pickers_.size(); ++i) {
         auto* picker = new ColourPicker(colours);
-        picker->setAccessibleName(QString::fromLatin1(kNames[i]));
+        picker->setAccessibleName(tr(kNames[i]));
         SetControlId(picker, kIds[i]);
         picker->ShowStored(Settings().Colour(static_cast<std::size_t>(kStyleSlots[i])));
-        auto* label = new QLabel(QString::fromLatin1(kCaptions[i]), colours);
+        auto* label = new QLabel(tr(kCaptions[i]), colours);
         label->setBuddy(picker);
         grid->addWidget(label, static_cast<int>(i), 0);
         grid->addWidget(picker, static_cast<int>(i), 1);
@@ -42,23 +49,23 @@ CPPStyle::CPPStyle(CPSOptions& sheet) : CPPParent(sheet, "CPPStyle", QStringLite
     }
     grid->setColumnStretch(2, 1);
 
-    auto* font = new QGroupBox(QStringLiteral("Font"), this);
+    auto* font = new QGroupBox(tr("Font"), this);
     auto* fontGrid = new QGridLayout(font);
     name_ = new QLabel(font);
-    name_->setAccessibleName(QStringLiteral("Font name"));
+    name_->setAccessibleName(tr("Font name"));
     SetControlId(name_, 3059);
     preview_ = new QLabel(
         QString::fromUtf8(kFontPreviewText.data(), static_cast<qsizetype>(kFontPreviewText.size())),
         font);
-    preview_->setAccessibleName(QStringLiteral("Font preview"));
+    preview_->setAccessibleName(tr("Font preview"));
     SetControlId(preview_, 3054);
-    browse_ = new QPushButton(QStringLiteral("B&rowse..."), font);
-    browse_->setAccessibleName(QStringLiteral("Browse fonts"));
+    browse_ = new QPushButton(tr("B&rowse..."), font);
+    browse_->setAccessibleName(tr("Browse fonts"));
     SetControlId(browse_, 3055);
-    fontGrid->addWidget(new QLabel(QStringLiteral("Name:"), font), 0, 0);
+    fontGrid->addWidget(new QLabel(tr("Name:"), font), 0, 0);
     fontGrid->addWidget(name_, 0, 1);
     fontGrid->addWidget(browse_, 0, 2, Qt::AlignRight | Qt::AlignTop);
-    fontGrid->addWidget(new QLabel(QStringLiteral("Preview:"), font), 1, 0, Qt::AlignTop);
+    fontGrid->addWidget(new QLabel(tr("Preview:"), font), 1, 0, Qt::AlignTop);
     fontGrid->addWidget(preview_, 1, 1, 1, 2);
     fontGrid->setColumnStretch(1, 1);
     connect(browse_, &QPushButton::clicked, this, [this] {

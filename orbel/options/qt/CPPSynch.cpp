@@ -21,6 +21,7 @@
 #include "sync/TransferRoute.h"
 #include "sync/qt/CSyncClient.h"
 #include "widgets/SpinEdit.h"
+#include "zones/Translation.h"
 
 namespace orbel {
 namespace {
@@ -35,6 +36,12 @@ constexpr int kAdjustId = 3094;
 QString Q(const std::string& s)
 {
     return QString::fromStdString(s);
+}
+
+// One of the page's captions in the user's language.
+QString PageText(const char* caption)
+{
+    return Q(Tr("AdjustTime", caption));
 }
 
 // "Ser&ver:" read aloud: "Server".
@@ -57,7 +64,7 @@ QLineEdit* ReadOnly(QWidget* parent, const QString& name)
 
 } // namespace
 
-CPPSynch::CPPSynch(CPSOptions& sheet) : CPPParent(sheet, "CPPSynch", QString::fromUtf8(T::kTab))
+CPPSynch::CPPSynch(CPSOptions& sheet) : CPPParent(sheet, "CPPSynch", PageText(T::kTab))
 {
     // The controls are made in the order the Tab key visits them.
     QLabel* serverLabel = MakeServerBox();
@@ -75,13 +82,13 @@ QLabel* CPPSynch::MakeServerBox()
     server_ = new QComboBox(this);
     server_->setEditable(true);
     server_->setInsertPolicy(QComboBox::NoInsert);
-    server_->setAccessibleName(Spoken(T::kServer));
+    server_->setAccessibleName(Spoken(Tr("AdjustTime", T::kServer)));
     server_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     server_->setMinimumContentsLength(32);
     SetControlId(server_, kServerId);
     for (const std::string& line : ServerBoxItems())
         server_->addItem(Q(line));
-    auto* label = new QLabel(Q(T::kServer), this);
+    auto* label = new QLabel(PageText(T::kServer), this);
     label->setBuddy(server_);
     return label;
 }
@@ -91,12 +98,12 @@ void CPPSynch::MakeButtons()
 {
     readings_ = new QFormLayout;
 
-    download_ = new QPushButton(Q(T::kDownload), this);
-    setFull_ = new QPushButton(Q(T::kSetToLocalTime), this);
-    setMinSec_ = new QPushButton(Q(T::kAdjustMinSec), this);
-    download_->setAccessibleName(QStringLiteral("Download"));
-    setFull_->setAccessibleName(QStringLiteral("Set to Local Time"));
-    setMinSec_->setAccessibleName(QStringLiteral("Adjust Min. & Sec. Only"));
+    download_ = new QPushButton(PageText(T::kDownload), this);
+    setFull_ = new QPushButton(PageText(T::kSetToLocalTime), this);
+    setMinSec_ = new QPushButton(PageText(T::kAdjustMinSec), this);
+    download_->setAccessibleName(tr("Download"));
+    setFull_->setAccessibleName(tr("Set to Local Time"));
+    setMinSec_->setAccessibleName(tr("Adjust Min. & Sec. Only"));
     for (QPushButton* b : {download_, setFull_, setMinSec_})
         b->setAutoDefault(false);
 }
@@ -104,32 +111,31 @@ void CPPSynch::MakeButtons()
 // "Adjust automatically", its interval and the last and next adjustments.
 QGroupBox* CPPSynch::MakeAutomaticGroup()
 {
-    auto* group = new QGroupBox(Q(T::kAutomaticGroup), this);
-    adjust_ = new QCheckBox(Q(T::kAdjust), group);
-    adjust_->setAccessibleName(QStringLiteral("Adjust automatically"));
+    auto* group = new QGroupBox(PageText(T::kAutomaticGroup), this);
+    adjust_ = new QCheckBox(PageText(T::kAdjust), group);
+    adjust_->setAccessibleName(tr("Adjust automatically"));
     SetControlId(adjust_, kAdjustId);
     // An edit with arrows: what is typed reaches the range check.
-    everyBox_ =
-        new SpinEdit(kMinIntervalDays, kMaxIntervalDays, QStringLiteral("Every (days)"), group);
+    everyBox_ = new SpinEdit(kMinIntervalDays, kMaxIntervalDays, tr("Every (days)"), group);
     every_ = everyBox_->Edit();
     every_->setMaxLength(8);
     every_->setFixedWidth(every_->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 12);
     SetControlId(every_, kEveryId);
-    auto* everyLabel = new QLabel(Q(T::kEvery), group);
+    auto* everyLabel = new QLabel(PageText(T::kEvery), group);
     everyLabel->setBuddy(every_);
-    last_ = ReadOnly(group, QStringLiteral("Last adjustment"));
-    next_ = ReadOnly(group, QStringLiteral("Next adjustment"));
+    last_ = ReadOnly(group, tr("Last adjustment"));
+    next_ = ReadOnly(group, tr("Next adjustment"));
     auto* groupGrid = new QGridLayout(group);
     groupGrid->addWidget(adjust_, 0, 0);
     auto* everyRow = new QHBoxLayout;
     everyRow->addWidget(everyLabel);
     everyRow->addWidget(everyBox_);
-    everyRow->addWidget(new QLabel(Q(T::kDays), group));
+    everyRow->addWidget(new QLabel(PageText(T::kDays), group));
     everyRow->addStretch();
     groupGrid->addLayout(everyRow, 0, 1);
-    groupGrid->addWidget(new QLabel(Q(T::kLast), group), 1, 0);
+    groupGrid->addWidget(new QLabel(PageText(T::kLast), group), 1, 0);
     groupGrid->addWidget(last_, 1, 1);
-    groupGrid->addWidget(new QLabel(Q(T::kNext), group), 2, 0);
+    groupGrid->addWidget(new QLabel(PageText(T::kNext), group), 2, 0);
     groupGrid->addWidget(next_, 2, 1);
     groupGrid->setColumnStretch(1, 1);
     return group;
@@ -222,9 +228,8 @@ void CPPSynch::ShowReading()
     while (rows_.size() < rows.size()) {
         Row r{new QLabel(this), ReadOnly(this, {})};
         // Wide enough for the longest difference without scrolling.
-        r.field->setMinimumWidth(r.field->fontMetrics().horizontalAdvance(
-                                     QStringLiteral("00:00:00 & 3650 day(s) behind")) +
-                                 12);
+        r.field->setMinimumWidth(
+            r.field->fontMetrics().horizontalAdvance(tr("00:00:00 & 3650 day(s) behind")) + 12);
         readings_->addRow(r.label, r.field);
         rows_.push_back(r);
     }

@@ -55,11 +55,11 @@ CPSOptions::CPSOptions(OptionsEnvironment env, std::optional<Rect>* lastRect, QW
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
-    setWindowTitle(QStringLiteral("Options"));
-    setAccessibleName(QStringLiteral("Options"));
+    setWindowTitle(tr("Options"));
+    setAccessibleName(tr("Options"));
 
     tabs_ = new QTabWidget(this);
-    tabs_->setAccessibleName(QStringLiteral("Options pages"));
+    tabs_->setAccessibleName(tr("Options pages"));
     tabs_->setUsesScrollButtons(false);
     for (int i = 0; i < kPageCount; ++i) {
         CPPParent* page = MakePage(i, *this);
@@ -67,17 +67,17 @@ CPSOptions::CPSOptions(OptionsEnvironment env, std::optional<Rect>* lastRect, QW
         tabs_->addTab(page, page->Caption());
     }
 
-    ok_ = new QPushButton(QStringLiteral("OK"), this);
+    ok_ = new QPushButton(tr("OK"), this);
     cancel_ = new QPushButton(QString::fromStdString(CancelButtonText(false)), this);
-    apply_ = new QPushButton(QStringLiteral("&Apply"), this);
-    help_ = new QPushButton(QStringLiteral("Help"), this);
+    apply_ = new QPushButton(tr("&Apply"), this);
+    help_ = new QPushButton(tr("Help"), this);
     for (QPushButton* b : {ok_, cancel_, apply_, help_})
         b->setAutoDefault(false);
     ok_->setDefault(true);
-    ok_->setAccessibleName(QStringLiteral("OK"));
-    cancel_->setAccessibleName(QStringLiteral("Cancel"));
-    apply_->setAccessibleName(QStringLiteral("Apply"));
-    help_->setAccessibleName(QStringLiteral("Help"));
+    ok_->setAccessibleName(tr("OK"));
+    cancel_->setAccessibleName(tr("Cancel"));
+    apply_->setAccessibleName(tr("Apply"));
+    help_->setAccessibleName(tr("Help"));
     apply_->setEnabled(false);
     connect(ok_, &QPushButton::clicked, this, [this] { PressOk(); });
     connect(cancel_, &QPushButton::clicked, this, [this] { PressCancel(); });
@@ -187,7 +187,7 @@ bool CPSOptions::PressApply()
         for (CPPParent* p : stored)
             p->SetModified(false);
         cancel_->setText(QString::fromStdString(CancelButtonText(true)));
-        cancel_->setAccessibleName(QStringLiteral("Close"));
+        cancel_->setAccessibleName(tr("Close"));
     }
     return ok;
 }

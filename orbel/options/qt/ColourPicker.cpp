@@ -25,7 +25,7 @@ void PaintItem(QPainter& p, const QRect& r, int index, bool selected, const QPal
     if (c.value == kSystemColour) {
         p.setPen(selected ? pal.color(QPalette::HighlightedText) : pal.color(QPalette::Text));
         p.drawText(r.adjusted(3, 0, -3, 0), Qt::AlignVCenter | Qt::AlignLeft,
-                   QString::fromUtf8(c.text.data(), static_cast<qsizetype>(c.text.size())));
+                   QString::fromStdString(ColourChoiceName(static_cast<std::size_t>(index))));
         return;
     }
     const QRect swatch = r.adjusted(2, 2, -2, -2);
@@ -60,11 +60,11 @@ ColourPicker::ColourPicker(QWidget* parent) : QComboBox(parent)
     for (std::size_t i = 0; i < kColourChoiceCount; ++i) {
         // The name is the item's text for screen readers and keyboard search; it is never
         // drawn.
-        const std::string_view name = ColourChoiceName(i);
-        addItem(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+        addItem(QString::fromStdString(ColourChoiceName(i)));
     }
     setItemDelegate(new SwatchDelegate(this));
-    setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("Default")) * 2 + 24);
+    setMinimumWidth(
+        fontMetrics().horizontalAdvance(QString::fromStdString(ColourChoiceName(0))) * 2 + 24);
     setCurrentIndex(-1);
 }
 

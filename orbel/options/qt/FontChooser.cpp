@@ -15,24 +15,24 @@ namespace orbel {
 
 FontChooser::FontChooser(const LogFont& font, QWidget* parent) : QDialog(parent), font_(font)
 {
-    setWindowTitle(QStringLiteral("Font"));
+    setWindowTitle(tr("Font"));
     family_ = new QFontComboBox(this);
     family_->setEditable(false); // only fonts that exist
-    family_->setAccessibleName(QStringLiteral("Font"));
+    family_->setAccessibleName(tr("Font"));
     style_ = new QComboBox(this);
-    style_->setAccessibleName(QStringLiteral("Font style"));
+    style_->setAccessibleName(tr("Font style"));
     sample_ = new QLabel(this);
-    sample_->setAccessibleName(QStringLiteral("Sample"));
+    sample_->setAccessibleName(tr("Sample"));
     sample_->setMinimumHeight(font_.height + 8);
     sample_->setFrameShape(QFrame::StyledPanel);
-    auto* size = new QLabel(QString::number(font_.height) + QStringLiteral(" pixels"), this);
-    size->setAccessibleName(QStringLiteral("Size"));
+    auto* size = new QLabel(QString::number(font_.height) + tr(" pixels"), this);
+    size->setAccessibleName(tr("Size"));
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("&Font:"), family_);
-    form->addRow(QStringLiteral("Font st&yle:"), style_);
-    form->addRow(QStringLiteral("Size:"), size);
-    form->addRow(QStringLiteral("Sample:"), sample_);
+    form->addRow(tr("&Font:"), family_);
+    form->addRow(tr("Font st&yle:"), style_);
+    form->addRow(tr("Size:"), size);
+    form->addRow(tr("Sample:"), sample_);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

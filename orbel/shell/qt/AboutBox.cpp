@@ -1,5 +1,6 @@
 #include "shell/qt/AboutBox.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -9,6 +10,7 @@
 #include "settings/AppSettings.h"
 #include "shell/Shell.h"
 #include "widgets/ProgramIcon.h"
+#include "zones/Translation.h"
 
 namespace orbel {
 
@@ -23,13 +25,17 @@ QDialog* OpenAboutBox(QWidget* owner)
         box->setWindowIcon(ProgramIcon());
         auto* icon = new QLabel(box);
         icon->setPixmap(ProgramIcon().pixmap(48, 48));
-        icon->setAccessibleName(QStringLiteral("Orbel icon"));
+        icon->setAccessibleName(QCoreApplication::translate("AboutBox", "Orbel icon"));
         auto* version = new QLabel(QString::fromStdString(AboutVersionLine(id)), box);
         QFont bold = version->font();
         bold.setBold(true);
         bold.setPointSizeF(bold.pointSizeF() * 1.2);
         version->setFont(bold);
-        auto* description = new QLabel(QString::fromStdString(id.fileDescription), box);
+        auto* description =
+            new QLabel(QString::fromStdString(Tr("Shell", id.fileDescription.c_str())), box);
+        // Wide enough for the title beside the window manager's buttons, in every language
+        // ("Acerca de Orbel" was cut short in a box as narrow as its two lines).
+        version->setMinimumWidth(box->fontMetrics().horizontalAdvance(box->windowTitle()) + 60);
         auto* texts = new QVBoxLayout;
         texts->addWidget(version);
         texts->addWidget(description);

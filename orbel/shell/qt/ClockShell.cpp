@@ -160,7 +160,7 @@ void ClockShell::BuildActions()
         if (e.isDefault)
             menu_.setDefaultAction(a); // drawn bold
     }
-    menu_.setAccessibleName(QStringLiteral("Orbel menu"));
+    menu_.setAccessibleName(tr("Orbel menu"));
     UpdateMenu();
 }
 

@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QtGlobal>
 
+#include "zones/Translation.h"
+
 namespace orbel {
 
 bool HasDisplay()
@@ -17,8 +19,9 @@ bool HasDisplay()
 
 std::string NoDisplayMessage()
 {
-    return "No display was found (neither DISPLAY nor WAYLAND_DISPLAY is set), so the clock "
-           "window cannot open; \"orbel --help\" lists the command-line actions.";
+    return Tr("Display", "No display was found (neither DISPLAY nor WAYLAND_DISPLAY is set), so "
+                         "the clock window cannot open; \"orbel --help\" lists the command-line "
+                         "actions.");
 }
 
 } // namespace orbel

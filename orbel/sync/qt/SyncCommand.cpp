@@ -7,6 +7,8 @@
 
 #include "sync/SocketErrors.h"
 #include "sync/qt/CSyncClient.h"
+#include "zones/StringTable.h"
+#include "zones/Translation.h"
 
 namespace orbel {
 namespace {
@@ -16,10 +18,10 @@ void PrintFields(const SyncRecord& record, SystemClock& clock, const DateTimeFor
 {
     const AdjustTimeFields f = AdjustTimePageFields(record, DateTimeFromCalendar(clock.LocalNow()),
                                                     DateTime::Null(), 0, format);
-    out << "UTC: " << f.utc << "\nLocal: " << f.local << "\nThis PC: " << f.thisPc
-        << "\nDifference: " << f.difference << "\n";
-    if (!f.offset.empty())
-        out << "Offset: " << f.offset << "\nDelay: " << f.delay << "\n";
+    // The rows of the Adjust Time page: "UTC: ...", "Local: ", "This PC: ", "Difference: ",
+    // and for a network time reading "Offset: " and "Delay: ".
+    for (const ReadingRow& row : ReadingRows(f))
+        out << row.caption << " " << row.text << "\n";
 }
 
 } // namespace
@@ -65,15 +67,17 @@ int RunSyncCommand(const SyncCommand& command, SyncRecord& record, DateTime& las
     const AdjustResult adjusted =
         AdjustClock(command.mode, {record, lastAdjusted, modified}, clock);
     if (adjusted == AdjustFailed || adjusted == AdjustBusy) {
-        err << "The clock was not set: "
-            << (adjusted == AdjustBusy ? AdjustBusyText() : clock.LastErrorText()) << "\n";
+        err << FormatMessage(Tr("SyncCommand", "The clock was not set: %1"),
+                             {adjusted == AdjustBusy ? AdjustBusyText() : clock.LastErrorText()})
+            << "\n";
         return 2;
     }
     if (adjusted == AdjustChanged) {
-        out << "The clock was set.\n";
+        out << Tr("SyncCommand", "The clock was set.") << "\n";
         PrintFields(record, clock, format, out);
     } else {
-        out << "Nothing to change: the clock already shows the server's time.\n";
+        out << Tr("SyncCommand", "Nothing to change: the clock already shows the server's time.")
+            << "\n";
     }
     return 0;
 }

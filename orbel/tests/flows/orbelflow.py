@@ -30,8 +30,8 @@ HELP = re.compile(r"^Orbel Help(?: > [^>\u2014]+)*$")  # the help window, captio
 PAGES = ["Clocks", "View", "Style", "Adjust Time", "TZI"]
 # The probe of a program that answers: T opens Time in Zone, Escape closes it.
 PROBE = ("t", TIME_IN_ZONE)
-# Dates and times in one known locale: the scenarios compare texts.
-ENV = {"LANG": "C.UTF-8", "LC_ALL": "C.UTF-8", "TZ": "UTC"}
+# Texts, dates and times in one known language and locale: the scenarios compare texts.
+ENV = {"LANG": "C.UTF-8", "LC_ALL": "C.UTF-8", "LANGUAGE": "", "TZ": "UTC"}
 
 
 def app_options(**more):

@@ -24,5 +24,5 @@ case $host in
 *:*) target="[$host]:$port" ;;
 *) target="$host:$port" ;;
 esac
-HOME=$home XDG_CONFIG_HOME=$home/config LC_ALL=C "$orbel" --query "$target" "$@" 2>&1
+HOME=$home XDG_CONFIG_HOME=$home/config LC_ALL=C LANGUAGE= "$orbel" --query "$target" "$@" 2>&1
 echo "status=$?"

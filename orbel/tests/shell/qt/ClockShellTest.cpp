@@ -79,7 +79,7 @@ protected:
     }
     bool HelpShows(const char* name)
     {
-        const std::string_view text = HelpTextOf(name);
+        const std::string text = HelpTextOf(name);
         return HelpWindow::Current() &&
                HelpWindow::Current()->Text() ==
                    QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
