@@ -58,6 +58,7 @@ std::vector<MenuEntry> CommandMenu(const ShellState& s)
         kSeparator,
         {false, kCmdConvert, "Co&nvert...\tN", false, s.convertBuilt},
         {false, kCmdTimeInZone, "&Time in Zone...\tT", false, s.timeInZoneBuilt},
+        {false, kCmdPlan, "&Plan...\tP", false, s.planBuilt},
         kSeparator,
         {false, kCmdOptions, "&Options...\tO", false, s.optionsBuilt},
         kSeparator,
@@ -81,8 +82,11 @@ std::string MenuKey(const std::string& text)
 
 const std::vector<Accelerator>& Accelerators()
 {
-    static const std::vector<Accelerator> table = {
-        {'N', kCmdConvert}, {'O', kCmdOptions}, {'T', kCmdTimeInZone}, {'V', kCmdShowHide}};
+    static const std::vector<Accelerator> table = {{'N', kCmdConvert},
+                                                   {'O', kCmdOptions},
+                                                   {'P', kCmdPlan},
+                                                   {'T', kCmdTimeInZone},
+                                                   {'V', kCmdShowHide}};
     return table;
 }
 

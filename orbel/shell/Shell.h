@@ -33,6 +33,7 @@ enum CommandId : int {
     kCmdOptions = 2000,
     kCmdConvert = 2001,
     kCmdTimeInZone = 2002,
+    kCmdPlan = 2003,
     kCmdAbout = 57664,
     kCmdExit = 57665,
     kCmdHelp = 57670,
@@ -50,9 +51,10 @@ struct MenuEntry {
 struct ShellState {
     bool windowHidden = false;
     bool trayAvailable = true; // something can show the window again once hidden
-    bool optionsBuilt = false; // the windows behind Options, Convert and Time in Zone
+    bool optionsBuilt = false; // the windows behind Options, Convert, Time in Zone, Plan
     bool convertBuilt = false;
     bool timeInZoneBuilt = false;
+    bool planBuilt = false;
 };
 // Menu 1000, also the tray and context menu.
 std::vector<MenuEntry> CommandMenu(const ShellState& state);

@@ -11,6 +11,7 @@
 #include "clocks/Conversion.h"
 #include "clocks/qt/ConvertWindow.h"
 #include "widgets/HelpWindow.h"
+#include "widgets/PickerSearch.h"
 #include "widgets/ZonePicker.h"
 
 namespace orbel {
@@ -28,6 +29,10 @@ TimeInZoneWindow::TimeInZoneWindow(CRegTimeZoneList zones, std::function<DateTim
     time_->setAccessibleName(QStringLiteral("Current time"));
     picker_ = new QComboBox(this);
     picker_->setAccessibleName(QStringLiteral("Time zone"));
+    search_ = new PickerSearch({picker_}, this);
+    search_->setAccessibleName(tr("Find zone"));
+    setTabOrder(time_, search_);
+    setTabOrder(search_, picker_);
     picker_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     picker_->setMinimumContentsLength(40);
     picker_->setMaxVisibleItems(20);
@@ -39,6 +44,7 @@ TimeInZoneWindow::TimeInZoneWindow(CRegTimeZoneList zones, std::function<DateTim
 
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("Current &time:"), time_);
+    form->addRow(tr("Fi&nd zone:"), search_);
     form->addRow(QStringLiteral("Time &zone:"), picker_);
     form->addRow(QString(), daylight_);
 

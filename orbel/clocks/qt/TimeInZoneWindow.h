@@ -18,6 +18,8 @@ class QLineEdit;
 
 namespace orbel {
 
+class PickerSearch;
+
 class TimeInZoneWindow : public QDialog, public HelpSource {
     Q_OBJECT
 public:
@@ -28,6 +30,7 @@ public:
     QComboBox* Picker() const { return picker_; }
     QLineEdit* CurrentTime() const { return time_; }
     QCheckBox* DaylightBox() const { return daylight_; }
+    PickerSearch* Search() const { return search_; }
 
     // The item chosen last in this run (none before the first choice).
     static std::optional<std::size_t> Remembered() { return remembered_; }
@@ -44,6 +47,7 @@ private:
     LocaleTexts locale_;
     QLineEdit* time_;
     QComboBox* picker_;
+    PickerSearch* search_;
     QCheckBox* daylight_;
     static std::optional<std::size_t> remembered_;
 };

@@ -12,12 +12,14 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <cmath>
 #include <csignal>
 #include <iostream>
 
 #include "clocks/qt/ConvertWindow.h"
 #include "clocks/qt/TimeChangeWatch.h"
 #include "clocks/qt/TimeInZoneWindow.h"
+#include "planner/qt/PlannerWindow.h"
 #include "settings/SettingsStartup.h"
 #include "shell/qt/AboutBox.h"
 #include "sync/ClockAdjustment.h"
@@ -171,6 +173,7 @@ void ClockShell::UpdateMenu()
     s.trayAvailable = tray_ != nullptr;
     s.convertBuilt = true;
     s.timeInZoneBuilt = true;
+    s.planBuilt = true;
     s.optionsBuilt = true;
     for (const MenuEntry& e : CommandMenu(s)) {
         if (e.separator)
@@ -202,6 +205,9 @@ void ClockShell::Run(int id)
         break;
     case kCmdTimeInZone:
         OpenTimeInZone();
+        break;
+    case kCmdPlan:
+        OpenPlan();
         break;
     case kCmdOptions:
         OpenOptions();
@@ -247,6 +253,18 @@ void ClockShell::OpenTimeInZone()
     BuildZoneList(zones, UsageFromOptions(settings_->displayFlags), sources);
     TimeInZoneWindow window(std::move(zones), config_.window.utcNow, WindowEnv().locale,
                             window_.get());
+    window.exec();
+}
+
+void ClockShell::OpenPlan()
+{
+    // One row per clock the clock window shows, in its order.
+    std::vector<PlanClock> clocks;
+    for (std::size_t i = 0; i < settings_->clocks.Count(); ++i)
+        if (const CClock& c = settings_->clocks.At(i); c.IsActive())
+            clocks.push_back(PlanClockOf(c));
+    const std::int64_t now = std::llround(config_.window.utcNow().ToUnixSeconds());
+    PlannerWindow window(std::move(clocks), now, WindowEnv().locale, window_.get());
     window.exec();
 }
 

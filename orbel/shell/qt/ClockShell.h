@@ -99,6 +99,7 @@ private:
     void Run(int id);
     void OpenConvert();
     void OpenTimeInZone();
+    void OpenPlan();
     void ShowHelp();
     bool eventFilter(QObject* watched, QEvent* e) override;
 
