@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QSignalBlocker>
 
+#include "sun/ZoneCoordinates.h"
 #include "widgets/PickerSearch.h"
 #include "zones/ZoneSearch.h"
 
@@ -22,7 +23,7 @@ void FillZonePicker(QComboBox& picker, const CRegTimeZoneList& zones, std::uint3
 
 QString ZoneSearchData(const CRegTimeZone& zone)
 {
-    return QString::fromStdString(ZoneSearchText(zone, ""));
+    return QString::fromStdString(ZoneSearchText(zone, SystemZoneAtlas().CountryOf(zone.keyName)));
 }
 
 const CRegTimeZone* ZoneOfItem(const QComboBox& picker, int index)

@@ -1,0 +1,131 @@
+#include "sun/SunTimes.h"
+
+#include <cmath>
+
+#include <libnova/sidereal_time.h>
+#include <libnova/solar.h>
+#include <libnova/transform.h>
+
+namespace orbel {
+namespace {
+
+constexpr std::int64_t kDay = 86400;
+constexpr std::int64_t kHalfDay = kDay / 2;
+// The sun's centre at sunrise and sunset: its radius and the air's refraction below the
+// horizon.
+constexpr double kRiseAltitude = LN_SOLAR_STANDART_HORIZON;
+constexpr double kCivilTwilight = LN_SOLAR_CIVIL_HORIZON;
+
+double JulianDay(std::int64_t unixSeconds)
+{
+    return static_cast<double>(unixSeconds) / kDay + 2440587.5;
+}
+
+ln_lnlat_posn Observer(GeoPoint where)
+{
+    return ln_lnlat_posn{where.longitude, where.latitude};
+}
+
+// Days from 1970-01-01 to a date of the proleptic Gregorian calendar.
+std::int64_t DaysFromCivil(int year, int month, int day)
+{
+    const std::int64_t y = year - (month <= 2 ? 1 : 0);
+    const std::int64_t era = (y >= 0 ? y : y - 399) / 400;
+    const std::int64_t yearOfEra = y - era * 400;
+    const std::int64_t dayOfYear = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
+    const std::int64_t dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
+    return era * 146097 + dayOfEra - 719468;
+}
+
+// The sun's hour angle at the place in degrees, -180 (lower culmination, before noon) to
+// 180; 0 at noon.
+double HourAngle(GeoPoint where, std::int64_t unixSeconds)
+{
+    const double jd = JulianDay(unixSeconds);
+    ln_equ_posn sun;
+    ln_get_solar_equ_coords(jd, &sun);
+    const double angle = ln_get_apparent_sidereal_time(jd) * 15.0 + where.longitude - sun.ra;
+    return std::remainder(angle, 360.0);
+}
+
+// The instant between `low` and `high` where the sun's height crosses `altitude`, to the
+// second; the height at `low` and at `high` lies on either side of it.
+std::int64_t Crossing(GeoPoint where, std::int64_t low, std::int64_t high, double altitude)
+{
+    const bool risingAtLow = SunAltitude(where, low) < altitude;
+    while (high - low > 1) {
+        const std::int64_t middle = low + (high - low) / 2;
+        if ((SunAltitude(where, middle) < altitude) == risingAtLow)
+            low = middle;
+        else
+            high = middle;
+    }
+    return high;
+}
+
+} // namespace
+
+double SunAltitude(GeoPoint where, std::int64_t unixSeconds)
+{
+    const double jd = JulianDay(unixSeconds);
+    ln_equ_posn sun;
+    ln_get_solar_equ_coords(jd, &sun);
+    ln_lnlat_posn observer = Observer(where);
+    ln_hrz_posn sky;
+    ln_get_hrz_from_equ(&sun, &observer, jd, &sky);
+    return sky.alt;
+}
+
+Daylight DaylightAt(GeoPoint where, std::int64_t unixSeconds)
+{
+    const double altitude = SunAltitude(where, unixSeconds);
+    if (altitude >= kRiseAltitude)
+        return Daylight::Day;
+    return altitude >= kCivilTwilight ? Daylight::Twilight : Daylight::Night;
+}
+
+double DaylightShare(GeoPoint where, std::int64_t unixSeconds)
+{
+    const double altitude = SunAltitude(where, unixSeconds);
+    const double share = (altitude - kCivilTwilight) / (kRiseAltitude - kCivilTwilight);
+    return share < 0 ? 0.0 : share > 1 ? 1.0 : share;
+}
+
+SunDay SunTimesOn(GeoPoint where, int year, int month, int day, int utcOffsetMinutes)
+{
+    const std::int64_t midnight =
+        DaysFromCivil(year, month, day) * kDay - static_cast<std::int64_t>(utcOffsetMinutes) * 60;
+    // Noon by the mean sun at this longitude, within the local day; then the true noon,
+    // where the sun's hour angle is zero (the equation of time moves it by up to 17
+    // minutes).
+    std::int64_t noon = DaysFromCivil(year, month, day) * kDay + kHalfDay -
+                        static_cast<std::int64_t>(std::llround(where.longitude * 240.0));
+    while (noon < midnight)
+        noon += kDay;
+    while (noon >= midnight + kDay)
+        noon -= kDay;
+    for (int step = 0; step < 3; ++step)
+        noon -= static_cast<std::int64_t>(std::llround(HourAngle(where, noon) / 360.0 * kDay));
+
+    SunDay result;
+    result.noon = noon;
+    if (SunAltitude(where, noon) < kRiseAltitude) {
+        result.kind = SunDay::PolarNight;
+        return result;
+    }
+    // The sun is lowest half a day before and after noon.
+    const std::int64_t lowBefore = noon - kHalfDay, lowAfter = noon + kHalfDay;
+    result.rises = SunAltitude(where, lowBefore) < kRiseAltitude;
+    result.sets = SunAltitude(where, lowAfter) < kRiseAltitude;
+    if (!result.rises && !result.sets) {
+        result.kind = SunDay::PolarDay;
+        return result;
+    }
+    if (result.rises)
+        result.sunrise = Crossing(where, lowBefore, noon, kRiseAltitude);
+    if (result.sets)
+        result.sunset = Crossing(where, noon, lowAfter, kRiseAltitude);
+    return result;
+}
+
+} // namespace orbel
