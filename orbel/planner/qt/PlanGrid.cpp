@@ -65,11 +65,19 @@ void PlanGrid::SetCursor(int column)
     emit cursorMoved(cursor_);
 }
 
+QFont PlanGrid::NameFont() const
+{
+    QFont bold = font();
+    bold.setBold(true);
+    return bold;
+}
+
 int PlanGrid::NameWidth() const
 {
-    int widest = fontMetrics().horizontalAdvance(QStringLiteral("Madrid"));
+    const QFontMetrics names(NameFont());
+    int widest = names.horizontalAdvance(QStringLiteral("Madrid"));
     for (const PlanRow& r : plan_.rows)
-        widest = std::max(widest, fontMetrics().horizontalAdvance(QString::fromStdString(r.name)));
+        widest = std::max(widest, names.horizontalAdvance(QString::fromStdString(r.name)));
     return widest + 2 * kPad;
 }
 
@@ -80,7 +88,7 @@ int PlanGrid::CellWidth() const
 
 int PlanGrid::RowHeight() const
 {
-    return QFontMetrics(Smaller(font())).height() + fontMetrics().height() + kPad;
+    return QFontMetrics(Smaller(font())).height() + fontMetrics().height() + 2 * kPad;
 }
 
 int PlanGrid::LegendHeight() const
@@ -135,9 +143,7 @@ void PlanGrid::PaintRow(QPainter& p, int r)
     const int h = RowHeight();
     const QRect name(0, r * h, NameWidth(), h);
     p.setPen(palette().color(QPalette::WindowText));
-    QFont bold = font();
-    bold.setBold(true);
-    p.setFont(bold);
+    p.setFont(NameFont());
     p.drawText(name.adjusted(kPad, 0, -kPad, 0), Qt::AlignVCenter | Qt::AlignLeft,
                QString::fromStdString(row.name));
     const QFont small = Smaller(font());
@@ -159,7 +165,7 @@ void PlanGrid::PaintRow(QPainter& p, int r)
         }
         p.setFont(c.minuteText.empty() ? font() : small);
         const QRect hour(cell.left(), cell.top() + smallHeight, cell.width(),
-                         cell.height() - smallHeight);
+                         cell.height() - smallHeight - kPad / 2);
         p.drawText(hour, Qt::AlignCenter, QString::fromStdString(c.hourText + c.minuteText));
     }
 }
@@ -169,11 +175,14 @@ void PlanGrid::PaintLegend(QPainter& p)
     const int top = static_cast<int>(plan_.rows.size()) * RowHeight() + kPad;
     const int box = fontMetrics().height() - 2;
     int x = NameWidth();
-    PlanCell work, off, night;
+    PlanCell work, off, twilight, night;
     work.work = true;
+    twilight.sky = Sky::Twilight;
     night.sky = Sky::Night;
-    const std::pair<PlanCell, QString> keys[] = {
-        {work, tr("Working hours (9 to 18)")}, {off, tr("Off hours")}, {night, tr("Night")}};
+    const std::pair<PlanCell, QString> keys[] = {{work, tr("Working hours (9 to 18)")},
+                                                 {off, tr("Off hours")},
+                                                 {twilight, tr("Dawn and dusk")},
+                                                 {night, tr("Night")}};
     p.setFont(font());
     for (const auto& [cell, text] : keys) {
         p.fillRect(QRect(x, top, box, box), ShadeOf(cell).fill);

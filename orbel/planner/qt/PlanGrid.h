@@ -35,6 +35,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* e) override;
 
 private:
+    QFont NameFont() const;
     int NameWidth() const;
     int CellWidth() const;
     int RowHeight() const;
