@@ -68,6 +68,11 @@ PlannerWindow::PlannerWindow(std::vector<PlanClock> clocks, std::int64_t nowUnix
     close->setAutoDefault(false);
     connect(copy_, &QPushButton::clicked, this, &PlannerWindow::Copy);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
+    auto* help = new QPushButton(tr("&Help"), this);
+    help->setAccessibleName(tr("Help"));
+    help->setAutoDefault(false);
+    connect(help, &QPushButton::clicked, this, [this] { ShowHelp(); });
+    BindHelpKey(*this, *this);
 
     auto* top = new QHBoxLayout;
     top->addWidget(dateLabel);
@@ -78,6 +83,7 @@ PlannerWindow::PlannerWindow(std::vector<PlanClock> clocks, std::int64_t nowUnix
     buttons->addStretch();
     buttons->addWidget(copy_);
     buttons->addWidget(close);
+    buttons->addWidget(help);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(scroll, 1);
@@ -134,6 +140,11 @@ void PlannerWindow::ShowInstant()
         all += text + QLatin1Char('\n');
     }
     grid_->setAccessibleDescription(all.trimmed());
+}
+
+void PlannerWindow::ShowHelp()
+{
+    HelpWindow::Open(this, "PLAN", true);
 }
 
 void PlannerWindow::Copy()

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "planner/DayPlan.h"
+#include "widgets/HelpWindow.h"
 
 class QDateEdit;
 class QLabel;
@@ -17,7 +18,7 @@ namespace orbel {
 
 class PlanGrid;
 
-class PlannerWindow : public QDialog {
+class PlannerWindow : public QDialog, public HelpSource {
     Q_OBJECT
 public:
     // `clocks`: the rows, first clock first; the window opens on the first clock's day at
@@ -35,6 +36,8 @@ public:
 
     void ShowDate(const PlanDate& date);
     void Copy();
+    // The window's own help (its Help button, F1, and the Help command while it is up).
+    void ShowHelp() override;
 
 private:
     void ShowInstant();

@@ -88,6 +88,7 @@ TEST(HelpTexts, EveryWindowHasItsTextWithItsSections)
         {"CPPDST", {"INTRODUCTION", "OPTIONS"}},
         {"1008", {"INTRODUCTION"}},
         {"1010", {"INTRODUCTION"}},
+        {"PLAN", {"INTRODUCTION", "OPTIONS", "TIPS"}},
     };
     for (const auto& [name, sections] : expected) {
         const std::string text(HelpTextOf(name));
