@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <limits>
 
+#include "sun/SunTimes.h"
 #include "zones/ZoneTime.h"
 
 namespace orbel {
@@ -79,6 +80,23 @@ std::optional<PlanDate> ParsePlanDate(const std::string& text)
     if (d.month < 1 || d.month > 12 || d.day < 1 || d.day > DaysInMonth(d.year, d.month))
         return std::nullopt;
     return d;
+}
+
+SkyAt SkyOver(std::optional<GeoPoint> city)
+{
+    if (!city)
+        return {};
+    return [where = *city](std::int64_t at) {
+        switch (DaylightAt(where, at)) {
+        case Daylight::Day:
+            return Sky::Day;
+        case Daylight::Twilight:
+            return Sky::Twilight;
+        case Daylight::Night:
+            break;
+        }
+        return Sky::Night;
+    };
 }
 
 PlanClock PlanClockOf(const CClock& clock, SkyAt sky)

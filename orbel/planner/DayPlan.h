@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "clocks/Clock.h"
+#include "sun/ZoneCoordinates.h"
 #include "zones/DateTimeFormat.h"
 
 namespace orbel {
@@ -27,6 +28,9 @@ std::optional<PlanDate> ParsePlanDate(const std::string& text);
 // The sky over a clock's city at an instant (seconds since 1970, UTC).
 enum class Sky { Unknown, Day, Twilight, Night };
 using SkyAt = std::function<Sky(std::int64_t unixSeconds)>;
+// The sky over a city by the sun's height there; none without a city (an Etc/ zone, a
+// user's own zone), which leaves the night unshaded.
+SkyAt SkyOver(std::optional<GeoPoint> city);
 
 // One clock as the planner sees it.
 struct PlanClock {

@@ -1,5 +1,6 @@
 #include "planner/qt/PlanGrid.h"
 
+#include <QEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -44,11 +45,13 @@ PlanGrid::PlanGrid(QWidget* parent) : QWidget(parent)
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAccessibleName(tr("Hours of the day"));
+    Measure();
 }
 
 void PlanGrid::SetPlan(DayPlan plan)
 {
     plan_ = std::move(plan);
+    Measure();
     cursor_ = std::clamp(cursor_, 0, std::max(0, static_cast<int>(plan_.columns.size()) - 1));
     updateGeometry();
     update();
@@ -65,48 +68,43 @@ void PlanGrid::SetCursor(int column)
     emit cursorMoved(cursor_);
 }
 
-QFont PlanGrid::NameFont() const
+// The sizes of names, cells and rows, measured once for each plan and font.
+void PlanGrid::Measure()
 {
-    QFont bold = font();
-    bold.setBold(true);
-    return bold;
-}
-
-int PlanGrid::NameWidth() const
-{
-    const QFontMetrics names(NameFont());
+    nameFont_ = font();
+    nameFont_.setBold(true);
+    smallFont_ = Smaller(font());
+    const QFontMetrics names(nameFont_);
     int widest = names.horizontalAdvance(QStringLiteral("Madrid"));
     for (const PlanRow& r : plan_.rows)
         widest = std::max(widest, names.horizontalAdvance(QString::fromStdString(r.name)));
-    return widest + 2 * kPad;
+    nameWidth_ = widest + 2 * kPad;
+    cellWidth_ = fontMetrics().horizontalAdvance(QStringLiteral("23:45")) + kPad;
+    smallHeight_ = QFontMetrics(smallFont_).height();
+    rowHeight_ = smallHeight_ + fontMetrics().height() + 2 * kPad;
+    legendHeight_ = fontMetrics().height() + 2 * kPad;
 }
 
-int PlanGrid::CellWidth() const
+void PlanGrid::changeEvent(QEvent* e)
 {
-    return fontMetrics().horizontalAdvance(QStringLiteral("23:45")) + kPad;
-}
-
-int PlanGrid::RowHeight() const
-{
-    return QFontMetrics(Smaller(font())).height() + fontMetrics().height() + 2 * kPad;
-}
-
-int PlanGrid::LegendHeight() const
-{
-    return fontMetrics().height() + 2 * kPad;
+    if (e->type() == QEvent::FontChange) {
+        Measure();
+        updateGeometry();
+    }
+    QWidget::changeEvent(e);
 }
 
 QRect PlanGrid::CellRect(int row, int column) const
 {
-    return {NameWidth() + column * CellWidth(), row * RowHeight(), CellWidth(), RowHeight()};
+    return {nameWidth_ + column * cellWidth_, row * rowHeight_, cellWidth_, rowHeight_};
 }
 
 int PlanGrid::ColumnAt(const QPoint& at) const
 {
-    const int x = at.x() - NameWidth();
+    const int x = at.x() - nameWidth_;
     if (x < 0 || plan_.columns.empty())
         return -1;
-    const int column = x / CellWidth();
+    const int column = x / cellWidth_;
     return column < static_cast<int>(plan_.columns.size()) ? column : -1;
 }
 
@@ -114,7 +112,7 @@ QSize PlanGrid::sizeHint() const
 {
     const int columns = std::max<int>(24, static_cast<int>(plan_.columns.size()));
     const int rows = std::max<int>(1, static_cast<int>(plan_.rows.size()));
-    return {NameWidth() + columns * CellWidth() + 2, rows * RowHeight() + LegendHeight() + 2};
+    return {nameWidth_ + columns * cellWidth_ + 2, rows * rowHeight_ + legendHeight_ + 2};
 }
 
 void PlanGrid::paintEvent(QPaintEvent*)
@@ -127,7 +125,7 @@ void PlanGrid::paintEvent(QPaintEvent*)
         // The cursor: the chosen instant down every row.
         const QRect top = CellRect(0, cursor_);
         const QRect column(top.left(), 0, top.width(),
-                           static_cast<int>(plan_.rows.size()) * RowHeight());
+                           static_cast<int>(plan_.rows.size()) * rowHeight_);
         QPen pen(hasFocus() ? QColor(0xd0, 0x40, 0x10) : QColor(0x90, 0x50, 0x30));
         pen.setWidth(3);
         p.setPen(pen);
@@ -140,14 +138,14 @@ void PlanGrid::paintEvent(QPaintEvent*)
 void PlanGrid::PaintRow(QPainter& p, int r)
 {
     const PlanRow& row = plan_.rows[r];
-    const int h = RowHeight();
-    const QRect name(0, r * h, NameWidth(), h);
+    const int h = rowHeight_;
+    const QRect name(0, r * h, nameWidth_, h);
     p.setPen(palette().color(QPalette::WindowText));
-    p.setFont(NameFont());
+    p.setFont(nameFont_);
     p.drawText(name.adjusted(kPad, 0, -kPad, 0), Qt::AlignVCenter | Qt::AlignLeft,
                QString::fromStdString(row.name));
-    const QFont small = Smaller(font());
-    const int smallHeight = QFontMetrics(small).height();
+    const QFont& small = smallFont_;
+    const int smallHeight = smallHeight_;
     for (int k = 0; k < static_cast<int>(row.cells.size()); ++k) {
         const PlanCell& c = row.cells[k];
         const QRect cell = CellRect(r, k);
@@ -172,9 +170,9 @@ void PlanGrid::PaintRow(QPainter& p, int r)
 
 void PlanGrid::PaintLegend(QPainter& p)
 {
-    const int top = static_cast<int>(plan_.rows.size()) * RowHeight() + kPad;
+    const int top = static_cast<int>(plan_.rows.size()) * rowHeight_ + kPad;
     const int box = fontMetrics().height() - 2;
-    int x = NameWidth();
+    int x = nameWidth_;
     PlanCell work, off, twilight, night;
     work.work = true;
     twilight.sky = Sky::Twilight;

@@ -33,18 +33,17 @@ protected:
     void keyPressEvent(QKeyEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
+    void changeEvent(QEvent* e) override;
 
 private:
-    QFont NameFont() const;
-    int NameWidth() const;
-    int CellWidth() const;
-    int RowHeight() const;
-    int LegendHeight() const;
+    void Measure();
     void PaintRow(class QPainter& p, int row);
     void PaintLegend(QPainter& p);
 
     DayPlan plan_;
     int cursor_ = 0;
+    QFont nameFont_, smallFont_;
+    int nameWidth_ = 0, cellWidth_ = 0, rowHeight_ = 0, smallHeight_ = 0, legendHeight_ = 0;
 };
 
 } // namespace orbel

@@ -22,7 +22,7 @@
 #include "planner/qt/PlannerWindow.h"
 #include "settings/SettingsStartup.h"
 #include "shell/qt/AboutBox.h"
-#include "sun/SunTimes.h"
+#include "sun/ZoneCoordinates.h"
 #include "sync/ClockAdjustment.h"
 #include "sync/qt/CSyncClient.h"
 #include "widgets/HelpWindow.h"
@@ -60,25 +60,6 @@ QKeySequence KeyOf(int id)
     if (id == kCmdExit)
         return QKeySequence(Qt::ALT | Qt::Key_F4);
     return {};
-}
-
-// The sky over a zone's city, or none for a zone the zone tables do not place.
-SkyAt SkyOver(const std::string& zoneKey)
-{
-    const std::optional<GeoPoint> city = SystemZoneAtlas().Find(zoneKey);
-    if (!city)
-        return {};
-    return [where = *city](std::int64_t at) {
-        switch (DaylightAt(where, at)) {
-        case Daylight::Day:
-            return Sky::Day;
-        case Daylight::Twilight:
-            return Sky::Twilight;
-        case Daylight::Night:
-            break;
-        }
-        return Sky::Night;
-    };
 }
 
 } // namespace
@@ -282,7 +263,7 @@ void ClockShell::OpenPlan()
     std::vector<PlanClock> clocks;
     for (std::size_t i = 0; i < settings_->clocks.Count(); ++i)
         if (const CClock& c = settings_->clocks.At(i); c.IsActive())
-            clocks.push_back(PlanClockOf(c, SkyOver(c.zone.keyName)));
+            clocks.push_back(PlanClockOf(c, SkyOver(SystemZoneAtlas().Find(c.zone.keyName))));
     const std::int64_t now = std::llround(config_.window.utcNow().ToUnixSeconds());
     PlannerWindow window(std::move(clocks), now, WindowEnv().locale, window_.get());
     window.exec();

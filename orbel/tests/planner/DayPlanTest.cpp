@@ -122,6 +122,14 @@ TEST(DayPlan, NightComesFromTheCitysSkyAtTheMiddleOfEachCell)
     EXPECT_EQ(plan.rows[0].cells[7].sky, Sky::Night); // 07:00 .. 08:00 local, middle 06:30 UTC
     EXPECT_EQ(plan.rows[0].cells[8].sky, Sky::Day);
     EXPECT_EQ(plan.rows[1].cells[0].sky, Sky::Unknown); // no city: no night
+
+    // The sun over Madrid (40.4 N, 3.7 W) on 10 December: up at 13:00 UTC, down at 23:30
+    // and in civil twilight at 07:30 UTC (sunrise about 07:30, the sun under 6 degrees).
+    const SkyAt sky = SkyOver(GeoPoint{40.4, -3.7});
+    EXPECT_EQ(sky(Utc(2026, 12, 10, 13)), Sky::Day);
+    EXPECT_EQ(sky(Utc(2026, 12, 9, 23, 30)), Sky::Night);
+    EXPECT_EQ(sky(Utc(2026, 12, 10, 7, 20)), Sky::Twilight);
+    EXPECT_FALSE(SkyOver(std::nullopt));
 }
 
 TEST(DayPlan, TextsOfTheChosenInstant)
