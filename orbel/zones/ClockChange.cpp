@@ -72,15 +72,27 @@ std::vector<RuleEvent> RuleEvents(const PosixTzRule& rule, int from, int to)
     return events;
 }
 
+// The offset a yearly rule gives at `when`, and the rule's events around it with the index
+// of the first after it.
+std::int32_t RuleOffsetAt(const PosixTzRule& rule, std::int64_t when,
+                          std::vector<RuleEvent>& events, std::size_t& next)
+{
+    const int year = YearOf(when);
+    events = RuleEvents(rule, year - 2, year + 3);
+    std::int32_t current = static_cast<std::int32_t>(-rule.standardOffset);
+    next = 0;
+    for (; next < events.size() && events[next].when <= when; ++next)
+        current = events[next].offsetAfter;
+    return current;
+}
+
 // The first change of a yearly rule strictly after `after`, from the offset in force then.
 std::optional<ClockChange> NextRuleChange(const PosixTzRule& rule, std::int64_t after)
 {
     const int year = YearOf(after);
-    const auto events = RuleEvents(rule, year - 2, year + 3);
-    std::int32_t current = static_cast<std::int32_t>(-rule.standardOffset);
+    std::vector<RuleEvent> events;
     std::size_t i = 0;
-    for (; i < events.size() && events[i].when <= after; ++i)
-        current = events[i].offsetAfter;
+    std::int32_t current = RuleOffsetAt(rule, after, events, i);
     // The last year's events only complete the year before it (an end of daylight time may
     // meet the next year's start at the same second).
     while (i < events.size() && events[i].year < year + 3) {
@@ -132,6 +144,28 @@ std::optional<ClockChange> NextClockChange(const TzifZone& zone, std::int64_t af
     if (change && from > after)
         change->offsetBefore = current; // the table's last offset, which the rule continues
     return change;
+}
+
+std::int32_t UtcOffsetAt(const TzifZone& zone, std::int64_t when)
+{
+    if (zone.types.empty())
+        return 0;
+    const auto& transitions = zone.transitions;
+    if (transitions.empty() || when >= transitions.back().when) {
+        const auto rule = ParsePosixTz(zone.footer);
+        if (rule && (!rule->hasDaylight || rule->hasRules)) {
+            if (!rule->hasDaylight)
+                return static_cast<std::int32_t>(-rule->standardOffset);
+            std::vector<RuleEvent> events;
+            std::size_t next = 0;
+            return RuleOffsetAt(*rule, when, events, next);
+        }
+    }
+    const auto next = std::upper_bound(
+        transitions.begin(), transitions.end(), when,
+        [](std::int64_t t, const TzifZone::Transition& transition) { return t < transition.when; });
+    return next == transitions.begin() ? zone.types.front().offset
+                                       : zone.types[std::prev(next)->type].offset;
 }
 
 bool ReadZoneFile(const std::filesystem::path& folder, const std::string& key, TzifZone& zone,

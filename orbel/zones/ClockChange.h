@@ -20,6 +20,9 @@ struct ClockChange {
 // over.
 std::optional<ClockChange> NextClockChange(const TzifZone& zone, std::int64_t after);
 
+// The zone's offset from UTC at an instant, in seconds east.
+std::int32_t UtcOffsetAt(const TzifZone& zone, std::int64_t when);
+
 // The compiled file of a zone of the folder ("Europe/Madrid"); false with `error` set when
 // the name is not a zone name, or its file is missing or damaged.
 bool ReadZoneFile(const std::filesystem::path& folder, const std::string& key, TzifZone& zone,
