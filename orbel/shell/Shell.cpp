@@ -60,6 +60,7 @@ std::vector<MenuEntry> CommandMenu(const ShellState& s)
         {false, kCmdTimeInZone, "&Time in Zone...\tT", false, s.timeInZoneBuilt},
         kSeparator,
         {false, kCmdOptions, "&Options...\tO", false, s.optionsBuilt},
+        {false, kCmdDayAndNight, "&Day and Night\tD", false, true, true, s.dayAndNight},
         kSeparator,
         {false, kCmdHelp, "&Help\tF1", false, true},
         {false, kCmdAbout, "&About Orbel...", false, true},
@@ -81,8 +82,11 @@ std::string MenuKey(const std::string& text)
 
 const std::vector<Accelerator>& Accelerators()
 {
-    static const std::vector<Accelerator> table = {
-        {'N', kCmdConvert}, {'O', kCmdOptions}, {'T', kCmdTimeInZone}, {'V', kCmdShowHide}};
+    static const std::vector<Accelerator> table = {{'N', kCmdConvert},
+                                                   {'O', kCmdOptions},
+                                                   {'T', kCmdTimeInZone},
+                                                   {'V', kCmdShowHide},
+                                                   {'D', kCmdDayAndNight}};
     return table;
 }
 

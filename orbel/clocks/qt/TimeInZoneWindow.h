@@ -14,6 +14,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QLineEdit;
 
 namespace orbel {
@@ -28,6 +29,8 @@ public:
     QComboBox* Picker() const { return picker_; }
     QLineEdit* CurrentTime() const { return time_; }
     QCheckBox* DaylightBox() const { return daylight_; }
+    // Today's sunrise and sunset at the zone's city and its next clock change.
+    QLabel* SunAndChange() const { return sun_; }
 
     // The item chosen last in this run (none before the first choice).
     static std::optional<std::size_t> Remembered() { return remembered_; }
@@ -45,6 +48,7 @@ private:
     QLineEdit* time_;
     QComboBox* picker_;
     QCheckBox* daylight_;
+    QLabel* sun_;
     static std::optional<std::size_t> remembered_;
 };
 
