@@ -61,6 +61,7 @@ std::vector<MenuEntry> CommandMenu(const ShellState& s)
         {false, kCmdPlan, "&Plan...\tP", false, s.planBuilt},
         kSeparator,
         {false, kCmdOptions, "&Options...\tO", false, s.optionsBuilt},
+        {false, kCmdDayAndNight, "&Day and Night\tD", false, true, true, s.dayAndNight},
         kSeparator,
         {false, kCmdHelp, "&Help\tF1", false, true},
         {false, kCmdAbout, "&About Orbel...", false, true},
@@ -86,7 +87,8 @@ const std::vector<Accelerator>& Accelerators()
                                                    {'O', kCmdOptions},
                                                    {'P', kCmdPlan},
                                                    {'T', kCmdTimeInZone},
-                                                   {'V', kCmdShowHide}};
+                                                   {'V', kCmdShowHide},
+                                                   {'D', kCmdDayAndNight}};
     return table;
 }
 

@@ -34,6 +34,7 @@ enum CommandId : int {
     kCmdConvert = 2001,
     kCmdTimeInZone = 2002,
     kCmdPlan = 2003,
+    kCmdDayAndNight = 2010, // a check item: each clock shaded by day and night at its city
     kCmdAbout = 57664,
     kCmdExit = 57665,
     kCmdHelp = 57670,
@@ -47,6 +48,8 @@ struct MenuEntry {
     std::string text;       // with '&' before the mnemonic; the key after a tab
     bool isDefault = false; // drawn bold: a double-click on the tray icon runs it
     bool enabled = true;
+    bool checkable = false; // a check item, shown checked when `checked`
+    bool checked = false;
 };
 struct ShellState {
     bool windowHidden = false;
@@ -55,6 +58,7 @@ struct ShellState {
     bool convertBuilt = false;
     bool timeInZoneBuilt = false;
     bool planBuilt = false;
+    bool dayAndNight = false; // the clocks are shaded by day and night
 };
 // Menu 1000, also the tray and context menu.
 std::vector<MenuEntry> CommandMenu(const ShellState& state);

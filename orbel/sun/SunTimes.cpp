@@ -1,10 +1,15 @@
 #include "sun/SunTimes.h"
 
+#include <array>
 #include <cmath>
+#include <limits>
 
+#include <libnova/precession.h>
 #include <libnova/sidereal_time.h>
 #include <libnova/solar.h>
 #include <libnova/transform.h>
+
+#include "zones/DateTime.h"
 
 namespace orbel {
 namespace {
@@ -26,15 +31,43 @@ ln_lnlat_posn Observer(GeoPoint where)
     return ln_lnlat_posn{where.longitude, where.latitude};
 }
 
-// Days from 1970-01-01 to a date of the proleptic Gregorian calendar.
-std::int64_t DaysFromCivil(int year, int month, int day)
+// The sun's place among the stars, libnova's, at a whole hour. Working it out takes tens of
+// microseconds, so the hours last asked are kept.
+ln_equ_posn SunAtHour(std::int64_t hour)
 {
-    const std::int64_t y = year - (month <= 2 ? 1 : 0);
-    const std::int64_t era = (y >= 0 ? y : y - 399) / 400;
-    const std::int64_t yearOfEra = y - era * 400;
-    const std::int64_t dayOfYear = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
-    const std::int64_t dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
-    return era * 146097 + dayOfEra - 719468;
+    struct Node {
+        std::int64_t hour = std::numeric_limits<std::int64_t>::min();
+        ln_equ_posn sun{};
+    };
+    thread_local std::array<Node, 64> nodes;
+    Node& node = nodes[static_cast<std::uint64_t>(hour) % nodes.size()];
+    if (node.hour != hour) {
+        // libnova's solar position is referred to the equator and equinox of J2000 (in 2026
+        // the sun would be 0.37 degrees behind, noon 90 seconds early); its precession brings
+        // it to the equinox of the date, which sidereal time and the horizon use.
+        const double jd = JulianDay(hour * 3600);
+        ln_equ_posn j2000;
+        ln_get_solar_equ_coords(jd, &j2000);
+        ln_get_equ_prec(&j2000, jd, &node.sun);
+        node.hour = hour;
+    }
+    return node.sun;
+}
+
+// The sun's place at any second: it moves about a degree a day, so a straight line between
+// the two whole hours around the second is within a thousandth of a degree.
+ln_equ_posn SunAt(std::int64_t unixSeconds)
+{
+    const std::int64_t hour =
+        unixSeconds >= 0 ? unixSeconds / 3600 : -((-unixSeconds + 3599) / 3600);
+    const double part = static_cast<double>(unixSeconds - hour * 3600) / 3600.0;
+    const ln_equ_posn a = SunAtHour(hour), b = SunAtHour(hour + 1);
+    double ra = a.ra + std::remainder(b.ra - a.ra, 360.0) * part;
+    if (ra < 0)
+        ra += 360.0;
+    else if (ra >= 360.0)
+        ra -= 360.0;
+    return ln_equ_posn{ra, a.dec + (b.dec - a.dec) * part};
 }
 
 // The sun's hour angle at the place in degrees, -180 (lower culmination, before noon) to
@@ -42,8 +75,7 @@ std::int64_t DaysFromCivil(int year, int month, int day)
 double HourAngle(GeoPoint where, std::int64_t unixSeconds)
 {
     const double jd = JulianDay(unixSeconds);
-    ln_equ_posn sun;
-    ln_get_solar_equ_coords(jd, &sun);
+    const ln_equ_posn sun = SunAt(unixSeconds);
     const double angle = ln_get_apparent_sidereal_time(jd) * 15.0 + where.longitude - sun.ra;
     return std::remainder(angle, 360.0);
 }
@@ -68,8 +100,7 @@ std::int64_t Crossing(GeoPoint where, std::int64_t low, std::int64_t high, doubl
 double SunAltitude(GeoPoint where, std::int64_t unixSeconds)
 {
     const double jd = JulianDay(unixSeconds);
-    ln_equ_posn sun;
-    ln_get_solar_equ_coords(jd, &sun);
+    ln_equ_posn sun = SunAt(unixSeconds);
     ln_lnlat_posn observer = Observer(where);
     ln_hrz_posn sky;
     ln_get_hrz_from_equ(&sun, &observer, jd, &sky);

@@ -14,6 +14,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QLineEdit;
 
 namespace orbel {
@@ -31,6 +32,8 @@ public:
     QLineEdit* CurrentTime() const { return time_; }
     QCheckBox* DaylightBox() const { return daylight_; }
     PickerSearch* Search() const { return search_; }
+    // Today's sunrise and sunset at the zone's city and its next clock change.
+    QLabel* SunAndChange() const { return sun_; }
 
     // The item chosen last in this run (none before the first choice).
     static std::optional<std::size_t> Remembered() { return remembered_; }
@@ -49,6 +52,7 @@ private:
     QComboBox* picker_;
     PickerSearch* search_;
     QCheckBox* daylight_;
+    QLabel* sun_;
     static std::optional<std::size_t> remembered_;
 };
 
