@@ -83,12 +83,9 @@ std::string MenuKey(const std::string& text)
 
 const std::vector<Accelerator>& Accelerators()
 {
-    static const std::vector<Accelerator> table = {{'N', kCmdConvert},
-                                                   {'O', kCmdOptions},
-                                                   {'P', kCmdPlan},
-                                                   {'T', kCmdTimeInZone},
-                                                   {'V', kCmdShowHide},
-                                                   {'D', kCmdDayAndNight}};
+    static const std::vector<Accelerator> table = {{'N', kCmdConvert},  {'O', kCmdOptions},
+                                                   {'P', kCmdPlan},     {'T', kCmdTimeInZone},
+                                                   {'V', kCmdShowHide}, {'D', kCmdDayAndNight}};
     return table;
 }
 

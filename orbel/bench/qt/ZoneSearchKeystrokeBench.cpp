@@ -22,7 +22,8 @@ void KeystrokeInZoneSearch(benchmark::State& state)
     const DateTime utc = DateTime::FromCalendar(2026, 12, 8, 10, 15, 0);
     CRegTimeZoneList zones;
     ReadSystemZones(zones, kSystemZoneFolder, 2026);
-    TimeInZoneWindow window(std::move(zones), [&] { return utc; }, LocaleTexts{});
+    TimeInZoneWindow window(
+        std::move(zones), [&] { return utc; }, LocaleTexts{});
     window.show();
     QApplication::processEvents();
     PickerSearch* search = window.Search();
