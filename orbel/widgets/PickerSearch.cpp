@@ -82,6 +82,8 @@ void PickerSearch::OpenFirstList()
         return;
     QComboBox& picker = *pickers_.front();
     auto* view = qobject_cast<QListView*>(picker.view());
+    if (ShownCount() == 0)
+        return; // nothing matches: an empty list would only hide the field
     picker.setFocus();
     picker.showPopup();
     if (!view)

@@ -67,6 +67,7 @@ PlannerWindow::PlannerWindow(std::vector<PlanClock> clocks, std::int64_t nowUnix
     close->setAccessibleName(tr("Close"));
     close->setAutoDefault(false);
     connect(copy_, &QPushButton::clicked, this, &PlannerWindow::Copy);
+    copy_->setEnabled(!clocks_.empty()); // no clock shown: nothing to copy
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
     auto* help = new QPushButton(tr("&Help"), this);
     help->setAccessibleName(tr("Help"));

@@ -65,6 +65,9 @@ TEST(PickerSearch, NarrowsTheZonesAndChoosesFromTheKeyboard)
             << typed;
         EXPECT_EQ(picker->currentIndex(), -1) << "typing chose a zone: " << typed;
     }
+    // Nothing matches: Down leaves the list closed and the focus in the search.
+    QTest::keyClick(search, Qt::Key_Down);
+    EXPECT_FALSE(picker->view()->isVisible());
     search->clear();
     QTest::keyClicks(search, QStringLiteral("nepal"));
     const QStringList nepal = Shown(*picker);
