@@ -42,7 +42,7 @@ PlannerWindow::PlannerWindow(std::vector<PlanClock> clocks, std::int64_t nowUnix
     auto* hint = new QLabel(tr("Left and Right choose the hour; the time of each clock shows "
                                "below."),
                             this);
-    hint->setEnabled(false);
+    hint->setForegroundRole(QPalette::PlaceholderText); // a hint, greyed but not disabled
 
     grid_ = new PlanGrid(this);
     auto* scroll = new QScrollArea(this);
