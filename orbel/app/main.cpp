@@ -19,7 +19,8 @@ int main(int argc, char** argv)
     if (!options.dataDirWarning.empty())
         std::cerr << options.dataDirWarning << "\n";
     if (options.help) {
-        std::cout << HelpText() << ZoneActionsHelp() << SunActionsHelp() << ClockActionsHelp() << SyncActionsHelpText();
+        std::cout << HelpText() << ZoneActionsHelp() << SunActionsHelp() << ClockActionsHelp()
+                  << SyncActionsHelpText();
         return 0;
     }
 
