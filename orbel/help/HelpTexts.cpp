@@ -32,6 +32,9 @@ Plan... (P)           the hours of a day side by side for every clock, to find a
                       that suits everyone.
 Options... (O)        the clocks, their look, their colours and fonts, time zone
                       corrections and the time server.
+Day and Night (D)     shades each clock by whether the sun is up at its zone's
+                      city, with dawn and dusk in between. A clock whose zone names
+                      no city (Etc/ zones, zones of your own) keeps its background.
 Help (F1)             this text, or the help of the window in front: the Options
                       page shown, Convert, Time in Zone or Plan.
 About Orbel...        the program's version.
@@ -41,7 +44,8 @@ POINTING DEVICE (MOUSE) INTERFACE
 
 Drag the clocks with the left button to move the window. Drag its border to resize it:
 the clocks and their text grow and shrink with it. Double-click the clocks to convert a
-time. Click the right button for the menu.
+time. Click the right button for the menu. Rest the pointer on a clock to see today's
+sunrise and sunset at its city and its zone's next clock change.
 
 In the notification area a double-click on Orbel's icon hides or shows the clocks (the
 item drawn in bold in the menu), and the right button opens the menu.
@@ -214,7 +218,10 @@ The Time in Zone window shows the current time in any zone of the time zone data
 
 OPTIONS
 
-Choose a zone; the window shows its time and date, with or without daylight saving.
+Choose a zone; the window shows its time and date, with or without daylight saving,
+today's sunrise and sunset at the zone's city (or polar day or night), and the zone's
+next clock change: its date, the local time at which it happens and the new offset.
+A zone that names no city has no sunrise or sunset.
 Find zone narrows the list to the zones whose city, country or name holds what you type;
 Down or Enter opens the list on the first of them. Help (F1) shows this text.
 )";

@@ -76,6 +76,8 @@ ClockWindow::ClockWindow(CAppSettings& settings, ClockWindowEnv env, QWidget* pa
     setMinimumSize(16, 16);
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
+    // The clocks sit beside other work: their tooltips show without clicking them first.
+    setAttribute(Qt::WA_AlwaysShowToolTips);
     setAccessibleName(QStringLiteral("Clocks"));
     timer_.setTimerType(Qt::PreciseTimer);
     connect(&timer_, &QTimer::timeout, this, &ClockWindow::Tick);

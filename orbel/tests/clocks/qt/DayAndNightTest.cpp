@@ -2,6 +2,7 @@
 // city, a zone without a city left plain, and the tooltip's sunrise, sunset and next change.
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
 #include <QTest>
@@ -117,6 +118,10 @@ TEST_F(DayAndNightTest, ShadingFollowsTheSunAtEachCityAndLeavesZonesWithoutOnePl
         for (QWidget* top : QApplication::topLevelWidgets())
             if (top->inherits("QTipLabel") && top->isVisible())
                 top->grab().save(folder + "/day-and-night-tooltip.png");
+        // The same clocks as a settings file, for the program itself to be shown with.
+        settings.SetModified();
+        settings.Save();
+        QFile::copy(dir.filePath("Orbel.dat"), folder + "/Orbel.dat");
     }
 }
 
