@@ -55,7 +55,7 @@ KEYBOARD INTERFACE
 Arrow keys            move the window by one pixel.
 Shift+Right, Down     make the window one pixel wider or taller.
 Shift+Left, Up        make it one pixel narrower or lower.
-V, N, T, P, O         the menu's commands, as listed above.
+V, N, T, P, O, D      the menu's commands, as listed above.
 F1                    help.
 Menu, Shift+F10       the menu, at the window's top left corner.
 Alt+F4                close.
