@@ -102,7 +102,7 @@ QRect PlanGrid::CellRect(int row, int column) const
 int PlanGrid::ColumnAt(const QPoint& at) const
 {
     const int x = at.x() - nameWidth_;
-    if (x < 0 || plan_.columns.empty())
+    if (x < 0 || at.x() < NamesLeft() + nameWidth_ || plan_.columns.empty())
         return -1;
     const int column = x / cellWidth_;
     return column < static_cast<int>(plan_.columns.size()) ? column : -1;
@@ -133,17 +133,30 @@ void PlanGrid::paintEvent(QPaintEvent*)
         p.drawRect(column.adjusted(1, 1, -2, -2));
     }
     PaintLegend(p);
+    PaintNames(p);
+}
+
+int PlanGrid::NamesLeft() const
+{
+    // In a scroll area the names stay at the left edge of what shows.
+    return std::max(0, visibleRegion().boundingRect().left());
+}
+
+void PlanGrid::PaintNames(QPainter& p)
+{
+    const int left = NamesLeft();
+    p.fillRect(QRect(left, 0, nameWidth_, static_cast<int>(plan_.rows.size()) * rowHeight_),
+               palette().window());
+    p.setPen(palette().color(QPalette::WindowText));
+    p.setFont(nameFont_);
+    for (int r = 0; r < static_cast<int>(plan_.rows.size()); ++r)
+        p.drawText(QRect(left + kPad, r * rowHeight_, nameWidth_ - 2 * kPad, rowHeight_),
+                   Qt::AlignVCenter | Qt::AlignLeft, QString::fromStdString(plan_.rows[r].name));
 }
 
 void PlanGrid::PaintRow(QPainter& p, int r)
 {
     const PlanRow& row = plan_.rows[r];
-    const int h = rowHeight_;
-    const QRect name(0, r * h, nameWidth_, h);
-    p.setPen(palette().color(QPalette::WindowText));
-    p.setFont(nameFont_);
-    p.drawText(name.adjusted(kPad, 0, -kPad, 0), Qt::AlignVCenter | Qt::AlignLeft,
-               QString::fromStdString(row.name));
     const QFont& small = smallFont_;
     const int smallHeight = smallHeight_;
     for (int k = 0; k < static_cast<int>(row.cells.size()); ++k) {
@@ -172,7 +185,7 @@ void PlanGrid::PaintLegend(QPainter& p)
 {
     const int top = static_cast<int>(plan_.rows.size()) * rowHeight_ + kPad;
     const int box = fontMetrics().height() - 2;
-    int x = nameWidth_;
+    int x = NamesLeft() + nameWidth_; // in sight however far the hours scroll
     PlanCell work, off, twilight, night;
     work.work = true;
     twilight.sky = Sky::Twilight;

@@ -39,6 +39,8 @@ private:
     void Measure();
     void PaintRow(class QPainter& p, int row);
     void PaintLegend(QPainter& p);
+    void PaintNames(QPainter& p);
+    int NamesLeft() const;
 
     DayPlan plan_;
     int cursor_ = 0;

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 #include "planner/qt/PlanGrid.h"
@@ -50,6 +51,10 @@ PlannerWindow::PlannerWindow(std::vector<PlanClock> clocks, std::int64_t nowUnix
     scroll->setWidgetResizable(false);
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setFocusPolicy(Qt::NoFocus);
+    scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // The names stay at the left edge: they are painted again after every scroll.
+    connect(scroll->horizontalScrollBar(), &QScrollBar::valueChanged, grid_,
+            qOverload<>(&QWidget::update));
 
     auto* chosen = new QVBoxLayout;
     for (const PlanClock& clock : clocks_) {
@@ -104,13 +109,21 @@ PlannerWindow::PlannerWindow(std::vector<PlanClock> clocks, std::int64_t nowUnix
         grid_->SetCursor(static_cast<int>(*column));
     ShowInstant();
 
-    connect(grid_, &PlanGrid::cursorMoved, this, [this] { ShowInstant(); });
+    connect(grid_, &PlanGrid::cursorMoved, this, [this, scroll](int column) {
+        // On a narrow screen the hours scroll to keep the cursor in sight.
+        const QRect cell = grid_->CellRect(0, column);
+        scroll->ensureVisible(cell.center().x(), 0, cell.left() - grid_->CellRect(0, 0).left() +
+                                                       cell.width(), 0);
+        ShowInstant();
+    });
     connect(date_, &QDateEdit::dateChanged, this, [this](const QDate& d) {
         ShowDate(FromQDate(d));
         ShowInstant();
     });
 
-    scroll->setMinimumSize(grid_->sizeHint() + QSize(2, 2));
+    // Room for the whole grid, and for the scroll bar where the screen is narrower.
+    scroll->setMinimumSize(grid_->sizeHint() +
+                           QSize(2, 2 + scroll->horizontalScrollBar()->sizeHint().height()));
     if (QScreen* screen = QGuiApplication::primaryScreen())
         scroll->setMinimumWidth(
             std::min(scroll->minimumWidth(), screen->availableGeometry().width() * 9 / 10));
