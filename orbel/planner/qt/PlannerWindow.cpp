@@ -112,8 +112,8 @@ PlannerWindow::PlannerWindow(std::vector<PlanClock> clocks, std::int64_t nowUnix
     connect(grid_, &PlanGrid::cursorMoved, this, [this, scroll](int column) {
         // On a narrow screen the hours scroll to keep the cursor in sight.
         const QRect cell = grid_->CellRect(0, column);
-        scroll->ensureVisible(cell.center().x(), 0, cell.left() - grid_->CellRect(0, 0).left() +
-                                                       cell.width(), 0);
+        scroll->ensureVisible(cell.center().x(), 0,
+                              cell.left() - grid_->CellRect(0, 0).left() + cell.width(), 0);
         ShowInstant();
     });
     connect(date_, &QDateEdit::dateChanged, this, [this](const QDate& d) {
