@@ -6,6 +6,7 @@ packages=(
   qt6-base-dev libgl-dev            # Qt 6 Widgets, PrintSupport, Network, DBus, Test
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   tzdata                             # the system time-zone database the world clock reads
+  libnova-dev                        # the sun's position for the world clock's day and night
   fonts-dejavu-core                  # a font for the offscreen window tests and printing
   ghostscript                        # reads printed PDFs back into pixels in the window tests
   poppler-utils                      # pdftotext reads the printed listing back in the window tests

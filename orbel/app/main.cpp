@@ -4,6 +4,8 @@
 #include "app/ClockActions.h"
 #include "app/ClockProgram.h"
 #include "app/CommandLine.h"
+#include "app/PlanActions.h"
+#include "app/SunActions.h"
 #include "app/SyncActions.h"
 #include "app/ZoneActions.h"
 #include "zones/qt/Language.h"
@@ -22,11 +24,16 @@ int main(int argc, char** argv)
     if (!options.dataDirWarning.empty())
         std::cerr << options.dataDirWarning << "\n";
     if (options.help) {
-        std::cout << HelpText() << ZoneActionsHelp() << ClockActionsHelp() << SyncActionsHelpText();
+        std::cout << HelpText() << ZoneActionsHelp() << SunActionsHelp() << PlanActionsHelp()
+                  << ClockActionsHelp() << SyncActionsHelpText();
         return 0;
     }
 
     if (auto code = RunZoneAction(options, std::cout, std::cerr))
+        return *code;
+    if (auto code = RunPlanAction(options, std::cout, std::cerr))
+        return *code;
+    if (auto code = RunSunAction(options, std::cout, std::cerr))
         return *code;
     if (options.version) {
         std::cout << "Orbel v3.1\n";

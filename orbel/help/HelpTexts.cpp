@@ -31,10 +31,15 @@ Hide / Show (V)       hides the clock window, or shows it again. Hide is offered
                       while an icon in the notification area can show the window again.
 Convert... (N)        converts a time from the zone of one clock to another's.
 Time in Zone... (T)   shows the time in any zone of the time zone database.
+Plan... (P)           the hours of a day side by side for every clock, to find an hour
+                      that suits everyone.
 Options... (O)        the clocks, their look, their colours and fonts, time zone
                       corrections and the time server.
+Day and Night (D)     shades each clock by whether the sun is up at its zone's
+                      city, with dawn and dusk in between. A clock whose zone names
+                      no city (Etc/ zones, zones of your own) keeps its background.
 Help (F1)             this text, or the help of the window in front: the Options
-                      page shown, Convert or Time in Zone.
+                      page shown, Convert, Time in Zone or Plan.
 About Orbel...        the program's version.
 Close (Alt+F4)        ends Orbel. The settings are saved when they changed.
 
@@ -42,7 +47,8 @@ POINTING DEVICE (MOUSE) INTERFACE
 
 Drag the clocks with the left button to move the window. Drag its border to resize it:
 the clocks and their text grow and shrink with it. Double-click the clocks to convert a
-time. Click the right button for the menu.
+time. Click the right button for the menu. Rest the pointer on a clock to see today's
+sunrise and sunset at its city and its zone's next clock change.
 
 In the notification area a double-click on Orbel's icon hides or shows the clocks (the
 item drawn in bold in the menu), and the right button opens the menu.
@@ -52,7 +58,7 @@ KEYBOARD INTERFACE
 Arrow keys            move the window by one pixel.
 Shift+Right, Down     make the window one pixel wider or taller.
 Shift+Left, Up        make it one pixel narrower or lower.
-V, N, T, O            the menu's commands, as listed above.
+V, N, T, P, O, D      the menu's commands, as listed above.
 F1                    help.
 Menu, Shift+F10       the menu, at the window's top left corner.
 Alt+F4                close.
@@ -80,6 +86,9 @@ Clocks      one line per clock. A checked clock is shown in the window; an unche
 Title       the clock's name, at most 16 characters.
 Supplement  minutes added to the zone's time, from -1440 to 1440 (the arrows, or Up and
             Down, step it).
+Find zone   narrows the time zones to those whose city, country or name holds what you
+            type ("osl" finds Europe/Oslo, "Japan" finds Asia/Tokyo). Down or Enter
+            opens the list on the first of them.
 Time zone   the time zone the clock shows.
 Automatically adjust clock daylight saving changes
             the clock follows the zone's summer time; without it, the clock keeps the
@@ -200,6 +209,8 @@ its date. A time that cannot be read shows "Undefined".
 Clock       the first row starts on the clock of this computer's own zone, the second on
             the clock you double-clicked (or the next clock when opened from the menu).
             Choosing another clock in a row recomputes that row from the other one.
+Find clock  narrows both lists to the clocks whose name, city, country or zone holds
+            what you type. Down or Enter opens the first list.
 Reset       puts the current time of the first row's clock back into it.
 Help (F1)   this text.
 )");
@@ -210,11 +221,39 @@ The Time in Zone window shows the current time in any zone of the time zone data
 
 OPTIONS
 
-Choose a zone; the window shows its time and date, with or without daylight saving.
-Help (F1) shows this text.
+Choose a zone; the window shows its time and date, with or without daylight saving,
+today's sunrise and sunset at the zone's city (or polar day or night), and the zone's
+next clock change: its date, the local time at which it happens and the new offset.
+A zone that names no city has no sunrise or sunset.
+Find zone narrows the list to the zones whose city, country or name holds what you type;
+Down or Enter opens the list on the first of them. Help (F1) shows this text.
 )");
 
-constexpr std::array<std::pair<std::string_view, std::string_view>, 8> kTexts = {{
+constexpr std::string_view kPlan = ORBEL_TEXT("Help", R"(INTRODUCTION
+
+The Plan window lays the hours of one day side by side for every clock the window shows,
+so that an hour that suits everyone can be found at a glance. Each column is one moment:
+reading down a column gives the time of every clock at that moment.
+
+OPTIONS
+
+Date        the day of the first clock to plan; the columns run from its midnight to the
+            next. A day when that clock changes to or from summer time has 23 or 25 hours.
+Hours       green cells are working hours (9:00 to 18:00), pale ones the rest of the day,
+            blue ones dawn and dusk, dark ones the night at the zone's city. A clock a half
+            or a quarter of an hour off shows its cells at :30 or :45; a line and the date
+            mark the start of a new day.
+            Left and Right (Home, End) or a click choose a column; the time of each clock
+            at that moment shows below the hours.
+Copy        puts the chosen moment, in every clock, on the clipboard.
+Close       closes the window (Escape).
+
+TIPS
+
+orbel --plan Europe/Madrid,Asia/Kolkata prints the same hours from the command line.
+)");
+
+constexpr std::array<std::pair<std::string_view, std::string_view>, 9> kTexts = {{
     {"HELP", kHelp},
     {"CPPCLOCKS", kClocks},
     {"CPPFORMAT", kFormat},
@@ -223,6 +262,7 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 8> kTexts = 
     {"CPPDST", kDst},
     {"1008", kConvert},
     {"1010", kTimeInZone},
+    {"PLAN", kPlan},
 }};
 
 } // namespace

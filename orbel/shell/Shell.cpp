@@ -62,8 +62,10 @@ std::vector<MenuEntry> CommandMenu(const ShellState& s)
         kSeparator,
         {false, kCmdConvert, Tr("Shell", "Co&nvert...\tN"), false, s.convertBuilt},
         {false, kCmdTimeInZone, Tr("Shell", "&Time in Zone...\tT"), false, s.timeInZoneBuilt},
+        {false, kCmdPlan, Tr("Shell", "&Plan...\tP"), false, s.planBuilt},
         kSeparator,
         {false, kCmdOptions, Tr("Shell", "&Options...\tO"), false, s.optionsBuilt},
+        {false, kCmdDayAndNight, Tr("Shell", "&Day and Night\tD"), false, true, true, s.dayAndNight},
         kSeparator,
         {false, kCmdHelp, Tr("Shell", "&Help\tF1"), false, true},
         {false, kCmdAbout, Tr("Shell", "&About Orbel..."), false, true},
@@ -85,8 +87,9 @@ std::string MenuKey(const std::string& text)
 
 const std::vector<Accelerator>& Accelerators()
 {
-    static const std::vector<Accelerator> table = {
-        {'N', kCmdConvert}, {'O', kCmdOptions}, {'T', kCmdTimeInZone}, {'V', kCmdShowHide}};
+    static const std::vector<Accelerator> table = {{'N', kCmdConvert},  {'O', kCmdOptions},
+                                                   {'P', kCmdPlan},     {'T', kCmdTimeInZone},
+                                                   {'V', kCmdShowHide}, {'D', kCmdDayAndNight}};
     return table;
 }
 

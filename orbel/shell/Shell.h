@@ -34,6 +34,8 @@ enum CommandId : int {
     kCmdOptions = 2000,
     kCmdConvert = 2001,
     kCmdTimeInZone = 2002,
+    kCmdPlan = 2003,
+    kCmdDayAndNight = 2010, // a check item: each clock shaded by day and night at its city
     kCmdAbout = 57664,
     kCmdExit = 57665,
     kCmdHelp = 57670,
@@ -47,13 +49,17 @@ struct MenuEntry {
     std::string text;       // with '&' before the mnemonic; the key after a tab
     bool isDefault = false; // drawn bold: a double-click on the tray icon runs it
     bool enabled = true;
+    bool checkable = false; // a check item, shown checked when `checked`
+    bool checked = false;
 };
 struct ShellState {
     bool windowHidden = false;
     bool trayAvailable = true; // something can show the window again once hidden
-    bool optionsBuilt = false; // the windows behind Options, Convert and Time in Zone
+    bool optionsBuilt = false; // the windows behind Options, Convert, Time in Zone, Plan
     bool convertBuilt = false;
     bool timeInZoneBuilt = false;
+    bool planBuilt = false;
+    bool dayAndNight = false; // the clocks are shaded by day and night
 };
 // Menu 1000, also the tray and context menu.
 std::vector<MenuEntry> CommandMenu(const ShellState& state);

@@ -1,7 +1,9 @@
 #pragma once
 // A zone picker: a drop-down list of zone records in the order PickerOrder gives (west to
-// east, then by display name), each item carrying its record. The list the records live in
-// must outlive the picker's items.
+// east, then by display name), each item carrying its record and what the zone search looks
+// in (PickerSearch). The list the records live in must outlive the picker's items.
+#include <QString>
+
 #include <cstdint>
 
 #include "zones/RegTimeZoneList.h"
@@ -14,6 +16,9 @@ namespace orbel {
 // selected afterwards.
 void FillZonePicker(QComboBox& picker, const CRegTimeZoneList& zones,
                     std::uint32_t filter = kZoneFilterAll);
+
+// What the zone search looks in for a zone: key, shown name and country (kSearchTextRole).
+QString ZoneSearchData(const CRegTimeZone& zone);
 
 // The record an item carries; null for an index outside the picker (-1: no selection).
 const CRegTimeZone* ZoneOfItem(const QComboBox& picker, int index);

@@ -70,7 +70,59 @@ std::uint64_t CheckBlock(const std::vector<std::uint8_t>& b, std::size_t at, con
     return length;
 }
 
+std::uint64_t Be64(const std::uint8_t* p)
+{
+    return (std::uint64_t(Be32(p)) << 32) | Be32(p + 4);
+}
+
+// The transitions and types of a data block that CheckBlock accepted.
+void ReadBlock(const std::vector<std::uint8_t>& b, std::size_t at, const Header& h, int timeSize,
+               TzifZone& zone)
+{
+    const std::uint8_t* times = b.data() + at;
+    const std::uint8_t* indexes = times + h.timecnt * timeSize;
+    const std::uint8_t* info = indexes + h.timecnt;
+    zone.transitions.clear();
+    zone.types.clear();
+    for (std::uint64_t i = 0; i < h.timecnt; ++i) {
+        const std::uint8_t* t = times + i * timeSize;
+        const std::int64_t when =
+            timeSize == 8 ? static_cast<std::int64_t>(Be64(t)) : static_cast<std::int32_t>(Be32(t));
+        // Times must rise; a file whose times do not is read up to the first that falls.
+        if (!zone.transitions.empty() && when <= zone.transitions.back().when)
+            break;
+        zone.transitions.push_back({when, indexes[i]});
+    }
+    for (std::uint64_t i = 0; i < h.typecnt; ++i)
+        zone.types.push_back({static_cast<std::int32_t>(Be32(info + 6 * i)), info[6 * i + 4] != 0});
+}
+
 } // namespace
+
+bool ReadTzifZone(const std::vector<std::uint8_t>& b, TzifZone& zone, std::string& error)
+{
+    zone = TzifZone{};
+    Header h1;
+    if (!ReadHeader(b, 0, h1, error))
+        return false;
+    const std::uint64_t block1 = CheckBlock(b, kHeaderSize, h1, 4, error);
+    if (block1 == 0)
+        return false;
+    if (h1.version < '2') {
+        ReadBlock(b, kHeaderSize, h1, 4, zone);
+        return true;
+    }
+    const std::size_t second = kHeaderSize + static_cast<std::size_t>(block1);
+    Header h2;
+    if (!ReadHeader(b, second, h2, error))
+        return false;
+    if (CheckBlock(b, second + kHeaderSize, h2, 8, error) == 0)
+        return false;
+    if (!ReadTzifFooter(b, zone.footer, error))
+        return false;
+    ReadBlock(b, second + kHeaderSize, h2, 8, zone);
+    return true;
+}
 
 bool ReadTzifFooter(const std::vector<std::uint8_t>& b, std::string& footer, std::string& error)
 {

@@ -3,16 +3,23 @@
 #include <QContextMenuEvent>
 #include <QFontMetrics>
 #include <QGuiApplication>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QScreen>
+#include <QToolTip>
 #include <QWindow>
 
 #include <chrono>
+#include <cmath>
 
 #include "clocks/ClockFace.h"
+#include "clocks/ClockSun.h"
+#include "clocks/qt/SunTexts.h"
 #include "settings/AppSettings.h"
+#include "sun/SunTimes.h"
+#include "zones/SystemZones.h"
 
 namespace orbel {
 namespace {
@@ -25,6 +32,25 @@ QString Q(const std::string& s)
 int HourOf(const DateTime& t)
 {
     return t.Calendar().hour;
+}
+
+QColor Mix(const QColor& a, const QColor& b, double share)
+{
+    const auto mix = [share](int x, int y) { return static_cast<int>(x + (y - x) * share + 0.5); };
+    return QColor(mix(a.red(), b.red()), mix(a.green(), b.green()), mix(a.blue(), b.blue()));
+}
+
+// A clock's background under the sun: a touch of sunlight by day, a deep blue by night,
+// mixed into the chosen background so that its texts stay readable.
+QColor Shaded(const QColor& background, double light)
+{
+    static const QColor night(40, 52, 96), day(255, 232, 150);
+    return Mix(background, Mix(night, day, light), 0.45 - 0.15 * light);
+}
+
+std::int64_t UnixMinute(const DateTime& utc)
+{
+    return static_cast<std::int64_t>(std::floor(utc.ToUnixSeconds() / 60.0));
 }
 
 } // namespace
@@ -50,6 +76,8 @@ ClockWindow::ClockWindow(CAppSettings& settings, ClockWindowEnv env, QWidget* pa
     setMinimumSize(16, 16);
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
+    // The clocks sit beside other work: their tooltips show without clicking them first.
+    setAttribute(Qt::WA_AlwaysShowToolTips);
     setAccessibleName(tr("Clocks"));
     timer_.setTimerType(Qt::PreciseTimer);
     connect(&timer_, &QTimer::timeout, this, &ClockWindow::Tick);
@@ -175,11 +203,57 @@ void ClockWindow::LayOut()
         if (CClock* c = settings_.clocks.NthActive(i)) {
             c->area = f.area;
             c->lastDrawn = c->GetTime(utc);
+            if (dayAndNight_)
+                f.city = ClockCity(*c, SystemZoneAtlas());
         }
     }
+    ShadeFaces(false);
     InvalidateAll();
     RefreshTitle();
     DescribeClocks();
+}
+
+void ClockWindow::SetDayAndNight(bool on)
+{
+    if (on == dayAndNight_)
+        return;
+    dayAndNight_ = on;
+    LayOut();
+}
+
+void ClockWindow::ShadeFaces(bool redraw)
+{
+    const DateTime utc = env_.utcNow();
+    lastShadeMinute_ = UnixMinute(utc);
+    const auto seconds = static_cast<std::int64_t>(std::llround(utc.ToUnixSeconds()));
+    const QColor plain = Slot(kColourBackground);
+    for (Face& f : faces_) {
+        const QColor background =
+            dayAndNight_ && f.city ? Shaded(plain, DaylightShare(*f.city, seconds)) : plain;
+        if (background == f.background)
+            continue;
+        f.background = background;
+        f.stillValid = false;
+        if (redraw)
+            update(ToQ(f.area));
+    }
+}
+
+QColor ClockWindow::FaceBackground(std::size_t i) const
+{
+    return i < faces_.size() && faces_[i].background.isValid() ? faces_[i].background
+                                                               : Slot(kColourBackground);
+}
+
+QString ClockWindow::ClockToolTip(std::size_t i) const
+{
+    const CClock* c = settings_.clocks.NthActive(i);
+    if (!c)
+        return {};
+    const DateTime utc = env_.utcNow();
+    return QStringList{Q(c->name), SunText(ClockSunToday(*c, SystemZoneAtlas(), utc)),
+                       ChangeText(NextChangeOfClock(*c, kSystemZoneFolder, utc))}
+        .join(QLatin1Char('\n'));
 }
 
 void ClockWindow::InvalidateAll()
@@ -236,6 +310,9 @@ void ClockWindow::Tick()
     emit ticked(local);
     RefreshTitle(); // set only when the day changed it
     const DateTime utc = env_.utcNow();
+    // The sun moves little in a minute: the shading follows it once a minute.
+    if (dayAndNight_ && UnixMinute(utc) != lastShadeMinute_)
+        ShadeFaces(true);
     for (std::size_t i = 0; i < faces_.size(); ++i) {
         CClock* c = settings_.clocks.NthActive(i);
         const Face& f = faces_[i];
@@ -299,7 +376,7 @@ void ClockWindow::BuildStill(std::size_t i)
     const qreal dpr = devicePixelRatioF();
     f.still = QPixmap(area.size() * dpr);
     f.still.setDevicePixelRatio(dpr);
-    f.still.fill(Slot(kColourBackground));
+    f.still.fill(FaceBackground(i));
     QPainter p(&f.still);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
@@ -328,7 +405,7 @@ void ClockWindow::PaintDigitalTime(QPainter& p, std::size_t i, const DateTime& t
 {
     const Face& f = faces_[i];
     const QRect band = ToQ(f.band);
-    p.fillRect(band, Slot(kColourBackground));
+    p.fillRect(band, FaceBackground(i));
     p.setFont(main_);
     p.setPen(Slot(kColourTime1));
     const QString text = Q(ClockTimeText(t, bits_, env_.timeSeparator, env_.locale));
@@ -551,6 +628,17 @@ void ClockWindow::changeEvent(QEvent* e)
 
 bool ClockWindow::event(QEvent* e)
 {
+    if (e->type() == QEvent::ToolTip) {
+        const QPoint at = static_cast<QHelpEvent*>(e)->pos();
+        for (std::size_t i = 0; i < faces_.size(); ++i)
+            if (ToQ(faces_[i].area).contains(at)) {
+                QToolTip::showText(static_cast<QHelpEvent*>(e)->globalPos(), ClockToolTip(i), this,
+                                   ToQ(faces_[i].area));
+                return true;
+            }
+        QToolTip::hideText();
+        return true;
+    }
     if (e->type() == QEvent::LocaleChange) {
         // The user changed the locale: its texts are read again before the clocks are.
         if (env_.readLocale) {

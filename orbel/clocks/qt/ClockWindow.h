@@ -8,9 +8,11 @@
 #include <QWidget>
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "clocks/ClockFace.h"
+#include "sun/ZoneCoordinates.h"
 #include "zones/DateTimeFormat.h"
 
 namespace orbel {
@@ -66,6 +68,16 @@ public:
     const std::vector<Rect>& Areas() const { return areas_; }
     int FontHeight() const { return fontHeight_; }
 
+    // "Day and night": each clock's background shaded by whether the sun is up at its
+    // zone's city, dawn and dusk in between; a clock whose zone names no city keeps the
+    // plain background.
+    void SetDayAndNight(bool on);
+    bool DayAndNight() const { return dayAndNight_; }
+    // The background the i-th active clock is drawn on now.
+    QColor FaceBackground(std::size_t i) const;
+    // The tooltip of the i-th active clock: name, today's sunrise and sunset, next change.
+    QString ClockToolTip(std::size_t i) const;
+
 signals:
     // Menu 1000 is asked for at a point (the context-menu key or a right click); the shell
     // shows it.
@@ -94,6 +106,8 @@ private:
         DialGeometry dial;
         QPixmap still; // background, marks, name and date
         bool stillValid = false;
+        std::optional<GeoPoint> city; // with day and night on, where the sun is reckoned
+        QColor background;
     };
     QColor Slot(int slot) const;
     QRect ToQ(const Rect& r) const;
@@ -106,6 +120,8 @@ private:
     void DescribeClocks();
     Qt::Edges EdgesAt(const QPoint& pos) const;
     void InvalidateAll();
+    // Each face's background from the sun at its city (day and night on) or slot 0.
+    void ShadeFaces(bool redraw);
 
     CAppSettings& settings_;
     ClockWindowEnv env_;
@@ -123,6 +139,8 @@ private:
     int fontHeight_ = 1;
     int fixedOffset_ = 0;
     int lastPaintHour_ = -1;
+    bool dayAndNight_ = false;
+    std::int64_t lastShadeMinute_ = -1;
     QPoint dragFrom_;
     bool dragging_ = false;
 };

@@ -19,6 +19,9 @@
 #include "settings/AppSettings.h"
 #include "widgets/HelpWindow.h"
 #include "zones/Translation.h"
+#include "widgets/PickerSearch.h"
+#include "widgets/ZonePicker.h"
+#include "zones/ZoneSearch.h"
 
 namespace orbel {
 namespace {
@@ -42,8 +45,15 @@ void FillClockPicker(QComboBox& picker, const CClockList& clocks)
     });
     const QSignalBlocker quiet(picker);
     picker.clear();
-    for (std::size_t i : order)
-        picker.addItem(Q(clocks.At(i).name), static_cast<int>(i));
+    for (std::size_t i : order) {
+        // The search finds a clock by its name and by its zone's city, country and key.
+        const CClock& clock = clocks.At(i);
+        picker.addItem(Q(clock.name), static_cast<int>(i));
+        picker.setItemData(picker.count() - 1,
+                           Q(FoldForSearch(clock.name)) + QLatin1Char('\n') +
+                               ZoneSearchData(clock.zone),
+                           kSearchTextRole);
+    }
     picker.setCurrentIndex(-1);
 }
 
@@ -160,6 +170,14 @@ void ConvertWindow::LayOut(QLabel* clockLabel, QVBoxLayout* buttons)
     grid->addWidget(picker2_, 2, 0);
     grid->addWidget(time2_, 2, 1);
     grid->addWidget(day2_, 2, 2);
+    search_ = new PickerSearch({picker1_, picker2_}, this);
+    search_->setAccessibleName(tr("Find clock"));
+    auto* searchLabel = new QLabel(tr("Fi&nd clock:"), this);
+    searchLabel->setBuddy(search_);
+    auto* searchLine = new QHBoxLayout;
+    searchLine->addWidget(searchLabel);
+    searchLine->addWidget(search_, 1);
+    grid->addLayout(searchLine, 3, 0, 1, 3);
     grid->setColumnStretch(0, 1);
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(grid, 1);
@@ -168,7 +186,8 @@ void ConvertWindow::LayOut(QLabel* clockLabel, QVBoxLayout* buttons)
     setTabOrder(picker1_, time1_);
     setTabOrder(time1_, picker2_);
     setTabOrder(picker2_, time2_);
-    setTabOrder(time2_, close_);
+    setTabOrder(time2_, search_);
+    setTabOrder(search_, close_);
 }
 
 void ConvertWindow::Run(QWidget* owner, CAppSettings& settings, const ClockWindowEnv& env,

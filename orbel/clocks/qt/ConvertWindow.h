@@ -19,6 +19,7 @@ class QVBoxLayout;
 namespace orbel {
 
 class CAppSettings;
+class PickerSearch;
 
 class ConvertWindow : public QDialog, public HelpSource {
     Q_OBJECT
@@ -37,6 +38,7 @@ public:
     QComboBox* Picker(int row) const { return row == 1 ? picker1_ : picker2_; }
     QLineEdit* Time(int row) const { return row == 1 ? time1_ : time2_; }
     QLineEdit* Day(int row) const { return row == 1 ? day1_ : day2_; }
+    PickerSearch* Search() const { return search_; }
     // The clock of a row's selected item (an index of the whole clock list), or -1.
     int RowClock(int row) const;
 
@@ -66,6 +68,7 @@ private:
     QLineEdit* day1_;
     QLineEdit* day2_;
     QPushButton* close_ = nullptr;
+    PickerSearch* search_ = nullptr;
     bool converting_ = false;
 };
 

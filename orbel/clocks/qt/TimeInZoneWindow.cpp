@@ -4,14 +4,19 @@
 #include <QComboBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "clocks/ClockSun.h"
 #include "clocks/Conversion.h"
 #include "clocks/qt/ConvertWindow.h"
+#include "clocks/qt/SunTexts.h"
 #include "widgets/HelpWindow.h"
+#include "widgets/PickerSearch.h"
 #include "widgets/ZonePicker.h"
+#include "zones/SystemZones.h"
 
 namespace orbel {
 
@@ -28,17 +33,26 @@ TimeInZoneWindow::TimeInZoneWindow(CRegTimeZoneList zones, std::function<DateTim
     time_->setAccessibleName(tr("Current time"));
     picker_ = new QComboBox(this);
     picker_->setAccessibleName(tr("Time zone"));
+    search_ = new PickerSearch({picker_}, this);
+    search_->setAccessibleName(tr("Find zone"));
+    setTabOrder(time_, search_);
+    setTabOrder(search_, picker_);
     picker_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     picker_->setMinimumContentsLength(40);
     picker_->setMaxVisibleItems(20);
     daylight_ = new QCheckBox(tr("Aut&omatically adjust clock daylight saving changes"), this);
     daylight_->setAccessibleName(tr("Automatically adjust clock daylight saving changes"));
     daylight_->setChecked(true);
+    sun_ = new QLabel(this);
+    sun_->setAccessibleName(tr("Sun and clock change"));
+    sun_->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     auto* form = new QFormLayout;
     form->addRow(tr("Current &time:"), time_);
+    form->addRow(tr("Fi&nd zone:"), search_);
     form->addRow(tr("Time &zone:"), picker_);
     form->addRow(QString(), daylight_);
+    form->addRow(QString(), sun_);
 
     auto* close = new QPushButton(tr("&Close"), this);
     auto* help = new QPushButton(tr("&Help"), this);
@@ -81,6 +95,17 @@ void TimeInZoneWindow::Show()
         remembered_ = static_cast<std::size_t>(picker_->currentIndex());
     time_->setText(QString::fromStdString(view.currentTime));
     daylight_->setEnabled(view.daylightBoxEnabled);
+    // The zone seen as a clock would show it, for its sun and its next change.
+    QString sun;
+    if (zone) {
+        CClock asClock;
+        asClock.zone = *zone;
+        asClock.flags = daylight_->isChecked() ? CClock::kAdjustForDst : 0;
+        const DateTime utc = utcNow_();
+        sun = SunText(ClockSunToday(asClock, SystemZoneAtlas(), utc)) + QLatin1Char('\n') +
+              ChangeText(NextChangeOfClock(asClock, kSystemZoneFolder, utc));
+    }
+    sun_->setText(sun);
 }
 
 } // namespace orbel

@@ -14,9 +14,12 @@
 
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QLineEdit;
 
 namespace orbel {
+
+class PickerSearch;
 
 class TimeInZoneWindow : public QDialog, public HelpSource {
     Q_OBJECT
@@ -28,6 +31,9 @@ public:
     QComboBox* Picker() const { return picker_; }
     QLineEdit* CurrentTime() const { return time_; }
     QCheckBox* DaylightBox() const { return daylight_; }
+    PickerSearch* Search() const { return search_; }
+    // Today's sunrise and sunset at the zone's city and its next clock change.
+    QLabel* SunAndChange() const { return sun_; }
 
     // The item chosen last in this run (none before the first choice).
     static std::optional<std::size_t> Remembered() { return remembered_; }
@@ -44,7 +50,9 @@ private:
     LocaleTexts locale_;
     QLineEdit* time_;
     QComboBox* picker_;
+    PickerSearch* search_;
     QCheckBox* daylight_;
+    QLabel* sun_;
     static std::optional<std::size_t> remembered_;
 };
 

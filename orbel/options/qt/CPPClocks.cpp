@@ -12,7 +12,9 @@
 
 #include "clocks/qt/ClockWindow.h"
 #include "settings/AppSettings.h"
+#include "widgets/PickerSearch.h"
 #include "widgets/SpinEdit.h"
+#include "widgets/ZonePicker.h"
 
 namespace orbel {
 namespace {
@@ -83,6 +85,10 @@ void CPPClocks::MakeFields()
     zone_->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
     zone_->setMaxVisibleItems(20);
     SetControlId(zone_, 3034);
+    // The search is visited just before the zones it narrows.
+    search_ = new PickerSearch({zone_}, this);
+    search_->setAccessibleName(tr("Find zone"));
+    setTabOrder(search_, zone_);
     daylight_ = new QCheckBox(tr("Aut&omatically adjust clock daylight saving changes"), this);
     daylight_->setAccessibleName(tr("Automatically adjust clock daylight saving changes"));
     SetControlId(daylight_, 3035);
@@ -116,8 +122,9 @@ void CPPClocks::LayOut(QLabel* listLabel)
     };
     addRow(0, QT_TR_NOOP("&Title:"), title_);
     addRow(1, QT_TR_NOOP("&Supplement:"), supplement_, new QLabel(tr("minute(s)"), this));
-    addRow(2, QT_TR_NOOP("Time &zone:"), zone_);
-    fields->addWidget(daylight_, 3, 1, 1, 2);
+    addRow(2, QT_TR_NOOP("Fi&nd zone:"), search_);
+    addRow(3, QT_TR_NOOP("Time &zone:"), zone_);
+    fields->addWidget(daylight_, 4, 1, 1, 2);
     fields->setColumnStretch(2, 1);
 
     auto* layout = new QVBoxLayout(this);
@@ -196,6 +203,8 @@ void CPPClocks::FillZonePicker()
     Quietly(loading_, [&] {
         zone_->clear();
         zone_->addItems(names);
+        for (std::size_t i = 0; i < entries_.size(); ++i)
+            zone_->setItemData(static_cast<int>(i), ZoneSearchData(*entries_[i]), kSearchTextRole);
         zone_->setCurrentIndex(-1);
     });
 }
@@ -245,7 +254,8 @@ void CPPClocks::RefreshEnabled()
     const ClockPageEnabled e =
         ClockPageEnabledState(selection_, static_cast<std::size_t>(list_->count()), ChosenZone());
     for (QWidget* w : {static_cast<QWidget*>(title_), static_cast<QWidget*>(supplement_),
-                       static_cast<QWidget*>(zone_), static_cast<QWidget*>(remove_)})
+                       static_cast<QWidget*>(search_), static_cast<QWidget*>(zone_),
+                       static_cast<QWidget*>(remove_)})
         w->setEnabled(e.edits);
     daylight_->setEnabled(e.daylightBox);
     up_->setEnabled(e.moveUp);

@@ -17,6 +17,7 @@ class QPushButton;
 
 namespace orbel {
 
+class PickerSearch;
 class SpinEdit;
 
 class CPPClocks : public CPPParent {
@@ -38,6 +39,7 @@ public:
     QLineEdit* Title() { return title_; }
     SpinEdit* Supplement() { return supplement_; }
     QComboBox* ZonePicker() { return zone_; }
+    PickerSearch* Search() { return search_; }
     QCheckBox* DaylightBox() { return daylight_; }
     QPushButton* Button(int id); // 3019 Add, 3020 Remove, 3021 Move Up, 3022 Move Down
     std::optional<std::size_t> Selection() const { return selection_; }
@@ -63,6 +65,7 @@ private:
     QLineEdit* title_;
     SpinEdit* supplement_;
     QComboBox* zone_;
+    PickerSearch* search_;
     QCheckBox* daylight_;
     QPushButton *add_, *remove_, *up_, *down_;
     CRegTimeZoneList zones_;               // the page's own zone list

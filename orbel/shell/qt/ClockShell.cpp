@@ -12,14 +12,18 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <cmath>
 #include <csignal>
 #include <iostream>
 
 #include "clocks/qt/ConvertWindow.h"
 #include "clocks/qt/TimeChangeWatch.h"
 #include "clocks/qt/TimeInZoneWindow.h"
+#include "planner/qt/PlannerWindow.h"
 #include "settings/SettingsStartup.h"
+#include "settings/SideOptions.h"
 #include "shell/qt/AboutBox.h"
+#include "sun/ZoneCoordinates.h"
 #include "sync/ClockAdjustment.h"
 #include "sync/qt/CSyncClient.h"
 #include "widgets/HelpWindow.h"
@@ -152,6 +156,7 @@ void ClockShell::BuildActions()
             continue;
         }
         auto* a = new QAction(this);
+        a->setCheckable(e.checkable);
         a->setShortcut(KeyOf(e.id));
         a->setShortcutContext(Qt::WindowShortcut);
         connect(a, &QAction::triggered, this, [this, id = e.id] { Run(id); });
@@ -171,7 +176,9 @@ void ClockShell::UpdateMenu()
     s.trayAvailable = tray_ != nullptr;
     s.convertBuilt = true;
     s.timeInZoneBuilt = true;
+    s.planBuilt = true;
     s.optionsBuilt = true;
+    s.dayAndNight = window_ && window_->DayAndNight();
     for (const MenuEntry& e : CommandMenu(s)) {
         if (e.separator)
             continue;
@@ -179,6 +186,7 @@ void ClockShell::UpdateMenu()
         // The menu shows the key after the tab; the shortcut itself is the action's.
         a->setText(Q(e.text));
         a->setEnabled(e.enabled);
+        a->setChecked(e.checked);
     }
 }
 
@@ -203,8 +211,14 @@ void ClockShell::Run(int id)
     case kCmdTimeInZone:
         OpenTimeInZone();
         break;
+    case kCmdPlan:
+        OpenPlan();
+        break;
     case kCmdOptions:
         OpenOptions();
+        break;
+    case kCmdDayAndNight:
+        ToggleDayAndNight();
         break;
     default:
         break;
@@ -247,6 +261,18 @@ void ClockShell::OpenTimeInZone()
     BuildZoneList(zones, UsageFromOptions(settings_->displayFlags), sources);
     TimeInZoneWindow window(std::move(zones), config_.window.utcNow, WindowEnv().locale,
                             window_.get());
+    window.exec();
+}
+
+void ClockShell::OpenPlan()
+{
+    // One row per clock the clock window shows, in its order.
+    std::vector<PlanClock> clocks;
+    for (std::size_t i = 0; i < settings_->clocks.Count(); ++i)
+        if (const CClock& c = settings_->clocks.At(i); c.IsActive())
+            clocks.push_back(PlanClockOf(c, SkyOver(SystemZoneAtlas().Find(c.zone.keyName))));
+    const std::int64_t now = std::llround(config_.window.utcNow().ToUnixSeconds());
+    PlannerWindow window(std::move(clocks), now, WindowEnv().locale, window_.get());
     window.exec();
 }
 
@@ -326,6 +352,7 @@ bool ClockShell::CreateClockWindow()
 {
     window_ = std::make_unique<ClockWindow>(*settings_, config_.window);
     window_->setWindowIcon(ProgramIcon());
+    window_->SetDayAndNight(SideOptions::Read(config_.platform.dataFolder).DayAndNight());
     for (const auto& [id, action] : actions_)
         window_->addAction(action);
     connect(window_.get(), &ClockWindow::menuRequested, this, [this](const QPoint& at) {
@@ -344,6 +371,23 @@ bool ClockShell::CreateClockWindow()
     connect(timeWatch_.get(), &TimeChangeWatch::timeChanged, this,
             [this] { sync_->ComputerClockStepped(); });
     return true;
+}
+
+void ClockShell::ToggleDayAndNight()
+{
+    if (!window_)
+        return;
+    const bool on = !window_->DayAndNight();
+    window_->SetDayAndNight(on);
+    UpdateMenu();
+    // Kept beside the settings file at once; the settings file itself is not touched.
+    SideOptions options = SideOptions::Read(config_.platform.dataFolder);
+    options.SetDayAndNight(on);
+    std::string error;
+    if (!options.Save(error) && config_.showError)
+        config_.showError(tr("The Day and Night option could not be kept for the next start: %1")
+                              .arg(Q(error))
+                              .toStdString());
 }
 
 bool ClockShell::eventFilter(QObject* watched, QEvent* e)

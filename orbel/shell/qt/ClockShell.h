@@ -69,6 +69,8 @@ public:
 
     // Show/Hide (command 1).
     void ToggleWindow();
+    // Day and Night (command 2010): the shading switched, and kept for the next start.
+    void ToggleDayAndNight();
     // The schedule's check, run each tick with the local time.
     void CheckSchedule(const DateTime& localNow);
 
@@ -99,6 +101,7 @@ private:
     void Run(int id);
     void OpenConvert();
     void OpenTimeInZone();
+    void OpenPlan();
     void ShowHelp();
     bool eventFilter(QObject* watched, QEvent* e) override;
 

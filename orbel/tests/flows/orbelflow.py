@@ -26,6 +26,7 @@ CLOCKS = re.compile(r"^Orbel - \w+, \d{1,2} \w+ \d{4}$")
 OPTIONS = title("Options")
 CONVERT = title("Convert")
 TIME_IN_ZONE = title("Time in Zone")
+PLAN = title("Plan")
 HELP = re.compile(r"^Orbel Help(?: > [^>\u2014]+)*$")  # the help window, captions after ">"
 PAGES = ["Clocks", "View", "Style", "Adjust Time", "TZI"]
 # The probe of a program that answers: T opens Time in Zone, Escape closes it.
@@ -483,3 +484,27 @@ def shows_time(text, when):
     machine may still show) and its year."""
     minutes = [when, when - datetime.timedelta(minutes=1)]
     return str(when.year) in text and any(f"{m:%H:%M}" in text for m in minutes)
+
+
+def clipboard():
+    """The text on the X clipboard (its owner asked for UTF-8 text), or None."""
+    from Xlib import X, display
+    d = display.Display()
+    try:
+        w = d.screen().root.create_window(0, 0, 1, 1, 0, X.CopyFromParent)
+        w.convert_selection(d.intern_atom("CLIPBOARD"), d.intern_atom("UTF8_STRING"),
+                            d.intern_atom("FLOW_CLIPBOARD"), X.CurrentTime)
+        d.flush()
+        end = time.monotonic() + flowkit.TIMEOUT
+        while time.monotonic() < end:
+            while d.pending_events():
+                e = d.next_event()
+                if e.type == X.SelectionNotify:
+                    if e.property == X.NONE:
+                        return None
+                    r = w.get_full_property(d.intern_atom("FLOW_CLIPBOARD"), X.AnyPropertyType)
+                    return bytes(r.value).decode("utf-8") if r else None
+            time.sleep(0.05)
+        raise Failure("the clipboard's owner did not answer")
+    finally:
+        d.close()

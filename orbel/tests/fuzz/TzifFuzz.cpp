@@ -1,10 +1,12 @@
 // Feeds arbitrary bytes to the compiled zone file reader and the POSIX rule parser: a
-// damaged file is refused, a strange rule is refused or held, never a crash.
+// damaged file is refused, a strange rule is refused or held, the next clock change of
+// whatever was read is found or not, never a crash.
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
 
+#include "zones/ClockChange.h"
 #include "zones/SystemZones.h"
 #include "zones/TzifFile.h"
 #include "zones/ZoneTime.h"
@@ -13,6 +15,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     const std::vector<std::uint8_t> bytes(data, data + size);
     std::string footer, error, inexact;
+    orbel::TzifZone zone;
+    if (orbel::ReadTzifZone(bytes, zone, error))
+        (void)orbel::NextClockChange(zone, 1774746000);
     if (!orbel::ReadTzifFooter(bytes, footer, error))
         footer.assign(reinterpret_cast<const char*>(data), size); // try the bytes as a rule
     const auto rule = orbel::ParsePosixTz(footer);

@@ -25,7 +25,7 @@ TEST(CommandMenu, ItemsIdsSeparatorsAndStates)
 {
     ShellState shown;
     const auto menu = CommandMenu(shown);
-    const int ids[] = {1, 0, 2001, 2002, 0, 2000, 0, 57670, 57664, 0, 57665};
+    const int ids[] = {1, 0, 2001, 2002, 2003, 0, 2000, 2010, 0, 57670, 57664, 0, 57665};
     ASSERT_EQ(menu.size(), std::size(ids));
     for (std::size_t i = 0; i < menu.size(); ++i) {
         EXPECT_EQ(menu[i].separator, ids[i] == 0) << i;
@@ -35,14 +35,22 @@ TEST(CommandMenu, ItemsIdsSeparatorsAndStates)
     }
     EXPECT_EQ(menu[0].text, "Hid&e\tV");
     EXPECT_TRUE(menu[0].isDefault);
-    EXPECT_EQ(menu[10].text, "&Close\tAlt+F4");
+    EXPECT_EQ(menu[12].text, "&Close\tAlt+F4");
+    EXPECT_EQ(menu[4].text, "&Plan...\tP");
+    // Day and Night is a check item, checked while the clocks are shaded.
+    EXPECT_TRUE(menu[7].checkable);
+    EXPECT_FALSE(menu[7].checked);
+    ShellState shaded;
+    shaded.dayAndNight = true;
+    EXPECT_TRUE(CommandMenu(shaded)[7].checked);
     EXPECT_EQ(MenuLabel(menu[2].text), "Co&nvert...");
     EXPECT_EQ(MenuKey(menu[2].text), "N");
     // The windows not built yet are present and greyed.
     EXPECT_FALSE(menu[2].enabled);
     EXPECT_FALSE(menu[3].enabled);
-    EXPECT_FALSE(menu[5].enabled);
-    EXPECT_TRUE(menu[7].enabled);
+    EXPECT_FALSE(menu[4].enabled);
+    EXPECT_FALSE(menu[6].enabled);
+    EXPECT_TRUE(menu[9].enabled);
 
     ShellState hidden;
     hidden.windowHidden = true;
@@ -57,9 +65,10 @@ TEST(CommandMenu, ItemsIdsSeparatorsAndStates)
     int keys = 0;
     for (const Accelerator& a : Accelerators())
         keys += (a.key == 'N' && a.id == 2001) + (a.key == 'O' && a.id == 2000) +
-                (a.key == 'T' && a.id == 2002) + (a.key == 'V' && a.id == 1);
-    EXPECT_EQ(keys, 4);
-    EXPECT_EQ(Accelerators().size(), 4u);
+                (a.key == 'T' && a.id == 2002) + (a.key == 'V' && a.id == 1) +
+                (a.key == 'P' && a.id == 2003) + (a.key == 'D' && a.id == 2010);
+    EXPECT_EQ(keys, 6);
+    EXPECT_EQ(Accelerators().size(), 6u);
     EXPECT_TRUE(IsAboutSystemCommand(57679));
     EXPECT_FALSE(IsAboutSystemCommand(57680));
 }
@@ -85,6 +94,7 @@ TEST(HelpTexts, EveryWindowHasItsTextWithItsSections)
         {"CPPDST", {"INTRODUCTION", "OPTIONS"}},
         {"1008", {"INTRODUCTION"}},
         {"1010", {"INTRODUCTION"}},
+        {"PLAN", {"INTRODUCTION", "OPTIONS", "TIPS"}},
     };
     for (const auto& [name, sections] : expected) {
         const std::string text(HelpTextOf(name));

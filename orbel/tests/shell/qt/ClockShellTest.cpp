@@ -121,14 +121,15 @@ TEST_F(ClockShellTest, HelpAndF1ReachTheWindowInFront)
     QTest::qWait(10);
     EXPECT_EQ(shell.Options(), nullptr);
 
-    // Convert and Time in Zone are modal: F1 in them, and Help from the tray while they
+    // Convert, Time in Zone and Plan are modal: F1 in them, and Help from the tray while they
     // are up, open their own texts.
     struct Case {
         int command;
         const char* title;
         const char* help;
     } cases[] = {{kCmdConvert, "Orbel Help > Convert", "1008"},
-                 {kCmdTimeInZone, "Orbel Help > Time in Zone", "1010"}};
+                 {kCmdTimeInZone, "Orbel Help > Time in Zone", "1010"},
+                 {kCmdPlan, "Orbel Help > Plan", "PLAN"}};
     for (const Case& c : cases) {
         std::string byKey, byMenu;
         bool keyText = false, menuText = false;
