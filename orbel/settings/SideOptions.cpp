@@ -42,7 +42,7 @@ bool SideOptions::DayAndNight() const
 
 void SideOptions::SetDayAndNight(bool on)
 {
-    values_[kDayAndNight] = on ? "1" : "0";
+    values_[kDayAndNight].assign(1, on ? '1' : '0');
 }
 
 bool SideOptions::Save(std::string& error) const

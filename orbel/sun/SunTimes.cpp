@@ -129,12 +129,9 @@ SunDay SunTimesOn(GeoPoint where, int year, int month, int day, int utcOffsetMin
     // Noon by the mean sun at this longitude, within the local day; then the true noon,
     // where the sun's hour angle is zero (the equation of time moves it by up to 17
     // minutes).
-    std::int64_t noon = DaysFromCivil(year, month, day) * kDay + kHalfDay -
-                        static_cast<std::int64_t>(std::llround(where.longitude * 240.0));
-    while (noon < midnight)
-        noon += kDay;
-    while (noon >= midnight + kDay)
-        noon -= kDay;
+    const std::int64_t meanNoon = DaysFromCivil(year, month, day) * kDay + kHalfDay -
+                                  static_cast<std::int64_t>(std::llround(where.longitude * 240.0));
+    std::int64_t noon = midnight + ((meanNoon - midnight) % kDay + kDay) % kDay;
     for (int step = 0; step < 3; ++step)
         noon -= static_cast<std::int64_t>(std::llround(HourAngle(where, noon) / 360.0 * kDay));
 

@@ -195,8 +195,9 @@ TEST(SunTimesTest, PolarDayEndsWithASunsetButNoSunrise)
         ASSERT_NE(sun.kind, SunDay::PolarNight);
         if (sun.kind == SunDay::Normal && sun.sets && !sun.rises)
             sawSetWithoutRise = true;
-        if (sun.kind == SunDay::Normal && sun.rises && sun.sets)
+        if (sun.kind == SunDay::Normal && sun.rises && sun.sets) {
             EXPECT_LT(sun.sunrise, sun.sunset);
+        }
     }
     EXPECT_TRUE(sawSetWithoutRise);
 }

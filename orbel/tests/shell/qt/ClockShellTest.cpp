@@ -1,6 +1,7 @@
 // The shell as the user meets it, on the offscreen platform: Help and F1 reach the window
 // in front, a change of the locale reaches every text, a save that fails at the end is
-// shown, and damaged window bounds still place the window on the desktop.
+// shown, damaged window bounds still place the window on the desktop, and Day and Night is
+// kept beside the settings file.
 #include <QApplication>
 #include <QComboBox>
 #include <QGuiApplication>
@@ -242,6 +243,47 @@ TEST_F(ClockShellTest, DamagedBoundsStillPlaceTheWindowOnTheDesktop)
         EXPECT_TRUE(desktop.intersects(placed)) << r.left << " " << r.top;
         EXPECT_GE(placed.width(), 16);
         EXPECT_GE(placed.height(), 16);
+        shell.Quit(EndReason::Closed);
+    }
+}
+
+} // namespace
+} // namespace orbel
+
+namespace orbel {
+namespace {
+
+// Day and Night from its key: the clocks shaded, the menu item checked, the choice kept
+// beside the settings file (the settings themselves untouched) and found again at the next start; a
+// file that cannot be written is said, and the shading stays on for this run.
+TEST_F(ClockShellTest, DayAndNightIsKeptBesideTheSettingsFileAcrossARestart)
+{
+    const std::string optionsFile = dir.path().toStdString() + "/Orbel-options.txt";
+    {
+        ClockShell shell(config);
+        ASSERT_EQ(shell.Start(), StartResult::Running);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(shell.Window()));
+        EXPECT_FALSE(shell.Window()->DayAndNight());
+        Activate(shell.Window());
+        const bool modifiedBefore = shell.Settings().IsModified();
+        QTest::keyClick(shell.Window(), Qt::Key_D);
+        EXPECT_TRUE(shell.Window()->DayAndNight());
+        EXPECT_TRUE(shell.Action(kCmdDayAndNight)->isChecked());
+        EXPECT_EQ(shell.Settings().IsModified(), modifiedBefore);
+        EXPECT_TRUE(std::filesystem::exists(optionsFile));
+        shell.Quit(EndReason::Closed);
+    }
+    {
+        ClockShell shell(config);
+        ASSERT_EQ(shell.Start(), StartResult::Running);
+        EXPECT_TRUE(shell.Window()->DayAndNight());
+        std::filesystem::remove(optionsFile);
+        std::filesystem::create_directories(optionsFile + "/inside"); // cannot be written
+        shown.clear();
+        shell.Action(kCmdDayAndNight)->trigger();
+        EXPECT_FALSE(shell.Window()->DayAndNight());
+        ASSERT_EQ(shown.size(), 1u);
+        EXPECT_NE(shown[0].find("Day and Night"), std::string::npos) << shown[0];
         shell.Quit(EndReason::Closed);
     }
 }
