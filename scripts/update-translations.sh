@@ -18,8 +18,8 @@ if [ -z "$lupdate" ]; then
   echo "lupdate is not installed (scripts/install-deps.sh installs qt6-l10n-tools)." >&2
   exit 1
 fi
-sources=(orbel/app orbel/clocks orbel/help orbel/options orbel/settings orbel/shell
-         orbel/sync orbel/widgets orbel/zones)
+sources=(orbel/app orbel/clocks orbel/help orbel/options orbel/planner orbel/settings
+         orbel/shell orbel/sun orbel/sync orbel/widgets orbel/zones)
 if [ $# -gt 0 ]; then
   files=("$@")
 else

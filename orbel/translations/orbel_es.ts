@@ -370,179 +370,6 @@ Opciones:
     <message>
         <source>INTRODUCTION
 
-Orbel shows any number of clocks side by side in one small window. Each clock shows the
-time of a time zone, with or without daylight saving, plus a number of minutes of its own.
-The clocks are digital or analog and may show their name, the date or the day of the year.
-Orbel can also fetch the exact time from a time server and set this computer&apos;s clock, by
-hand or automatically every so many days.
-
-The window has no caption. Its title, shown in the task bar, carries today&apos;s date.
-
-MENU
-
-The menu opens with the right mouse button on the clocks or on the icon in the
-notification area, or with the Menu key or Shift+F10.
-
-Hide / Show (V)       hides the clock window, or shows it again. Hide is offered only
-                      while an icon in the notification area can show the window again.
-Convert... (N)        converts a time from the zone of one clock to another&apos;s.
-Time in Zone... (T)   shows the time in any zone of the time zone database.
-Options... (O)        the clocks, their look, their colours and fonts, time zone
-                      corrections and the time server.
-Help (F1)             this text, or the help of the window in front: the Options
-                      page shown, Convert or Time in Zone.
-About Orbel...        the program&apos;s version.
-Close (Alt+F4)        ends Orbel. The settings are saved when they changed.
-
-POINTING DEVICE (MOUSE) INTERFACE
-
-Drag the clocks with the left button to move the window. Drag its border to resize it:
-the clocks and their text grow and shrink with it. Double-click the clocks to convert a
-time. Click the right button for the menu.
-
-In the notification area a double-click on Orbel&apos;s icon hides or shows the clocks (the
-item drawn in bold in the menu), and the right button opens the menu.
-
-KEYBOARD INTERFACE
-
-Arrow keys            move the window by one pixel.
-Shift+Right, Down     make the window one pixel wider or taller.
-Shift+Left, Up        make it one pixel narrower or lower.
-V, N, T, O            the menu&apos;s commands, as listed above.
-F1                    help.
-Menu, Shift+F10       the menu, at the window&apos;s top left corner.
-Alt+F4                close.
-
-TIPS
-
-- Many clocks in a wide, low window read best with the name shown and the date hidden.
-- Analog clocks show their minute marks once the dial is about 64 pixels wide.
-- The clocks follow a change of this computer&apos;s clock at once, and a new day changes the
-  window&apos;s title.
-- Orbel keeps running while its window is hidden; use the icon in the notification area
-  to bring it back.
-</source>
-        <translation>INTRODUCCIÓN
-
-Orbel muestra tantos relojes como quiera, uno junto a otro, en una pequeña ventana. Cada
-reloj da la hora de una zona horaria, con o sin horario de verano, más unos minutos
-propios. Los relojes son digitales o analógicos y pueden mostrar su nombre, la fecha o el
-día del año. Orbel también puede pedir la hora exacta a un servidor de hora y poner en
-hora el reloj de este equipo, a mano o automáticamente cada cierto número de días.
-
-La ventana no tiene barra de título. Su título, que se ve en la barra de tareas, lleva la
-fecha de hoy.
-
-MENÚ
-
-El menú se abre con el botón derecho del ratón sobre los relojes o sobre el icono del
-área de notificación, o con la tecla Menú o Mayús+F10.
-
-Ocultar/Mostrar (V)   oculta la ventana de los relojes o vuelve a mostrarla. Ocultar solo
-                      se ofrece mientras un icono del área de notificación pueda volver a
-                      mostrar la ventana.
-Convertir... (N)      convierte una hora de la zona de un reloj a la de otro.
-Hora en zona... (T)   muestra la hora de cualquier zona de la base de datos de zonas
-                      horarias.
-Opciones... (O)       los relojes, su aspecto, sus colores y fuentes, las correcciones de
-                      las zonas horarias y el servidor de hora.
-Ayuda (F1)            este texto, o la ayuda de la ventana que esté delante: la página de
-                      Opciones que se ve, Convertir u Hora en zona.
-Acerca de Orbel...    la versión del programa.
-Cerrar (Alt+F4)       termina Orbel. La configuración se guarda si ha cambiado.
-
-USO CON EL RATÓN
-
-Arrastre los relojes con el botón izquierdo para mover la ventana. Arrastre su borde para
-cambiar su tamaño: los relojes y su texto crecen y menguan con ella. Haga doble clic en
-los relojes para convertir una hora. Pulse el botón derecho para ver el menú.
-
-En el área de notificación, un doble clic en el icono de Orbel oculta o muestra los
-relojes (la opción en negrita del menú), y el botón derecho abre el menú.
-
-USO CON EL TECLADO
-
-Flechas               mueven la ventana un píxel.
-Mayús+Derecha, Abajo  hacen la ventana un píxel más ancha o más alta.
-Mayús+Izquierda, Arriba
-                      la hacen un píxel más estrecha o más baja.
-V, N, T, O            las órdenes del menú, como se indica arriba.
-F1                    ayuda.
-Menú, Mayús+F10       el menú, en la esquina superior izquierda de la ventana.
-Alt+F4                cerrar.
-
-CONSEJOS
-
-- Muchos relojes en una ventana ancha y baja se leen mejor con el nombre visible y la
-  fecha oculta.
-- Los relojes analógicos muestran las marcas de los minutos cuando la esfera mide unos
-  64 píxeles de ancho.
-- Los relojes siguen al momento cualquier cambio del reloj de este equipo, y un día nuevo
-  cambia el título de la ventana.
-- Orbel sigue funcionando mientras su ventana está oculta; use el icono del área de
-  notificación para recuperarla.
-</translation>
-    </message>
-    <message>
-        <source>INTRODUCTION
-
-The Clocks page lists the clocks in the order the window shows them, from left to right.
-Pressing Apply or OK stores what you typed into the selected clock.
-
-OPTIONS
-
-Clocks      one line per clock. A checked clock is shown in the window; an unchecked one
-            is kept but hidden. Choosing another line first stores what you typed for the
-            clock chosen before.
-Title       the clock&apos;s name, at most 16 characters.
-Supplement  minutes added to the zone&apos;s time, from -1440 to 1440 (the arrows, or Up and
-            Down, step it).
-Time zone   the time zone the clock shows.
-Automatically adjust clock daylight saving changes
-            the clock follows the zone&apos;s summer time; without it, the clock keeps the
-            zone&apos;s standard time all year. Only a zone with summer time offers it.
-Add...      adds a clock at the end and takes you to its time zone.
-Remove      removes the selected clock.
-Move Up, Move Down
-            move the selected clock one place to the left or to the right.
-
-TIPS
-
-A clock for a place whose zone is missing can use a near zone and a supplement.
-</source>
-        <translation>INTRODUCCIÓN
-
-La página Relojes enumera los relojes en el orden en que la ventana los muestra, de
-izquierda a derecha. Al pulsar Aplicar o Aceptar, lo que haya escrito se guarda en el
-reloj seleccionado.
-
-OPCIONES
-
-Relojes     una línea por reloj. Un reloj marcado se muestra en la ventana; uno sin
-            marcar se conserva, pero oculto. Al elegir otra línea se guarda primero lo que
-            haya escrito para el reloj elegido antes.
-Título      el nombre del reloj, de 16 caracteres como máximo.
-Suplemento  minutos que se suman a la hora de la zona, de -1440 a 1440 (las flechas, o
-            Arriba y Abajo, lo cambian de uno en uno).
-Zona horaria
-            la zona horaria que muestra el reloj.
-Ajustar automáticamente los cambios de horario de verano
-            el reloj sigue el horario de verano de la zona; sin esta opción, el reloj
-            mantiene todo el año la hora estándar de la zona. Solo la ofrece una zona con
-            horario de verano.
-Añadir...   añade un reloj al final y le lleva a su zona horaria.
-Quitar      quita el reloj seleccionado.
-Subir, Bajar
-            mueven el reloj seleccionado un puesto a la izquierda o a la derecha.
-
-CONSEJOS
-
-Un reloj para un lugar cuya zona falte puede usar una zona cercana y un suplemento.
-</translation>
-    </message>
-    <message>
-        <source>INTRODUCTION
-
 The View page chooses how the clock window behaves and what each clock shows. Each
 option takes effect when you press Apply or OK.
 
@@ -737,6 +564,101 @@ Zona        la zona cuyas reglas se muestran: su diferencia con UTC y el día y 
     <message>
         <source>INTRODUCTION
 
+Orbel shows any number of clocks side by side in one small window. Each clock shows the
+time of a time zone, with or without daylight saving, plus a number of minutes of its own.
+The clocks are digital or analog and may show their name, the date or the day of the year.
+Orbel can also fetch the exact time from a time server and set this computer&apos;s clock, by
+hand or automatically every so many days.
+
+The window has no caption. Its title, shown in the task bar, carries today&apos;s date.
+
+MENU
+
+The menu opens with the right mouse button on the clocks or on the icon in the
+notification area, or with the Menu key or Shift+F10.
+
+Hide / Show (V)       hides the clock window, or shows it again. Hide is offered only
+                      while an icon in the notification area can show the window again.
+Convert... (N)        converts a time from the zone of one clock to another&apos;s.
+Time in Zone... (T)   shows the time in any zone of the time zone database.
+Plan... (P)           the hours of a day side by side for every clock, to find an hour
+                      that suits everyone.
+Options... (O)        the clocks, their look, their colours and fonts, time zone
+                      corrections and the time server.
+Day and Night (D)     shades each clock by whether the sun is up at its zone&apos;s
+                      city, with dawn and dusk in between. A clock whose zone names
+                      no city (Etc/ zones, zones of your own) keeps its background.
+Help (F1)             this text, or the help of the window in front: the Options
+                      page shown, Convert, Time in Zone or Plan.
+About Orbel...        the program&apos;s version.
+Close (Alt+F4)        ends Orbel. The settings are saved when they changed.
+
+POINTING DEVICE (MOUSE) INTERFACE
+
+Drag the clocks with the left button to move the window. Drag its border to resize it:
+the clocks and their text grow and shrink with it. Double-click the clocks to convert a
+time. Click the right button for the menu. Rest the pointer on a clock to see today&apos;s
+sunrise and sunset at its city and its zone&apos;s next clock change.
+
+In the notification area a double-click on Orbel&apos;s icon hides or shows the clocks (the
+item drawn in bold in the menu), and the right button opens the menu.
+
+KEYBOARD INTERFACE
+
+Arrow keys            move the window by one pixel.
+Shift+Right, Down     make the window one pixel wider or taller.
+Shift+Left, Up        make it one pixel narrower or lower.
+V, N, T, P, O, D      the menu&apos;s commands, as listed above.
+F1                    help.
+Menu, Shift+F10       the menu, at the window&apos;s top left corner.
+Alt+F4                close.
+
+TIPS
+
+- Many clocks in a wide, low window read best with the name shown and the date hidden.
+- Analog clocks show their minute marks once the dial is about 64 pixels wide.
+- The clocks follow a change of this computer&apos;s clock at once, and a new day changes the
+  window&apos;s title.
+- Orbel keeps running while its window is hidden; use the icon in the notification area
+  to bring it back.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>INTRODUCTION
+
+The Clocks page lists the clocks in the order the window shows them, from left to right.
+Pressing Apply or OK stores what you typed into the selected clock.
+
+OPTIONS
+
+Clocks      one line per clock. A checked clock is shown in the window; an unchecked one
+            is kept but hidden. Choosing another line first stores what you typed for the
+            clock chosen before.
+Title       the clock&apos;s name, at most 16 characters.
+Supplement  minutes added to the zone&apos;s time, from -1440 to 1440 (the arrows, or Up and
+            Down, step it).
+Find zone   narrows the time zones to those whose city, country or name holds what you
+            type (&quot;osl&quot; finds Europe/Oslo, &quot;Japan&quot; finds Asia/Tokyo). Down or Enter
+            opens the list on the first of them.
+Time zone   the time zone the clock shows.
+Automatically adjust clock daylight saving changes
+            the clock follows the zone&apos;s summer time; without it, the clock keeps the
+            zone&apos;s standard time all year. Only a zone with summer time offers it.
+Add...      adds a clock at the end and takes you to its time zone.
+Remove      removes the selected clock.
+Move Up, Move Down
+            move the selected clock one place to the left or to the right.
+
+TIPS
+
+A clock for a place whose zone is missing can use a near zone and a supplement.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>INTRODUCTION
+
 The Convert window converts a time between the zones of two clocks.
 
 OPTIONS
@@ -747,25 +669,12 @@ its date. A time that cannot be read shows &quot;Undefined&quot;.
 Clock       the first row starts on the clock of this computer&apos;s own zone, the second on
             the clock you double-clicked (or the next clock when opened from the menu).
             Choosing another clock in a row recomputes that row from the other one.
+Find clock  narrows both lists to the clocks whose name, city, country or zone holds
+            what you type. Down or Enter opens the first list.
 Reset       puts the current time of the first row&apos;s clock back into it.
 Help (F1)   this text.
 </source>
-        <translation>INTRODUCCIÓN
-
-La ventana Convertir convierte una hora entre las zonas de dos relojes.
-
-OPCIONES
-
-Escriba una hora en una fila; la otra fila muestra la hora que marca su reloj en ese
-momento, con su fecha. Una hora que no se puede leer muestra «Indefinida».
-
-Reloj       la primera fila empieza en el reloj de la zona de este equipo; la segunda, en
-            el reloj en que hizo doble clic (o en el reloj siguiente si la abrió desde el
-            menú). Al elegir otro reloj en una fila, esa fila se recalcula a partir de la
-            otra.
-Restablecer vuelve a poner en la primera fila la hora actual de su reloj.
-Ayuda (F1)  este texto.
-</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>INTRODUCTION
@@ -774,19 +683,40 @@ The Time in Zone window shows the current time in any zone of the time zone data
 
 OPTIONS
 
-Choose a zone; the window shows its time and date, with or without daylight saving.
-Help (F1) shows this text.
+Choose a zone; the window shows its time and date, with or without daylight saving,
+today&apos;s sunrise and sunset at the zone&apos;s city (or polar day or night), and the zone&apos;s
+next clock change: its date, the local time at which it happens and the new offset.
+A zone that names no city has no sunrise or sunset.
+Find zone narrows the list to the zones whose city, country or name holds what you type;
+Down or Enter opens the list on the first of them. Help (F1) shows this text.
 </source>
-        <translation>INTRODUCCIÓN
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>INTRODUCTION
 
-La ventana Hora en zona muestra la hora actual de cualquier zona de la base de datos de
-zonas horarias.
+The Plan window lays the hours of one day side by side for every clock the window shows,
+so that an hour that suits everyone can be found at a glance. Each column is one moment:
+reading down a column gives the time of every clock at that moment.
 
-OPCIONES
+OPTIONS
 
-Elija una zona; la ventana muestra su hora y su fecha, con o sin horario de verano.
-Ayuda (F1) muestra este texto.
-</translation>
+Date        the day of the first clock to plan; the columns run from its midnight to the
+            next. A day when that clock changes to or from summer time has 23 or 25 hours.
+Hours       green cells are working hours (9:00 to 18:00), pale ones the rest of the day,
+            blue ones dawn and dusk, dark ones the night at the zone&apos;s city. A clock a half
+            or a quarter of an hour off shows its cells at :30 or :45; a line and the date
+            mark the start of a new day.
+            Left and Right (Home, End) or a click choose a column; the time of each clock
+            at that moment shows below the hours.
+Copy        puts the chosen moment, in every clock, on the clipboard.
+Close       closes the window (Escape).
+
+TIPS
+
+orbel --plan Europe/Madrid,Asia/Kolkata prints the same hours from the command line.
+</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1004,6 +934,14 @@ No se ha podido apartar %2, así que %1 no puede empezar de nuevo. Mueva o elimi
     <message>
         <source>World clock</source>
         <translation>Reloj mundial</translation>
+    </message>
+    <message>
+        <source>&amp;Plan...	P</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Day and Night	D</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1299,6 +1237,41 @@ Sustituir (usar los registros de Orbel)</translation>
     </message>
 </context>
 <context>
+    <name>SunTexts</name>
+    <message>
+        <source>No sunrise or sunset: the zone names no city</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Polar day: the sun does not set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Polar night: the sun does not rise</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sunrise %1, sunset %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next clock change unknown: the zone is not in this computer&apos;s tz database</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No clock change ahead</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Changes on %1 at %2 to UTC%3</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>SyncCommand</name>
     <message>
         <source>The clock was not set: %1</source>
@@ -1390,6 +1363,14 @@ Sustituir (usar los registros de Orbel)</translation>
     <message>
         <source>Time &amp;zone:</source>
         <translation>&amp;Zona horaria:</translation>
+    </message>
+    <message>
+        <source>Find zone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fi&amp;nd zone:</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1717,6 +1698,10 @@ Sustituir (usar los registros de Orbel)</translation>
         <source>Orbel menu</source>
         <translation>Menú de Orbel</translation>
     </message>
+    <message>
+        <source>The Day and Night option could not be kept for the next start: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>orbel::ClockWindow</name>
@@ -1783,6 +1768,14 @@ Sustituir (usar los registros de Orbel)</translation>
         <source>Help</source>
         <translation>Ayuda</translation>
     </message>
+    <message>
+        <source>Find clock</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fi&amp;nd clock:</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>orbel::FontChooser</name>
@@ -1843,10 +1836,83 @@ Sustituir (usar los registros de Orbel)</translation>
     </message>
 </context>
 <context>
+    <name>orbel::PickerSearch</name>
+    <message>
+        <source>City, country or zone</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>orbel::PlaceholderPage</name>
     <message>
         <source>This page is not available yet.</source>
         <translation>Esta página aún no está disponible.</translation>
+    </message>
+</context>
+<context>
+    <name>orbel::PlanGrid</name>
+    <message>
+        <source>Hours of the day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Working hours (9 to 18)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Off hours</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dawn and dusk</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Night</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>orbel::PlannerWindow</name>
+    <message>
+        <source>Plan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Date:</source>
+        <translation type="unfinished">&amp;Fecha:</translation>
+    </message>
+    <message>
+        <source>Left and Right choose the hour; the time of each clock shows below.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation type="unfinished">&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;lose</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished">Cerrar</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation type="unfinished">Ay&amp;uda</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation type="unfinished">Ayuda</translation>
     </message>
 </context>
 <context>
@@ -1905,6 +1971,18 @@ Sustituir (usar los registros de Orbel)</translation>
     <message>
         <source>Help</source>
         <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>Find zone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sun and clock change</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fi&amp;nd zone:</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>
