@@ -5,6 +5,8 @@
 #include <ostream>
 
 #include "planner/DayPlan.h"
+#include "zones/StringTable.h"
+#include "zones/Translation.h"
 #include "zones/ZoneDatabase.h"
 
 namespace orbel::app {
@@ -33,9 +35,11 @@ std::int64_t UnixNow()
 
 std::string PlanActionsHelp()
 {
-    return "  --plan ZONE1,ZONE2[,...] [--date YYYY-MM-DD]\n"
-           "                     one line per hour of ZONE1's day (default today there,\n"
-           "                     1900 to 2100): the local HH:MM of every zone\n";
+    // The lines of a plan are read by scripts: they stay the same in every language.
+    return Tr("CommandLine",
+              "  --plan ZONE1,ZONE2[,...] [--date YYYY-MM-DD]\n"
+              "                     one line per hour of ZONE1's day (default today there,\n"
+              "                     1900 to 2100): the local HH:MM of every zone\n");
 }
 
 std::optional<int> RunPlanAction(const Options& options, std::ostream& out, std::ostream& err)
@@ -56,14 +60,16 @@ std::optional<int> RunPlanAction(const Options& options, std::ostream& out, std:
         } else if (rest[i] == "--date" && hasValue && !date) {
             date = ParsePlanDate(rest[++i]);
             if (!date || !PlanDateInRange(*date))
-                return usage("--date takes a day from 1900-01-01 to 2100-12-31 as YYYY-MM-DD");
+                return usage(Tr("CommandLine",
+                                "--date takes a day from 1900-01-01 to 2100-12-31 as YYYY-MM-DD"));
         } else {
-            return usage("Unexpected argument: " + rest[i]);
+            return usage(FormatMessage(Tr("CommandLine", "Unexpected argument: %1"), {rest[i]}));
         }
     }
     const std::vector<std::string> keys = SplitZones(zoneList);
     if (zoneList.empty() || std::find(keys.begin(), keys.end(), "") != keys.end())
-        return usage("--plan needs zones separated by commas (key names from --zones)");
+        return usage(
+            Tr("CommandLine", "--plan needs zones separated by commas (key names from --zones)"));
 
     ZoneSources sources;
     sources.programFolder = options.dataDir;
@@ -78,7 +84,8 @@ std::optional<int> RunPlanAction(const Options& options, std::ostream& out, std:
         probe.keyName = key;
         const CRegTimeZone* zone = list.FindZone(probe, kZoneFilterAll | kZoneFilterKeyOnly);
         if (!zone) {
-            err << "No zone named " << key << " (see --zones)\n";
+            err << FormatMessage(Tr("CommandLine", "No zone named %1 (see --zones)"), {key})
+                << "\n";
             return 1;
         }
         PlanClock clock;

@@ -7,7 +7,9 @@
 #include "sun/SunTimes.h"
 #include "zones/ClockChange.h"
 #include "zones/DateTime.h"
+#include "zones/StringTable.h"
 #include "zones/SystemZones.h"
+#include "zones/Translation.h"
 
 namespace orbel::app {
 namespace {
@@ -78,20 +80,24 @@ std::string LocalTime(const TzifZone& zone, std::int64_t when, std::int64_t day)
 
 int Usage(std::ostream& err, const std::string& why)
 {
-    err << why << "\n\nUsage:\n" << SunActionsHelp();
+    err << why << "\n\n" << Tr("CommandLine", "Usage:") << "\n" << SunActionsHelp();
     return 2;
 }
 
 } // namespace
 
+// The lines these actions print (Sunrise:, Sunset:, Polar day, Polar night, none and the
+// clock change) are read by scripts: they stay English in every language, as do the
+// " (next day)" and " (day before)" after a time. Their messages and help are translated.
 std::string SunActionsHelp()
 {
-    return "  --sun ZONE [--date YYYY-MM-DD]\n"
-           "                     sunrise and sunset at the city of ZONE on that local day\n"
-           "                     (default today), in the zone's local time\n"
-           "  --next-change ZONE [--at YYYY-MM-DDTHH:MM:SS]\n"
-           "                     the next clock change of ZONE after that UTC instant\n"
-           "                     (default now) and the offsets before and after, or none\n";
+    return Tr("CommandLine",
+              "  --sun ZONE [--date YYYY-MM-DD]\n"
+              "                     sunrise and sunset at the city of ZONE on that local day\n"
+              "                     (default today), in the zone's local time\n"
+              "  --next-change ZONE [--at YYYY-MM-DDTHH:MM:SS]\n"
+              "                     the next clock change of ZONE after that UTC instant\n"
+              "                     (default now) and the offsets before and after, or none\n");
 }
 
 std::optional<int> RunSunAction(const Options& options, std::ostream& out, std::ostream& err)
@@ -102,7 +108,7 @@ std::optional<int> RunSunAction(const Options& options, std::ostream& out, std::
     if (!sun && !change)
         return std::nullopt;
     if (sun && change)
-        return Usage(err, "--sun and --next-change cannot be combined");
+        return Usage(err, Tr("CommandLine", "--sun and --next-change cannot be combined"));
     std::string zoneKey;
     std::optional<std::int64_t> day, at;
     for (std::size_t i = 0; i < rest.size(); ++i) {
@@ -113,23 +119,25 @@ std::optional<int> RunSunAction(const Options& options, std::ostream& out, std::
         } else if (a == "--date" && hasValue && sun) {
             day = ParseDay(rest[++i]);
             if (!day)
-                return Usage(err, "--date takes a date from 1900 to 2100 as YYYY-MM-DD");
+                return Usage(
+                    err, Tr("CommandLine", "--date takes a date from 1900 to 2100 as YYYY-MM-DD"));
         } else if (a == "--at" && hasValue && change) {
             at = ParseInstant(rest[++i]);
             if (!at)
-                return Usage(err, "--at takes a UTC date and time from 1900 to 2100 as "
-                                  "YYYY-MM-DDTHH:MM:SS");
+                return Usage(err, Tr("CommandLine", "--at takes a UTC date and time from 1900 "
+                                                    "to 2100 as YYYY-MM-DDTHH:MM:SS"));
         } else {
-            return Usage(err, "Unexpected argument: " + a);
+            return Usage(err, FormatMessage(Tr("CommandLine", "Unexpected argument: %1"), {a}));
         }
     }
     if (zoneKey.empty())
-        return Usage(err, std::string(sun ? "--sun" : "--next-change") + " needs a zone");
+        return Usage(err, sun ? Tr("CommandLine", "--sun needs a zone")
+                              : Tr("CommandLine", "--next-change needs a zone"));
 
     TzifZone zone;
     std::string error;
     if (!ReadZoneFile(kSystemZoneFolder, zoneKey, zone, error)) {
-        err << "No zone named " << zoneKey << " (" << error << ")\n";
+        err << FormatMessage(Tr("CommandLine", "No zone named %1 (%2)"), {zoneKey, error}) << "\n";
         return 1;
     }
     if (change) {
@@ -139,7 +147,9 @@ std::optional<int> RunSunAction(const Options& options, std::ostream& out, std::
     }
     const auto where = SystemZoneAtlas().Find(zoneKey);
     if (!where) {
-        err << zoneKey << " names no city, so it has no sunrise or sunset\n";
+        err << FormatMessage(Tr("CommandLine", "%1 names no city, so it has no sunrise or sunset"),
+                             {zoneKey})
+            << "\n";
         return 1;
     }
     if (!day) {

@@ -323,6 +323,76 @@ Opciones:
         <source>The time lies outside the years 100 to 9999</source>
         <translation>La hora queda fuera de los años 100 a 9999</translation>
     </message>
+    <message>
+        <source>  --plan ZONE1,ZONE2[,...] [--date YYYY-MM-DD]
+                     one line per hour of ZONE1&apos;s day (default today there,
+                     1900 to 2100): the local HH:MM of every zone
+</source>
+        <translation>  --plan ZONA1,ZONA2[,...] [--date AAAA-MM-DD]
+                     una línea por hora del día de ZONA1 (hoy allí por omisión,
+                     de 1900 a 2100): la hora local HH:MM de cada zona; las
+                     líneas son iguales en todos los idiomas, para los scripts
+</translation>
+    </message>
+    <message>
+        <source>--date takes a day from 1900-01-01 to 2100-12-31 as YYYY-MM-DD</source>
+        <translation>--date admite un día del 1900-01-01 al 2100-12-31 como AAAA-MM-DD</translation>
+    </message>
+    <message>
+        <source>--plan needs zones separated by commas (key names from --zones)</source>
+        <translation>--plan necesita zonas separadas por comas (claves de --zones)</translation>
+    </message>
+    <message>
+        <source>Usage:</source>
+        <translation>Uso:</translation>
+    </message>
+    <message>
+        <source>  --sun ZONE [--date YYYY-MM-DD]
+                     sunrise and sunset at the city of ZONE on that local day
+                     (default today), in the zone&apos;s local time
+  --next-change ZONE [--at YYYY-MM-DDTHH:MM:SS]
+                     the next clock change of ZONE after that UTC instant
+                     (default now) and the offsets before and after, or none
+</source>
+        <translation>  --sun ZONA [--date AAAA-MM-DD]
+                     la salida y la puesta del sol en la ciudad de ZONA ese día
+                     local (hoy por omisión), en la hora local de la zona
+  --next-change ZONA [--at AAAA-MM-DDTHH:MM:SS]
+                     el próximo cambio de hora de ZONA tras ese instante UTC
+                     (ahora por omisión) y los desfases de antes y después, o
+                     none; estas dos acciones escriben en inglés, para los
+                     scripts (Sunrise: HH:MM, Sunset: HH:MM, Polar day, Polar
+                     night, none)
+</translation>
+    </message>
+    <message>
+        <source>--sun and --next-change cannot be combined</source>
+        <translation>--sun y --next-change no se pueden combinar</translation>
+    </message>
+    <message>
+        <source>--date takes a date from 1900 to 2100 as YYYY-MM-DD</source>
+        <translation>--date admite una fecha de 1900 a 2100 como AAAA-MM-DD</translation>
+    </message>
+    <message>
+        <source>--at takes a UTC date and time from 1900 to 2100 as YYYY-MM-DDTHH:MM:SS</source>
+        <translation>--at admite una fecha y hora UTC de 1900 a 2100 como AAAA-MM-DDTHH:MM:SS</translation>
+    </message>
+    <message>
+        <source>--sun needs a zone</source>
+        <translation>--sun necesita una zona</translation>
+    </message>
+    <message>
+        <source>--next-change needs a zone</source>
+        <translation>--next-change necesita una zona</translation>
+    </message>
+    <message>
+        <source>No zone named %1 (%2)</source>
+        <translation>No hay ninguna zona llamada %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 names no city, so it has no sunrise or sunset</source>
+        <translation>%1 no indica ninguna ciudad, así que no tiene salida ni puesta del sol</translation>
+    </message>
 </context>
 <context>
     <name>Conversion</name>
@@ -622,7 +692,74 @@ TIPS
 - Orbel keeps running while its window is hidden; use the icon in the notification area
   to bring it back.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>INTRODUCCIÓN
+
+Orbel muestra tantos relojes como quiera, uno junto a otro, en una pequeña ventana. Cada
+reloj da la hora de una zona horaria, con o sin horario de verano, más unos minutos
+propios. Los relojes son digitales o analógicos y pueden mostrar su nombre, la fecha o el
+día del año. Orbel también puede pedir la hora exacta a un servidor de hora y poner en
+hora el reloj de este equipo, a mano o automáticamente cada cierto número de días.
+
+La ventana no tiene barra de título. Su título, que se ve en la barra de tareas, lleva la
+fecha de hoy.
+
+MENÚ
+
+El menú se abre con el botón derecho del ratón sobre los relojes o sobre el icono del
+área de notificación, o con la tecla Menú o Mayús+F10.
+
+Ocultar/Mostrar (V)   oculta la ventana de los relojes o vuelve a mostrarla. Ocultar solo
+                      se ofrece mientras un icono del área de notificación pueda volver a
+                      mostrar la ventana.
+Convertir... (N)      convierte una hora de la zona de un reloj a la de otro.
+Hora en zona... (T)   muestra la hora de cualquier zona de la base de datos de zonas
+                      horarias.
+Planificar... (P)     las horas de un día de todos los relojes, una junto a otra, para
+                      encontrar una hora que convenga a todos.
+Opciones... (O)       los relojes, su aspecto, sus colores y fuentes, las correcciones de
+                      las zonas horarias y el servidor de hora.
+Día y noche (D)       sombrea cada reloj según el sol esté o no sobre el horizonte en la
+                      ciudad de su zona, con tonos intermedios al amanecer y al
+                      anochecer. Un reloj cuya zona no indica ninguna ciudad (las zonas
+                      Etc/, las zonas propias) conserva su fondo.
+Ayuda (F1)            este texto, o la ayuda de la ventana que esté delante: la página de
+                      Opciones que se ve, Convertir, Hora en zona o Planificar.
+Acerca de Orbel...    la versión del programa.
+Cerrar (Alt+F4)       termina Orbel. La configuración se guarda si ha cambiado.
+
+USO CON EL RATÓN
+
+Arrastre los relojes con el botón izquierdo para mover la ventana. Arrastre su borde para
+cambiar su tamaño: los relojes y su texto crecen y menguan con ella. Haga doble clic en
+los relojes para convertir una hora. Pulse el botón derecho para ver el menú. Deje el
+puntero sobre un reloj para ver la salida y la puesta del sol de hoy en su ciudad y el
+próximo cambio de hora de su zona.
+
+En el área de notificación, un doble clic en el icono de Orbel oculta o muestra los
+relojes (la opción en negrita del menú), y el botón derecho abre el menú.
+
+USO CON EL TECLADO
+
+Flechas               mueven la ventana un píxel.
+Mayús+Derecha, Abajo  hacen la ventana un píxel más ancha o más alta.
+Mayús+Izquierda, Arriba
+                      la hacen un píxel más estrecha o más baja.
+V, N, T, P, O, D      las órdenes del menú, como se indica arriba.
+F1                    ayuda.
+Menú, Mayús+F10       el menú, en la esquina superior izquierda de la ventana.
+Alt+F4                cerrar.
+
+CONSEJOS
+
+- Muchos relojes en una ventana ancha y baja se leen mejor con el nombre visible y la
+  fecha oculta.
+- Los relojes analógicos muestran las marcas de los minutos cuando la esfera mide unos
+  64 píxeles de ancho.
+- Los relojes siguen al momento cualquier cambio del reloj de este equipo, y un día nuevo
+  cambia el título de la ventana.
+- Orbel sigue funcionando mientras su ventana está oculta; use el icono del área de
+  notificación para recuperarla.
+</translation>
     </message>
     <message>
         <source>INTRODUCTION
@@ -654,7 +791,39 @@ TIPS
 
 A clock for a place whose zone is missing can use a near zone and a supplement.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>INTRODUCCIÓN
+
+La página Relojes enumera los relojes en el orden en que la ventana los muestra, de
+izquierda a derecha. Al pulsar Aplicar o Aceptar, lo que haya escrito se guarda en el
+reloj seleccionado.
+
+OPCIONES
+
+Relojes     una línea por reloj. Un reloj marcado se muestra en la ventana; uno sin
+            marcar se conserva, pero oculto. Al elegir otra línea se guarda primero lo que
+            haya escrito para el reloj elegido antes.
+Título      el nombre del reloj, de 16 caracteres como máximo.
+Suplemento  minutos que se suman a la hora de la zona, de -1440 a 1440 (las flechas, o
+            Arriba y Abajo, lo cambian de uno en uno).
+Buscar zona
+            reduce las zonas horarias a aquellas cuya ciudad, país o nombre contiene lo
+            que escriba («osl» encuentra Europe/Oslo; «Japan», el nombre del país en
+            inglés, encuentra Asia/Tokyo). Abajo o Intro abre la lista en la primera.
+Zona horaria
+            la zona horaria que muestra el reloj.
+Ajustar automáticamente los cambios de horario de verano
+            el reloj sigue el horario de verano de la zona; sin esta opción, el reloj
+            mantiene todo el año la hora estándar de la zona. Solo la ofrece una zona con
+            horario de verano.
+Añadir...   añade un reloj al final y le lleva a su zona horaria.
+Quitar      quita el reloj seleccionado.
+Subir, Bajar
+            mueven el reloj seleccionado un puesto a la izquierda o a la derecha.
+
+CONSEJOS
+
+Un reloj para un lugar cuya zona falte puede usar una zona cercana y un suplemento.
+</translation>
     </message>
     <message>
         <source>INTRODUCTION
@@ -674,7 +843,25 @@ Find clock  narrows both lists to the clocks whose name, city, country or zone h
 Reset       puts the current time of the first row&apos;s clock back into it.
 Help (F1)   this text.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>INTRODUCCIÓN
+
+La ventana Convertir convierte una hora entre las zonas de dos relojes.
+
+OPCIONES
+
+Escriba una hora en una fila; la otra fila muestra la hora que marca su reloj en ese
+momento, con su fecha. Una hora que no se puede leer muestra «Indefinida».
+
+Reloj       la primera fila empieza en el reloj de la zona de este equipo; la segunda, en
+            el reloj en que hizo doble clic (o en el reloj siguiente si la abrió desde el
+            menú). Al elegir otro reloj en una fila, esa fila se recalcula a partir de la
+            otra.
+Buscar reloj
+            reduce las dos listas a los relojes cuyo nombre, ciudad, país o zona contiene
+            lo que escriba. Abajo o Intro abre la primera lista.
+Restablecer vuelve a poner en la primera fila la hora actual de su reloj.
+Ayuda (F1)  este texto.
+</translation>
     </message>
     <message>
         <source>INTRODUCTION
@@ -690,7 +877,21 @@ A zone that names no city has no sunrise or sunset.
 Find zone narrows the list to the zones whose city, country or name holds what you type;
 Down or Enter opens the list on the first of them. Help (F1) shows this text.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>INTRODUCCIÓN
+
+La ventana Hora en zona muestra la hora actual de cualquier zona de la base de datos de
+zonas horarias.
+
+OPCIONES
+
+Elija una zona; la ventana muestra su hora y su fecha, con o sin horario de verano, la
+salida y la puesta del sol de hoy en la ciudad de la zona (o el día o la noche polar) y
+el próximo cambio de hora de la zona: su fecha, la hora local a la que ocurre y el nuevo
+desfase. Una zona que no indica ninguna ciudad no tiene salida ni puesta del sol.
+Buscar zona reduce la lista a las zonas cuya ciudad, país o nombre contiene lo que
+escriba; Abajo o Intro abre la lista en la primera de ellas. Ayuda (F1) muestra este
+texto.
+</translation>
     </message>
     <message>
         <source>INTRODUCTION
@@ -716,7 +917,33 @@ TIPS
 
 orbel --plan Europe/Madrid,Asia/Kolkata prints the same hours from the command line.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>INTRODUCCIÓN
+
+La ventana Planificar pone una junto a otra las horas de un día de cada reloj que muestra
+la ventana de los relojes, para encontrar de un vistazo una hora que convenga a todos.
+Cada columna es un momento: al leerla de arriba abajo se ve la hora de cada reloj en ese
+momento.
+
+OPCIONES
+
+Fecha       el día del primer reloj que se planifica; las columnas van de su medianoche a
+            la siguiente. Un día en que ese reloj pasa al horario de verano o lo deja
+            tiene 23 o 25 horas.
+Horas       las celdas verdes son el horario laboral (de 9:00 a 18:00); las claras, el
+            resto del día; las azules, el amanecer y el anochecer, y las oscuras, la noche
+            en la ciudad de la zona. Un reloj desfasado media hora o un cuarto de hora
+            muestra sus celdas a las :30 o a las :45; una línea y la fecha marcan el
+            comienzo de un día nuevo.
+            Izquierda y Derecha (Inicio, Fin) o un clic eligen una columna; la hora de
+            cada reloj en ese momento se muestra debajo de las horas.
+Copiar      copia en el portapapeles el momento elegido, en todos los relojes.
+Cerrar      cierra la ventana (Esc).
+
+CONSEJOS
+
+orbel --plan Europe/Madrid,Asia/Kolkata escribe las mismas horas desde la línea de
+órdenes.
+</translation>
     </message>
 </context>
 <context>
@@ -937,11 +1164,11 @@ No se ha podido apartar %2, así que %1 no puede empezar de nuevo. Mueva o elimi
     </message>
     <message>
         <source>&amp;Plan...	P</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Planificar...	P</translation>
     </message>
     <message>
         <source>&amp;Day and Night	D</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Día y noche	D</translation>
     </message>
 </context>
 <context>
@@ -1240,35 +1467,35 @@ Sustituir (usar los registros de Orbel)</translation>
     <name>SunTexts</name>
     <message>
         <source>No sunrise or sunset: the zone names no city</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin salida ni puesta del sol: la zona no indica ninguna ciudad</translation>
     </message>
     <message>
         <source>Polar day: the sun does not set</source>
-        <translation type="unfinished"></translation>
+        <translation>Día polar: el sol no se pone</translation>
     </message>
     <message>
         <source>Polar night: the sun does not rise</source>
-        <translation type="unfinished"></translation>
+        <translation>Noche polar: el sol no sale</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>ninguna</translation>
     </message>
     <message>
         <source>Sunrise %1, sunset %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Salida del sol: %1; puesta: %2</translation>
     </message>
     <message>
         <source>Next clock change unknown: the zone is not in this computer&apos;s tz database</source>
-        <translation type="unfinished"></translation>
+        <translation>Próximo cambio de hora desconocido: la zona no está en la base de datos tz de este equipo</translation>
     </message>
     <message>
         <source>No clock change ahead</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún cambio de hora previsto</translation>
     </message>
     <message>
         <source>Changes on %1 at %2 to UTC%3</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambio de hora el %1 a las %2: pasa a UTC%3</translation>
     </message>
 </context>
 <context>
@@ -1366,11 +1593,11 @@ Sustituir (usar los registros de Orbel)</translation>
     </message>
     <message>
         <source>Find zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar zona</translation>
     </message>
     <message>
         <source>Fi&amp;nd zone:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Buscar zona:</translation>
     </message>
 </context>
 <context>
@@ -1700,7 +1927,7 @@ Sustituir (usar los registros de Orbel)</translation>
     </message>
     <message>
         <source>The Day and Night option could not be kept for the next start: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido guardar la opción Día y noche para el próximo inicio: %1</translation>
     </message>
 </context>
 <context>
@@ -1770,11 +1997,11 @@ Sustituir (usar los registros de Orbel)</translation>
     </message>
     <message>
         <source>Find clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar reloj</translation>
     </message>
     <message>
         <source>Fi&amp;nd clock:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Buscar reloj:</translation>
     </message>
 </context>
 <context>
@@ -1839,7 +2066,7 @@ Sustituir (usar los registros de Orbel)</translation>
     <name>orbel::PickerSearch</name>
     <message>
         <source>City, country or zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Ciudad, país o zona</translation>
     </message>
 </context>
 <context>
@@ -1853,66 +2080,66 @@ Sustituir (usar los registros de Orbel)</translation>
     <name>orbel::PlanGrid</name>
     <message>
         <source>Hours of the day</source>
-        <translation type="unfinished"></translation>
+        <translation>Horas del día</translation>
     </message>
     <message>
         <source>Working hours (9 to 18)</source>
-        <translation type="unfinished"></translation>
+        <translation>Horario laboral (de 9 a 18)</translation>
     </message>
     <message>
         <source>Off hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuera del horario laboral</translation>
     </message>
     <message>
         <source>Dawn and dusk</source>
-        <translation type="unfinished"></translation>
+        <translation>Amanecer y anochecer</translation>
     </message>
     <message>
         <source>Night</source>
-        <translation type="unfinished"></translation>
+        <translation>Noche</translation>
     </message>
 </context>
 <context>
     <name>orbel::PlannerWindow</name>
     <message>
         <source>Plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Planificar</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha</translation>
     </message>
     <message>
         <source>&amp;Date:</source>
-        <translation type="unfinished">&amp;Fecha:</translation>
+        <translation>&amp;Fecha:</translation>
     </message>
     <message>
         <source>Left and Right choose the hour; the time of each clock shows below.</source>
-        <translation type="unfinished"></translation>
+        <translation>Izquierda y Derecha eligen la hora; debajo se ve la hora de cada reloj.</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished">&amp;Copiar</translation>
+        <translation>&amp;Copiar</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar</translation>
     </message>
     <message>
         <source>C&amp;lose</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce&amp;rrar</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Cerrar</translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished">Ay&amp;uda</translation>
+        <translation>Ay&amp;uda</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished">Ayuda</translation>
+        <translation>Ayuda</translation>
     </message>
 </context>
 <context>
@@ -1974,15 +2201,15 @@ Sustituir (usar los registros de Orbel)</translation>
     </message>
     <message>
         <source>Find zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar zona</translation>
     </message>
     <message>
         <source>Sun and clock change</source>
-        <translation type="unfinished"></translation>
+        <translation>Sol y cambio de hora</translation>
     </message>
     <message>
         <source>Fi&amp;nd zone:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Buscar zona:</translation>
     </message>
 </context>
 </TS>

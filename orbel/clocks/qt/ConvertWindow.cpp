@@ -18,9 +18,9 @@
 #include "clocks/ClockFace.h"
 #include "settings/AppSettings.h"
 #include "widgets/HelpWindow.h"
-#include "zones/Translation.h"
 #include "widgets/PickerSearch.h"
 #include "widgets/ZonePicker.h"
+#include "zones/Translation.h"
 #include "zones/ZoneSearch.h"
 
 namespace orbel {

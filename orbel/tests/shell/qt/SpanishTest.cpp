@@ -113,8 +113,8 @@ TEST_F(SpanishWindows, EveryWindowShowsSpanishThatFits)
     QStringList items;
     for (QAction* a : shell->Menu()->actions())
         items << a->text();
-    EXPECT_TRUE(items.contains(QStringLiteral("&Opciones...\tO")))
-        << items.join(u'|').toStdString();
+    for (const char* item : {"&Opciones...\tO", "&Planificar...\tP", "&Día y noche\tD"})
+        EXPECT_TRUE(items.contains(QString::fromUtf8(item))) << items.join(u'|').toStdString();
 
     CPSOptions* sheet = OpenWithKey();
     ASSERT_NE(sheet, nullptr);
@@ -144,7 +144,8 @@ TEST_F(SpanishWindows, EveryWindowShowsSpanishThatFits)
     struct Case {
         int command;
         const char* title;
-    } cases[] = {{kCmdConvert, "Convertir"}, {kCmdTimeInZone, "Hora en zona"}};
+    } cases[] = {
+        {kCmdConvert, "Convertir"}, {kCmdTimeInZone, "Hora en zona"}, {kCmdPlan, "Planificar"}};
     for (const Case& c : cases) {
         bool seen = false;
         WhenModal([&](QWidget* modal) {
