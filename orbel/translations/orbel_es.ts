@@ -2098,6 +2098,10 @@ Sustituir (usar los registros de Orbel)</translation>
         <source>Night</source>
         <translation>Noche</translation>
     </message>
+    <message>
+        <source>Working hours in the dark</source>
+        <translation>Horario laboral sin luz</translation>
+    </message>
 </context>
 <context>
     <name>orbel::PlannerWindow</name>

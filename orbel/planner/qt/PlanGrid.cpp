@@ -186,11 +186,14 @@ void PlanGrid::PaintLegend(QPainter& p)
     const int top = static_cast<int>(plan_.rows.size()) * rowHeight_ + kPad;
     const int box = fontMetrics().height() - 2;
     int x = NamesLeft() + nameWidth_; // in sight however far the hours scroll
-    PlanCell work, off, twilight, night;
+    PlanCell work, workDark, off, twilight, night;
     work.work = true;
+    workDark.work = true;
+    workDark.sky = Sky::Night;
     twilight.sky = Sky::Twilight;
     night.sky = Sky::Night;
     const std::pair<PlanCell, QString> keys[] = {{work, tr("Working hours (9 to 18)")},
+                                                 {workDark, tr("Working hours in the dark")},
                                                  {off, tr("Off hours")},
                                                  {twilight, tr("Dawn and dusk")},
                                                  {night, tr("Night")}};
