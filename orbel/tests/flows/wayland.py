@@ -1,0 +1,106 @@
+"""The world clock on Wayland, without a tray: the clock window is shown and stays shown (V
+has no tray to hide it into); every window of the command menu opens from its key and closes
+with Escape; a press in the frameless clock window hands the move to the compositor, which
+moves it with the pointer; Shift and the arrows size it and the size is kept, while the
+corner stored before stays as it was (the compositor places the window); Alt+F4 ends the
+program with status 0, and nothing was printed on standard error."""
+import glob
+import os
+import subprocess
+import time
+
+import flowkit_wayland as fw
+import orbelflow as of
+from flowkit import expect, step
+
+CLOCKS = "Clocks"  # the clock window's accessible name
+ABOUT = "About Orbel"
+ORBEL = r'set_app_id\("org\.orbel\.Orbel"\)'  # the requests of the program's client
+
+
+def xdo(*args):
+    subprocess.run(["xdotool", *map(str, args)], check=True)
+
+
+def opens_and_closes(app, key, window, close="Escape"):
+    def action():
+        app.key(key)
+        app.wait_window(window)
+        app.key(close)
+        app.wait_gone(window)
+        app.wait_focus(CLOCKS)
+    return action
+
+
+def about_from_menu(app):
+    """The Menu key opens the command menu (a pop-up the compositor shows), A its About."""
+    popups = len(fw.requests(r"\.get_popup\(", ORBEL))
+    app.key("Menu")
+    app.until(lambda: len(fw.requests(r"\.get_popup\(", ORBEL)) > popups, 5,
+              "the command menu asked of the compositor")
+    time.sleep(0.3)  # shown once the compositor answers
+    app.key("a")
+    app.wait_window(ABOUT)
+    app.key("Escape")
+    app.wait_gone(ABOUT)
+    app.wait_focus(CLOCKS)
+
+
+def on_screen(app, empty):
+    """Where the clock window is: what differs from the empty desktop, the pointer parked on
+    the panel."""
+    fw.point(300, 10)
+    return app.until(lambda: fw.changed(empty, app.screen()), 5, "the clock window drawn")
+
+
+def drag(x, y, dx, dy):
+    """The left button held from (x, y) while the pointer goes (dx, dy) in small steps."""
+    fw.point(x, y)
+    xdo("mousedown", 1)
+    time.sleep(0.15)
+    for i in range(1, 11):
+        xdo("mousemove", x + dx * i // 10, y + dy * i // 10)
+        time.sleep(0.03)
+    time.sleep(0.1)
+    xdo("mouseup", 1)
+
+
+def stored(app):
+    for path in glob.glob(os.path.join(app.home, ".config", "orbel", "*")):
+        print(path, open(path, errors="replace").read()[:2000])
+
+
+def scenario(app):
+    fw.point(300, 10)  # the pointer on the panel, out of every reading
+    empty = app.settled_screen()
+    app.start()
+    app.wait_window(CLOCKS)
+    x, y, w, h = on_screen(app, empty)
+    step(f"the clock window at {x},{y}, {w} x {h}")
+    for key, window in (("n", of.CONVERT), ("t", of.TIME_IN_ZONE), ("o", of.OPTIONS),
+                        ("F1", of.HELP)):
+        app.check(f"{key} opens {window.pattern}", opens_and_closes(app, key, window))
+    app.check("the menu's About", lambda: about_from_menu(app))
+
+    def stays():
+        app.key("v")
+        time.sleep(0.5)
+        expect(app.windows() and app.focused() == CLOCKS, "V hid the window with no tray")
+    app.check("V with no tray: the window stays", stays)
+
+    def moves():
+        dx = 200 if x + w + 200 < 1280 else -200
+        dy = -150 if y - 150 > fw.PANEL else 150
+        drag(x + w // 2, y + h // 2, dx, dy)
+        app.until(lambda: fw.requests(r"xdg_toplevel@\d+\.move\(", ORBEL), 3,
+                  "the press in the clock window asking the compositor to move it")
+        app.until(lambda: on_screen(app, empty) == (x + dx, y + dy, w, h), 3,
+                  f"the window moved by {dx},{dy}: at {on_screen(app, empty)}")
+    app.check("the compositor moves the clock window", moves)
+    app.key("alt+F4")
+    app.wait_exit(status=0)
+    stored(app)
+    expect(app.stderr_text() == "", f"standard error: {app.stderr_text()!r}")
+
+
+fw.run(scenario, **of.app_options())
