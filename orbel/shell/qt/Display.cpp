@@ -64,9 +64,8 @@ bool HasDisplay()
 std::string NoDisplayMessage()
 {
     const std::string socket = WaylandSocket();
-    const std::string which = socket.empty()
-                                  ? "neither DISPLAY nor WAYLAND_DISPLAY is set"
-                                  : "no Wayland compositor answers at " + socket;
+    const std::string which = socket.empty() ? "neither DISPLAY nor WAYLAND_DISPLAY is set"
+                                             : "no Wayland compositor answers at " + socket;
     return "No display was found (" + which +
            "), so the clock window cannot open; \"orbel --help\" lists the command-line "
            "actions.";
