@@ -1,6 +1,9 @@
 #include "shell/qt/Display.h"
 
 #include <QByteArray>
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QGuiApplication>
 #include <QtGlobal>
 
 #include <sys/socket.h>
@@ -59,6 +62,17 @@ bool HasDisplay()
     if (platform.startsWith("wayland") && !platform.contains(';'))
         return WaylandUsable();
     return !qEnvironmentVariableIsEmpty("DISPLAY") || WaylandUsable();
+}
+
+bool CompositorPlacesWindows()
+{
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
+bool TrayWatcherOnSessionBus()
+{
+    QDBusConnectionInterface* bus = QDBusConnection::sessionBus().interface();
+    return bus && bus->isServiceRegistered(QStringLiteral("org.kde.StatusNotifierWatcher"));
 }
 
 std::string NoDisplayMessage()
