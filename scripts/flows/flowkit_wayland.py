@@ -38,8 +38,10 @@ class WaylandApp(flowkit.App):
         import pyatspi
         out = []
         try:
-            found = self.a11y_windows() if not popups else [
-                (w.getRoleName(), w.name, w) for w in self.a11y_app(timeout=2) if w is not None]
+            # Every window is a top-level node of the tree here, dialogs and message boxes
+            # too: the tree is read no deeper, a read being a call over the bus.
+            found = [(w.getRoleName(), w.name, w) for w in self.a11y_app(timeout=2)
+                     if w is not None]
         except Failure:
             return []
         for role, name, node in found:
@@ -128,6 +130,39 @@ def point(x, y):
     time.sleep(0.05)
     subprocess.run(["xdotool", "mousemove", str(x), str(y)], check=True)
     time.sleep(0.05)
+
+
+def press(key):
+    """Presses a key held as long as a hand holds it. A program asks the compositor for a
+    pop-up (a menu) with the serial of the key's press, and weston refuses it when a release
+    came in the same instant."""
+    subprocess.run(["xdotool", "keydown", key], check=True)
+    time.sleep(0.06)
+    subprocess.run(["xdotool", "keyup", key], check=True)
+
+
+def popup(app, client_of, key):
+    """`key` opens a pop-up of the program (a menu): pressed as a hand does, and pressed
+    again when the compositor refused it; returns once the pop-up stands."""
+    for attempt in range(3):
+        before = len(requests(r"\.get_popup\(", client_of))
+        press(key)
+        app.until(lambda: len(requests(r"\.get_popup\(", client_of)) > before, 5,
+                  f"{key} asking the compositor for a pop-up")
+        time.sleep(0.08)
+        # The last pop-up asked for still stands unless weston ended it at once.
+        asked = [r for _, r in requests(r"\.get_popup\(new id xdg_popup@\d+", client_of)][-1]
+        ident = re.search(r"new id (xdg_popup@\d+)", asked).group(1)
+        if not _dismissed_after(ident, asked):
+            return
+    raise Failure(f"{key}: weston refused the pop-up three times")
+
+
+def _dismissed_after(ident, asked):
+    with open(os.environ["WESTON_LOG"], errors="replace") as f:
+        log = f.read()
+    at = log.rfind(asked)
+    return at >= 0 and f"ev {ident}.popup_done()" in log[at:]
 
 
 def changed(before, after):

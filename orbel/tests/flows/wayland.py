@@ -34,11 +34,7 @@ def opens_and_closes(app, key, window, close="Escape"):
 
 def about_from_menu(app):
     """The Menu key opens the command menu (a pop-up the compositor shows), A its About."""
-    popups = len(fw.requests(r"\.get_popup\(", ORBEL))
-    app.key("Menu")
-    app.until(lambda: len(fw.requests(r"\.get_popup\(", ORBEL)) > popups, 5,
-              "the command menu asked of the compositor")
-    time.sleep(0.3)  # shown once the compositor answers
+    fw.popup(app, ORBEL, "Menu")
     app.key("a")
     app.wait_window(ABOUT)
     app.key("Escape")
