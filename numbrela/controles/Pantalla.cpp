@@ -1,13 +1,17 @@
 #include "controles/Pantalla.h"
 
 #include <QByteArray>
+#include <QGuiApplication>
 #include <QtGlobal>
 
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <iostream>
 
 namespace numbrela::ui {
 namespace {
@@ -59,6 +63,16 @@ bool HayPantalla()
     if (plataforma.startsWith("wayland") && !plataforma.contains(';'))
         return WaylandUtilizable();
     return !qEnvironmentVariableIsEmpty("DISPLAY") || WaylandUtilizable();
+}
+
+void TerminaYaEnWayland(int estado)
+{
+    if (!QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        return;
+    std::cout.flush();
+    std::cerr.flush();
+    std::fflush(nullptr);
+    std::_Exit(estado);
 }
 
 std::string MensajeSinPantalla()

@@ -204,5 +204,15 @@ def requests(pattern, client_of=None):
             if re.search(pattern, r) and (clients is None or c in clients)]
 
 
+def has_keyboard(app_id):
+    """Whether the newest client that set the app id has been given the keyboard: keys reach
+    a window only from then on."""
+    with open(os.environ["WESTON_LOG"], errors="replace") as f:
+        log = f.read()
+    clients = re.findall(r"\[proto\] client (\S+) rq \S+\.set_app_id\(\"" + re.escape(app_id), log)
+    return bool(clients) and re.search(
+        r"\[proto\] client " + re.escape(clients[-1]) + r" ev wl_keyboard@\d+\.enter\(", log) is not None
+
+
 def run(scenario, **options):
     flowkit.run(scenario, app_class=WaylandApp, **options)

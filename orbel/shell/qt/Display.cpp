@@ -10,7 +10,10 @@
 #include <sys/un.h>
 #include <unistd.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <iostream>
 
 namespace orbel {
 namespace {
@@ -73,6 +76,16 @@ bool TrayWatcherOnSessionBus()
 {
     QDBusConnectionInterface* bus = QDBusConnection::sessionBus().interface();
     return bus && bus->isServiceRegistered(QStringLiteral("org.kde.StatusNotifierWatcher"));
+}
+
+void EndNowOnWayland(int status)
+{
+    if (!CompositorPlacesWindows())
+        return;
+    std::cout.flush();
+    std::cerr.flush();
+    std::fflush(nullptr);
+    std::_Exit(status);
 }
 
 std::string NoDisplayMessage()
