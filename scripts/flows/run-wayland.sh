@@ -45,7 +45,12 @@ exec {display_fd}<> <(:)
 # to be placed exactly (weston follows the X pointer by its steps inside its window).
 Xvfb -displayfd "$display_fd" -screen 0 1300x820x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
 xvfb_pid=$!
-read -r -t 20 -u "$display_fd" display_number || skip "Xvfb did not start: $(tail -n 1 "$work/xvfb.log")"
+display_number=
+for i in $(seq 200); do
+  read -r -t 0.1 -u "$display_fd" display_number && break
+  kill -0 $xvfb_pid 2>/dev/null || break
+done
+[ -n "$display_number" ] || skip "Xvfb did not start: $(tail -n 1 "$work/xvfb.log")"
 export DISPLAY=":$display_number"
 
 # weston's own runtime folder holds its socket; the program is given the socket's full path.
@@ -53,7 +58,7 @@ export DISPLAY=":$display_number"
 mkdir -m 700 "$work/runtime"
 XDG_RUNTIME_DIR="$work/runtime" weston --backend=x11-backend.so --use-pixman --no-config \
   --width=1280 --height=800 --idle-time=0 --socket=wayland-flow --log="$work/weston.log" \
-  --logger-scopes=log,proto >/dev/null 2>&1 &
+  --logger-scopes=log,proto >"$work/weston.out" 2>&1 &
 weston_pid=$!
 for i in $(seq 100); do
   [ -S "$work/runtime/wayland-flow" ] && grep -q "weston-desktop-shell" "$work/weston.log" 2>/dev/null && break
@@ -61,7 +66,7 @@ for i in $(seq 100); do
   sleep 0.1
 done
 [ -S "$work/runtime/wayland-flow" ] ||
-  skip "weston did not start: $(grep -v '^\s' "$work/weston.log" 2>/dev/null | tail -n 1)"
+  skip "weston did not start: $(cat "$work/weston.log" "$work/weston.out" 2>/dev/null | grep -v '^\s' | tail -n 1)"
 export WAYLAND_DISPLAY="$work/runtime/wayland-flow" WESTON_LOG="$work/weston.log"
 export FLOW_PLATFORM=wayland
 
