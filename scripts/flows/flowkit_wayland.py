@@ -13,6 +13,12 @@ On Wayland no client sees another's windows: the program's windows, their titles
 one is active are read from its accessibility tree; keys and the pointer reach weston's seat
 through the X server weston draws into; where a window lies is read from weston's picture
 (what changed between two readings); what reached weston is read from its protocol log.
+
+- screen(), settled_screen(), changed(before, after): weston's picture and what changed.
+- point(x, y): the pointer exactly there; press(key): a key held as a hand holds it.
+- popup(app, client_of, key): a key that opens a menu, the menu standing (Qt's menus are not
+  in the accessibility tree: they are told from weston's log).
+- requests(pattern, client_of), has_keyboard(app_id): what weston's log holds.
 """
 import os
 import re
@@ -34,7 +40,8 @@ class WaylandApp(flowkit.App):
 
     def windows(self, popups=False):
         """The program's showing windows as its accessibility tree names them (a window's
-        accessible name, else its title), oldest first; with popups=True its menus."""
+        accessible name, else its title), oldest first; with popups=True the menus the tree
+        shows (none of Qt's: see popup())."""
         import pyatspi
         out = []
         try:
@@ -158,9 +165,23 @@ def popup(app, client_of, key):
     raise Failure(f"{key}: weston refused the pop-up three times")
 
 
+_read = {"text": "", "offset": 0}
+
+
+def _log():
+    """weston's log so far; each call reads only what was added since the last."""
+    with open(os.environ["WESTON_LOG"], "rb") as f:
+        f.seek(_read["offset"])
+        more = f.read()
+    # A line still being written is read with the next call.
+    whole = more[:more.rfind(b"\n") + 1]
+    _read["offset"] += len(whole)
+    _read["text"] += whole.decode("utf-8", "replace")
+    return _read["text"]
+
+
 def _dismissed_after(ident, asked):
-    with open(os.environ["WESTON_LOG"], errors="replace") as f:
-        log = f.read()
+    log = _log()
     at = log.rfind(asked)
     return at >= 0 and f"ev {ident}.popup_done()" in log[at:]
 
@@ -193,8 +214,7 @@ def requests(pattern, client_of=None):
     """The requests in weston's protocol log that match the regex `pattern`, each as
     (client, request text); with client_of, only those of the client that sent a request
     matching that regex (a program is told by the app id it sets)."""
-    with open(os.environ["WESTON_LOG"], errors="replace") as f:
-        log = f.read()
+    log = _log()
     line = re.compile(r"\[proto\] client (\S+) rq (.*)")
     sent = [m.groups() for m in line.finditer(log)]
     clients = None
@@ -207,8 +227,7 @@ def requests(pattern, client_of=None):
 def has_keyboard(app_id):
     """Whether the newest client that set the app id has been given the keyboard: keys reach
     a window only from then on."""
-    with open(os.environ["WESTON_LOG"], errors="replace") as f:
-        log = f.read()
+    log = _log()
     clients = re.findall(r"\[proto\] client (\S+) rq \S+\.set_app_id\(\"" + re.escape(app_id), log)
     return bool(clients) and re.search(
         r"\[proto\] client " + re.escape(clients[-1]) + r" ev wl_keyboard@\d+\.enter\(", log) is not None
