@@ -15,6 +15,7 @@ packages=(
   xvfb xauth dbus at-spi2-core python3-pyatspi  # the main window read over the accessibility bus
   trayer xdotool                     # the tray icon test: a tray host and real clicks
   openbox python3-xlib x11-utils     # the flow scenarios: a window manager, windows read by title, xprop
+  qt6-wayland weston python3-gi      # the flows on Wayland (weston), the tray watcher on the session bus
   clang-format                       # the formatting check (scripts/check-format.sh)
   desktop-file-utils appstream groff-base libxml2-utils  # validators of desktop/ files
   qt6-l10n-tools qt6-tools-dev       # lupdate and lrelease: the world clock's Spanish texts

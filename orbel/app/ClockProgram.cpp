@@ -56,11 +56,16 @@ int RunClockProgram(int argc, char** argv, const Options& options)
     config.window.timeSeparator = texts.timeSeparator;
     config.window.readLocale = [] { return UserLocaleTexts(); };
 
-    ClockShell shell(std::move(config));
-    const StartResult started = shell.Start();
-    if (started != StartResult::Running)
-        return StartExitStatus(started);
-    return app.exec();
+    int status = 0;
+    {
+        ClockShell shell(std::move(config));
+        const StartResult started = shell.Start();
+        status = started == StartResult::Running ? app.exec() : StartExitStatus(started);
+    }
+    // The program has ended (settings saved, windows gone, or it could not start and said
+    // why): only Qt's own teardown is left.
+    EndNowOnWayland(status);
+    return status;
 }
 
 } // namespace orbel::app

@@ -292,6 +292,16 @@ Rect CentreOnDesktop(const Rect& stored, const Rect& desktop)
     return {left, top, left + w, top + h};
 }
 
+Rect PlacementToKeep(const Rect& stored, const Rect& shown, bool compositorPlaces)
+{
+    if (!compositorPlaces || stored.Width() <= 0 || stored.Height() <= 0)
+        return shown;
+    const Rect corner = UsableStoredRect(stored);
+    const auto w = static_cast<std::int32_t>(std::clamp<std::int64_t>(shown.Width(), 16, 16384));
+    const auto h = static_cast<std::int32_t>(std::clamp<std::int64_t>(shown.Height(), 16, 16384));
+    return {corner.left, corner.top, corner.left + w, corner.top + h};
+}
+
 Rect DefaultWindowRect(std::int32_t fontHeight, const Rect& desktop)
 {
     const auto h = static_cast<std::int32_t>(

@@ -126,6 +126,10 @@ Rect UsableStoredRect(const Rect& stored);
 Rect CentreOnDesktop(const Rect& stored, const Rect& desktop);
 // The default window size from the font height (12 x 3 heights), centred on a desktop.
 Rect DefaultWindowRect(std::int32_t fontHeight, const Rect& desktop);
+// The placement kept at the end of a run from the rectangle the window has now. Where the
+// compositor alone places windows (Wayland), a program neither chooses where its window is
+// nor learns it: the stored corner stays, with the size the window has now.
+Rect PlacementToKeep(const Rect& stored, const Rect& shown, bool compositorPlaces);
 
 // "Flash Clocks": ten steps 100 ms apart; an outline is drawn on odd steps and erased on
 // even ones, so none is left after the last.

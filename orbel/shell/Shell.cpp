@@ -94,6 +94,12 @@ const std::vector<Accelerator>& Accelerators()
     return table;
 }
 
+bool TrayClickRunsFirstItem(TrayClick click, TrayKind kind)
+{
+    // On an embedded icon a double-click comes after the single click of its first press.
+    return click == (kind == TrayKind::Item ? TrayClick::Single : TrayClick::Double);
+}
+
 bool IsAboutSystemCommand(int id)
 {
     return id >= 57664 && id <= 57679;

@@ -76,6 +76,15 @@ struct Accelerator {
 };
 const std::vector<Accelerator>& Accelerators();
 
+// What the user did to the tray icon, and which kind of tray shows it: the notification
+// area of old, which embeds the icon's window (XEmbed), or the tray of current desktops, which
+// shows an item over the session bus (StatusNotifierItem) and activates it with one click.
+enum class TrayClick { Single, Double, Other };
+enum class TrayKind { Embedded, Item };
+// Whether the click runs the menu's first item (Show/Hide): a double-click on an embedded
+// icon, a click (activation) on an item, which has no double-click.
+bool TrayClickRunsFirstItem(TrayClick click, TrayKind kind);
+
 // Whether a system-menu command is the about command.
 bool IsAboutSystemCommand(int id);
 

@@ -408,8 +408,16 @@ Opciones:
 <context>
     <name>Display</name>
     <message>
-        <source>No display was found (neither DISPLAY nor WAYLAND_DISPLAY is set), so the clock window cannot open; &quot;orbel --help&quot; lists the command-line actions.</source>
-        <translation>No se ha encontrado ninguna pantalla (no hay DISPLAY ni WAYLAND_DISPLAY), así que la ventana de los relojes no puede abrirse; «orbel --help» enumera las acciones de la línea de órdenes.</translation>
+        <source>neither DISPLAY nor WAYLAND_DISPLAY is set</source>
+        <translation>no hay DISPLAY ni WAYLAND_DISPLAY</translation>
+    </message>
+    <message>
+        <source>no Wayland compositor answers at %1</source>
+        <translation>ningún compositor Wayland responde en %1</translation>
+    </message>
+    <message>
+        <source>No display was found (%1), so the clock window cannot open; &quot;orbel --help&quot; lists the command-line actions.</source>
+        <translation>No se ha encontrado ninguna pantalla (%1), así que la ventana de los relojes no puede abrirse; «orbel --help» enumera las acciones de la línea de órdenes.</translation>
     </message>
 </context>
 <context>

@@ -543,15 +543,17 @@ def expect(cond, message):
 
 def run(scenario, **app_options):
     """Runs scenario(app) with the program named on the command line; prints PASS, FAIL or
-    SKIP with the reason and exits 0, 1 or 77."""
+    SKIP with the reason and exits 0, 1 or 77. app_class: App or one made from it (a
+    program on Wayland: flowkit_wayland)."""
     if len(sys.argv) < 2:
         print(f"usage: {sys.argv[0]} PROGRAM [ARGS...]")
         sys.exit(2)
     name = os.path.basename(sys.argv[0])
     start = time.monotonic()
     app = None
+    app_class = app_options.pop("app_class", App)
     try:
-        app = App(sys.argv[1], sys.argv[2:], **app_options)
+        app = app_class(sys.argv[1], sys.argv[2:], **app_options)
         scenario(app)
         if app.failures:
             raise Failure(f"{len(app.failures)} check(s) failed: " + "; ".join(app.failures))

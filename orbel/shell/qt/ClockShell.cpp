@@ -23,6 +23,7 @@
 #include "settings/SettingsStartup.h"
 #include "settings/SideOptions.h"
 #include "shell/qt/AboutBox.h"
+#include "shell/qt/Display.h"
 #include "sun/ZoneCoordinates.h"
 #include "sync/ClockAdjustment.h"
 #include "sync/qt/CSyncClient.h"
@@ -454,10 +455,16 @@ void ClockShell::AddTrayIcon(const std::string& tip)
     tray_ = new QSystemTrayIcon(ProgramIconPixmap(16), this);
     tray_->setToolTip(Q(tip));
     tray_->setContextMenu(&menu_);
-    connect(tray_, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason r) {
-        if (r == QSystemTrayIcon::DoubleClick)
-            Run(kCmdShowHide); // the menu's first item
-    });
+    // Qt shows the icon as an item when a watcher of items is on the session bus.
+    const TrayKind kind = TrayWatcherOnSessionBus() ? TrayKind::Item : TrayKind::Embedded;
+    connect(tray_, &QSystemTrayIcon::activated, this,
+            [this, kind](QSystemTrayIcon::ActivationReason r) {
+                const TrayClick click = r == QSystemTrayIcon::Trigger       ? TrayClick::Single
+                                        : r == QSystemTrayIcon::DoubleClick ? TrayClick::Double
+                                                                            : TrayClick::Other;
+                if (TrayClickRunsFirstItem(click, kind))
+                    Run(kCmdShowHide); // the menu's first item
+            });
     connect(&menu_, &QMenu::aboutToShow, this, &ClockShell::UpdateMenu);
     tray_->show();
     UpdateMenu();
@@ -498,7 +505,8 @@ void ClockShell::CapturePlacement()
     if (!window_)
         return;
     WindowPlacement p;
-    p.normal = FromQ(window_->geometry());
+    p.normal =
+        PlacementToKeep(settings_->bounds, FromQ(window_->geometry()), CompositorPlacesWindows());
     settings_->CapturePlacement(p);
 }
 

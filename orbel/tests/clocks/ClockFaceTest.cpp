@@ -238,5 +238,19 @@ TEST(ClockWindowPlacement, DamagedStoredBoundsBecomeARectangleWithoutOverflow)
         EXPECT_EQ(UsableStoredRect(c.stored), c.usable) << c.stored.left << "," << c.stored.top;
 }
 
+TEST(ClockWindowPlacement, WhereTheCompositorPlacesTheStoredCornerStaysWithTheNewSize)
+{
+    const Rect stored{544, 376, 736, 424};
+    // Wayland reports every window at 0,0: only its size is the window's own.
+    EXPECT_EQ(PlacementToKeep(stored, {0, 0, 196, 50}, true), (Rect{544, 376, 740, 426}));
+    // X tells where the window is: that is kept.
+    EXPECT_EQ(PlacementToKeep(stored, {0, 0, 196, 50}, false), (Rect{0, 0, 196, 50}));
+    // Nothing stored yet: what is shown.
+    EXPECT_EQ(PlacementToKeep({}, {0, 0, 196, 50}, true), (Rect{0, 0, 196, 50}));
+    // A damaged stored corner is made usable, the size kept within limits.
+    EXPECT_EQ(PlacementToKeep({INT32_MAX - 10, -5, INT32_MAX, 100}, {0, 0, 100000, 8}, true),
+              (Rect{1 << 24, -5, (1 << 24) + 16384, 11}));
+}
+
 } // namespace
 } // namespace orbel

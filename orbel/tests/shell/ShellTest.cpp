@@ -73,6 +73,17 @@ TEST(CommandMenu, ItemsIdsSeparatorsAndStates)
     EXPECT_FALSE(IsAboutSystemCommand(57680));
 }
 
+TEST(TrayClick, TheFirstItemRunsOnADoubleClickOfAnEmbeddedIconAndOnAnItemsActivation)
+{
+    // An embedded icon sees a single click before the double-click: only the double-click
+    // shows or hides, else the window would hide and show again.
+    EXPECT_FALSE(TrayClickRunsFirstItem(TrayClick::Single, TrayKind::Embedded));
+    EXPECT_TRUE(TrayClickRunsFirstItem(TrayClick::Double, TrayKind::Embedded));
+    EXPECT_TRUE(TrayClickRunsFirstItem(TrayClick::Single, TrayKind::Item));
+    EXPECT_FALSE(TrayClickRunsFirstItem(TrayClick::Other, TrayKind::Item));
+    EXPECT_FALSE(TrayClickRunsFirstItem(TrayClick::Other, TrayKind::Embedded));
+}
+
 TEST(HelpWindowTitle, ExtendedWithTheOwnerAndItsPage)
 {
     EXPECT_EQ(HelpWindowTitle("Orbel", false, "Orbel - today", ""), "Orbel Help");
