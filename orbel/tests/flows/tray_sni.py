@@ -17,7 +17,8 @@ ITEM = "org.kde.StatusNotifierItem"
 MENU = "com.canonical.dbusmenu"
 # The command menu as the menu protocol carries it: "_" marks the access key ("&" in the
 # program's own texts), the key after the tab.
-LABELS = ["Hid_e\tV", "-", "Co_nvert...\tN", "_Time in Zone...\tT", "-", "_Options...\tO", "-",
+LABELS = ["Hid_e\tV", "-", "Co_nvert...\tN", "_Time in Zone...\tT", "_Plan...\tP", "-",
+          "_Options...\tO", "_Day and Night\tD", "-",
           "_Help\tF1", "_About Orbel...", "-", "_Close\tAlt+F4"]
 TIP = "Quillon Software Orbel - World clock"
 
