@@ -586,6 +586,11 @@ void ClockWindow::mouseDoubleClickEvent(QMouseEvent* e)
 
 void ClockWindow::keyPressEvent(QKeyEvent* e)
 {
+    // Shift+F10 stands in for the menu key, which X and Wayland do not turn into it.
+    if (e->key() == Qt::Key_F10 && e->modifiers() == Qt::ShiftModifier) {
+        emit menuRequested(mapToGlobal(ClientRect().topLeft() + QPoint(5, 5)));
+        return;
+    }
     int dx = 0, dy = 0;
     switch (e->key()) {
     case Qt::Key_Left:

@@ -320,6 +320,12 @@ TEST_F(ClockWindowTest, TheMenuOpensAtThePointerOrFromTheKeyboardAtTheCorner)
     QApplication::sendEvent(w.get(), &key);
     // 5 pixels right of and below the client area's corner, inside the 4-pixel border.
     EXPECT_EQ(shownAt, w->mapToGlobal(QPoint(4 + 5, 4 + 5)));
+    // Shift+F10 is the menu key's stand-in; F10 alone opens nothing.
+    shownAt = {};
+    QTest::keyClick(w.get(), Qt::Key_F10);
+    EXPECT_EQ(shownAt, QPoint());
+    QTest::keyClick(w.get(), Qt::Key_F10, Qt::ShiftModifier);
+    EXPECT_EQ(shownAt, w->mapToGlobal(QPoint(4 + 5, 4 + 5)));
     QContextMenuEvent mouse(QContextMenuEvent::Mouse, QPoint(30, 20), QPoint(730, 420));
     QApplication::sendEvent(w.get(), &mouse);
     EXPECT_EQ(shownAt, QPoint(730, 420));
