@@ -1,7 +1,9 @@
 #pragma once
 // The search for compact reductions: few bets over n positions (7..49) such that every
 // combination of six of the n shares at least k positions (3..5) with some bet, the same
-// guarantee as the table's systems.
+// guarantee as the table's systems. The same search covers smaller "draws" too (every
+// triple, or every four positions, sharing k with a bet): the pieces of a design built on
+// groups of numbers (DisenoEnDosGrupos).
 //
 // A combination S shares k positions with a bet exactly when one of S's k-subsets lies
 // inside the bet. So the search keeps, for every k-subset, how many bets hold it, and a
@@ -25,11 +27,13 @@ using TMascara = std::uint64_t;
 
 class TCoberturaSeis {
 public:
-    TCoberturaSeis(int n, int k);
+    // Draws of `p` positions (k..6; six unless a piece of a design is searched).
+    TCoberturaSeis(int n, int k, int p = 6);
 
     int N() const { return n_; }
     int K() const { return k_; }
-    // Combinations of six of the n positions that no bet covers.
+    int P() const { return p_; }
+    // Draws of p of the n positions that no bet covers.
     std::int64_t SinCubrir() const { return sinCubrir_; }
 
     void Pon(TMascara apuesta);
@@ -68,7 +72,7 @@ private:
     void AnadeALista(TMascara seis);
     void QuitaDeLista(TMascara seis);
 
-    int n_, k_;
+    int n_, k_, p_;
     TMascara todas_;
     std::int64_t sinCubrir_;
     std::vector<std::uint16_t> cuenta_; // bets holding each k-subset
@@ -91,6 +95,8 @@ struct TParametrosBusqueda {
     bool Recalienta = false;             // back to Temperatura whenever it has cooled down
     bool CincoGrupos = false;            // al 3 from 10 numbers on, start from CincoGrupos
     std::uint64_t MovimientosGrupos = 0; // moves of the start on five groups
+    int Sorteo = 6;                      // positions of a draw to cover (k..6)
+    bool Constante = false;              // the annealing keeps Temperatura throughout
 };
 
 struct TResultadoBusqueda {

@@ -6,8 +6,11 @@
 #include <algorithm>
 #include <bit>
 #include <filesystem>
+#include <tuple>
 
+#include "generation/CubreTriples.h"
 #include "generation/DisenoCompacto.h"
+#include "generation/DisenoGrupos.h"
 #include "generation/FicheroCompacta.h"
 #include "generation/GarantiaReduccion.h"
 #include "generation/ReduccionCompacta.h"
@@ -35,12 +38,12 @@ std::uint64_t Mascara(std::initializer_list<int> posiciones)
     return m;
 }
 
-// Uncovered combinations counted one by one, pair by pair with every bet.
-std::int64_t SinCubrirUnaAUna(int n, int k, const std::vector<std::uint64_t>& apuestas)
+// Uncovered draws of p positions counted one by one, pair by pair with every bet.
+std::int64_t SinCubrirUnaAUna(int n, int k, const std::vector<std::uint64_t>& apuestas, int p = 6)
 {
     std::int64_t faltan = 0;
     for (std::uint64_t s = 0; s < (std::uint64_t{1} << n); ++s)
-        if (std::popcount(s) == 6 &&
+        if (std::popcount(s) == p &&
             std::none_of(apuestas.begin(), apuestas.end(),
                          [&](std::uint64_t b) { return std::popcount(b & s) >= k; }))
             ++faltan;
@@ -90,12 +93,14 @@ INSTANTIATE_TEST_SUITE_P(AlTresCuatroCinco, FicheroCompacto, ::testing::Values(3
 
 TEST(DisenoCompacto, IncrementalCountsAgreeWithARecountAfterEveryChange)
 {
-    for (int k : {3, 4, 5}) {
+    // Draws of six, and the smaller draws of a design's pieces (every triple, every four).
+    for (const auto& [k, p] :
+         std::vector<std::pair<int, int>>{{3, 6}, {4, 6}, {5, 6}, {3, 3}, {3, 4}}) {
         for (int n : {9, 12}) {
-            TCoberturaSeis c(n, k);
+            TCoberturaSeis c(n, k, p);
             TAzar azar(static_cast<std::uint64_t>(n * 10 + k));
             std::vector<std::uint64_t> puestas;
-            EXPECT_EQ(c.SinCubrir(), static_cast<std::int64_t>(Combinaciones(n, 6)));
+            EXPECT_EQ(c.SinCubrir(), static_cast<std::int64_t>(Combinaciones(n, p)));
             for (int paso = 0; paso < 40; ++paso) {
                 if (paso == 20)
                     c.SigueLista(); // from here on the list of uncovered ones is kept too
@@ -125,12 +130,12 @@ TEST(DisenoCompacto, IncrementalCountsAgreeWithARecountAfterEveryChange)
                     puestas.push_back(b);
                     EXPECT_EQ(c.SinCubrir(), antes - ganancia);
                 }
-                ASSERT_EQ(c.SinCubrir(), SinCubrirUnaAUna(n, k, puestas))
-                    << n << " al " << k << " step " << paso;
+                ASSERT_EQ(c.SinCubrir(), SinCubrirUnaAUna(n, k, puestas, p))
+                    << n << " al " << k << " draws of " << p << " step " << paso;
                 if (c.SinCubrir() > 0 && c.ConLista()) {
                     const std::uint64_t s = c.SinCubrirAlAzar(azar);
                     EXPECT_FALSE(c.Cubierta(s));
-                    EXPECT_EQ(std::popcount(s), 6);
+                    EXPECT_EQ(std::popcount(s), p);
                 }
             }
         }
@@ -169,6 +174,70 @@ TEST(DisenoCompacto, FiveGroupsGiveTheGuaranteeOnTheirOwn)
     }
     TAzar azar(5);
     EXPECT_LT(CincoGrupos(22, 4, 20000, azar).size(), FilaReduccion(22)->Al3 / 3);
+}
+
+TEST(DisenoGrupos, SteinerSystemHoldsEveryTripleOfTwentyTwoExactlyOnce)
+{
+    const auto bloques = SteinerVeintidos();
+    ASSERT_EQ(bloques.size(), 77u); // C(22, 3) / C(6, 3): no triple in two bets
+    std::vector<int> veces(Combinaciones(22, 3), 0);
+    for (TMascara b : bloques) {
+        ASSERT_EQ(std::popcount(b), 6);
+        ASSERT_EQ(b >> 22, 0u);
+        for (TMascara x = b; x; x &= x - 1)
+            for (TMascara y = x & (x - 1); y; y &= y - 1)
+                for (TMascara z = y & (y - 1); z; z &= z - 1)
+                    ++veces[std::countr_zero(x) + Combinaciones(std::countr_zero(y), 2) +
+                            Combinaciones(std::countr_zero(z), 3)];
+    }
+    EXPECT_TRUE(std::all_of(veces.begin(), veces.end(), [](int v) { return v == 1; }));
+}
+
+TEST(DisenoGrupos, GroupTriplesMeetEveryFourInThreeGroupsAndEverySixInFive)
+{
+    // The needed triples of uneven groups (11 positions in runs of 3, 4, 4; 13 in five runs)
+    // against every set of four, and of six, one by one.
+    for (const auto& [v, grupos, t] :
+         std::vector<std::tuple<int, int, int>>{{11, 3, 4}, {13, 5, 6}}) {
+        for (std::uint64_t s = 0; s < (std::uint64_t{1} << v); ++s) {
+            if (std::popcount(s) != t)
+                continue;
+            bool alguno = false;
+            for (std::uint64_t x = s; x && !alguno; x &= x - 1)
+                for (std::uint64_t y = x & (x - 1); y && !alguno; y &= y - 1)
+                    for (std::uint64_t z = y & (y - 1); z && !alguno; z &= z - 1)
+                        alguno = TripleDeGrupos(v, grupos, (x & -x) | (y & -y) | (z & -z));
+            ASSERT_TRUE(alguno) << v << " positions, set " << s;
+        }
+    }
+    // Two in a run and one in the run before it is not needed: 0, 1 in the first run of
+    // three and 10 in the last.
+    EXPECT_FALSE(TripleDeGrupos(11, 3, Mascara({0, 1, 10})));
+    EXPECT_TRUE(TripleDeGrupos(11, 3, Mascara({0, 9, 10})));
+}
+
+TEST(DisenoGrupos, PiecesJoinIntoADesignAndADesignShrinksByOneNumber)
+{
+    // Every triple of 9 and every four of 8: together a design for 17 numbers al 3.
+    TAzar azar(3);
+    const auto triples = CubreTriples(9, 3, 0, {}, 20000, 0.5, azar);
+    const auto cuatros = CubreTriples(8, 4, 3, {}, 20000, 0.5, azar);
+    EXPECT_TRUE(CubreTodos(9, 3, triples));
+    EXPECT_TRUE(CubreTodos(8, 4, cuatros));
+    const auto diseno = UneDosGrupos(9, triples, cuatros);
+    EXPECT_EQ(diseno.size(), triples.size() + cuatros.size());
+    EXPECT_EQ(SinCubrirUnaAUna(17, 3, diseno), 0);
+    // Three in one group and three in the other is covered by the first group alone:
+    // without the second group's bets, 0-1-2 with anything is still covered, 0-1-9-10-11-12 not.
+    EXPECT_EQ(SorteoSinPremio(17, 3, triples), (std::array<std::uint8_t, 6>{0, 1, 9, 10, 11, 12}));
+
+    // Down to 16 and then 15 numbers: never larger, still covering.
+    const auto dieciseis = RestringeUno(17, 3, diseno);
+    EXPECT_LE(dieciseis.size(), diseno.size());
+    EXPECT_EQ(SinCubrirUnaAUna(16, 3, dieciseis), 0);
+    EXPECT_TRUE(std::all_of(dieciseis.begin(), dieciseis.end(),
+                            [](TMascara b) { return std::popcount(b) == 6 && b >> 16 == 0; }));
+    EXPECT_EQ(SinCubrirUnaAUna(15, 3, RestringeUno(16, 3, dieciseis)), 0);
 }
 
 TEST(GarantiaReduccion, HandWorkedDesigns)
