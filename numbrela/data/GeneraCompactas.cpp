@@ -220,7 +220,7 @@ int EscribeSumas(const std::filesystem::path& carpeta, const std::filesystem::pa
         "// COMn-k.RLC. The tests check those files' guarantee and that they still hash to these.\n"
         "#include <cstdint>\n\nnamespace numbrela {\n\n"
         "struct TSumaCompacta {\n    int N, K;\n    std::uint64_t Suma;\n};\n\n"
-        "inline constexpr TSumaCompacta kSumasCompactas[] = {\n    {0, 0, 0},  // no file has n = "
+        "inline constexpr TSumaCompacta kSumasCompactas[] = {\n    {0, 0, 0}, // no file has n = "
         "0\n";
     for (int k = 3; k <= 5; ++k)
         for (int n = kMinReducidos; n <= kMaxReducidos; ++n) {

@@ -11,7 +11,7 @@ struct TSumaCompacta {
 };
 
 inline constexpr TSumaCompacta kSumasCompactas[] = {
-    {0, 0, 0},  // no file has n = 0
+    {0, 0, 0}, // no file has n = 0
     {7, 3, 0xCD3AC65E44F721B1ull},
     {8, 3, 0xCCE586E3A852EAC1ull},
     {9, 3, 0x8BC5D0A5D7A8B157ull},
