@@ -172,7 +172,12 @@ int DosGrupos(const std::filesystem::path& carpeta, int desde, int hasta, std::u
         auto directa = CubreTriples(b, 4, 0, {}, movimientos, 0.5, azar);
         auto grupos = CubreTriples(b, 4, 3, {}, movimientos, 0.5, azar);
         cuatros[static_cast<std::size_t>(b)] = grupos.size() < directa.size() ? grupos : directa;
-        std::printf("cuatros de %d: %zu (directa %zu, tres grupos %zu)\n", b,
+        if (b >= 24 && b <= 27) {
+            auto steiner = CuatrosSobreSteiner(b - 22);
+            if (steiner.size() < cuatros[static_cast<std::size_t>(b)].size())
+                cuatros[static_cast<std::size_t>(b)] = std::move(steiner);
+        }
+        std::printf("cuatros de %d: %zu (directa %zu, tres grupos %zu, con la de 22)\n", b,
                     cuatros[static_cast<std::size_t>(b)].size(), directa.size(), grupos.size());
         std::fflush(stdout);
     }
@@ -244,15 +249,17 @@ int main(int argc, char** argv)
         return DosGrupos(argv[2], argc > 3 ? std::atoi(argv[3]) : kMinReducidos,
                          argc > 4 ? std::atoi(argv[4]) : kMaxReducidos,
                          argc > 5 ? std::strtoull(argv[5], nullptr, 10) : 300000);
-    if (argc == 8 && std::string(argv[1]) == "--triples") {
+    if (argc >= 8 && std::string(argv[1]) == "--triples") {
         const int v = std::atoi(argv[2]), t = std::atoi(argv[3]), grupos = std::atoi(argv[7]);
         TAzar azar(std::strtoull(argv[6], nullptr, 10));
         const std::clock_t t0 = std::clock();
         std::vector<TMascara> inicio;
         if (v == 22 && t == 3)
             inicio = SteinerVeintidos();
+        if (v >= 24 && v <= 27 && t == 4)
+            inicio = CuatrosSobreSteiner(v - 22);
         const auto r = CubreTriples(v, t, grupos, inicio, std::strtoull(argv[4], nullptr, 10),
-                                    std::atof(argv[5]), azar);
+                                    std::atof(argv[5]), azar, argc > 8 ? std::atoi(argv[8]) : 1);
         std::printf("%d, %d: %zu %s %.1f s\n", v, t, r.size(), CubreTodos(v, t, r) ? "ok" : "MAL",
                     static_cast<double>(std::clock() - t0) / CLOCKS_PER_SEC);
         return 0;

@@ -201,19 +201,39 @@ std::vector<TMascara> SteinerVeintidos()
     return bloques;
 }
 
+std::vector<TMascara> CuatrosSobreSteiner(int extra)
+{
+    std::vector<TMascara> r = SteinerVeintidos();
+    const TMascara e = ((TMascara{1} << extra) - 1) << 22;
+    for (int x = 0; x < 21; x += 6 - extra) {
+        TMascara b = e;
+        for (int y = x; y < x + 6 - extra; ++y)
+            b |= TMascara{1} << std::min(y, 20); // the last bet may repeat the 21st
+        while (std::popcount(b) < 6)
+            b |= ~b & (b + 1); // filled with the lowest positions it lacks
+        r.push_back(b);
+    }
+    return r;
+}
+
 bool CubreTodos(int v, int t, const std::vector<TMascara>& apuestas)
 {
-    for (TMascara s = 0; s < (TMascara{1} << v); ++s)
-        if (std::popcount(s) == t &&
-            std::none_of(apuestas.begin(), apuestas.end(),
+    // The t-sets in increasing order, the next from each (Gosper's step).
+    for (TMascara s = (TMascara{1} << t) - 1; s < (TMascara{1} << v);) {
+        if (std::none_of(apuestas.begin(), apuestas.end(),
                          [&](TMascara b) { return std::popcount(b & s) >= 3; }))
             return false;
+        const TMascara c = s & -s, r = s + c;
+        s = (((r ^ s) >> 2) / c) | r;
+    }
     return true;
 }
 
 std::vector<TMascara> CubreTriples(int v, int t, int grupos, std::vector<TMascara> inicio,
-                                   std::uint64_t movimientos, double temperatura, TAzar& azar)
+                                   std::uint64_t movimientos, double temperatura, TAzar& azar,
+                                   int muestras)
 {
+    std::vector<std::size_t> cercanas;
     TTriples c(v, grupos > 0 ? 3 : t, grupos);
     for (TMascara a : inicio)
         c.Pon(a);
@@ -246,32 +266,45 @@ std::vector<TMascara> CubreTriples(int v, int t, int grupos, std::vector<TMascar
             break;
         calor *= enfria;
         const TMascara objetivo = c.FaltaAlAzar(azar);
-        // A bet holding two of its positions (the most it holds, when none holds two).
-        std::size_t elegida = 0;
-        int mejorComun = -1, empates = 0;
+        // Bets holding two of its positions (the most any holds, when none holds two).
+        cercanas.clear();
+        int mejorComun = -1;
         for (std::size_t j = 0; j < apuestas.size(); ++j) {
             const int comun = std::min(std::popcount(apuestas[j] & objetivo), 2);
             if (comun > mejorComun) {
                 mejorComun = comun;
+                cercanas.clear();
+            }
+            if (comun == mejorComun)
+                cercanas.push_back(j);
+        }
+        // Of `muestras` moves drawn among them, the one that leaves fewest uncovered.
+        const auto f0 = static_cast<std::int64_t>(c.Faltan());
+        std::size_t elegida = 0;
+        TMascara despues = 0;
+        std::int64_t d = 0;
+        for (int i = 0; i < muestras; ++i) {
+            const std::size_t j = cercanas[static_cast<std::size_t>(
+                azar.Uniforme(0, static_cast<int>(cercanas.size()) - 1))];
+            const TMascara antes = apuestas[j];
+            const TMascara otra = (antes & ~AlAzarDentro(antes & ~objetivo, azar)) |
+                                  AlAzarDentro(objetivo & ~antes, azar);
+            c.Pon(otra);
+            c.Quita(antes);
+            const std::int64_t di = static_cast<std::int64_t>(c.Faltan()) - f0;
+            c.Pon(antes);
+            c.Quita(otra);
+            if (i == 0 || di < d) {
+                d = di;
                 elegida = j;
-                empates = 1;
-            } else if (comun == mejorComun && azar.Uniforme(0, empates++) == 0) {
-                elegida = j;
+                despues = otra;
             }
         }
-        const TMascara antes = apuestas[elegida];
-        const TMascara despues = (antes & ~AlAzarDentro(antes & ~objetivo, azar)) |
-                                 AlAzarDentro(objetivo & ~antes, azar);
-        const auto f0 = static_cast<std::int64_t>(c.Faltan());
-        c.Pon(despues);
-        c.Quita(antes);
-        const std::int64_t d = static_cast<std::int64_t>(c.Faltan()) - f0;
         if (d <= 0 || static_cast<double>(azar.Siguiente()) <
                           4294967296.0 * std::exp(-static_cast<double>(d) / calor)) {
+            c.Pon(despues);
+            c.Quita(apuestas[elegida]);
             apuestas[elegida] = despues;
-        } else {
-            c.Pon(antes);
-            c.Quita(despues);
         }
     }
     return mejores;

@@ -16,6 +16,14 @@ using TMascara = std::uint64_t;
 // those two. Built from the code's generator polynomial, so nothing is copied.
 std::vector<TMascara> SteinerVeintidos();
 
+// Every four of 22 + `extra` positions (extra 2..5) sharing three with a bet: the Steiner
+// system on the first 22, and bets holding all the extra positions E with 6 - extra of the
+// first 21 each, until those 21 are used. Four positions with three among the 22 hold a
+// triple of the system; with three in E they hold a triple of E, which every other bet
+// holds; with two in E and two among the 22, one of those two is among the 21, and the bet
+// holding it holds E as well. So 77 + ceil(21 / (6 - extra)) bets.
+std::vector<TMascara> CuatrosSobreSteiner(int extra);
+
 // Annealing at a fixed number of bets (Nurmela and Östergård's method): the cost is the
 // number of t-sets that share no triple with a bet; a move draws one of them and a bet
 // holding two of its positions, and puts a third in place of another of the bet's, accepted
@@ -26,7 +34,8 @@ std::vector<TMascara> SteinerVeintidos();
 // v is 6..40. With `grupos` (3 for four positions, 5 for six), the bets hold instead every triple
 // that TripleDeGrupos keeps, which gives the same guarantee with fewer triples.
 std::vector<TMascara> CubreTriples(int v, int t, int grupos, std::vector<TMascara> inicio,
-                                   std::uint64_t movimientos, double temperatura, TAzar& azar);
+                                   std::uint64_t movimientos, double temperatura, TAzar& azar,
+                                   int muestras = 1);
 
 // The positions 0..v-1 cut into `grupos` runs as equal as possible: whether the triple lies
 // in one run, or has two in a run and one in the next (cyclically). Any four positions in

@@ -191,6 +191,17 @@ TEST(DisenoGrupos, SteinerSystemHoldsEveryTripleOfTwentyTwoExactlyOnce)
                             Combinaciones(std::countr_zero(z), 3)];
     }
     EXPECT_TRUE(std::all_of(veces.begin(), veces.end(), [](int v) { return v == 1; }));
+
+    // With two to five more positions: every four shares three with a bet, with 6, 7, 11
+    // and 21 bets more, and all distinct (a delivered file may not repeat one).
+    const std::size_t masApuestas[] = {6, 7, 11, 21};
+    for (int extra = 2; extra <= 5; ++extra) {
+        auto cuatros = CuatrosSobreSteiner(extra);
+        EXPECT_EQ(cuatros.size(), 77 + masApuestas[extra - 2]);
+        EXPECT_TRUE(CubreTodos(22 + extra, 4, cuatros)) << extra;
+        std::sort(cuatros.begin(), cuatros.end());
+        EXPECT_EQ(std::adjacent_find(cuatros.begin(), cuatros.end()), cuatros.end());
+    }
 }
 
 TEST(DisenoGrupos, GroupTriplesMeetEveryFourInThreeGroupsAndEverySixInFive)
