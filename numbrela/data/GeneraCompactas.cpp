@@ -9,9 +9,16 @@
 // to the standard output: name, bets, the table's bets, the greedy start, moves, the
 // processor seconds it took and what was done with it.
 //
-// Usage: numbrela_genera_compactas FOLDER [K [N_FROM [N_TO]]]   (default: all of 3 4 5, 7..49)
+// Usage: numbrela_genera_compactas FOLDER [K [N_FROM [N_TO [MOVES]]]]   (default: all of 3 4
+//            5, 7..49; N_FROM above N_TO goes down; MOVES a number above six replaces the
+//            budget of moves of Movimientos)
+//        numbrela_genera_compactas --dos-grupos FOLDER [N_FROM N_TO [MOVES]]   (al 3 on two
+//            groups, see DosGrupos)
+//        numbrela_genera_compactas --triples V T MOVES TEMPERATURE SEED GROUPS [SAMPLES]
+//            (one piece alone: every T-set of V numbers sharing three with a bet; prints
+//            its size)
 //        numbrela_genera_compactas --sumas FOLDER OUT.h
-// The second form writes generation/SumasCompactas.h from the files in FOLDER: the hash of
+// The last form writes generation/SumasCompactas.h from the files in FOLDER: the hash of
 // each, by which the program knows a delivered file (checked by the tests) from any other.
 #include <algorithm>
 #include <bit>
@@ -264,27 +271,10 @@ int main(int argc, char** argv)
                     static_cast<double>(std::clock() - t0) / CLOCKS_PER_SEC);
         return 0;
     }
-    if (argc == 8 && std::string(argv[1]) == "--pieza") {
-        TParametrosBusqueda p;
-        const int n = std::atoi(argv[2]), k = std::atoi(argv[3]);
-        p.Sorteo = std::atoi(argv[4]);
-        p.Movimientos = std::strtoull(argv[5], nullptr, 10);
-        p.Semilla = std::strtoull(argv[6], nullptr, 10);
-        p.Temperatura = std::atof(argv[7]);
-        p.Constante = p.Temperatura < 0;
-        p.Temperatura = std::abs(p.Temperatura);
-        p.Candidatos = 8;
-        const std::clock_t t0 = std::clock();
-        const auto r = BuscaDisenoCompacto(n, k, p);
-        std::printf("%d al %d sorteo %d: %zu (voraz %zu) %.1f s\n", n, k, p.Sorteo,
-                    r.Apuestas.size(), r.TrasVoraz,
-                    static_cast<double>(std::clock() - t0) / CLOCKS_PER_SEC);
-        return 0;
-    }
     if (argc == 4 && std::string(argv[1]) == "--sumas")
         return EscribeSumas(argv[2], argv[3]);
-    if (argc < 2 || argc > 5) {
-        std::fprintf(stderr, "Uso: %s CARPETA [K [N_DESDE [N_HASTA]]]\n", argv[0]);
+    if (argc < 2 || argc > 6) {
+        std::fprintf(stderr, "Uso: %s CARPETA [K [N_DESDE [N_HASTA [MOVIMIENTOS]]]]\n", argv[0]);
         return 2;
     }
     const std::filesystem::path carpeta = argv[1];
@@ -293,7 +283,8 @@ int main(int argc, char** argv)
         garantias = {std::atoi(argv[2])};
     const int desde = argc > 3 ? std::atoi(argv[3]) : kMinReducidos;
     const int hasta = argc > 4 ? std::atoi(argv[4]) : kMaxReducidos;
-    if (garantias[0] < 3 || garantias[0] > 5 || desde < kMinReducidos || hasta > kMaxReducidos) {
+    if (garantias[0] < 3 || garantias[0] > 5 || std::min(desde, hasta) < kMinReducidos ||
+        std::max(desde, hasta) > kMaxReducidos) {
         std::fprintf(stderr, "Garantía fuera de 3..5 o números fuera de 7..49\n");
         return 2;
     }
@@ -301,12 +292,15 @@ int main(int argc, char** argv)
     std::filesystem::create_directories(carpeta, ec);
     int fallos = 0;
     for (int k : garantias)
-        for (int n = desde; n <= hasta; ++n) {
+        for (int n = desde, paso = desde <= hasta ? 1 : -1; n != hasta + paso; n += paso) {
             TParametrosBusqueda p;
             p.Semilla = 0x4E554D4252454C41ull ^ static_cast<std::uint64_t>(n * 8 + k);
             p.Candidatos = k == 5 ? 4 : 8;
             p.Recalienta = k == 3 && n >= 30; // where the annealing gets stuck at one size
-            p.Movimientos = Movimientos(n, k);
+            // A budget given on the command line: that many moves per number above six.
+            p.Movimientos =
+                argc > 5 ? std::strtoull(argv[5], nullptr, 10) * static_cast<std::uint64_t>(n - 6)
+                         : Movimientos(n, k);
             p.CincoGrupos = k == 3 && n >= kDesdeCincoGrupos;
             p.MovimientosGrupos = MovimientosGrupos(n, k);
             const std::clock_t t0 = std::clock();

@@ -56,9 +56,9 @@ template <class F> void SubconjuntosDe(TMascara apuesta, int k, F&& f)
 
 } // namespace
 
-TCoberturaSeis::TCoberturaSeis(int n, int k, int p)
-    : n_(n), k_(k), p_(p), todas_(n >= 64 ? ~TMascara{0} : (TMascara{1} << n) - 1),
-      sinCubrir_(static_cast<std::int64_t>(Combinaciones(n, p))),
+TCoberturaSeis::TCoberturaSeis(int n, int k)
+    : n_(n), k_(k), todas_(n >= 64 ? ~TMascara{0} : (TMascara{1} << n) - 1),
+      sinCubrir_(static_cast<std::int64_t>(Combinaciones(n, 6))),
       cuenta_(static_cast<std::size_t>(Combinaciones(n, k)), 0),
       siguientes_(k == 3 ? std::size_t{64 * 64} : static_cast<std::size_t>(Combinaciones(n, k - 1)),
                   0)
@@ -82,12 +82,12 @@ template <class F>
 void TCoberturaSeis::Extiende(int* s, int m, TMascara actual, TMascara prohibidos,
                               TMascara candidatos, F& f) const
 {
-    if (m == p_) {
+    if (m == 6) {
         f(actual);
         return;
     }
     TMascara c = candidatos & ~prohibidos;
-    if (m == p_ - 1) { // prohibidos already holds every x that would complete a marked k-subset
+    if (m == 5) { // prohibidos already holds every x that would complete a marked k-subset
         for (; c; c &= c - 1)
             f(actual | (c & -c));
         return;
@@ -95,7 +95,7 @@ void TCoberturaSeis::Extiende(int* s, int m, TMascara actual, TMascara prohibido
     while (c) {
         const int x = Bajo(c);
         c &= c - 1;
-        if (!AlMenos(c, p_ - 1 - m))
+        if (!AlMenos(c, 5 - m))
             return;
         TMascara p = prohibidos;
         if (k_ == 3) { // the pairs x makes, straight from the pair table
@@ -159,7 +159,7 @@ std::int64_t TCoberturaSeis::Cuenta(TMascara base, TMascara universo) const
     const TMascara p = Prohibidos(base, s, m);
     if (p & base)
         return 0;
-    if (m == p_ - 1) { // one position left: count them at once
+    if (m == 5) { // one position left: count them at once
         return std::popcount(universo & ~base & todas_ & ~p);
     }
     auto cuenta = [&c](TMascara) { ++c; };
@@ -240,7 +240,7 @@ std::int64_t TCoberturaSeis::Ganancia(TMascara apuesta) const
     for (TMascara a = apuesta; a && m < 6; a &= a - 1)
         e[m++] = Bajo(a);
     for (unsigned s = 0; s < (1u << m); ++s) {
-        if (std::popcount(s) < k_ || std::popcount(s) > p_)
+        if (std::popcount(s) < k_)
             continue;
         TMascara base = 0;
         for (int i = 0; i < m; ++i)
@@ -297,7 +297,7 @@ TMascara TCoberturaSeis::SinCubrirAlAzar(TAzar& azar) const
             azar.Uniforme(0, static_cast<int>(lista_.size()) - 1))];
     for (;;) {
         TMascara s = 0;
-        while (std::popcount(s) < p_)
+        while (std::popcount(s) < 6)
             s |= TMascara{1} << azar.Uniforme(0, n_ - 1);
         if (!Cubierta(s))
             return s;
@@ -306,12 +306,11 @@ TMascara TCoberturaSeis::SinCubrirAlAzar(TAzar& azar) const
 
 namespace {
 
-// A bet that covers the draw `seis`: j of its positions (k up to all of them, and at least
-// 12 - n so that enough positions remain outside it) and others at random.
+// A bet that covers `seis`: j of its positions (k..6 at random, and at least 12 - n so
+// that enough positions remain outside it) and others at random.
 TMascara Candidata(TMascara seis, int k, int n, TAzar& azar)
 {
-    const int p = std::popcount(seis);
-    const int j = std::min(azar.Uniforme(std::max(k, 12 - n), 6), p);
+    const int j = azar.Uniforme(std::max(k, 12 - n), 6);
     TMascara b = 0;
     while (std::popcount(b) < j)
         b |= AlAzarDentro(seis & ~b, azar);
@@ -517,10 +516,10 @@ TResultadoBusqueda BuscaDisenoCompacto(int n, int k, const TParametrosBusqueda& 
 {
     TResultadoBusqueda r;
     TAzar azar(p.Semilla);
-    TCoberturaSeis c(n, k, p.Sorteo);
+    TCoberturaSeis c(n, k);
     std::vector<TMascara> apuestas;
 
-    if (k == 3 && p.Sorteo == 6 && p.CincoGrupos && n >= 10)
+    if (k == 3 && p.CincoGrupos && n >= 10)
         for (TMascara a : CincoGrupos(n, p.Candidatos, p.MovimientosGrupos, azar)) {
             c.Pon(a);
             apuestas.push_back(a);
@@ -530,9 +529,8 @@ TResultadoBusqueda BuscaDisenoCompacto(int n, int k, const TParametrosBusqueda& 
         if (!c.ConLista() && c.SinCubrir() <= p.UmbralLista)
             c.SigueLista();
         const TMascara seis = c.SinCubrirAlAzar(azar);
-        // The draw itself first, when it is a bet.
-        TMascara mejor = p.Sorteo == 6 ? seis : Candidata(seis, k, n, azar);
-        std::int64_t ganancia = c.Ganancia(mejor);
+        TMascara mejor = seis;
+        std::int64_t ganancia = c.Ganancia(seis);
         for (int i = 1; i < p.Candidatos; ++i) {
             const TMascara b = Candidata(seis, k, n, azar);
             const std::int64_t g = c.Ganancia(b);
@@ -612,10 +610,8 @@ TResultadoBusqueda BuscaDisenoCompacto(int n, int k, const TParametrosBusqueda& 
             }
             // Cools; with Recalienta it warms up again once cold, so a search stuck at one
             // size keeps moving instead of circling in one valley.
-            if (!p.Constante)
-                temperatura = p.Recalienta && temperatura < 0.05
-                                  ? p.Temperatura
-                                  : std::max(0.05, temperatura * 0.9995);
+            temperatura = p.Recalienta && temperatura < 0.05 ? p.Temperatura
+                                                             : std::max(0.05, temperatura * 0.9995);
         }
         if (c.SinCubrir() == 0)
             r.Apuestas = apuestas;

@@ -1,9 +1,7 @@
 #pragma once
 // The search for compact reductions: few bets over n positions (7..49) such that every
 // combination of six of the n shares at least k positions (3..5) with some bet, the same
-// guarantee as the table's systems. The same search covers smaller "draws" too (every
-// triple, or every four positions, sharing k with a bet): the pieces of a design built on
-// groups of numbers (DisenoEnDosGrupos).
+// guarantee as the table's systems.
 //
 // A combination S shares k positions with a bet exactly when one of S's k-subsets lies
 // inside the bet. So the search keeps, for every k-subset, how many bets hold it, and a
@@ -27,13 +25,11 @@ using TMascara = std::uint64_t;
 
 class TCoberturaSeis {
 public:
-    // Draws of `p` positions (k..6; six unless a piece of a design is searched).
-    TCoberturaSeis(int n, int k, int p = 6);
+    TCoberturaSeis(int n, int k);
 
     int N() const { return n_; }
     int K() const { return k_; }
-    int P() const { return p_; }
-    // Draws of p of the n positions that no bet covers.
+    // Combinations of six of the n positions that no bet covers.
     std::int64_t SinCubrir() const { return sinCubrir_; }
 
     void Pon(TMascara apuesta);
@@ -72,7 +68,7 @@ private:
     void AnadeALista(TMascara seis);
     void QuitaDeLista(TMascara seis);
 
-    int n_, k_, p_;
+    int n_, k_;
     TMascara todas_;
     std::int64_t sinCubrir_;
     std::vector<std::uint16_t> cuenta_; // bets holding each k-subset
@@ -95,8 +91,6 @@ struct TParametrosBusqueda {
     bool Recalienta = false;             // back to Temperatura whenever it has cooled down
     bool CincoGrupos = false;            // al 3 from 10 numbers on, start from CincoGrupos
     std::uint64_t MovimientosGrupos = 0; // moves of the start on five groups
-    int Sorteo = 6;                      // positions of a draw to cover (k..6)
-    bool Constante = false;              // the annealing keeps Temperatura throughout
 };
 
 struct TResultadoBusqueda {
