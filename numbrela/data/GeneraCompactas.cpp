@@ -9,9 +9,10 @@
 // to the standard output: name, bets, the table's bets, the greedy start, moves, the
 // processor seconds it took and what was done with it.
 //
-// Usage: numbrela_genera_compactas FOLDER [K [N_FROM [N_TO [MOVES]]]]   (default: all of 3 4
-//            5, 7..49; N_FROM above N_TO goes down; MOVES a number above six replaces the
-//            budget of moves of Movimientos)
+// Usage: numbrela_genera_compactas FOLDER [K [N_FROM [N_TO [MOVES [CANDIDATES]]]]]
+//            (default: all of 3 4 5, 7..49; N_FROM above N_TO goes down; MOVES a number
+//            above six replaces the budget of moves of Movimientos, CANDIDATES the bets
+//            weighed at each greedy step)
 //        numbrela_genera_compactas --dos-grupos FOLDER [N_FROM N_TO [MOVES]]   (al 3 on two
 //            groups, see DosGrupos)
 //        numbrela_genera_compactas --triples V T MOVES TEMPERATURE SEED GROUPS [SAMPLES]
@@ -273,8 +274,9 @@ int main(int argc, char** argv)
     }
     if (argc == 4 && std::string(argv[1]) == "--sumas")
         return EscribeSumas(argv[2], argv[3]);
-    if (argc < 2 || argc > 6) {
-        std::fprintf(stderr, "Uso: %s CARPETA [K [N_DESDE [N_HASTA [MOVIMIENTOS]]]]\n", argv[0]);
+    if (argc < 2 || argc > 7) {
+        std::fprintf(stderr, "Uso: %s CARPETA [K [N_DESDE [N_HASTA [MOVIMIENTOS [CANDIDATAS]]]]]\n",
+                     argv[0]);
         return 2;
     }
     const std::filesystem::path carpeta = argv[1];
@@ -295,7 +297,7 @@ int main(int argc, char** argv)
         for (int n = desde, paso = desde <= hasta ? 1 : -1; n != hasta + paso; n += paso) {
             TParametrosBusqueda p;
             p.Semilla = 0x4E554D4252454C41ull ^ static_cast<std::uint64_t>(n * 8 + k);
-            p.Candidatos = k == 5 ? 4 : 8;
+            p.Candidatos = argc > 6 ? std::atoi(argv[6]) : k == 5 ? 4 : 8;
             p.Recalienta = k == 3 && n >= 30; // where the annealing gets stuck at one size
             // A budget given on the command line: that many moves per number above six.
             p.Movimientos =
