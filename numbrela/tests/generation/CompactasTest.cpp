@@ -153,6 +153,24 @@ TEST(DisenoCompacto, SameSeedSameDesignAndItCovers)
     EXPECT_LT(a.Apuestas.size(), FilaReduccion(16)->Al3);
 }
 
+TEST(DisenoCompacto, TheSearchNeverReturnsTheSameBetTwice)
+{
+    // In a large design a move weighs only a sample of the bets, and the nearest of them
+    // may be too far for the new bet to cover the draw: it may then equal a bet the design
+    // already holds. The reader refuses a file with a repeated bet. A sample of two bets
+    // makes that happen at once.
+    TParametrosBusqueda p;
+    p.Semilla = 1;
+    p.Candidatos = 4;
+    p.Movimientos = 5000;
+    p.VecinasTodas = 0;
+    p.VecinasMuestra = 2;
+    auto apuestas = BuscaDisenoCompacto(14, 5, p).Apuestas;
+    EXPECT_FALSE(SorteoSinPremio(14, 5, apuestas));
+    std::sort(apuestas.begin(), apuestas.end());
+    EXPECT_EQ(std::adjacent_find(apuestas.begin(), apuestas.end()), apuestas.end());
+}
+
 TEST(DisenoCompacto, FiveGroupsGiveTheGuaranteeOnTheirOwn)
 {
     // Groups of one or two (no triple inside them), uneven groups, larger ones; the greedy
