@@ -267,6 +267,34 @@ TEST(DisenoGrupos, PiecesJoinIntoADesignAndADesignShrinksByOneNumber)
     EXPECT_EQ(SinCubrirUnaAUna(15, 3, RestringeUno(16, 3, dieciseis)), 0);
 }
 
+TEST(DisenoGrupos, TheAnnealingReturnsOnlyWholeDesignsAndKeepsItsStart)
+{
+    // Triples, fours, and fours through three groups' triples: the same seed gives the same
+    // bets, every one of six positions, and they cover; more moves never give more bets.
+    for (const auto& [v, t, grupos] :
+         std::vector<std::tuple<int, int, int>>{{10, 3, 0}, {12, 4, 0}, {13, 4, 3}}) {
+        TAzar a(9), b(9), c(9);
+        const auto pocos = CubreTriples(v, t, grupos, {}, 200, 0.5, a);
+        const auto muchos = CubreTriples(v, t, grupos, {}, 5000, 0.5, b);
+        EXPECT_EQ(muchos, CubreTriples(v, t, grupos, {}, 5000, 0.5, c));
+        EXPECT_TRUE(CubreTodos(v, t, pocos) && CubreTodos(v, t, muchos)) << v << ", " << t;
+        EXPECT_LE(muchos.size(), pocos.size());
+        EXPECT_TRUE(std::all_of(muchos.begin(), muchos.end(),
+                                [&](TMascara m) { return std::popcount(m) == 6 && m >> v == 0; }));
+    }
+    // From the Steiner system with three needless bets more: they go, and with no moves at
+    // all the start comes back as it was.
+    auto inicio = SteinerVeintidos();
+    inicio.push_back(Mascara({0, 1, 2, 3, 4, 5}));
+    inicio.push_back(Mascara({6, 7, 8, 9, 10, 11}));
+    inicio.push_back(Mascara({0, 5, 10, 15, 20, 21}));
+    TAzar azar(2);
+    EXPECT_EQ(CubreTriples(22, 3, 0, inicio, 0, 0.5, azar), inicio);
+    const auto podada = CubreTriples(22, 3, 0, inicio, 20000, 0.5, azar);
+    EXPECT_LE(podada.size(), 77u);
+    EXPECT_TRUE(CubreTodos(22, 3, podada));
+}
+
 TEST(GarantiaReduccion, HandWorkedDesigns)
 {
     const std::uint64_t mitadA = Mascara({0, 1, 2, 3, 4, 5}),
