@@ -9,9 +9,17 @@
 // to the standard output: name, bets, the table's bets, the greedy start, moves, the
 // processor seconds it took and what was done with it.
 //
-// Usage: numbrela_genera_compactas FOLDER [K [N_FROM [N_TO]]]   (default: all of 3 4 5, 7..49)
+// Usage: numbrela_genera_compactas FOLDER [K [N_FROM [N_TO [MOVES [CANDIDATES]]]]]
+//            (default: all of 3 4 5, 7..49; N_FROM above N_TO goes down; MOVES a number
+//            above six replaces the budget of moves of Movimientos, CANDIDATES the bets
+//            weighed at each greedy step)
+//        numbrela_genera_compactas --dos-grupos FOLDER [N_FROM N_TO [MOVES]]   (al 3 on two
+//            groups, see DosGrupos)
+//        numbrela_genera_compactas --triples V T MOVES TEMPERATURE SEED GROUPS [SAMPLES]
+//            (one piece alone: every T-set of V numbers sharing three with a bet; prints
+//            its size)
 //        numbrela_genera_compactas --sumas FOLDER OUT.h
-// The second form writes generation/SumasCompactas.h from the files in FOLDER: the hash of
+// The last form writes generation/SumasCompactas.h from the files in FOLDER: the hash of
 // each, by which the program knows a delivered file (checked by the tests) from any other.
 #include <algorithm>
 #include <bit>
@@ -23,7 +31,9 @@
 #include <string>
 #include <vector>
 
+#include "generation/CubreTriples.h"
 #include "generation/DisenoCompacto.h"
+#include "generation/DisenoGrupos.h"
 #include "generation/FicheroCompacta.h"
 #include "generation/FicheroReduccion.h"
 #include "generation/GarantiaReduccion.h"
@@ -86,6 +96,135 @@ bool Escribe(const std::filesystem::path& carpeta, const std::string& nombre,
 
 } // namespace
 
+// Checks a design for n numbers al k and writes it when it is smaller than the file already
+// in the folder (and no larger than the table's system), with one line to the standard
+// output. Returns 0, 1 when the design fails, or -1 when the file cannot be written.
+int Guarda(const std::filesystem::path& carpeta, int n, int k,
+           const std::vector<TMascara>& apuestas, const char* detalle, double segundos)
+{
+    const std::string nombre = NombreCompacta(n, k);
+    const std::uint32_t tabla = FilaReduccion(n)->Apuestas(k);
+    const bool valida = !SorteoSinPremio(n, k, apuestas).has_value();
+    // The design already there, when it is whole and gives its guarantee.
+    std::vector<std::uint32_t> anterior;
+    std::string error;
+    const bool hayAnterior = LeeCompacta(carpeta, n, k, anterior, error);
+    const bool mejor = !hayAnterior || apuestas.size() < anterior.size();
+    std::printf("%s\t%zu\t%u\t%s\t%.1f\t%s\n", nombre.c_str(), apuestas.size(), tabla, detalle,
+                segundos,
+                !valida                   ? "SIN GARANTÍA"
+                : apuestas.size() > tabla ? "MAYOR QUE LA TABLA"
+                : mejor                   ? "escrito"
+                                          : "queda el anterior");
+    std::fflush(stdout);
+    if (!valida || apuestas.size() > tabla)
+        return 1;
+    if (!mejor)
+        return 0;
+    TablaRangos t;
+    t.Calcular(n);
+    std::vector<std::uint32_t> rangos;
+    for (TMascara a : apuestas) {
+        std::uint8_t pos[6];
+        int i = 0;
+        for (TMascara m = a; m; m &= m - 1)
+            pos[i++] = static_cast<std::uint8_t>(std::countr_zero(m) + 1);
+        rangos.push_back(t.Rango(pos));
+    }
+    std::sort(rangos.begin(), rangos.end());
+    if (!Escribe(carpeta, nombre, rangos)) {
+        std::fprintf(stderr, "Error creando el archivo %s\n", (carpeta / nombre).string().c_str());
+        return -1;
+    }
+    return 0;
+}
+
+// The delivered design for n numbers al k, as position masks (empty when there is none).
+std::vector<TMascara> Entregada(const std::filesystem::path& carpeta, int n, int k)
+{
+    std::vector<std::uint32_t> rangos;
+    std::string error;
+    if (!LeeCompacta(carpeta, n, k, rangos, error))
+        return {};
+    TablaRangos t;
+    t.Calcular(n);
+    std::vector<TMascara> r;
+    for (std::uint32_t x : rangos) {
+        std::uint8_t p[6];
+        t.TomarCombinacion(x, p);
+        TMascara m = 0;
+        for (std::uint8_t q : p)
+            m |= TMascara{1} << (q - 1);
+        r.push_back(m);
+    }
+    return r;
+}
+
+// Al 3 on two groups (UneDosGrupos) for n = desde..hasta: the pieces are searched once,
+// every triple of a positions for a = 6..22 (22 is the Steiner system, exact) and every four
+// of b for b = 6..n-6, each with its own seed and `movimientos` moves a size; each n takes
+// the best split. Then, from the largest n down, a design for n + 1 with one number
+// dropped (RestringeUno) replaces the one for n when it is smaller.
+int DosGrupos(const std::filesystem::path& carpeta, int desde, int hasta, std::uint64_t movimientos)
+{
+    std::vector<std::vector<TMascara>> triples(23), cuatros(static_cast<std::size_t>(hasta) + 1);
+    for (int a = 6; a <= 22 && a <= hasta - 6; ++a) {
+        TAzar azar(0x54524950ull ^ static_cast<std::uint64_t>(a));
+        triples[static_cast<std::size_t>(a)] =
+            a == 22 ? SteinerVeintidos() : CubreTriples(a, 3, 0, {}, movimientos, 0.5, azar);
+        std::printf("triples de %d: %zu\n", a, triples[static_cast<std::size_t>(a)].size());
+    }
+    for (int b = 6; b <= hasta - 6 && b <= 33; ++b) {
+        TAzar azar(0x43554154ull ^ static_cast<std::uint64_t>(b));
+        // Every four directly, and on three groups' triples; the smaller.
+        auto directa = CubreTriples(b, 4, 0, {}, movimientos, 0.5, azar);
+        auto grupos = CubreTriples(b, 4, 3, {}, movimientos, 0.5, azar);
+        cuatros[static_cast<std::size_t>(b)] = grupos.size() < directa.size() ? grupos : directa;
+        if (b >= 24 && b <= 27) {
+            auto steiner = CuatrosSobreSteiner(b - 22);
+            if (steiner.size() < cuatros[static_cast<std::size_t>(b)].size())
+                cuatros[static_cast<std::size_t>(b)] = std::move(steiner);
+        }
+        std::printf("cuatros de %d: %zu (directa %zu, tres grupos %zu, con la de 22)\n", b,
+                    cuatros[static_cast<std::size_t>(b)].size(), directa.size(), grupos.size());
+        std::fflush(stdout);
+    }
+    int fallos = 0;
+    std::vector<TMascara> siguiente;
+    for (int n = hasta; n >= desde; --n) {
+        std::vector<TMascara> mejor = Entregada(carpeta, n, 3);
+        int mejorA = -1;
+        for (int a = 6; a <= 22 && a <= n - 6; ++a) {
+            const auto& ta = triples[static_cast<std::size_t>(a)];
+            const auto& cb = cuatros[static_cast<std::size_t>(n - a)];
+            if (!ta.empty() && !cb.empty() &&
+                (mejor.empty() || ta.size() + cb.size() < mejor.size())) {
+                mejor = UneDosGrupos(a, ta, cb);
+                mejorA = a;
+            }
+        }
+        if (!siguiente.empty()) {
+            auto restringida = RestringeUno(n + 1, 3, siguiente);
+            if (restringida.size() < mejor.size()) {
+                mejor = std::move(restringida);
+                mejorA = 0;
+            }
+        }
+        char detalle[64];
+        std::snprintf(detalle, sizeof detalle,
+                      mejorA > 0    ? "%d + %d"
+                      : mejorA == 0 ? "de n + 1"
+                                    : "el de antes",
+                      mejorA, n - mejorA);
+        const int g = Guarda(carpeta, n, 3, mejor, detalle, 0.0);
+        if (g < 0)
+            return 1;
+        fallos += g;
+        siguiente = Entregada(carpeta, n, 3);
+    }
+    return fallos ? 1 : 0;
+}
+
 int EscribeSumas(const std::filesystem::path& carpeta, const std::filesystem::path& salida)
 {
     std::string t =
@@ -94,7 +233,7 @@ int EscribeSumas(const std::filesystem::path& carpeta, const std::filesystem::pa
         "// COMn-k.RLC. The tests check those files' guarantee and that they still hash to these.\n"
         "#include <cstdint>\n\nnamespace numbrela {\n\n"
         "struct TSumaCompacta {\n    int N, K;\n    std::uint64_t Suma;\n};\n\n"
-        "inline constexpr TSumaCompacta kSumasCompactas[] = {\n    {0, 0, 0},  // no file has n = "
+        "inline constexpr TSumaCompacta kSumasCompactas[] = {\n    {0, 0, 0}, // no file has n = "
         "0\n";
     for (int k = 3; k <= 5; ++k)
         for (int n = kMinReducidos; n <= kMaxReducidos; ++n) {
@@ -114,10 +253,30 @@ int EscribeSumas(const std::filesystem::path& carpeta, const std::filesystem::pa
 
 int main(int argc, char** argv)
 {
+    if (argc >= 3 && std::string(argv[1]) == "--dos-grupos")
+        return DosGrupos(argv[2], argc > 3 ? std::atoi(argv[3]) : kMinReducidos,
+                         argc > 4 ? std::atoi(argv[4]) : kMaxReducidos,
+                         argc > 5 ? std::strtoull(argv[5], nullptr, 10) : 300000);
+    if (argc >= 8 && std::string(argv[1]) == "--triples") {
+        const int v = std::atoi(argv[2]), t = std::atoi(argv[3]), grupos = std::atoi(argv[7]);
+        TAzar azar(std::strtoull(argv[6], nullptr, 10));
+        const std::clock_t t0 = std::clock();
+        std::vector<TMascara> inicio;
+        if (v == 22 && t == 3)
+            inicio = SteinerVeintidos();
+        if (v >= 24 && v <= 27 && t == 4)
+            inicio = CuatrosSobreSteiner(v - 22);
+        const auto r = CubreTriples(v, t, grupos, inicio, std::strtoull(argv[4], nullptr, 10),
+                                    std::atof(argv[5]), azar, argc > 8 ? std::atoi(argv[8]) : 1);
+        std::printf("%d, %d: %zu %s %.1f s\n", v, t, r.size(), CubreTodos(v, t, r) ? "ok" : "MAL",
+                    static_cast<double>(std::clock() - t0) / CLOCKS_PER_SEC);
+        return 0;
+    }
     if (argc == 4 && std::string(argv[1]) == "--sumas")
         return EscribeSumas(argv[2], argv[3]);
-    if (argc < 2 || argc > 5) {
-        std::fprintf(stderr, "Uso: %s CARPETA [K [N_DESDE [N_HASTA]]]\n", argv[0]);
+    if (argc < 2 || argc > 7) {
+        std::fprintf(stderr, "Uso: %s CARPETA [K [N_DESDE [N_HASTA [MOVIMIENTOS [CANDIDATAS]]]]]\n",
+                     argv[0]);
         return 2;
     }
     const std::filesystem::path carpeta = argv[1];
@@ -126,7 +285,8 @@ int main(int argc, char** argv)
         garantias = {std::atoi(argv[2])};
     const int desde = argc > 3 ? std::atoi(argv[3]) : kMinReducidos;
     const int hasta = argc > 4 ? std::atoi(argv[4]) : kMaxReducidos;
-    if (garantias[0] < 3 || garantias[0] > 5 || desde < kMinReducidos || hasta > kMaxReducidos) {
+    if (garantias[0] < 3 || garantias[0] > 5 || std::min(desde, hasta) < kMinReducidos ||
+        std::max(desde, hasta) > kMaxReducidos) {
         std::fprintf(stderr, "Garantía fuera de 3..5 o números fuera de 7..49\n");
         return 2;
     }
@@ -134,55 +294,27 @@ int main(int argc, char** argv)
     std::filesystem::create_directories(carpeta, ec);
     int fallos = 0;
     for (int k : garantias)
-        for (int n = desde; n <= hasta; ++n) {
+        for (int n = desde, paso = desde <= hasta ? 1 : -1; n != hasta + paso; n += paso) {
             TParametrosBusqueda p;
             p.Semilla = 0x4E554D4252454C41ull ^ static_cast<std::uint64_t>(n * 8 + k);
-            p.Candidatos = k == 5 ? 4 : 8;
+            p.Candidatos = argc > 6 ? std::atoi(argv[6]) : k == 5 ? 4 : 8;
             p.Recalienta = k == 3 && n >= 30; // where the annealing gets stuck at one size
-            p.Movimientos = Movimientos(n, k);
+            // A budget given on the command line: that many moves per number above six.
+            p.Movimientos =
+                argc > 5 ? std::strtoull(argv[5], nullptr, 10) * static_cast<std::uint64_t>(n - 6)
+                         : Movimientos(n, k);
             p.CincoGrupos = k == 3 && n >= kDesdeCincoGrupos;
             p.MovimientosGrupos = MovimientosGrupos(n, k);
             const std::clock_t t0 = std::clock();
             const TResultadoBusqueda r = BuscaDisenoCompacto(n, k, p);
             const double segundos = static_cast<double>(std::clock() - t0) / CLOCKS_PER_SEC;
-            const std::string nombre = NombreCompacta(n, k);
-            const std::uint32_t tabla = FilaReduccion(n)->Apuestas(k);
-            const bool valida = !SorteoSinPremio(n, k, r.Apuestas).has_value();
-            // The design already there, when it is whole and gives its guarantee.
-            std::vector<std::uint32_t> anterior;
-            std::string error;
-            const bool hayAnterior = LeeCompacta(carpeta, n, k, anterior, error);
-            const bool mejor = !hayAnterior || r.Apuestas.size() < anterior.size();
-            std::printf("%s\t%zu\t%u\t%zu\t%llu\t%.1f\t%s\n", nombre.c_str(), r.Apuestas.size(),
-                        tabla, r.TrasVoraz, static_cast<unsigned long long>(r.MovimientosHechos),
-                        segundos,
-                        !valida                     ? "SIN GARANTÍA"
-                        : r.Apuestas.size() > tabla ? "MAYOR QUE LA TABLA"
-                        : mejor                     ? "escrito"
-                                                    : "queda el anterior");
-            std::fflush(stdout);
-            if (!valida || r.Apuestas.size() > tabla) {
-                ++fallos;
-                continue;
-            }
-            if (!mejor)
-                continue;
-            TablaRangos t;
-            t.Calcular(n);
-            std::vector<std::uint32_t> rangos;
-            for (TMascara a : r.Apuestas) {
-                std::uint8_t pos[6];
-                int i = 0;
-                for (TMascara m = a; m; m &= m - 1)
-                    pos[i++] = static_cast<std::uint8_t>(std::countr_zero(m) + 1);
-                rangos.push_back(t.Rango(pos));
-            }
-            std::sort(rangos.begin(), rangos.end());
-            if (!Escribe(carpeta, nombre, rangos)) {
-                std::fprintf(stderr, "Error creando el archivo %s\n",
-                             (carpeta / nombre).string().c_str());
+            char detalle[64];
+            std::snprintf(detalle, sizeof detalle, "%zu\t%llu", r.TrasVoraz,
+                          static_cast<unsigned long long>(r.MovimientosHechos));
+            const int g = Guarda(carpeta, n, k, r.Apuestas, detalle, segundos);
+            if (g < 0)
                 return 1;
-            }
+            fallos += g;
         }
     return fallos ? 1 : 0;
 }

@@ -576,8 +576,8 @@ TResultadoBusqueda BuscaDisenoCompacto(int n, int k, const TParametrosBusqueda& 
             // are many bets).
             std::size_t elegida = 0;
             int mejorComun = -1, empates = 0;
-            const bool todas = apuestas.size() <= 4000;
-            const std::size_t vueltas = todas ? apuestas.size() : 256;
+            const bool todas = apuestas.size() <= p.VecinasTodas;
+            const std::size_t vueltas = todas ? apuestas.size() : p.VecinasMuestra;
             for (std::size_t v = 0; v < vueltas; ++v) {
                 const std::size_t j = todas ? v
                                             : static_cast<std::size_t>(azar.Uniforme(
@@ -613,8 +613,12 @@ TResultadoBusqueda BuscaDisenoCompacto(int n, int k, const TParametrosBusqueda& 
             temperatura = p.Recalienta && temperatura < 0.05 ? p.Temperatura
                                                              : std::max(0.05, temperatura * 0.9995);
         }
-        if (c.SinCubrir() == 0)
+        if (c.SinCubrir() == 0) {
+            // A move may have made a bet equal to another: one of them is enough.
             r.Apuestas = apuestas;
+            std::sort(r.Apuestas.begin(), r.Apuestas.end());
+            r.Apuestas.erase(std::unique(r.Apuestas.begin(), r.Apuestas.end()), r.Apuestas.end());
+        }
     }
     r.MovimientosHechos = hechos;
     return r;

@@ -91,6 +91,8 @@ struct TParametrosBusqueda {
     bool Recalienta = false;             // back to Temperatura whenever it has cooled down
     bool CincoGrupos = false;            // al 3 from 10 numbers on, start from CincoGrupos
     std::uint64_t MovimientosGrupos = 0; // moves of the start on five groups
+    std::size_t VecinasTodas = 4000;     // a move weighs every bet up to this many,
+    std::size_t VecinasMuestra = 256;    // otherwise this many drawn at random
 };
 
 struct TResultadoBusqueda {

@@ -6,8 +6,11 @@
 #include <algorithm>
 #include <bit>
 #include <filesystem>
+#include <tuple>
 
+#include "generation/CubreTriples.h"
 #include "generation/DisenoCompacto.h"
+#include "generation/DisenoGrupos.h"
 #include "generation/FicheroCompacta.h"
 #include "generation/GarantiaReduccion.h"
 #include "generation/ReduccionCompacta.h"
@@ -150,6 +153,24 @@ TEST(DisenoCompacto, SameSeedSameDesignAndItCovers)
     EXPECT_LT(a.Apuestas.size(), FilaReduccion(16)->Al3);
 }
 
+TEST(DisenoCompacto, TheSearchNeverReturnsTheSameBetTwice)
+{
+    // In a large design a move weighs only a sample of the bets, and the nearest of them
+    // may be too far for the new bet to cover the draw: it may then equal a bet the design
+    // already holds. The reader refuses a file with a repeated bet. A sample of two bets
+    // makes that happen at once.
+    TParametrosBusqueda p;
+    p.Semilla = 1;
+    p.Candidatos = 4;
+    p.Movimientos = 5000;
+    p.VecinasTodas = 0;
+    p.VecinasMuestra = 2;
+    auto apuestas = BuscaDisenoCompacto(14, 5, p).Apuestas;
+    EXPECT_FALSE(SorteoSinPremio(14, 5, apuestas));
+    std::sort(apuestas.begin(), apuestas.end());
+    EXPECT_EQ(std::adjacent_find(apuestas.begin(), apuestas.end()), apuestas.end());
+}
+
 TEST(DisenoCompacto, FiveGroupsGiveTheGuaranteeOnTheirOwn)
 {
     // Groups of one or two (no triple inside them), uneven groups, larger ones; the greedy
@@ -169,6 +190,109 @@ TEST(DisenoCompacto, FiveGroupsGiveTheGuaranteeOnTheirOwn)
     }
     TAzar azar(5);
     EXPECT_LT(CincoGrupos(22, 4, 20000, azar).size(), FilaReduccion(22)->Al3 / 3);
+}
+
+TEST(DisenoGrupos, SteinerSystemHoldsEveryTripleOfTwentyTwoExactlyOnce)
+{
+    const auto bloques = SteinerVeintidos();
+    ASSERT_EQ(bloques.size(), 77u); // C(22, 3) / C(6, 3): no triple in two bets
+    std::vector<int> veces(Combinaciones(22, 3), 0);
+    for (TMascara b : bloques) {
+        ASSERT_EQ(std::popcount(b), 6);
+        ASSERT_EQ(b >> 22, 0u);
+        for (TMascara x = b; x; x &= x - 1)
+            for (TMascara y = x & (x - 1); y; y &= y - 1)
+                for (TMascara z = y & (y - 1); z; z &= z - 1)
+                    ++veces[std::countr_zero(x) + Combinaciones(std::countr_zero(y), 2) +
+                            Combinaciones(std::countr_zero(z), 3)];
+    }
+    EXPECT_TRUE(std::all_of(veces.begin(), veces.end(), [](int v) { return v == 1; }));
+
+    // With two to five more positions: every four shares three with a bet, with 6, 7, 11
+    // and 21 bets more, and all distinct (a delivered file may not repeat one).
+    const std::size_t masApuestas[] = {6, 7, 11, 21};
+    for (int extra = 2; extra <= 5; ++extra) {
+        auto cuatros = CuatrosSobreSteiner(extra);
+        EXPECT_EQ(cuatros.size(), 77 + masApuestas[extra - 2]);
+        EXPECT_TRUE(CubreTodos(22 + extra, 4, cuatros)) << extra;
+        std::sort(cuatros.begin(), cuatros.end());
+        EXPECT_EQ(std::adjacent_find(cuatros.begin(), cuatros.end()), cuatros.end());
+    }
+}
+
+TEST(DisenoGrupos, GroupTriplesMeetEveryFourInThreeGroupsAndEverySixInFive)
+{
+    // The needed triples of uneven groups (11 positions in runs of 3, 4, 4; 13 in five runs)
+    // against every set of four, and of six, one by one.
+    for (const auto& [v, grupos, t] :
+         std::vector<std::tuple<int, int, int>>{{11, 3, 4}, {13, 5, 6}}) {
+        for (std::uint64_t s = 0; s < (std::uint64_t{1} << v); ++s) {
+            if (std::popcount(s) != t)
+                continue;
+            bool alguno = false;
+            for (std::uint64_t x = s; x && !alguno; x &= x - 1)
+                for (std::uint64_t y = x & (x - 1); y && !alguno; y &= y - 1)
+                    for (std::uint64_t z = y & (y - 1); z && !alguno; z &= z - 1)
+                        alguno = TripleDeGrupos(v, grupos, (x & -x) | (y & -y) | (z & -z));
+            ASSERT_TRUE(alguno) << v << " positions, set " << s;
+        }
+    }
+    // Two in a run and one in the run before it is not needed: 0, 1 in the first run of
+    // three and 10 in the last.
+    EXPECT_FALSE(TripleDeGrupos(11, 3, Mascara({0, 1, 10})));
+    EXPECT_TRUE(TripleDeGrupos(11, 3, Mascara({0, 9, 10})));
+}
+
+TEST(DisenoGrupos, PiecesJoinIntoADesignAndADesignShrinksByOneNumber)
+{
+    // Every triple of 9 and every four of 8: together a design for 17 numbers al 3.
+    TAzar azar(3);
+    const auto triples = CubreTriples(9, 3, 0, {}, 20000, 0.5, azar);
+    const auto cuatros = CubreTriples(8, 4, 3, {}, 20000, 0.5, azar);
+    EXPECT_TRUE(CubreTodos(9, 3, triples));
+    EXPECT_TRUE(CubreTodos(8, 4, cuatros));
+    const auto diseno = UneDosGrupos(9, triples, cuatros);
+    EXPECT_EQ(diseno.size(), triples.size() + cuatros.size());
+    EXPECT_EQ(SinCubrirUnaAUna(17, 3, diseno), 0);
+    // Three in one group and three in the other is covered by the first group alone:
+    // without the second group's bets, 0-1-2 with anything is still covered, 0-1-9-10-11-12 not.
+    EXPECT_EQ(SorteoSinPremio(17, 3, triples), (std::array<std::uint8_t, 6>{0, 1, 9, 10, 11, 12}));
+
+    // Down to 16 and then 15 numbers: never larger, still covering.
+    const auto dieciseis = RestringeUno(17, 3, diseno);
+    EXPECT_LE(dieciseis.size(), diseno.size());
+    EXPECT_EQ(SinCubrirUnaAUna(16, 3, dieciseis), 0);
+    EXPECT_TRUE(std::all_of(dieciseis.begin(), dieciseis.end(),
+                            [](TMascara b) { return std::popcount(b) == 6 && b >> 16 == 0; }));
+    EXPECT_EQ(SinCubrirUnaAUna(15, 3, RestringeUno(16, 3, dieciseis)), 0);
+}
+
+TEST(DisenoGrupos, TheAnnealingReturnsOnlyWholeDesignsAndKeepsItsStart)
+{
+    // Triples, fours, and fours through three groups' triples: the same seed gives the same
+    // bets, every one of six positions, and they cover; more moves never give more bets.
+    for (const auto& [v, t, grupos] :
+         std::vector<std::tuple<int, int, int>>{{10, 3, 0}, {12, 4, 0}, {13, 4, 3}}) {
+        TAzar a(9), b(9), c(9);
+        const auto pocos = CubreTriples(v, t, grupos, {}, 200, 0.5, a);
+        const auto muchos = CubreTriples(v, t, grupos, {}, 5000, 0.5, b);
+        EXPECT_EQ(muchos, CubreTriples(v, t, grupos, {}, 5000, 0.5, c));
+        EXPECT_TRUE(CubreTodos(v, t, pocos) && CubreTodos(v, t, muchos)) << v << ", " << t;
+        EXPECT_LE(muchos.size(), pocos.size());
+        EXPECT_TRUE(std::all_of(muchos.begin(), muchos.end(),
+                                [&](TMascara m) { return std::popcount(m) == 6 && m >> v == 0; }));
+    }
+    // From the Steiner system with three needless bets more: they go, and with no moves at
+    // all the start comes back as it was.
+    auto inicio = SteinerVeintidos();
+    inicio.push_back(Mascara({0, 1, 2, 3, 4, 5}));
+    inicio.push_back(Mascara({6, 7, 8, 9, 10, 11}));
+    inicio.push_back(Mascara({0, 5, 10, 15, 20, 21}));
+    TAzar azar(2);
+    EXPECT_EQ(CubreTriples(22, 3, 0, inicio, 0, 0.5, azar), inicio);
+    const auto podada = CubreTriples(22, 3, 0, inicio, 20000, 0.5, azar);
+    EXPECT_LE(podada.size(), 77u);
+    EXPECT_TRUE(CubreTodos(22, 3, podada));
 }
 
 TEST(GarantiaReduccion, HandWorkedDesigns)
