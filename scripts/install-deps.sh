@@ -18,7 +18,7 @@ packages=(
   qt6-wayland weston python3-gi      # the flows on Wayland (weston), the tray watcher on the session bus
   clang-format                       # the formatting check (scripts/check-format.sh)
   desktop-file-utils appstream groff-base libxml2-utils  # validators of desktop/ files
-  qt6-l10n-tools qt6-tools-dev       # lupdate and lrelease: the world clock's Spanish texts
+  qt6-l10n-tools                     # lupdate and lrelease: the world clock's Spanish texts
   file                               # CPack finds the executables to ask dpkg-shlibdeps about
   shared-mime-info libglib2.0-bin    # the package test opens a bet file by its MIME type (gio)
   chrony libcap2-bin                 # a real NTP server on loopback; capsh drops the clock right
