@@ -15,7 +15,6 @@
 #include "generation/DisenoCompacto.h"
 #include "generation/FicheroCompacta.h"
 #include "generation/GarantiaReduccion.h"
-#include "generation/TablaRangos.h"
 
 namespace {
 
@@ -29,18 +28,7 @@ std::vector<TMascara> Diseno(int n, int k)
     std::string error;
     if (!LeeCompacta(gCarpetaPrograma, n, k, rangos, error))
         return {};
-    TablaRangos t;
-    t.Calcular(n);
-    std::vector<TMascara> apuestas;
-    for (std::uint32_t r : rangos) {
-        std::uint8_t p[6];
-        t.TomarCombinacion(r, p);
-        TMascara m = 0;
-        for (std::uint8_t x : p)
-            m |= TMascara{1} << (x - 1);
-        apuestas.push_back(m);
-    }
-    return apuestas;
+    return MascarasDeRangos(n, rangos);
 }
 
 void Movimiento(benchmark::State& st)

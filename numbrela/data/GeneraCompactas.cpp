@@ -146,18 +146,7 @@ std::vector<TMascara> Entregada(const std::filesystem::path& carpeta, int n, int
     std::string error;
     if (!LeeCompacta(carpeta, n, k, rangos, error))
         return {};
-    TablaRangos t;
-    t.Calcular(n);
-    std::vector<TMascara> r;
-    for (std::uint32_t x : rangos) {
-        std::uint8_t p[6];
-        t.TomarCombinacion(x, p);
-        TMascara m = 0;
-        for (std::uint8_t q : p)
-            m |= TMascara{1} << (q - 1);
-        r.push_back(m);
-    }
-    return r;
+    return MascarasDeRangos(n, rangos);
 }
 
 // Al 3 on two groups (UneDosGrupos) for n = desde..hasta: the pieces are searched once,

@@ -49,11 +49,22 @@ bool LeeCompacta(const std::filesystem::path& carpeta, int n, int k,
         rangos = std::move(r);
         return true;
     }
+    if (SorteoSinPremio(n, k, MascarasDeRangos(n, r))) {
+        error = "Error: el archivo " + nombre + " no da la garantía de la reducción al " +
+                std::to_string(k) + "; no se usa";
+        return false;
+    }
+    rangos = std::move(r);
+    return true;
+}
+
+std::vector<std::uint64_t> MascarasDeRangos(int n, const std::vector<std::uint32_t>& rangos)
+{
     TablaRangos t;
     t.Calcular(n);
     std::vector<std::uint64_t> apuestas;
-    apuestas.reserve(r.size());
-    for (std::uint32_t x : r) {
+    apuestas.reserve(rangos.size());
+    for (std::uint32_t x : rangos) {
         std::uint8_t p[6];
         t.TomarCombinacion(x, p);
         std::uint64_t m = 0;
@@ -61,13 +72,7 @@ bool LeeCompacta(const std::filesystem::path& carpeta, int n, int k,
             m |= std::uint64_t{1} << (q - 1);
         apuestas.push_back(m);
     }
-    if (SorteoSinPremio(n, k, apuestas)) {
-        error = "Error: el archivo " + nombre + " no da la garantía de la reducción al " +
-                std::to_string(k) + "; no se usa";
-        return false;
-    }
-    rangos = std::move(r);
-    return true;
+    return apuestas;
 }
 
 std::uint64_t SumaRangos(const std::vector<std::uint32_t>& rangos)

@@ -23,6 +23,10 @@ inline std::string NombreCompacta(int n, int garantia)
 bool LeeCompacta(const std::filesystem::path& carpeta, int n, int k,
                  std::vector<std::uint32_t>& rangos, std::string& error);
 
+// The bets of a design of n positions as masks (bit p - 1 for position p), from their ranks
+// among the combinations of six of n.
+std::vector<std::uint64_t> MascarasDeRangos(int n, const std::vector<std::uint32_t>& rangos);
+
 // FNV-1a (64 bits) of the ranks as they are stored, four little-endian bytes each.
 std::uint64_t SumaRangos(const std::vector<std::uint32_t>& rangos);
 

@@ -9,17 +9,13 @@ set -u
 scenario=$1
 shift
 here=$(cd "$(dirname "$0")" && pwd)
-skip() { echo "SKIP: $*"; exit 77; }
+. "$here/flowlib.sh"
 
 py=/usr/bin/python3
 for t in Xvfb dbus-run-session dbus-send xdotool; do
   command -v "$t" >/dev/null || skip "$t is not installed (scripts/install-deps.sh installs it)"
 done
-launcher=""
-for l in /usr/libexec/at-spi-bus-launcher /usr/lib/at-spi2-core/at-spi-bus-launcher; do
-  [ -x "$l" ] && launcher=$l
-done
-[ -n "$launcher" ] || skip "at-spi-bus-launcher not found (package at-spi2-core)"
+find_at_spi_launcher
 "$py" -c "import pyatspi, Xlib" 2>/dev/null || skip "python3-pyatspi or python3-xlib is not installed"
 wm=${WM:-1}
 [ "$wm" = 1 ] && ! command -v openbox >/dev/null && skip "openbox is not installed"
@@ -33,27 +29,13 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# A display of our own: Xvfb picks a free number and writes it on the descriptor, so
-# scenarios run side by side without racing for a number. -noreset: by default the server
-# starts over whenever its last client leaves, and a client connecting meanwhile (the window
-# manager after a short-lived probe) is refused.
-exec {display_fd}<> <(:)
-Xvfb -displayfd "$display_fd" -screen 0 1280x800x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-read -r -t 20 -u "$display_fd" display_number || skip "Xvfb did not start: $(tail -n 1 "$work/xvfb.log")"
-export DISPLAY=":$display_number"
+start_xvfb 1280x800
 unset WAYLAND_DISPLAY
 
 export launcher here scenario py wm work
 dbus-run-session -- bash -c '
-  "$launcher" --launch-immediately >/dev/null 2>&1 &
-  for i in $(seq 50); do
-    dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
-      org.a11y.Bus.GetAddress >/dev/null 2>&1 && break
-    sleep 0.1
-  done
-  dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
-    org.a11y.Bus.GetAddress >/dev/null 2>&1 || { echo "SKIP: the accessibility bus did not start"; exit 77; }
+  . "$here/flowlib.sh"
+  start_a11y_bus
   if [ "$wm" = 1 ]; then
     # The manager is up once it lists what it supports on the root window; one that could
     # not start is started again. Its own messages (a missing Debian menu file) stay in its log.

@@ -13,17 +13,13 @@ set -u
 scenario=$1
 shift
 here=$(cd "$(dirname "$0")" && pwd)
-skip() { echo "SKIP: $*"; exit 77; }
+. "$here/flowlib.sh"
 
 py=/usr/bin/python3
 for t in Xvfb weston dbus-run-session dbus-send xdotool; do
   command -v "$t" >/dev/null || skip "$t is not installed (scripts/install-deps.sh installs it)"
 done
-launcher=""
-for l in /usr/libexec/at-spi-bus-launcher /usr/lib/at-spi2-core/at-spi-bus-launcher; do
-  [ -x "$l" ] && launcher=$l
-done
-[ -n "$launcher" ] || skip "at-spi-bus-launcher not found (package at-spi2-core)"
+find_at_spi_launcher
 "$py" -c "import pyatspi, Xlib, gi" 2>/dev/null ||
   skip "python3-pyatspi, python3-xlib or python3-gi is not installed"
 compgen -G "/usr/lib/*/qt6/plugins/platforms/libqwayland-generic.so" >/dev/null ||
@@ -40,18 +36,9 @@ cleanup() {
 }
 trap cleanup EXIT
 
-exec {display_fd}<> <(:)
 # A strip of the X screen lies outside weston's window: the pointer goes there and comes back
 # to be placed exactly (weston follows the X pointer by its steps inside its window).
-Xvfb -displayfd "$display_fd" -screen 0 1300x820x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-display_number=
-for i in $(seq 200); do
-  read -r -t 0.1 -u "$display_fd" display_number && break
-  kill -0 $xvfb_pid 2>/dev/null || break
-done
-[ -n "$display_number" ] || skip "Xvfb did not start: $(tail -n 1 "$work/xvfb.log")"
-export DISPLAY=":$display_number"
+start_xvfb 1300x820
 
 # weston's own runtime folder holds its socket; the program is given the socket's full path.
 # Its log holds every request of every client ("proto"): a scenario reads what reached it.
@@ -72,26 +59,15 @@ export FLOW_PLATFORM=wayland
 
 export launcher here scenario py work
 dbus-run-session -- bash -c '
-  "$launcher" --launch-immediately >/dev/null 2>&1 &
-  for i in $(seq 50); do
-    dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
-      org.a11y.Bus.GetAddress >/dev/null 2>&1 && break
-    sleep 0.1
-  done
-  dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
-    org.a11y.Bus.GetAddress >/dev/null 2>&1 || { echo "SKIP: the accessibility bus did not start"; exit 77; }
+  . "$here/flowlib.sh"
+  start_a11y_bus
   if [ "${SNI:-0}" = 1 ]; then
     # The tray of current desktops: a watcher and host on the session bus, up once it
     # owns the watcher name.
     "$py" "$here/sni_watcher.py" >"$work/watcher.log" 2>&1 &
-    for i in $(seq 50); do
-      dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
-        org.freedesktop.DBus.GetNameOwner string:org.kde.StatusNotifierWatcher >/dev/null 2>&1 && break
-      sleep 0.1
-    done
-    dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
-      org.freedesktop.DBus.GetNameOwner string:org.kde.StatusNotifierWatcher >/dev/null 2>&1 ||
-      { echo "SKIP: the tray watcher did not start: $(tail -n 1 "$work/watcher.log")"; exit 77; }
+    until_ok dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
+      org.freedesktop.DBus.GetNameOwner string:org.kde.StatusNotifierWatcher ||
+      skip "the tray watcher did not start: $(tail -n 1 "$work/watcher.log")"
   fi
   PYTHONDONTWRITEBYTECODE=1 PYTHONPATH="$here${PYTHONPATH:+:$PYTHONPATH}" "$py" "$scenario" "$@" 2>&1' run-wayland "$@" \
   2>"$work/dbus.log"

@@ -103,6 +103,27 @@ def leyenda(app):
 
 
 
+def escruta(app, sorteo, complementario):
+    """E, the six numbers and the complementary typed field by field, Return: the results
+    window's texts, read before Escape closes it and the main window has the focus again."""
+    app.key("e")
+    app.wait_window(ESCRUTAR)
+    campo = app.find("text", "Número 1", ESCRUTAR)
+    app.until(lambda: app.state(campo, "focused"), 5, "the first number's field focused")
+    for n in sorteo:
+        app.type(str(n))
+        app.key("Tab")
+    app.type(str(complementario))
+    app.key("Return")
+    app.wait_window(RESULTADOS)
+    resultados = app.texts(RESULTADOS)
+    step(f"results: {resultados}")
+    app.key("Escape")
+    app.wait_gone(RESULTADOS)
+    app.wait_focus(PRINCIPAL)
+    return resultados
+
+
 def aviso(app, contiene, tecla="Return", timeout=flowkit.TIMEOUT):
     """A message box of the program (titled as the main window) says `contiene`; `tecla`
     dismisses it. Returns its text."""

@@ -20,6 +20,7 @@
 #include "settings/RegistryStore.h"
 #include "shell/qt/ClockShell.h"
 #include "sync/SystemClock.h"
+#include "tests/widgets/qt/WhenModal.h"
 #include "zones/SystemZones.h"
 #include "zones/ZoneDatabase.h"
 
@@ -34,28 +35,7 @@ public:
     std::string LastErrorText() const override { return {}; }
 };
 
-// Runs `check` on the next modal window to appear (within five seconds), then closes it.
-void WhenModal(std::function<void(QWidget*)> check)
-{
-    auto* timer = new QTimer;
-    auto started = std::make_shared<QElapsedTimer>();
-    started->start();
-    QObject::connect(timer, &QTimer::timeout, [timer, started, check] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal && started->elapsed() < 5000)
-            return;
-        timer->stop();
-        timer->deleteLater();
-        if (!modal) {
-            ADD_FAILURE() << "no modal window appeared";
-            return;
-        }
-        check(modal);
-        if (auto* dialog = qobject_cast<QDialog*>(modal))
-            dialog->reject();
-    });
-    timer->start(10);
-}
+using testing::WhenModal;
 
 void Type(QLineEdit* field, const QString& text)
 {

@@ -20,6 +20,7 @@
 #include "shell/qt/AboutBox.h"
 #include "sync/SocketErrors.h"
 #include "tests/options/qt/OptionsSheetFixture.h"
+#include "tests/widgets/qt/WhenModal.h"
 #include "zones/Translation.h"
 #include "zones/qt/Language.h"
 
@@ -83,28 +84,7 @@ protected:
     void TearDown() override { InstallLanguage(QLocale::c()); }
 };
 
-// Runs `check` on the next modal window (within five seconds), then closes it.
-void WhenModal(std::function<void(QWidget*)> check)
-{
-    auto* timer = new QTimer;
-    auto started = std::make_shared<QElapsedTimer>();
-    started->start();
-    QObject::connect(timer, &QTimer::timeout, [timer, started, check] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal && started->elapsed() < 5000)
-            return;
-        timer->stop();
-        timer->deleteLater();
-        if (!modal) {
-            ADD_FAILURE() << "no modal window appeared";
-            return;
-        }
-        check(modal);
-        if (auto* dialog = qobject_cast<QDialog*>(modal))
-            dialog->reject();
-    });
-    timer->start(10);
-}
+using testing::WhenModal;
 
 TEST_F(SpanishWindows, EveryWindowShowsSpanishThatFits)
 {
