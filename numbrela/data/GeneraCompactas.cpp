@@ -18,6 +18,8 @@
 //        numbrela_genera_compactas --triples V T MOVES TEMPERATURE SEED GROUPS [SAMPLES]
 //            (one piece alone: every T-set of V numbers sharing three with a bet; prints
 //            its size)
+//        numbrela_genera_compactas --orbitas FOLDER N CYCLE MULTIPLIER MOVES SEED TEMPERATURE
+//            (al 5 for N numbers as orbits of a group, see generation/DisenoOrbitas.h)
 //        numbrela_genera_compactas --sumas FOLDER OUT.h
 // The last form writes generation/SumasCompactas.h from the files in FOLDER: the hash of
 // each, by which the program knows a delivered file (checked by the tests) from any other.
@@ -34,6 +36,7 @@
 #include "generation/CubreTriples.h"
 #include "generation/DisenoCompacto.h"
 #include "generation/DisenoGrupos.h"
+#include "generation/DisenoOrbitas.h"
 #include "generation/FicheroCompacta.h"
 #include "generation/FicheroReduccion.h"
 #include "generation/GarantiaReduccion.h"
@@ -260,6 +263,29 @@ int main(int argc, char** argv)
         std::printf("%d, %d: %zu %s %.1f s\n", v, t, r.size(), CubreTodos(v, t, r) ? "ok" : "MAL",
                     static_cast<double>(std::clock() - t0) / CLOCKS_PER_SEC);
         return 0;
+    }
+    if (argc == 9 && std::string(argv[1]) == "--orbitas") {
+        TGrupoPosiciones g;
+        g.N = std::atoi(argv[3]);
+        g.Ciclo = std::atoi(argv[4]);
+        g.Multiplicador = std::atoi(argv[5]);
+        TParametrosOrbitas p;
+        p.Movimientos = std::strtoull(argv[6], nullptr, 10);
+        p.Semilla = std::strtoull(argv[7], nullptr, 10);
+        p.Temperatura = std::atof(argv[8]);
+        if (g.N < kMinReducidos || g.N > kMaxReducidos || Permutaciones(g).empty()) {
+            std::fprintf(stderr, "Grupo no válido\n");
+            return 2;
+        }
+        const std::clock_t t0 = std::clock();
+        const TResultadoOrbitas r = DisenoCincoOrbitas(g, p);
+        char detalle[96];
+        std::snprintf(detalle, sizeof detalle, "%zu órbitas, voraz %zu, %zu redundantes",
+                      r.Orbitas, r.TrasVoraz, r.Redundantes);
+        return Guarda(argv[2], g.N, 5, r.Apuestas, detalle,
+                      static_cast<double>(std::clock() - t0) / CLOCKS_PER_SEC) == 0
+                   ? 0
+                   : 1;
     }
     if (argc == 4 && std::string(argv[1]) == "--sumas")
         return EscribeSumas(argv[2], argv[3]);
