@@ -145,21 +145,26 @@ public:
         return p;
     }
 
-    // Uncovered combinations after y comes in and c goes, less those now: marks y's list,
-    // and lists the chosen orbits in it into `cerca`.
-    std::int64_t Cambio(std::uint32_t y, std::uint32_t c)
+    // Combinations y would cover that no chosen orbit does; marks y's list for Perdida.
+    std::int64_t Ganancia(std::uint32_t y)
     {
         ++epoca_;
-        std::int64_t d = 0;
+        std::int64_t g = 0;
         for (const std::uint32_t* v = o_.Desde(y); v != o_.Hasta(y); ++v) {
             marca_[*v] = epoca_;
             if (cuenta_[*v] == 0)
-                d -= o_.Tam[*v];
+                g += o_.Tam[*v];
         }
+        return g;
+    }
+    // Combinations only c covers and the orbit last given to Ganancia does not.
+    std::int64_t PerdidaFueraDeMarca(std::uint32_t c) const
+    {
+        std::int64_t p = 0;
         for (const std::uint32_t* v = o_.Desde(c); v != o_.Hasta(c); ++v)
             if (cuenta_[*v] == 1 && marca_[*v] != epoca_)
-                d += o_.Tam[*v];
-        return d;
+                p += o_.Tam[*v];
+        return p;
     }
 
 private:
@@ -298,18 +303,33 @@ TResultadoOrbitas DisenoCincoOrbitas(const TGrupoPosiciones& g, const TParametro
             sin[static_cast<std::size_t>(azar.Uniforme(0, static_cast<int>(sin.size()) - 1))];
         const auto nx = static_cast<int>(o.Hasta(x) - o.Desde(x));
         const std::uint32_t y = o.Desde(x)[azar.Uniforme(0, nx - 1)];
-        // The orbit to let go: a chosen one next to y when there is one.
+        // The orbit to let go: of the chosen ones next to y (a few drawn when there are
+        // many), the one whose loss uncovers least; a chosen one at random when none is.
         cerca.clear();
         for (const std::uint32_t* v = o.Desde(y); v != o.Hasta(y); ++v)
             if (c.Elegida(*v))
                 cerca.push_back(*v);
         const auto& elegidas = c.Elegidas();
-        const std::uint32_t e =
-            !cerca.empty()
-                ? cerca[static_cast<std::size_t>(azar.Uniforme(0, static_cast<int>(cerca.size()) - 1))]
-                : elegidas[static_cast<std::size_t>(
-                      azar.Uniforme(0, static_cast<int>(elegidas.size()) - 1))];
-        const std::int64_t d = c.Cambio(y, e);
+        if (elegidas.empty()) {
+            c.Pon(y);
+            continue;
+        }
+        if (cerca.empty())
+            cerca.push_back(elegidas[static_cast<std::size_t>(
+                azar.Uniforme(0, static_cast<int>(elegidas.size()) - 1))]);
+        while (cerca.size() > std::max<std::size_t>(p.Candidatas, 1)) {
+            const auto i = static_cast<std::size_t>(azar.Uniforme(0, static_cast<int>(cerca.size()) - 1));
+            cerca[i] = cerca.back();
+            cerca.pop_back();
+        }
+        const std::int64_t ganancia = c.Ganancia(y);
+        std::uint32_t e = cerca.front();
+        std::int64_t d = std::numeric_limits<std::int64_t>::max();
+        for (std::uint32_t candidata : cerca)
+            if (const std::int64_t q = c.PerdidaFueraDeMarca(candidata) - ganancia; q < d) {
+                d = q;
+                e = candidata;
+            }
         if (d <= 0 || azar.Siguiente() * (1.0 / 4294967296.0) <
                           std::exp(-static_cast<double>(d) / escala)) {
             c.Quita(e);

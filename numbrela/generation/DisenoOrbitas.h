@@ -34,7 +34,9 @@ struct TParametrosOrbitas {
     std::uint64_t Semilla = 1;
     std::uint64_t Movimientos = 0;
     // Of the annealing, in orbits of combinations left uncovered by a move; constant.
-    double Temperatura = 0.5;
+    double Temperatura = 0.3;
+    // Chosen orbits next to the one a move takes in, weighed as the one to let go.
+    std::size_t Candidatas = 4;
 };
 
 struct TResultadoOrbitas {
