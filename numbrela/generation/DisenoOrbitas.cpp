@@ -41,8 +41,7 @@ TMascara Aplica(const std::vector<std::uint8_t>& perm, TMascara m)
 }
 
 // Calls f on the combination and on each one swap away from it.
-template <class F>
-void Bola(int n, TMascara seis, F&& f)
+template <class F> void Bola(int n, TMascara seis, F&& f)
 {
     f(seis);
     const TMascara fuera = ~seis & ((TMascara{1} << n) - 1);
@@ -102,8 +101,8 @@ struct TOrbitas {
 class TCobertura {
 public:
     explicit TCobertura(const TOrbitas& o)
-        : o_(o), cuenta_(o.Cuantas(), 0), lugarSin_(o.Cuantas()), lugarElegida_(o.Cuantas(), kNinguna),
-          marca_(o.Cuantas(), 0)
+        : o_(o), cuenta_(o.Cuantas(), 0), lugarSin_(o.Cuantas()),
+          lugarElegida_(o.Cuantas(), kNinguna), marca_(o.Cuantas(), 0)
     {
         for (std::uint32_t i = 0; i < o.Cuantas(); ++i) {
             lugarSin_[i] = i;
@@ -218,7 +217,7 @@ std::vector<std::vector<std::uint8_t>> Permutaciones(const TGrupoPosiciones& g)
 {
     std::vector<std::vector<std::uint8_t>> perms;
     if (g.N < 7 || g.N > 49 || g.Ciclo < 1 || g.Ciclo > g.N || g.Multiplicador < 1 ||
-        std::gcd(g.Multiplicador, g.Ciclo) != 1)
+        std::gcd(g.Multiplicador, g.Ciclo) != 1 || g.Paso < 1 || g.Ciclo % g.Paso != 0)
         return perms;
     // The powers of the multiplier, 1 first.
     std::vector<int> potencias = {1};
@@ -226,7 +225,7 @@ std::vector<std::vector<std::uint8_t>> Permutaciones(const TGrupoPosiciones& g)
          a = a * g.Multiplicador % g.Ciclo)
         potencias.push_back(a);
     for (int a : potencias)
-        for (int b = 0; b < g.Ciclo; ++b) {
+        for (int b = 0; b < g.Ciclo; b += g.Paso) {
             std::vector<std::uint8_t> p(static_cast<std::size_t>(g.N));
             for (int x = 0; x < g.N; ++x)
                 p[static_cast<std::size_t>(x)] =
@@ -318,7 +317,8 @@ TResultadoOrbitas DisenoCincoOrbitas(const TGrupoPosiciones& g, const TParametro
             cerca.push_back(elegidas[static_cast<std::size_t>(
                 azar.Uniforme(0, static_cast<int>(elegidas.size()) - 1))]);
         while (cerca.size() > std::max<std::size_t>(p.Candidatas, 1)) {
-            const auto i = static_cast<std::size_t>(azar.Uniforme(0, static_cast<int>(cerca.size()) - 1));
+            const auto i =
+                static_cast<std::size_t>(azar.Uniforme(0, static_cast<int>(cerca.size()) - 1));
             cerca[i] = cerca.back();
             cerca.pop_back();
         }
@@ -330,8 +330,8 @@ TResultadoOrbitas DisenoCincoOrbitas(const TGrupoPosiciones& g, const TParametro
                 d = q;
                 e = candidata;
             }
-        if (d <= 0 || azar.Siguiente() * (1.0 / 4294967296.0) <
-                          std::exp(-static_cast<double>(d) / escala)) {
+        if (d <= 0 ||
+            azar.Siguiente() * (1.0 / 4294967296.0) < std::exp(-static_cast<double>(d) / escala)) {
             c.Quita(e);
             c.Pon(y);
         }

@@ -18,12 +18,14 @@ namespace numbrela {
 using TMascara = std::uint64_t;
 
 // The group: the first `Ciclo` positions turn as the integers modulo Ciclo, x -> a x + b
-// with b any and a among the powers of `Multiplicador` (a unit modulo Ciclo; 1 for the
-// shifts alone); the other n - Ciclo positions stay where they are.
+// with b a multiple of `Paso` (a divisor of Ciclo) and a among the powers of
+// `Multiplicador` (a unit modulo Ciclo; 1 for the shifts alone); the other n - Ciclo
+// positions stay where they are.
 struct TGrupoPosiciones {
     int N = 0;
     int Ciclo = 0;
     int Multiplicador = 1;
+    int Paso = 1;
 };
 
 // The group's permutations of 0..N-1 (each N bytes, the identity first); empty when the

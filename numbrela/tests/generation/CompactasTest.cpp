@@ -11,6 +11,7 @@
 #include "generation/CubreTriples.h"
 #include "generation/DisenoCompacto.h"
 #include "generation/DisenoGrupos.h"
+#include "generation/DisenoOrbitas.h"
 #include "generation/FicheroCompacta.h"
 #include "generation/GarantiaReduccion.h"
 #include "generation/ReduccionCompacta.h"
@@ -293,6 +294,64 @@ TEST(DisenoGrupos, TheAnnealingReturnsOnlyWholeDesignsAndKeepsItsStart)
     const auto podada = CubreTriples(22, 3, 0, inicio, 20000, 0.5, azar);
     EXPECT_LE(podada.size(), 77u);
     EXPECT_TRUE(CubreTodos(22, 3, podada));
+}
+
+TEST(DisenoOrbitas, GroupsOfShiftsAndMultipliers)
+{
+    // Modulo 7 the powers of 6 are 1 and 6 (x -> -x): 14 maps, each a permutation that
+    // leaves the positions from 7 on alone. A multiplier that shares a factor with the
+    // cycle, a cycle longer than the positions or too few positions: no group.
+    const auto perms = Permutaciones({9, 7, 6});
+    ASSERT_EQ(perms.size(), 14u);
+    for (const auto& p : perms) {
+        EXPECT_TRUE(std::is_permutation(
+            p.begin(), p.end(), std::vector<std::uint8_t>{0, 1, 2, 3, 4, 5, 6, 7, 8}.begin()));
+        EXPECT_EQ(p[7], 7);
+        EXPECT_EQ(p[8], 8);
+    }
+    EXPECT_EQ(perms[0], (std::vector<std::uint8_t>{0, 1, 2, 3, 4, 5, 6, 7, 8}));
+    EXPECT_EQ(perms[7][1], 6); // 1 -> -1
+    EXPECT_TRUE(Permutaciones({12, 8, 2}).empty());
+    EXPECT_TRUE(Permutaciones({12, 13, 1}).empty());
+    EXPECT_TRUE(Permutaciones({6, 6, 1}).empty());
+    EXPECT_TRUE(DisenoCincoOrbitas({12, 8, 2}, {}).Apuestas.empty());
+}
+
+TEST(DisenoOrbitas, DesignsOfOrbitsCoverEveryDraw)
+{
+    // Shifts alone, with fixed positions, with a multiplier; the greedy start alone and
+    // after the moves. A wrong list of neighbouring orbits leaves draws uncovered here.
+    for (TGrupoPosiciones g : {TGrupoPosiciones{13, 13, 1}, TGrupoPosiciones{14, 12, 1},
+                               TGrupoPosiciones{16, 13, 12}, TGrupoPosiciones{15, 10, 3}}) {
+        for (std::uint64_t movimientos : {std::uint64_t{0}, std::uint64_t{20000}}) {
+            TParametrosOrbitas p;
+            p.Semilla = 3;
+            p.Movimientos = movimientos;
+            const auto r = DisenoCincoOrbitas(g, p);
+            EXPECT_EQ(r.Apuestas, DisenoCincoOrbitas(g, p).Apuestas) << g.N;
+            EXPECT_EQ(SinCubrirUnaAUna(g.N, 5, r.Apuestas), 0) << g.N << ", " << movimientos;
+            EXPECT_TRUE(std::is_sorted(r.Apuestas.begin(), r.Apuestas.end()) &&
+                        std::adjacent_find(r.Apuestas.begin(), r.Apuestas.end()) ==
+                            r.Apuestas.end());
+            EXPECT_LE(r.Apuestas.size() + r.Redundantes, r.TrasVoraz);
+            EXPECT_LT(r.Apuestas.size(), FilaReduccion(g.N)->Al5) << g.N;
+        }
+    }
+}
+
+TEST(DisenoOrbitas, RedundantBetsGoInTheOrderGiven)
+{
+    // Every six of seven positions reaches all seven combinations: of the seven bets each
+    // is redundant while another is kept, so only the last one stays.
+    std::vector<TMascara> todas;
+    for (int fuera = 0; fuera < 7; ++fuera)
+        todas.push_back(0x7F & ~(TMascara{1} << fuera));
+    EXPECT_EQ(QuitaRedundantesCinco(7, todas), std::vector<TMascara>{todas.back()});
+    // Over eight positions {0..5} and {2..7} share four: each is needed, and a copy of
+    // either is dropped, the first copy first.
+    const TMascara a = Mascara({0, 1, 2, 3, 4, 5}), b = Mascara({2, 3, 4, 5, 6, 7});
+    EXPECT_EQ(QuitaRedundantesCinco(8, {a, b}), (std::vector<TMascara>{a, b}));
+    EXPECT_EQ(QuitaRedundantesCinco(8, {a, b, a}), (std::vector<TMascara>{b, a}));
 }
 
 TEST(GarantiaReduccion, HandWorkedDesigns)
