@@ -372,6 +372,20 @@ TEST(DisenoOrbitas, RedundantBetsGoInTheOrderGiven)
     const TMascara a = Mascara({0, 1, 2, 3, 4, 5}), b = Mascara({2, 3, 4, 5, 6, 7});
     EXPECT_EQ(QuitaRedundantesCinco(8, {a, b}), (std::vector<TMascara>{a, b}));
     EXPECT_EQ(QuitaRedundantesCinco(8, {a, b, a}), (std::vector<TMascara>{b, a}));
+    // Two whole designs of 13 numbers, one after the other: the first goes whole, since
+    // the second covers every draw alone and has no bet to spare (none of its bets can go
+    // without uncovering a draw).
+    auto dos = DisenoCincoOrbitas({13, 13, 1}, {}).Apuestas;
+    const auto otra = DisenoCincoOrbitas({13, 12, 1}, {}).Apuestas;
+    dos.insert(dos.end(), otra.begin(), otra.end());
+    const auto quedan = QuitaRedundantesCinco(13, dos);
+    EXPECT_EQ(quedan, otra);
+    EXPECT_EQ(SinCubrirUnaAUna(13, 5, quedan), 0);
+    for (std::size_t i = 0; i < quedan.size(); ++i) {
+        auto menos = quedan;
+        menos.erase(menos.begin() + static_cast<std::ptrdiff_t>(i));
+        ASSERT_TRUE(SorteoSinPremio(13, 5, menos)) << i;
+    }
 }
 
 TEST(GarantiaReduccion, HandWorkedDesigns)
