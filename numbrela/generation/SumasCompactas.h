@@ -137,9 +137,9 @@ inline constexpr TSumaCompacta kSumasCompactas[] = {
     {43, 5, 0x28ADCCC07096E250ull},
     {44, 5, 0x0A05647161A5FEF7ull},
     {45, 5, 0xAE51CA98A7A4E54Full},
-    {46, 5, 0x3FAD1B9224C56F4Bull},
+    {46, 5, 0x21A29F8D1F62C733ull},
     {47, 5, 0x3D9F24FC59F8F946ull},
-    {48, 5, 0x6A136A3296F2952Dull},
+    {48, 5, 0x515C6AF1B354FEFBull},
     {49, 5, 0x6ABB6E52E4EABB70ull},
 };
 
