@@ -140,7 +140,7 @@ inline constexpr TSumaCompacta kSumasCompactas[] = {
     {46, 5, 0x21A29F8D1F62C733ull},
     {47, 5, 0x3D9F24FC59F8F946ull},
     {48, 5, 0x515C6AF1B354FEFBull},
-    {49, 5, 0x6ABB6E52E4EABB70ull},
+    {49, 5, 0x0AF9287A4DA79604ull},
 };
 
 } // namespace numbrela
