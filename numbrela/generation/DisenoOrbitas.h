@@ -29,14 +29,16 @@ struct TGrupoPosiciones {
 };
 
 // The group's permutations of 0..N-1 (each N bytes, the identity first); empty when the
-// group is not valid (Ciclo outside 1..N, N outside 7..49, a multiplier that is no unit).
+// group is not valid (Ciclo outside 1..N, N outside 7..49, a multiplier that is no unit, a
+// step that does not divide Ciclo).
 std::vector<std::vector<std::uint8_t>> Permutaciones(const TGrupoPosiciones& g);
 
 struct TParametrosOrbitas {
     std::uint64_t Semilla = 1;
     std::uint64_t Movimientos = 0;
-    // Of the annealing, in orbits of combinations left uncovered by a move; constant.
-    double Temperatura = 0.3;
+    // Of the annealing, constant, in whole orbits of draws a move leaves uncovered: a move
+    // that uncovers one orbit more is taken with probability e^(-1 / Temperatura).
+    double Temperatura = 0.2;
     // Chosen orbits next to the one a move takes in, weighed as the one to let go.
     std::size_t Candidatas = 4;
 };
