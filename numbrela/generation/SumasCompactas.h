@@ -138,8 +138,8 @@ inline constexpr TSumaCompacta kSumasCompactas[] = {
     {44, 5, 0x0A05647161A5FEF7ull},
     {45, 5, 0xAE51CA98A7A4E54Full},
     {46, 5, 0x21A29F8D1F62C733ull},
-    {47, 5, 0x3D9F24FC59F8F946ull},
-    {48, 5, 0x515C6AF1B354FEFBull},
+    {47, 5, 0x0D14B2A4EC4D2090ull},
+    {48, 5, 0xBAE23678C8915BF5ull},
     {49, 5, 0x0AF9287A4DA79604ull},
 };
 
