@@ -18,6 +18,9 @@
 //        numbrela_genera_compactas --triples V T MOVES TEMPERATURE SEED GROUPS [SAMPLES]
 //            (one piece alone: every T-set of V numbers sharing three with a bet; prints
 //            its size)
+//        numbrela_genera_compactas --orbitas FOLDER N_FROM N_TO FIXED MOVES TEMPERATURE [STEP]
+//            (al 5 as orbits of the shifts by STEP of the first n - FIXED numbers, MOVES
+//            moves per orbit, see Orbitas)
 //        numbrela_genera_compactas --sumas FOLDER OUT.h
 // The last form writes generation/SumasCompactas.h from the files in FOLDER: the hash of
 // each, by which the program knows a delivered file (checked by the tests) from any other.
@@ -34,6 +37,7 @@
 #include "generation/CubreTriples.h"
 #include "generation/DisenoCompacto.h"
 #include "generation/DisenoGrupos.h"
+#include "generation/DisenoOrbitas.h"
 #include "generation/FicheroCompacta.h"
 #include "generation/FicheroReduccion.h"
 #include "generation/GarantiaReduccion.h"
@@ -214,6 +218,42 @@ int DosGrupos(const std::filesystem::path& carpeta, int desde, int hasta, std::u
     return fallos ? 1 : 0;
 }
 
+// Al 5 for n = desde..hasta as orbits (DisenoCincoOrbitas) of the shifts by multiples of
+// `paso` modulo n - fijos of the first n - fijos positions, with `porOrbita` moves per orbit at
+// `temperatura`; the seed 0x4F524249 xor n.
+int Orbitas(const std::filesystem::path& carpeta, int desde, int hasta, int fijos,
+            std::uint64_t porOrbita, double temperatura, int paso)
+{
+    int fallos = 0;
+    for (int n = desde, sentido = desde <= hasta ? 1 : -1; n != hasta + sentido; n += sentido) {
+        TGrupoPosiciones g;
+        g.N = n;
+        g.Ciclo = n - fijos;
+        g.Paso = paso;
+        TParametrosOrbitas p;
+        p.Semilla = 0x4F524249ull ^ static_cast<std::uint64_t>(n);
+        p.Temperatura = temperatura;
+        // The orbits are about C(n, 6) / (n - fijos).
+        p.Movimientos =
+            porOrbita * Combinaciones(n, 6) / static_cast<std::uint64_t>(g.Ciclo / paso);
+        if (n < kMinReducidos || n > kMaxReducidos || Permutaciones(g).empty()) {
+            std::fprintf(stderr, "Grupo no válido\n");
+            return 2;
+        }
+        const std::clock_t t0 = std::clock();
+        const TResultadoOrbitas r = DisenoCincoOrbitas(g, p);
+        char detalle[96];
+        std::snprintf(detalle, sizeof detalle, "%d fijos, %zu órbitas, voraz %zu, %zu redundantes",
+                      fijos, r.Orbitas, r.TrasVoraz, r.Redundantes);
+        const int e = Guarda(carpeta, n, 5, r.Apuestas, detalle,
+                             static_cast<double>(std::clock() - t0) / CLOCKS_PER_SEC);
+        if (e < 0)
+            return 1;
+        fallos += e;
+    }
+    return fallos ? 1 : 0;
+}
+
 int EscribeSumas(const std::filesystem::path& carpeta, const std::filesystem::path& salida)
 {
     std::string t =
@@ -261,6 +301,10 @@ int main(int argc, char** argv)
                     static_cast<double>(std::clock() - t0) / CLOCKS_PER_SEC);
         return 0;
     }
+    if ((argc == 8 || argc == 9) && std::string(argv[1]) == "--orbitas")
+        return Orbitas(argv[2], std::atoi(argv[3]), std::atoi(argv[4]), std::atoi(argv[5]),
+                       std::strtoull(argv[6], nullptr, 10), std::atof(argv[7]),
+                       argc == 9 ? std::atoi(argv[8]) : 1);
     if (argc == 4 && std::string(argv[1]) == "--sumas")
         return EscribeSumas(argv[2], argv[3]);
     if (argc < 2 || argc > 7) {

@@ -11,6 +11,7 @@
 #include "generation/CubreTriples.h"
 #include "generation/DisenoCompacto.h"
 #include "generation/DisenoGrupos.h"
+#include "generation/DisenoOrbitas.h"
 #include "generation/FicheroCompacta.h"
 #include "generation/GarantiaReduccion.h"
 #include "generation/ReduccionCompacta.h"
@@ -293,6 +294,98 @@ TEST(DisenoGrupos, TheAnnealingReturnsOnlyWholeDesignsAndKeepsItsStart)
     const auto podada = CubreTriples(22, 3, 0, inicio, 20000, 0.5, azar);
     EXPECT_LE(podada.size(), 77u);
     EXPECT_TRUE(CubreTodos(22, 3, podada));
+}
+
+TEST(DisenoOrbitas, GroupsOfShiftsAndMultipliers)
+{
+    // Modulo 7 the powers of 6 are 1 and 6 (x -> -x): 14 maps, each a permutation that
+    // leaves the positions from 7 on alone. A multiplier that shares a factor with the
+    // cycle, a cycle longer than the positions or too few positions: no group.
+    const auto perms = Permutaciones({9, 7, 6});
+    ASSERT_EQ(perms.size(), 14u);
+    for (const auto& p : perms) {
+        EXPECT_TRUE(std::is_permutation(
+            p.begin(), p.end(), std::vector<std::uint8_t>{0, 1, 2, 3, 4, 5, 6, 7, 8}.begin()));
+        EXPECT_EQ(p[7], 7);
+        EXPECT_EQ(p[8], 8);
+    }
+    EXPECT_EQ(perms[0], (std::vector<std::uint8_t>{0, 1, 2, 3, 4, 5, 6, 7, 8}));
+    EXPECT_EQ(perms[7][1], 6); // 1 -> -1
+    // Shifts by multiples of 3 modulo 9 (0, 3, 6): three maps.
+    const auto pasos = Permutaciones({10, 9, 1, 3});
+    ASSERT_EQ(pasos.size(), 3u);
+    EXPECT_EQ(pasos[2][8], 5);
+    EXPECT_TRUE(Permutaciones({12, 8, 1, 3}).empty());
+    EXPECT_TRUE(Permutaciones({12, 8, 2}).empty());
+    EXPECT_TRUE(Permutaciones({12, 13, 1}).empty());
+    EXPECT_TRUE(Permutaciones({6, 6, 1}).empty());
+    EXPECT_TRUE(DisenoCincoOrbitas({12, 8, 2}, {}).Apuestas.empty());
+}
+
+TEST(DisenoOrbitas, DesignsOfOrbitsCoverEveryDraw)
+{
+    // Shifts alone, with fixed positions, with a multiplier, by twos; the greedy start alone and
+    // after the moves. A wrong list of neighbouring orbits leaves draws uncovered here.
+    for (TGrupoPosiciones g :
+         {TGrupoPosiciones{13, 13, 1}, TGrupoPosiciones{14, 12, 1}, TGrupoPosiciones{16, 13, 12},
+          TGrupoPosiciones{15, 10, 3}, TGrupoPosiciones{14, 14, 1, 2}}) {
+        for (std::uint64_t movimientos : {std::uint64_t{0}, std::uint64_t{20000}}) {
+            TParametrosOrbitas p;
+            p.Semilla = 3;
+            p.Movimientos = movimientos;
+            const auto r = DisenoCincoOrbitas(g, p);
+            EXPECT_EQ(r.Apuestas, DisenoCincoOrbitas(g, p).Apuestas) << g.N;
+            EXPECT_EQ(SinCubrirUnaAUna(g.N, 5, r.Apuestas), 0) << g.N << ", " << movimientos;
+            EXPECT_TRUE(std::is_sorted(r.Apuestas.begin(), r.Apuestas.end()) &&
+                        std::adjacent_find(r.Apuestas.begin(), r.Apuestas.end()) ==
+                            r.Apuestas.end());
+            EXPECT_LE(r.Apuestas.size() + r.Redundantes, r.TrasVoraz);
+            EXPECT_LT(r.Apuestas.size(), FilaReduccion(g.N)->Al5) << g.N;
+        }
+    }
+}
+
+TEST(DisenoOrbitas, TheMovesShrinkTheGreedyCover)
+{
+    // 16 numbers turned modulo 16: the greedy cover has 304 bets; the moves find 272 or
+    // fewer (the file delivered for 16 numbers came from this search).
+    TParametrosOrbitas p;
+    p.Semilla = 0x4F524249 ^ 16;
+    p.Movimientos = 150 * Combinaciones(16, 6) / 16;
+    p.Temperatura = 0.2;
+    const auto r = DisenoCincoOrbitas({16, 16, 1}, p);
+    EXPECT_EQ(r.TrasVoraz, 304u);
+    EXPECT_LE(r.Apuestas.size(), 272u);
+    EXPECT_FALSE(SorteoSinPremio(16, 5, r.Apuestas));
+}
+
+TEST(DisenoOrbitas, RedundantBetsGoInTheOrderGiven)
+{
+    // Every six of seven positions reaches all seven combinations: of the seven bets each
+    // is redundant while another is kept, so only the last one stays.
+    std::vector<TMascara> todas;
+    for (int fuera = 0; fuera < 7; ++fuera)
+        todas.push_back(0x7F & ~(TMascara{1} << fuera));
+    EXPECT_EQ(QuitaRedundantesCinco(7, todas), std::vector<TMascara>{todas.back()});
+    // Over eight positions {0..5} and {2..7} share four: each is needed, and a copy of
+    // either is dropped, the first copy first.
+    const TMascara a = Mascara({0, 1, 2, 3, 4, 5}), b = Mascara({2, 3, 4, 5, 6, 7});
+    EXPECT_EQ(QuitaRedundantesCinco(8, {a, b}), (std::vector<TMascara>{a, b}));
+    EXPECT_EQ(QuitaRedundantesCinco(8, {a, b, a}), (std::vector<TMascara>{b, a}));
+    // Two whole designs of 13 numbers, one after the other: the first goes whole, since
+    // the second covers every draw alone and has no bet to spare (none of its bets can go
+    // without uncovering a draw).
+    auto dos = DisenoCincoOrbitas({13, 13, 1}, {}).Apuestas;
+    const auto otra = DisenoCincoOrbitas({13, 12, 1}, {}).Apuestas;
+    dos.insert(dos.end(), otra.begin(), otra.end());
+    const auto quedan = QuitaRedundantesCinco(13, dos);
+    EXPECT_EQ(quedan, otra);
+    EXPECT_EQ(SinCubrirUnaAUna(13, 5, quedan), 0);
+    for (std::size_t i = 0; i < quedan.size(); ++i) {
+        auto menos = quedan;
+        menos.erase(menos.begin() + static_cast<std::ptrdiff_t>(i));
+        ASSERT_TRUE(SorteoSinPremio(13, 5, menos)) << i;
+    }
 }
 
 TEST(GarantiaReduccion, HandWorkedDesigns)
