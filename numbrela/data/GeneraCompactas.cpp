@@ -34,8 +34,8 @@
 #include <string>
 #include <vector>
 
-#include "generation/CubreTriples.h"
 #include "generation/CuatrosHeisenberg.h"
+#include "generation/CubreTriples.h"
 #include "generation/DisenoCompacto.h"
 #include "generation/DisenoGrupos.h"
 #include "generation/DisenoOrbitas.h"

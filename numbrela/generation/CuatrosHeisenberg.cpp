@@ -46,8 +46,7 @@ TMascara Producto(int g, TMascara m)
 }
 
 // Calls f(four) for every four sharing at least three positions with the bet.
-template <class F>
-void CuatrosQueComparte(TMascara apuesta, F&& f)
+template <class F> void CuatrosQueComparte(TMascara apuesta, F&& f)
 {
     const TMascara fuera = ((TMascara{1} << kPuntos) - 1) & ~apuesta;
     for (TMascara a = apuesta; a; a &= a - 1)
