@@ -246,16 +246,16 @@ int Orbitas(const std::filesystem::path& carpeta, int desde, int hasta, int fijo
         g.N = n;
         g.Ciclo = n - fijos;
         g.Paso = paso;
+        if (n < kMinReducidos || n > kMaxReducidos || Permutaciones(g).empty()) {
+            std::fprintf(stderr, "Grupo no válido\n");
+            return 2;
+        }
         TParametrosOrbitas p;
         p.Semilla = 0x4F524249ull ^ static_cast<std::uint64_t>(n);
         p.Temperatura = temperatura;
         // The orbits are about C(n, 6) / (n - fijos).
         p.Movimientos =
             porOrbita * Combinaciones(n, 6) / static_cast<std::uint64_t>(g.Ciclo / paso);
-        if (n < kMinReducidos || n > kMaxReducidos || Permutaciones(g).empty()) {
-            std::fprintf(stderr, "Grupo no válido\n");
-            return 2;
-        }
         const std::clock_t t0 = std::clock();
         const TResultadoOrbitas r = DisenoCincoOrbitas(g, p);
         char detalle[96];
