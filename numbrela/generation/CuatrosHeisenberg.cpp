@@ -8,34 +8,14 @@
 #include <map>
 #include <random>
 
+#include "generation/TablaRangos.h"
+
 namespace numbrela {
 
 namespace {
 
 constexpr int kPuntos = 27;
 constexpr int kCuatros = 17550; // C(27, 4)
-
-// Colex rank of a four held as a mask.
-int RangoCuatro(TMascara m)
-{
-    static const auto binom = [] {
-        std::array<std::array<int, 5>, kPuntos> b{};
-        for (int n = 0; n < kPuntos; ++n)
-            for (int k = 0; k <= 4; ++k) {
-                int v = 1;
-                for (int i = 0; i < k; ++i)
-                    v = v * (n - i) / (i + 1);
-                b[static_cast<std::size_t>(n)][static_cast<std::size_t>(k)] = k > n ? 0 : v;
-            }
-        return b;
-    }();
-    int r = 0, k = 1;
-    while (m) {
-        r += binom[static_cast<std::size_t>(std::countr_zero(m))][static_cast<std::size_t>(k++)];
-        m &= m - 1;
-    }
-    return r;
-}
 
 TMascara Producto(int g, TMascara m)
 {
@@ -75,9 +55,7 @@ std::vector<TMascara> CompletaExacta(const std::vector<TMascara>& faltan)
                 alcance |= std::uint64_t{1} << i;
         if (alcance)
             porAlcance.emplace(alcance, apuesta);
-        // next mask with six bits (Gosper)
-        const TMascara c = apuesta & -apuesta, r = apuesta + c;
-        apuesta = (((r ^ apuesta) >> 2) / c) | r;
+        apuesta = SiguienteColex(apuesta);
     }
     std::vector<std::pair<std::uint64_t, TMascara>> maximales;
     std::vector<std::pair<std::uint64_t, TMascara>> todas(porAlcance.begin(), porAlcance.end());
@@ -140,13 +118,12 @@ std::vector<TMascara> CuatrosHeisenberg(std::uint64_t semilla, std::uint64_t mov
     std::vector<int> orbitaCuatro(kCuatros, -1);
     int orbitas = 0;
     for (TMascara m = 0xF; m < (TMascara{1} << kPuntos);) {
-        if (orbitaCuatro[static_cast<std::size_t>(RangoCuatro(m))] < 0) {
+        if (orbitaCuatro[static_cast<std::size_t>(IndiceColex(m))] < 0) {
             for (int g = 0; g < kPuntos; ++g)
-                orbitaCuatro[static_cast<std::size_t>(RangoCuatro(Producto(g, m)))] = orbitas;
+                orbitaCuatro[static_cast<std::size_t>(IndiceColex(Producto(g, m)))] = orbitas;
             ++orbitas;
         }
-        const TMascara c = m & -m, r = m + c;
-        m = (((r ^ m) >> 2) / c) | r;
+        m = SiguienteColex(m);
     }
     const int palabras = (orbitas + 63) / 64;
 
@@ -183,7 +160,7 @@ std::vector<TMascara> CuatrosHeisenberg(std::uint64_t semilla, std::uint64_t mov
                             &alcance[alcance.size() - static_cast<std::size_t>(palabras)];
                         CuatrosQueComparte(m, [&](TMascara cuatro) {
                             const int o =
-                                orbitaCuatro[static_cast<std::size_t>(RangoCuatro(cuatro))];
+                                orbitaCuatro[static_cast<std::size_t>(IndiceColex(cuatro))];
                             a[o / 64] |= std::uint64_t{1} << (o % 64);
                         });
                     }
@@ -244,8 +221,7 @@ std::vector<TMascara> CuatrosHeisenberg(std::uint64_t semilla, std::uint64_t mov
         if (std::none_of(apuestas.begin(), apuestas.end(),
                          [&](TMascara b) { return std::popcount(b & m) >= 3; }))
             faltan.push_back(m);
-        const TMascara c = m & -m, r = m + c;
-        m = (((r ^ m) >> 2) / c) | r;
+        m = SiguienteColex(m);
     }
     if (faltan.size() > 64) // far from complete: every missing four gets a bet of its own
         for (TMascara b : faltan) {

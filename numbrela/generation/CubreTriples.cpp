@@ -14,15 +14,6 @@ int Bajo(TMascara m)
     return std::countr_zero(m);
 }
 
-// Colex index of a set of positions.
-std::uint32_t Indice(TMascara m)
-{
-    std::uint32_t i = 0;
-    for (int j = 1; m; m &= m - 1, ++j)
-        i += kBinomio(Bajo(m), j);
-    return i;
-}
-
 // The set of `t` positions whose colex index is i.
 TMascara DeIndice(std::uint32_t i, int t)
 {
@@ -82,14 +73,14 @@ public:
     void Pon(TMascara apuesta)
     {
         Triples(apuesta, [&](TMascara tr) {
-            if (cuenta_[Indice(tr)]++ == 0)
+            if (cuenta_[IndiceColex(tr)]++ == 0)
                 Cambia(tr, +1);
         });
     }
     void Quita(TMascara apuesta)
     {
         Triples(apuesta, [&](TMascara tr) {
-            if (--cuenta_[Indice(tr)] == 0)
+            if (--cuenta_[IndiceColex(tr)] == 0)
                 Cambia(tr, -1);
         });
     }
@@ -99,14 +90,14 @@ private:
     void Cambia(TMascara tr, int d)
     {
         if (t_ == 3) {
-            const std::uint32_t i = Indice(tr);
+            const std::uint32_t i = IndiceColex(tr);
             if (necesario_[i])
                 d > 0 ? Sale(i) : Entra(i);
             return;
         }
         const TMascara todas = (TMascara{1} << v_) - 1;
         for (TMascara r = todas & ~tr; r; r &= r - 1) {
-            const std::uint32_t i = Indice(tr | (r & -r));
+            const std::uint32_t i = IndiceColex(tr | (r & -r));
             if (d > 0 && cubiertos_[i]++ == 0)
                 Sale(i);
             else if (d < 0 && --cubiertos_[i] == 0)
@@ -218,14 +209,10 @@ std::vector<TMascara> CuatrosSobreSteiner(int extra)
 
 bool CubreTodos(int v, int t, const std::vector<TMascara>& apuestas)
 {
-    // The t-sets in increasing order, the next from each (Gosper's step).
-    for (TMascara s = (TMascara{1} << t) - 1; s < (TMascara{1} << v);) {
+    for (TMascara s = (TMascara{1} << t) - 1; s < (TMascara{1} << v); s = SiguienteColex(s))
         if (std::none_of(apuestas.begin(), apuestas.end(),
                          [&](TMascara b) { return std::popcount(b & s) >= 3; }))
             return false;
-        const TMascara c = s & -s, r = s + c;
-        s = (((r ^ s) >> 2) / c) | r;
-    }
     return true;
 }
 

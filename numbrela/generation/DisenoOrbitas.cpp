@@ -15,23 +15,6 @@ namespace {
 
 constexpr std::uint32_t kNinguna = std::numeric_limits<std::uint32_t>::max();
 
-// Colex rank of six positions, 0-based: the masks of six bits taken in increasing order.
-std::uint32_t Rango(TMascara m)
-{
-    std::uint32_t r = 0;
-    for (int i = 1; m; m &= m - 1, ++i)
-        r += kBinomio(std::countr_zero(m), i);
-    return r;
-}
-
-// The next larger number with as many bits set (Gosper): the next combination in colex.
-TMascara Siguiente(TMascara m)
-{
-    const TMascara c = m & (~m + 1);
-    const TMascara r = m + c;
-    return (((r ^ m) >> 2) / c) | r;
-}
-
 TMascara Aplica(const std::vector<std::uint8_t>& perm, TMascara m)
 {
     TMascara r = 0;
@@ -67,13 +50,13 @@ struct TOrbitas {
         const std::uint32_t total = static_cast<std::uint32_t>(Combinaciones(n, 6));
         std::vector<std::uint32_t> orbita(total, kNinguna);
         TMascara m = 0x3F;
-        for (std::uint32_t r = 0; r < total; ++r, m = Siguiente(m)) {
+        for (std::uint32_t r = 0; r < total; ++r, m = SiguienteColex(m)) {
             if (orbita[r] != kNinguna)
                 continue;
             const auto id = static_cast<std::uint32_t>(Representante.size());
             std::uint32_t tam = 0;
             for (const auto& p : perms) {
-                auto& o = orbita[Rango(Aplica(p, m))];
+                auto& o = orbita[IndiceColex(Aplica(p, m))];
                 if (o != id) {
                     o = id;
                     ++tam;
@@ -87,7 +70,7 @@ struct TOrbitas {
         std::vector<std::uint32_t> bola;
         for (TMascara rep : Representante) {
             bola.clear();
-            Bola(n, rep, [&](TMascara s) { bola.push_back(orbita[Rango(s)]); });
+            Bola(n, rep, [&](TMascara s) { bola.push_back(orbita[IndiceColex(s)]); });
             std::sort(bola.begin(), bola.end());
             bola.erase(std::unique(bola.begin(), bola.end()), bola.end());
             Vecinas.insert(Vecinas.end(), bola.begin(), bola.end());
@@ -240,18 +223,18 @@ std::vector<TMascara> QuitaRedundantesCinco(int n, std::vector<TMascara> apuesta
     std::vector<std::uint8_t> cuenta(Combinaciones(n, 6), 0);
     for (TMascara a : apuestas)
         Bola(n, a, [&](TMascara s) {
-            auto& c = cuenta[Rango(s)];
+            auto& c = cuenta[IndiceColex(s)];
             c = static_cast<std::uint8_t>(std::min(c + 1, 255));
         });
     std::vector<TMascara> quedan;
     for (TMascara a : apuestas) {
         bool sobra = true;
-        Bola(n, a, [&](TMascara s) { sobra = sobra && cuenta[Rango(s)] >= 2; });
+        Bola(n, a, [&](TMascara s) { sobra = sobra && cuenta[IndiceColex(s)] >= 2; });
         // A count that reached 255 is no longer exact: such a bet is kept.
         if (sobra)
-            Bola(n, a, [&](TMascara s) { sobra = sobra && cuenta[Rango(s)] < 255; });
+            Bola(n, a, [&](TMascara s) { sobra = sobra && cuenta[IndiceColex(s)] < 255; });
         if (sobra)
-            Bola(n, a, [&](TMascara s) { --cuenta[Rango(s)]; });
+            Bola(n, a, [&](TMascara s) { --cuenta[IndiceColex(s)]; });
         else
             quedan.push_back(a);
     }

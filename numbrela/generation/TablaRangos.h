@@ -3,6 +3,7 @@
 // lexicographic order of all C(n, 6) of them, and the tables that turn a rank back into
 // its positions.
 #include <array>
+#include <bit>
 #include <cstdint>
 
 #include "model/CabeceraApuestas.h"
@@ -29,6 +30,23 @@ struct TablaBinomios {
     constexpr std::uint32_t operator()(int n, int k) const { return c[n][k]; }
 };
 inline constexpr TablaBinomios kBinomio{};
+
+// The 0-based colex index of a set of positions (0..49) held as bits: its place among the
+// sets of as many positions taken in increasing order of their masks.
+inline std::uint32_t IndiceColex(std::uint64_t m)
+{
+    std::uint32_t i = 0;
+    for (int j = 1; m; m &= m - 1, ++j)
+        i += kBinomio(std::countr_zero(m), j);
+    return i;
+}
+
+// The next larger mask with as many bits set (Gosper's step): the next set in colex order.
+inline std::uint64_t SiguienteColex(std::uint64_t m)
+{
+    const std::uint64_t c = m & (~m + 1), r = m + c;
+    return (((r ^ m) >> 2) / c) | r;
+}
 
 // The unranking tables of one n, valid until Calcular is called with another n. Row r runs
 // 1..n-5 and column t 1..6: Valor[r][t] is the position column t holds in row r, and
