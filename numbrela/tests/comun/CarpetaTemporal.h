@@ -73,4 +73,13 @@ inline std::vector<std::uint8_t> BytesDeRangos(const std::vector<std::uint32_t>&
     return b;
 }
 
+// Writes ranks as a reduction file stores them, less the last `cortar` bytes.
+inline void EscribeRangos(const std::filesystem::path& f, const std::vector<std::uint32_t>& r,
+                          std::size_t cortar = 0)
+{
+    auto b = BytesDeRangos(r);
+    b.resize(b.size() - cortar);
+    EscribeBytes(f, b);
+}
+
 } // namespace numbrela::prueba

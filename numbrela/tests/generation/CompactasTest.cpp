@@ -52,17 +52,6 @@ std::int64_t SinCubrirUnaAUna(int n, int k, const std::vector<std::uint64_t>& ap
     return faltan;
 }
 
-void EscribeRangos(const std::filesystem::path& f, const std::vector<std::uint32_t>& rangos,
-                   std::size_t cortar = 0)
-{
-    std::vector<std::uint8_t> b;
-    for (std::uint32_t r : rangos)
-        for (int i = 0; i < 4; ++i)
-            b.push_back(static_cast<std::uint8_t>(r >> (8 * i)));
-    b.resize(b.size() - cortar);
-    prueba::EscribeBytes(f, b);
-}
-
 class FicheroCompacto : public ::testing::TestWithParam<int> {};
 
 TEST_P(FicheroCompacto, EveryDeliveredDesignKeepsTheGuaranteeWithNoMoreBetsThanTheTable)
@@ -499,7 +488,7 @@ TEST(FicheroCompacta, DamagedOrFalseFilesAreRefusedWithTheirReason)
         {demasiadas, 0, "tabla"}, {{}, 0, "dañado"},    {sinUna, 0, "no da la garantía"},
     };
     for (const Caso& c : casos) {
-        EscribeRangos(f, c.rangos, c.cortar);
+        prueba::EscribeRangos(f, c.rangos, c.cortar);
         std::vector<std::uint32_t> leidos{1, 2, 3};
         EXPECT_FALSE(LeeCompacta(carpeta.Ruta(), 12, 3, leidos, error)) << c.motivo;
         EXPECT_TRUE(leidos.empty());

@@ -19,17 +19,6 @@ namespace {
 namespace fs = std::filesystem;
 const fs::path kPrograma = TEST_PROGRAM_DIR;
 
-void EscribeRangos(const fs::path& f, const std::vector<std::uint32_t>& rangos,
-                   std::size_t cortar = 0)
-{
-    std::vector<std::uint8_t> b;
-    for (std::uint32_t r : rangos)
-        for (int i = 0; i < 4; ++i)
-            b.push_back(static_cast<std::uint8_t>(r >> (8 * i)));
-    b.resize(b.size() - cortar);
-    prueba::EscribeBytes(f, b);
-}
-
 // The header as the numbers dialog leaves it: `numeros` chosen, the first `fijos` of them
 // fixed, guarantee k.
 CabeceraApuestas Elegidos(const std::vector<int>& numeros, int k, int fijos = 0)
@@ -59,10 +48,10 @@ TEST(OfertaCompacta, CountsComeFromTheFileSizesAndEveryRefusalSaysWhy)
 {
     prueba::CarpetaTemporal carpeta;
     const fs::path& d = carpeta.Ruta();
-    EscribeRangos(d / NombreCompacta(12, 3), {1, 900});  // 2 of the table's 4
-    EscribeRangos(d / NombreCompacta(14, 3), {1, 2}, 1); // 7 bytes
-    EscribeRangos(d / NombreCompacta(15, 3), {});        // empty
-    EscribeRangos(d / NombreCompacta(16, 3), std::vector<std::uint32_t>(10, 1)); // table: 9
+    prueba::EscribeRangos(d / NombreCompacta(12, 3), {1, 900});  // 2 of the table's 4
+    prueba::EscribeRangos(d / NombreCompacta(14, 3), {1, 2}, 1); // 7 bytes
+    prueba::EscribeRangos(d / NombreCompacta(15, 3), {});        // empty
+    prueba::EscribeRangos(d / NombreCompacta(16, 3), std::vector<std::uint32_t>(10, 1)); // table: 9
     struct Caso {
         int n, fijos, k, juego;
         bool posible;
