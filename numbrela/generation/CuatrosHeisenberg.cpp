@@ -8,6 +8,7 @@
 #include <map>
 #include <random>
 
+#include "generation/CubreTriples.h"
 #include "generation/TablaRangos.h"
 
 namespace numbrela {
@@ -216,13 +217,7 @@ std::vector<TMascara> CuatrosHeisenberg(std::uint64_t semilla, std::uint64_t mov
     for (int e : mejores)
         for (int g = 0; g < kPuntos; ++g)
             apuestas.push_back(Producto(g, representantes[static_cast<std::size_t>(e)]));
-    std::vector<TMascara> faltan;
-    for (TMascara m = 0xF; m < (TMascara{1} << kPuntos);) {
-        if (std::none_of(apuestas.begin(), apuestas.end(),
-                         [&](TMascara b) { return std::popcount(b & m) >= 3; }))
-            faltan.push_back(m);
-        m = SiguienteColex(m);
-    }
+    const std::vector<TMascara> faltan = SinCubrir(kPuntos, 4, apuestas);
     if (faltan.size() > 64) // far from complete: every missing four gets a bet of its own
         for (TMascara b : faltan) {
             for (int x = 0; std::popcount(b) < 6; ++x)

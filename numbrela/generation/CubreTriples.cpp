@@ -207,13 +207,19 @@ std::vector<TMascara> CuatrosSobreSteiner(int extra)
     return r;
 }
 
-bool CubreTodos(int v, int t, const std::vector<TMascara>& apuestas)
+std::vector<TMascara> SinCubrir(int v, int t, const std::vector<TMascara>& apuestas)
 {
+    std::vector<TMascara> faltan;
     for (TMascara s = (TMascara{1} << t) - 1; s < (TMascara{1} << v); s = SiguienteColex(s))
         if (std::none_of(apuestas.begin(), apuestas.end(),
                          [&](TMascara b) { return std::popcount(b & s) >= 3; }))
-            return false;
-    return true;
+            faltan.push_back(s);
+    return faltan;
+}
+
+bool CubreTodos(int v, int t, const std::vector<TMascara>& apuestas)
+{
+    return SinCubrir(v, t, apuestas).empty();
 }
 
 std::vector<TMascara> CubreTriples(int v, int t, int grupos, std::vector<TMascara> inicio,

@@ -44,6 +44,9 @@ std::vector<TMascara> CubreTriples(int v, int t, int grupos, std::vector<TMascar
 // followed by the first. Likewise any six positions in five runs (see CincoGrupos).
 bool TripleDeGrupos(int v, int grupos, TMascara triple);
 
+// The t-sets of 0..v-1 (in colex order) that share three positions with no bet.
+std::vector<TMascara> SinCubrir(int v, int t, const std::vector<TMascara>& apuestas);
+
 // Whether every t-set of 0..v-1 shares three positions with some bet (counted directly).
 bool CubreTodos(int v, int t, const std::vector<TMascara>& apuestas);
 
