@@ -23,10 +23,20 @@ done
 work=$(mktemp -d)
 xvfb_pid=
 program_pid=
+# Ends the program and waits for it: a program ended by SIGTERM saves its settings on the
+# way out, and removing the folder while it writes there fails. Nothing here changes the
+# run's exit status.
 finish() {
-  [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null || true
+  if [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null; then
+    for _ in $(seq 50); do
+      kill -0 "$program_pid" 2>/dev/null || break
+      sleep 0.1
+    done
+    kill -KILL "$program_pid" 2>/dev/null || true
+    wait "$program_pid" 2>/dev/null || true
+  fi
   [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-  rm -rf "$work"
+  rm -rf "$work" 2>/dev/null || { sleep 1; rm -rf "$work" 2>/dev/null; } || true
 }
 trap finish EXIT
 
