@@ -35,6 +35,7 @@
 #include <vector>
 
 #include "generation/CuatrosHeisenberg.h"
+#include "generation/CuatrosTabu.h"
 #include "generation/CubreTriples.h"
 #include "generation/DisenoCompacto.h"
 #include "generation/DisenoGrupos.h"
@@ -75,6 +76,15 @@ std::uint64_t Movimientos(int n, int k)
 constexpr std::uint64_t kSemillaHeisenberg = 2;
 constexpr std::uint64_t kMovimientosHeisenberg = 14000000;
 
+// The tabu search (CuatrosTabu) on every piece for the fours: its seed, and its steps and
+// tenure for each size; for the piece of 27, those of the first of the runs tried from the
+// group's design that reached every four with one bet fewer.
+constexpr std::uint64_t kSemillaTabu = 2;
+constexpr std::uint64_t kPasosTabu = 1000000;
+constexpr int kTenenciaTabu = 10;
+constexpr std::uint64_t kPasosTabuVeintisiete = 5000000;
+constexpr int kTenenciaTabuVeintisiete = 6;
+
 // The moves on the five groups' triples: fewer per number from 32 on, where a move costs
 // more and the shared machine allowed less time.
 std::uint64_t MovimientosGrupos(int n, int k)
@@ -105,6 +115,26 @@ bool Escribe(const std::filesystem::path& carpeta, const std::string& nombre,
 }
 
 } // namespace
+
+// A complete design for every four of v taken one bet fewer at a time by the tabu search, each
+// size with the same seed, `pasos` steps and `tenencia`, until a size is not reached.
+std::vector<TMascara> MenosConTabu(int v, std::vector<TMascara> diseno, std::uint64_t pasos,
+                                   int tenencia)
+{
+    while (diseno.size() > 1) {
+        TAzar azar(kSemillaTabu);
+        const std::clock_t t0 = std::clock();
+        auto menos = CuatrosTabu(v, diseno, pasos, tenencia, azar);
+        std::printf("cuatros de %d por tabú: %zu apuestas %s (%.0f s)\n", v, diseno.size() - 1,
+                    menos.empty() ? "no" : "sí",
+                    static_cast<double>(std::clock() - t0) / CLOCKS_PER_SEC);
+        std::fflush(stdout);
+        if (menos.empty())
+            break;
+        diseno = std::move(menos);
+    }
+    return diseno;
+}
 
 // Checks a design for n numbers al k and writes it when it is smaller than the file already
 // in the folder (and no larger than the table's system), with one line to the standard
@@ -161,9 +191,10 @@ std::vector<TMascara> Entregada(const std::filesystem::path& carpeta, int n, int
 
 // Al 3 on two groups (UneDosGrupos) for n = desde..hasta: the pieces are searched once,
 // every triple of a positions for a = 6..22 (22 is the Steiner system, exact) and every four
-// of b for b = 6..n-6, each with its own seed and `movimientos` moves a size; each n takes
-// the best split. Then, from the largest n down, a design for n + 1 with one number
-// dropped (RestringeUno) replaces the one for n when it is smaller.
+// of b for b = 6..n-6, each with its own seed and `movimientos` moves a size, the fours then
+// taken further down by the tabu search (MenosConTabu); each n takes the best split. Then, from the
+// largest n down, a design for n + 1 with one number dropped (RestringeUno) replaces the one for n
+// when it is smaller.
 int DosGrupos(const std::filesystem::path& carpeta, int desde, int hasta, std::uint64_t movimientos)
 {
     std::vector<std::vector<TMascara>> triples(23), cuatros(static_cast<std::size_t>(hasta) + 1);
@@ -194,6 +225,12 @@ int DosGrupos(const std::filesystem::path& carpeta, int desde, int hasta, std::u
             if (heisenberg.size() < cuatros[27].size())
                 cuatros[27] = std::move(heisenberg);
         }
+        // The tabu search takes the best of them further down.
+        cuatros[static_cast<std::size_t>(b)] =
+            b == 27 ? MenosConTabu(b, std::move(cuatros[27]), kPasosTabuVeintisiete,
+                                   kTenenciaTabuVeintisiete)
+                    : MenosConTabu(b, std::move(cuatros[static_cast<std::size_t>(b)]), kPasosTabu,
+                                   kTenenciaTabu);
         std::printf("cuatros de %d: %zu (directa %zu, tres grupos %zu, con la de 22)\n", b,
                     cuatros[static_cast<std::size_t>(b)].size(), directa.size(), grupos.size());
         std::fflush(stdout);
