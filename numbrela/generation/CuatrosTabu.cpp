@@ -252,6 +252,7 @@ std::vector<TMascara> CuatrosTabu(int v, const std::vector<TMascara>& diseno, st
         return {};
     std::vector<TMascara> r = b.Apuestas();
     std::sort(r.begin(), r.end());
+    r.erase(std::unique(r.begin(), r.end()), r.end()); // two bets the swaps made alike
     return r;
 }
 

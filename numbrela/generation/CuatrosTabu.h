@@ -20,8 +20,8 @@ using TMascara = std::uint64_t;
 // the fewest fours unreached (ties drawn at random), save that a position that left a bet may
 // not come back for `tenencia` to twice that many steps, nor one that came in leave for about
 // as long, unless the swap gives a new best. After a million steps with no new best it goes
-// back to the best design seen. Returns the complete design with one bet fewer, sorted, or
-// nothing when the steps run out first.
+// back to the best design seen. Returns the complete design, sorted, with one bet fewer (a bet
+// the swaps made equal to another comes out once), or nothing when the steps run out first.
 std::vector<TMascara> CuatrosTabu(int v, const std::vector<TMascara>& diseno, std::uint64_t pasos,
                                   int tenencia, TAzar& azar);
 
