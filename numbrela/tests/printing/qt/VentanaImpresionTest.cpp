@@ -460,9 +460,8 @@ TEST_F(VentanaImpresion, APrinterThatFailsInTheMiddleStopsTheRunAndSaysSo)
     const TConjuntoApuestas c = Simples(Apuestas(80));
     Abre(c);
     EligeRango("TodosLosBoletos");
-    // The second of the ten slips cannot be written: a folder stands where its file goes.
-    // (Removing the output's folder once the first slip was out raced with the thread that
-    // draws the slips, and lost on a loaded machine.)
+    // A folder stands where the second of the ten slips goes, so the run stops there
+    // however fast the thread that draws the slips is.
     const QString sub = carpeta.filePath("sub");
     QDir().mkpath(sub + "/boletos-2.pdf");
     dialogos.Fichero = sub + "/boletos.pdf";
