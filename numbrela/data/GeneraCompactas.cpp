@@ -227,10 +227,9 @@ int DosGrupos(const std::filesystem::path& carpeta, int desde, int hasta, std::u
         }
         // The tabu search takes the best of them further down.
         cuatros[static_cast<std::size_t>(b)] =
-            b == 27 ? MenosConTabu(b, std::move(cuatros[27]), kPasosTabuVeintisiete,
-                                   kTenenciaTabuVeintisiete)
-                    : MenosConTabu(b, std::move(cuatros[static_cast<std::size_t>(b)]), kPasosTabu,
-                                   kTenenciaTabu);
+            MenosConTabu(b, std::move(cuatros[static_cast<std::size_t>(b)]),
+                         b == 27 ? kPasosTabuVeintisiete : kPasosTabu,
+                         b == 27 ? kTenenciaTabuVeintisiete : kTenenciaTabu);
         std::printf("cuatros de %d: %zu (directa %zu, tres grupos %zu, con la de 22)\n", b,
                     cuatros[static_cast<std::size_t>(b)].size(), directa.size(), grupos.size());
         std::fflush(stdout);

@@ -22,11 +22,6 @@ public:
     TBusqueda(int v, std::vector<TMascara> apuestas)
         : todas_((TMascara{1} << v) - 1), apuestas_(std::move(apuestas))
     {
-        for (std::size_t i = 0; i < binomial_.size(); ++i) {
-            binomial_[i][0] = 1;
-            for (std::size_t j = 1; j <= 4 && i > 0; ++j)
-                binomial_[i][j] = binomial_[i - 1][j - 1] + binomial_[i - 1][j];
-        }
         for (TMascara m = 0xF; m <= todas_; m = SiguienteColex(m))
             cuatros_.push_back(m);
         Reconstruye();
@@ -106,15 +101,7 @@ public:
 private:
     static TMascara Bit(int p) { return TMascara{1} << p; }
 
-    int Rango(TMascara f) const
-    {
-        std::uint64_t r = 0;
-        int j = 1;
-        for (; f; f &= f - 1, ++j)
-            r += binomial_[static_cast<std::size_t>(std::countr_zero(f))]
-                          [static_cast<std::size_t>(j)];
-        return static_cast<int>(r);
-    }
+    static int Rango(TMascara f) { return static_cast<int>(IndiceColex(f)); }
 
     void Falta(int r)
     {
@@ -170,7 +157,6 @@ private:
     }
 
     TMascara todas_;
-    std::array<std::array<std::uint64_t, 5>, 41> binomial_{};
     std::vector<TMascara> apuestas_;
     std::vector<TMascara> cuatros_; // in colex order: a four's index is its rank
     std::vector<int> cuenta_, suma_, posicion_, faltan_, tocados_;
